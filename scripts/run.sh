@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the Release program (only what changed)
+# and starts it. Arguments are passed to the program.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+bash "$QV_ROOT/scripts/install-deps.sh"
+
+build_dir="$QV_ROOT/build/release"
+qv_configure "$build_dir" -DCMAKE_BUILD_TYPE=Release
+qv_build "$build_dir" --target quorvanta
+
+exec "$build_dir/quorvanta" "$@"

@@ -1,0 +1,172 @@
+#include "app/command_line.h"
+
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "calculus/derivatives.h"
+#include "expression/evaluator.h"
+#include "expression/math_library.h"
+#include "expression/number_text.h"
+#include "expression/random_source.h"
+#include "expression/rewrite.h"
+
+namespace qv {
+
+namespace {
+
+const char* const kHelp =
+    "Usage: quorvanta [FILE.gph]\n"
+    "       quorvanta --eval TEXT [--z VALUE] [--A VALUE] [--calculator]\n"
+    "       quorvanta --derive N TEXT --z VALUE\n"
+    "\n"
+    "Without options the program opens its window, with FILE.gph if one is named.\n"
+    "\n"
+    "  --eval TEXT     show how TEXT is read: its display form, its evaluation\n"
+    "                  form, and its value with z and A bound\n"
+    "  --z VALUE       the value of z (a number or an expression)\n"
+    "  --A VALUE       the value of the animation parameter A\n"
+    "  --calculator    rewrite TEXT as the calculator does\n"
+    "  --derive N TEXT the N-th derivative (1, 2 or 3) in z of TEXT at --z\n"
+    "  --help          show this text\n";
+
+// Shows the parenthesis message where a person running the command sees it.
+class StderrSink : public FormulaErrorSink {
+public:
+    void formulaError(const std::string& title, const std::string& text) override {
+        std::fprintf(stderr, "%s\n%s\n", title.c_str(), text.c_str());
+    }
+};
+
+struct Options {
+    std::optional<std::string> eval;
+    std::optional<std::string> derive;
+    int order = 0;
+    std::optional<std::string> z;
+    std::optional<std::string> a;
+    bool calculator = false;
+    bool help = false;
+};
+
+// Returns false with a message on unusable arguments.
+bool parse(int argc, char** argv, Options& o, bool& any) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](std::optional<std::string>& into) {
+            if (i + 1 >= argc) return false;
+            into = argv[++i];
+            return true;
+        };
+        bool ok = true;
+        if (arg == "--help" || arg == "-h") o.help = true;
+        else if (arg == "--eval") ok = value(o.eval);
+        else if (arg == "--z") ok = value(o.z);
+        else if (arg == "--A") ok = value(o.a);
+        else if (arg == "--calculator") o.calculator = true;
+        else if (arg == "--derive") {
+            std::optional<std::string> n;
+            ok = value(n) && value(o.derive);
+            if (ok) {
+                const std::optional<double> d = toNumber(*n);
+                o.order = d ? static_cast<int>(*d) : 0;
+                ok = d && (*d == 1 || *d == 2 || *d == 3);
+            }
+        } else if (arg.rfind("--", 0) == 0) {
+            std::fprintf(stderr, "quorvanta: unknown option %s (see --help)\n", arg.c_str());
+            return false;
+        } else {
+            continue;  // a graph file for the window
+        }
+        any = true;
+        if (!ok) {
+            std::fprintf(stderr, "quorvanta: option %s needs a valid value (see --help)\n", arg.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string resultText(const EvalResult& r) {
+    if (r.failed()) return "error " + std::to_string(r.error);
+    if (r.value.isEmpty()) return "Empty";
+    return valueText(r.value);
+}
+
+// A value given on the command line: a number, or an expression in the
+// program's notation.
+std::optional<double> readValue(Evaluator& ev, const std::string& text, RewriteContext& rc) {
+    if (const std::optional<double> d = toNumber(text)) return d;
+    const EvalResult r = ev.eval(heal_2(heal(text, rc)));
+    if (r.failed()) return std::nullopt;
+    const NumResult n = toArithmetic(r.value);
+    if (n.failed()) return std::nullopt;
+    return n.value;
+}
+
+int run(const Options& o) {
+    RandomSource rng;
+    MathLibrary math(rng);
+    Evaluator ev(math, rng);
+    ev.setUp();
+    StderrSink sink;
+    RewriteContext rc;
+    rc.errors = &sink;
+
+    std::optional<double> z, a;
+    if (o.z && !(z = readValue(ev, *o.z, rc))) {
+        std::fprintf(stderr, "quorvanta: --z %s has no numeric value\n", o.z->c_str());
+        return 2;
+    }
+    if (o.a && !(a = readValue(ev, *o.a, rc))) {
+        std::fprintf(stderr, "quorvanta: --A %s has no numeric value\n", o.a->c_str());
+        return 2;
+    }
+
+    if (o.derive) {
+        if (!z) {
+            std::fprintf(stderr, "quorvanta: --derive needs --z VALUE\n");
+            return 2;
+        }
+        const std::string form = heal_2(heal(*o.derive, rc));
+        int16_t evalError = 0;
+        const BoundForm f = ev.bind(form);
+        const double d = o.order == 1   ? Derive(f, *z, evalError)
+                         : o.order == 2 ? Double_Derivative(f, *z, evalError)
+                                        : Triple_Derivative(f, *z, evalError);
+        std::printf("derivative: %s\neval_error: %d\n", plainText(d).c_str(), evalError);
+        return 0;
+    }
+
+    rc.calculator_rewrite = o.calculator ? -1 : 0;
+    const std::string display = heal(*o.eval, rc);
+    const std::string evaluation = heal_2(display);
+    EvalResult r;
+    if (z && a) r = ev.evalBound(evaluation, *z, *a);
+    else if (z) r = ev.evalBound(evaluation, *z);
+    else if (a) r = ev.eval(replaceAll(evaluation, "A", "(" + roundTripText(*a) + ")"));
+    else r = ev.eval(evaluation);
+    std::printf("display: %s\nevaluation: %s\nvalue: %s\n", display.c_str(), evaluation.c_str(),
+                resultText(r).c_str());
+    return 0;
+}
+
+}  // namespace
+
+int runCommandLine(int argc, char** argv, bool& handled) {
+    Options o;
+    bool any = false;
+    if (!parse(argc, argv, o, any)) {
+        handled = true;
+        return 2;
+    }
+    handled = any;
+    if (!any) return 0;
+    if (o.help || (!o.eval && !o.derive)) {
+        std::fputs(kHelp, stdout);
+        return o.help ? 0 : 2;
+    }
+    return run(o);
+}
+
+}  // namespace qv

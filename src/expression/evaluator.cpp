@@ -1,0 +1,388 @@
+#include "expression/evaluator.h"
+
+#include "expression/math_library.h"
+#include "expression/number_text.h"
+#include "expression/operations.h"
+
+namespace qv {
+
+namespace {
+
+// The cache is cleared whole when it grows past either bound: simple, and
+// any working set of a graph (a few dozen forms) stays far below them.
+constexpr size_t kCacheMaxForms = 512;
+constexpr size_t kCacheMaxBytes = 8u << 20;
+constexpr size_t kUncachedTextLength = 1u << 20;
+
+SlotLetters lettersFor(Binding b) {
+    SlotLetters s;
+    s.z = b != Binding::None;
+    s.a = b == Binding::ZA;
+    return s;
+}
+
+std::string cacheKey(std::string_view text, Binding binding) {
+    std::string key;
+    key.reserve(text.size() + 2);
+    key.push_back(static_cast<char>('0' + static_cast<int>(binding)));
+    key.append(text);
+    return key;
+}
+
+// Constant members of the math library, read as numbers.
+bool memberConstant(const MathLibrary& m, const std::string& name, double& out) {
+    if (name == "pi") out = m.pi;
+    else if (name == "e") out = m.e;
+    else if (name == "g") out = m.G;
+    else if (name == "mol") out = m.mol;
+    else if (name == "life") out = m.life;
+    else return false;
+    return true;
+}
+
+}  // namespace
+
+Evaluator::Evaluator(MathLibrary& math, RandomSource& rng) {
+    ctx_.math = &math;
+    ctx_.rng = &rng;
+}
+
+void Evaluator::setUp() {
+    ctx_.math->set_constants();
+    invalidate();
+}
+
+void Evaluator::invalidate() {
+    ++generation_;
+    clearCache();
+}
+
+void Evaluator::clearCache() {
+    cache_.clear();
+    cacheBytes_ = 0;
+    last_.reset();
+}
+
+std::shared_ptr<CompiledForm> Evaluator::compile(std::string_view text, Binding binding) {
+    auto f = std::make_shared<CompiledForm>();
+    f->text.assign(text);
+    f->binding = binding;
+    f->generation = generation_;
+    ParseResult p = parseExpression(text, lettersFor(binding));
+    f->error = p.error;
+    f->textual = p.slotInString;
+    if (f->error != 0) return f;
+    f->ast = std::move(p.ast);
+    resolve(*f);
+    if (f->error == 0 && !f->textual) buildFastProgram(*f);
+    return f;
+}
+
+void Evaluator::resolve(CompiledForm& f) {
+    const size_t n = f.ast.nodes.size();
+    f.names.assign(n, {});
+    f.calls.assign(n, nullptr);
+    for (size_t i = 0; i < n; ++i) {
+        const Node& node = f.ast.nodes[i];
+        if (node.kind == NodeKind::Name) {
+            CompiledForm::NameInfo& info = f.names[i];
+            if (memberConstant(*ctx_.math, node.name, info.constant)) {
+                info.kind = CompiledForm::NameKind::Constant;
+            } else if (node.name == "error") {
+                info.kind = CompiledForm::NameKind::ErrorMember;
+            } else if (const Builtin* b = findBuiltin(node.name)) {
+                // A function named without parentheses is called with none.
+                if (b->minArgs > 0) { f.error = kWrongArgCount; return; }
+                info.kind = CompiledForm::NameKind::BuiltinCall;
+                info.builtin = b;
+            } else if (node.name == "z" && f.binding == Binding::None) {
+                f.readsVariableZ = true;
+            }
+        } else if (node.kind == NodeKind::Call) {
+            const Builtin* b = findBuiltin(node.name);
+            if (b == nullptr) continue;  // fails as a type mismatch when reached
+            const int argc = static_cast<int>(node.args.size());
+            if (argc < b->minArgs || argc > b->maxArgs) { f.error = kWrongArgCount; return; }
+            f.calls[i] = b;
+        }
+    }
+}
+
+// Decides whether the form is purely numeric and, if so, compiles it. Nodes
+// come children first, so one forward pass sees every child before its
+// parent. Constant subtrees are folded through the careful evaluation.
+void Evaluator::buildFastProgram(CompiledForm& f) {
+    enum class Type : unsigned char { Num, Empty, Other };
+    using Leaf = NumericProgram::Leaf;
+    const std::vector<Node>& nodes = f.ast.nodes;
+    std::vector<Type> type(nodes.size(), Type::Other);
+    std::vector<Leaf> leaves(nodes.size());
+    std::vector<bool> constant(nodes.size(), false);
+    auto numeric = [&](int k) { return type[k] != Type::Other; };
+    for (size_t i = 0; i < nodes.size(); ++i) {
+        const Node& n = nodes[i];
+        switch (n.kind) {
+        case NodeKind::Const:
+            if (n.constant.isNumber()) type[i] = Type::Num;
+            else if (n.constant.isEmpty()) type[i] = Type::Empty;
+            constant[i] = type[i] != Type::Other;
+            break;
+        case NodeKind::Slot:
+            type[i] = Type::Num;
+            leaves[i] = {Leaf::Kind::Slot, 0.0, n.slot};
+            break;
+        case NodeKind::Name: {
+            const CompiledForm::NameInfo& info = f.names[i];
+            if (info.kind == CompiledForm::NameKind::Constant) {
+                type[i] = Type::Num;
+                constant[i] = true;
+            } else if (info.kind == CompiledForm::NameKind::Variable) {
+                if (f.binding == Binding::None && n.name == "z") {
+                    type[i] = Type::Num;
+                    leaves[i] = {Leaf::Kind::Slot, 0.0, 0};
+                } else if (variables_.find(n.name) == variables_.end()) {
+                    // Nothing assigned it: Empty now, and the cache is
+                    // dropped the moment something does.
+                    type[i] = Type::Empty;
+                    constant[i] = true;
+                }
+            }
+            break;
+        }
+        case NodeKind::Unary:
+            if (n.uop != UnaryOp::Not && numeric(n.lhs)) {
+                type[i] = n.uop == UnaryOp::Plus ? type[n.lhs] : Type::Num;
+                constant[i] = constant[n.lhs];
+            }
+            break;
+        case NodeKind::Binary:
+            if (n.bop <= BinaryOp::Sub && numeric(n.lhs) && numeric(n.rhs)) {
+                type[i] = Type::Num;
+                constant[i] = constant[n.lhs] && constant[n.rhs];
+            }
+            break;
+        case NodeKind::Call: {
+            const Builtin* b = f.calls[i];
+            if (b != nullptr && b->pure && b->unary != nullptr && n.args.size() == 1 && numeric(n.args[0])) {
+                type[i] = Type::Num;
+                constant[i] = constant[n.args[0]];
+            }
+            break;
+        }
+        }
+        if (constant[i]) {
+            const EvalResult r = evalNode(f, static_cast<int>(i), nullptr);
+            if (!r.failed() && (r.value.isNumber() || r.value.isEmpty())) {
+                leaves[i] = {Leaf::Kind::Const, r.value.num, 0};
+            } else {
+                constant[i] = false;  // fails at run time, where it is reached
+            }
+        }
+    }
+    if (type[f.ast.root] != Type::Num) return;
+    f.fast.emitTree(f.ast, leaves, f.calls);
+}
+
+std::shared_ptr<const CompiledForm> Evaluator::compiled(std::string_view text, Binding binding) {
+    if (last_ && last_->binding == binding && last_->text == text) return last_;
+    if (text.size() > kUncachedTextLength) return compile(text, binding);
+    const std::string key = cacheKey(text, binding);
+    auto it = cache_.find(key);
+    if (it != cache_.end()) {
+        last_ = it->second;
+        return last_;
+    }
+    std::shared_ptr<const CompiledForm> f = compile(text, binding);
+    if (cache_.size() >= kCacheMaxForms || cacheBytes_ + key.size() > kCacheMaxBytes) clearCache();
+    cacheBytes_ += key.size() + f->ast.nodes.size() * sizeof(Node);
+    cache_.emplace(key, f);
+    last_ = f;
+    return f;
+}
+
+EvalResult Evaluator::run(const CompiledForm& f, const double* slots) {
+    if (f.error != 0) return EvalResult::fail(f.error);
+    if (f.textual) return evalTextually(f, slots);
+    double own[2] = {0.0, 0.0};
+    if (f.readsVariableZ) {
+        auto it = variables_.find("z");
+        if (it != variables_.end() && it->second.isNumber()) own[0] = it->second.num;
+        else if (!f.fast.empty()) return evalCareful(f, slots);
+        slots = own;
+    }
+    if (!f.fast.empty()) {
+        double out = 0.0;
+        if (f.fast.run(ctx_, slots, out)) return EvalResult::ok(Value::number(out));
+    }
+    return evalCareful(f, slots);
+}
+
+EvalResult Evaluator::evalCareful(const CompiledForm& f, const double* slots) {
+    if (f.error != 0) return EvalResult::fail(f.error);
+    return evalNode(f, f.ast.root, slots);
+}
+
+EvalResult Evaluator::evalNode(const CompiledForm& f, int node, const double* slots) {
+    const Node& n = f.ast.nodes[node];
+    switch (n.kind) {
+    case NodeKind::Const: return EvalResult::ok(n.constant);
+    case NodeKind::Slot: return EvalResult::ok(Value::number(slots[n.slot]));
+    case NodeKind::Name: {
+        const CompiledForm::NameInfo& info = f.names[node];
+        switch (info.kind) {
+        case CompiledForm::NameKind::Constant: return EvalResult::ok(Value::number(info.constant));
+        case CompiledForm::NameKind::ErrorMember: return EvalResult::ok(Value::number(ctx_.math->error));
+        case CompiledForm::NameKind::BuiltinCall: {
+            const NumResult r = info.builtin->call(ctx_, nullptr, 0);
+            if (r.failed()) return EvalResult::fail(r.error);
+            return EvalResult::ok(Value::number(r.value));
+        }
+        case CompiledForm::NameKind::Variable: break;
+        }
+        auto it = variables_.find(n.name);
+        return EvalResult::ok(it == variables_.end() ? Value::empty() : it->second);
+    }
+    case NodeKind::Unary: {
+        EvalResult x = evalNode(f, n.lhs, slots);
+        if (x.failed()) return x;
+        return applyUnary(n.uop, x.value);
+    }
+    case NodeKind::Binary: {
+        // Both sides are always evaluated, left first; the first error wins.
+        EvalResult l = evalNode(f, n.lhs, slots);
+        if (l.failed()) return l;
+        EvalResult r = evalNode(f, n.rhs, slots);
+        if (r.failed()) return r;
+        return applyBinary(n.bop, l.value, r.value);
+    }
+    case NodeKind::Call: return evalCall(f, n, node, slots);
+    }
+    return EvalResult::fail(kSyntaxError);
+}
+
+EvalResult Evaluator::evalCall(const CompiledForm& f, const Node& n, int node, const double* slots) {
+    const Builtin* b = f.calls[node];
+    if (b == nullptr) return EvalResult::fail(kTypeMismatch);
+    double args[2] = {0.0, 0.0};
+    for (size_t k = 0; k < n.args.size(); ++k) {
+        EvalResult a = evalNode(f, n.args[k], slots);
+        if (a.failed()) return a;
+        const NumResult x = toArithmetic(a.value);
+        if (x.failed()) return EvalResult::fail(x.error);
+        args[k] = x.value;
+    }
+    const NumResult r = b->call(ctx_, args, static_cast<int>(n.args.size()));
+    if (r.failed()) return EvalResult::fail(r.error);
+    return EvalResult::ok(Value::number(r.value));
+}
+
+EvalResult Evaluator::evalTextually(const CompiledForm& f, const double* slots) {
+    std::optional<double> a;
+    if (f.binding == Binding::ZA) a = slots[1];
+    return eval(substituteValues(f.text, slots[0], a));
+}
+
+EvalResult Evaluator::eval(std::string_view text) {
+    std::shared_ptr<const CompiledForm> f = compiled(text, Binding::None);
+    return run(*f, nullptr);
+}
+
+int Evaluator::executeStatement(std::string_view statement) {
+    const LexResult lx = lex(statement, SlotLetters{});
+    if (lx.error != 0) return lx.error;
+    const std::vector<Token>& t = lx.tokens;
+    if (t.size() == 2 && t[0].kind == Tok::Name) {
+        // A call of a procedure without arguments, such as set_constants.
+        const Builtin* b = findBuiltin(t[0].text);
+        if (b == nullptr) return kTypeMismatch;
+        if (b->minArgs > 0) return kWrongArgCount;
+        const NumResult r = b->call(ctx_, nullptr, 0);
+        if (b == findBuiltin("set_constants")) invalidate();
+        return r.error;
+    }
+    if (t.size() < 3 || t[0].kind != Tok::Name || t[1].kind != Tok::Eq) return kSyntaxError;
+    const size_t eq = statement.find('=');
+    const EvalResult v = eval(statement.substr(eq + 1));
+    if (v.failed()) return v.error;
+    const std::string& name = t[0].text;
+    MathLibrary& m = *ctx_.math;
+    double* member = name == "pi" ? &m.pi : name == "e" ? &m.e : name == "g" ? &m.G : name == "mol" ? &m.mol : nullptr;
+    if (member != nullptr || name == "life" || name == "error") {
+        const NumResult x = toArithmetic(v.value);
+        if (x.failed()) return x.error;
+        if (member != nullptr) {
+            *member = x.value;
+        } else {
+            const NumResult i = MathLibrary::toInt16Arg(x.value);
+            if (i.failed()) return i.error;
+            (name == "life" ? m.life : m.error) = static_cast<int16_t>(i.value);
+        }
+        invalidate();
+        return kNoError;
+    }
+    setVariable(name, v.value);
+    return kNoError;
+}
+
+void Evaluator::setVariable(std::string_view name, Value v) {
+    std::string key;
+    for (char c : name) key.push_back((c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c);
+    auto it = variables_.find(key);
+    if (it != variables_.end()) {
+        it->second = std::move(v);
+        return;
+    }
+    variables_.emplace(std::move(key), std::move(v));
+    invalidate();  // compiled forms took the name for Empty
+}
+
+Value Evaluator::variable(std::string_view name) const {
+    std::string key;
+    for (char c : name) key.push_back((c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c);
+    auto it = variables_.find(key);
+    return it == variables_.end() ? Value::empty() : it->second;
+}
+
+BoundForm Evaluator::bind(std::string_view form, Binding binding) {
+    BoundForm b;
+    b.evaluator_ = this;
+    b.form_ = compiled(form, binding);
+    return b;
+}
+
+EvalResult Evaluator::evalBound(std::string_view form, double z) {
+    const double slots[2] = {z, 0.0};
+    return run(*compiled(form, Binding::Z), slots);
+}
+
+EvalResult Evaluator::evalBound(std::string_view form, double z, double a) {
+    const double slots[2] = {z, a};
+    return run(*compiled(form, Binding::ZA), slots);
+}
+
+EvalResult BoundForm::eval(double z, double a) const {
+    if (form_->generation != evaluator_->generation_) form_ = evaluator_->compiled(form_->text, form_->binding);
+    const double slots[2] = {z, a};
+    return evaluator_->run(*form_, slots);
+}
+
+NumResult BoundForm::number(double z, double a) const {
+    const EvalResult r = eval(z, a);
+    if (r.failed()) return NumResult::fail(r.error);
+    return toArithmetic(r.value);
+}
+
+std::string substituteValues(std::string_view form, double z, std::optional<double> a) {
+    const std::string zt = "(" + roundTripText(z) + ")";
+    const std::string at = a ? "(" + roundTripText(*a) + ")" : std::string();
+    std::string out;
+    out.reserve(form.size() + 16);
+    for (char c : form) {
+        if (c == 'z') out += zt;
+        else if (a && c == 'A') out += at;
+        else out.push_back(c);
+    }
+    return out;
+}
+
+}  // namespace qv

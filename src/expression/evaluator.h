@@ -1,0 +1,120 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "expression/builtins.h"
+#include "expression/numeric_program.h"
+#include "expression/parser.h"
+#include "expression/value.h"
+
+namespace qv {
+
+class MathLibrary;
+class RandomSource;
+class Evaluator;
+
+// Which letters of a form are bound to values: none (names are read as
+// variables), every "z", or every "z" and every "A".
+enum class Binding : unsigned char { None, Z, ZA };
+
+// A form compiled once. Bound forms read each bound letter as the value in
+// parentheses at that place, exactly as if the text had been substituted.
+struct CompiledForm {
+    enum class NameKind : unsigned char { Variable, Constant, ErrorMember, BuiltinCall };
+    struct NameInfo {
+        NameKind kind = NameKind::Variable;
+        double constant = 0.0;
+        const Builtin* builtin = nullptr;
+    };
+
+    std::string text;
+    Binding binding = Binding::None;
+    int error = 0;               // compile error, reported by every evaluation
+    bool textual = false;        // a bound letter inside a string literal
+    bool readsVariableZ = false; // unbound: the name z is slot 0
+    uint64_t generation = 0;
+    Ast ast;
+    std::vector<NameInfo> names;             // per node: how a name reads
+    std::vector<const Builtin*> calls;       // per node: the built-in called
+    NumericProgram fast;                     // empty when only the careful path applies
+};
+
+// A bound form held by a caller that evaluates it many times (a curve, a
+// derivative, a search). Cheap to copy.
+class BoundForm {
+public:
+    BoundForm() = default;
+    // Evaluates with z (and A for a Binding::ZA form) bound.
+    EvalResult eval(double z, double a = 0.0) const;
+    // The number, or an error: non-numeric results are a type mismatch.
+    NumResult number(double z, double a = 0.0) const;
+    bool valid() const { return evaluator_ != nullptr; }
+
+private:
+    friend class Evaluator;
+    Evaluator* evaluator_ = nullptr;
+    mutable std::shared_ptr<const CompiledForm> form_;
+};
+
+// Our evaluator of the expression language. The math library's members are
+// its global names; script variables are set by "name = value" statements.
+class Evaluator {
+public:
+    Evaluator(MathLibrary& math, RandomSource& rng);
+
+    // Start-up: makes the math library's members global and runs
+    // "set_constants".
+    void setUp();
+
+    // Evaluates a text; variables are read by name.
+    EvalResult eval(std::string_view text);
+    // Runs a statement: "name = expression" or a call such as "set_constants".
+    // Returns the error number, 0 on success.
+    int executeStatement(std::string_view statement);
+    void setVariable(std::string_view name, Value v);
+    Value variable(std::string_view name) const;
+
+    // Evaluation of a form with every "z" (and every "A") replaced by the
+    // value in parentheses, without printing the numbers.
+    BoundForm bind(std::string_view form, Binding binding = Binding::Z);
+    EvalResult evalBound(std::string_view form, double z);
+    EvalResult evalBound(std::string_view form, double z, double a);
+
+    // The careful evaluation alone (tests compare it with the fast path).
+    EvalResult evalCareful(const CompiledForm& form, const double* slots);
+    // Drops every compiled program (the cache is bounded anyway).
+    void clearCache();
+    size_t cacheSize() const { return cache_.size(); }
+
+    MathLibrary& math() { return *ctx_.math; }
+
+private:
+    friend class BoundForm;
+    std::shared_ptr<const CompiledForm> compiled(std::string_view text, Binding binding);
+    std::shared_ptr<CompiledForm> compile(std::string_view text, Binding binding);
+    void resolve(CompiledForm& f);
+    void buildFastProgram(CompiledForm& f);
+    EvalResult run(const CompiledForm& f, const double* slots);
+    EvalResult evalNode(const CompiledForm& f, int node, const double* slots);
+    EvalResult evalCall(const CompiledForm& f, const Node& n, int node, const double* slots);
+    EvalResult evalTextually(const CompiledForm& f, const double* slots);
+    void invalidate();
+
+    BuiltinContext ctx_;
+    std::unordered_map<std::string, Value> variables_;  // lower-case names
+    std::unordered_map<std::string, std::shared_ptr<const CompiledForm>> cache_;
+    size_t cacheBytes_ = 0;
+    std::shared_ptr<const CompiledForm> last_;  // most recent look-up
+    uint64_t generation_ = 1;
+};
+
+// The text of a form with every "z" (and every "A" when `a` is given)
+// replaced by the value in parentheses: what bound evaluation stands for.
+std::string substituteValues(std::string_view form, double z, std::optional<double> a = std::nullopt);
+
+}  // namespace qv

@@ -1,0 +1,230 @@
+#include "expression/numeric_program.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "expression/operations.h"
+
+#if defined(__x86_64__) || defined(_M_X64)
+#include <xmmintrin.h>
+#define QV_HAVE_MXCSR 1
+#else
+#include <cfenv>
+#endif
+
+namespace qv {
+
+namespace {
+
+#if QV_HAVE_MXCSR
+// Invalid, divide-by-zero and overflow: the sticky flags that mean an
+// infinity or a NaN appeared somewhere. Underflow and inexact are normal.
+constexpr unsigned kBadFlags = 0x01 | 0x04 | 0x08;
+inline void clearBadFlags() {
+    const unsigned m = _mm_getcsr();
+    if (m & kBadFlags) _mm_setcsr(m & ~kBadFlags);
+}
+inline bool badFlagsRaised() { return (_mm_getcsr() & kBadFlags) != 0; }
+#else
+constexpr int kBadFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+inline void clearBadFlags() { std::feclearexcept(kBadFlags); }
+inline bool badFlagsRaised() { return std::fetestexcept(kBadFlags) != 0; }
+#endif
+
+// Keeps the compiler from moving the last arithmetic past the flag test.
+inline void settle(double& v) {
+#if defined(__GNUC__)
+    asm volatile("" : "+x"(v) : : "memory");
+#else
+    volatile double t = v;
+    v = t;
+#endif
+}
+
+using Op = NumericProgram::Op;
+using Instr = NumericProgram::Instr;
+
+constexpr int kStackOnFrame = 64;
+
+// The machine: an accumulator and a stack of pending left operands. With a
+// null program it returns its dispatch table through `table`.
+bool execute(const Instr* ip, BuiltinContext* ctx, const double* slots, double* sp,
+             double& out, const void* const** table) {
+    static const void* const kLabels[] = {
+        &&LoadK, &&LoadS, &&Neg, &&Add, &&Sub, &&Mul, &&Div, &&Pow, &&IntDiv, &&Mod,
+        &&AddK, &&SubK, &&MulK, &&DivK, &&PowK, &&KSub, &&KDiv, &&KPow,
+        &&AddS, &&SubS, &&MulS, &&DivS, &&Sqr, &&Call, &&Ret,
+    };
+    if (ip == nullptr) {
+        *table = kLabels;
+        return true;
+    }
+    double acc = 0.0;
+#define QV_NEXT goto *(++ip)->label
+    goto *ip->label;
+LoadK: *sp++ = acc; acc = ip->k; QV_NEXT;
+LoadS: *sp++ = acc; acc = slots[ip->slot]; QV_NEXT;
+Neg: acc = -acc; QV_NEXT;
+Add: acc = *--sp + acc; QV_NEXT;
+Sub: acc = *--sp - acc; QV_NEXT;
+Mul: acc = *--sp * acc; QV_NEXT;
+Div: acc = *--sp / acc; QV_NEXT;
+Pow: acc = rawPow(*--sp, acc); QV_NEXT;
+IntDiv: {
+    const NumResult r = numIntDiv(*--sp, acc);
+    if (r.failed()) return false;
+    acc = r.value;
+    QV_NEXT;
+}
+Mod: {
+    const NumResult r = numMod(*--sp, acc);
+    if (r.failed()) return false;
+    acc = r.value;
+    QV_NEXT;
+}
+AddK: acc = acc + ip->k; QV_NEXT;
+SubK: acc = acc - ip->k; QV_NEXT;
+MulK: acc = acc * ip->k; QV_NEXT;
+DivK: acc = acc / ip->k; QV_NEXT;
+PowK: acc = rawPow(acc, ip->k); QV_NEXT;
+KSub: acc = ip->k - acc; QV_NEXT;
+KDiv: acc = ip->k / acc; QV_NEXT;
+KPow: acc = rawPow(ip->k, acc); QV_NEXT;
+AddS: acc = acc + slots[ip->slot]; QV_NEXT;
+SubS: acc = acc - slots[ip->slot]; QV_NEXT;
+MulS: acc = acc * slots[ip->slot]; QV_NEXT;
+DivS: acc = acc / slots[ip->slot]; QV_NEXT;
+Sqr: acc = acc * acc; QV_NEXT;
+Call: {
+    const NumResult r = ip->fn(*ctx, acc);
+    if (r.failed()) return false;
+    acc = r.value;
+    QV_NEXT;
+}
+Ret:
+    settle(acc);
+    out = acc;
+    return true;
+#undef QV_NEXT
+}
+
+const void* const* dispatchTable() {
+    static const void* const* table = [] {
+        const void* const* t = nullptr;
+        double out = 0.0;
+        execute(nullptr, nullptr, nullptr, nullptr, out, &t);
+        return t;
+    }();
+    return table;
+}
+
+bool commutes(BinaryOp op) { return op == BinaryOp::Add || op == BinaryOp::Mul; }
+
+}  // namespace
+
+void NumericProgram::emit(const Ast& ast, int node, const std::vector<Leaf>& leaves,
+                          const std::vector<const Builtin*>& calls) {
+    const Leaf& leaf = leaves[node];
+    if (leaf.kind == Leaf::Kind::Const) return push({Op::LoadK, 0, leaf.value});
+    if (leaf.kind == Leaf::Kind::Slot) return push({Op::LoadS, leaf.slot});
+    const Node& n = ast.nodes[node];
+    if (n.kind == NodeKind::Unary) {
+        emit(ast, n.lhs, leaves, calls);
+        if (n.uop == UnaryOp::Neg) push({Op::Neg});
+        return;
+    }
+    if (n.kind == NodeKind::Call) {
+        emit(ast, n.args[0], leaves, calls);
+        return push({Op::Call, 0, 0.0, calls[node]->unary});
+    }
+    // Binary arithmetic. Constants and slots become operands of one
+    // instruction; a constant left operand of + or * may swap sides, since
+    // those are exactly commutative and constants cannot fail.
+    const Leaf& l = leaves[n.lhs];
+    const Leaf& r = leaves[n.rhs];
+    const BinaryOp op = n.bop;
+    if (r.kind == Leaf::Kind::Const || (l.kind == Leaf::Kind::Const && commutes(op))) {
+        const bool right = r.kind == Leaf::Kind::Const;
+        const double k = right ? r.value : l.value;
+        Op code = Op::Ret;
+        switch (op) {
+        case BinaryOp::Add: code = Op::AddK; break;
+        case BinaryOp::Sub: code = Op::SubK; break;
+        case BinaryOp::Mul: code = Op::MulK; break;
+        case BinaryOp::Div: code = Op::DivK; break;
+        case BinaryOp::Pow: code = k == 2.0 ? Op::Sqr : Op::PowK; break;
+        default: break;
+        }
+        if (code != Op::Ret) {
+            emit(ast, right ? n.lhs : n.rhs, leaves, calls);
+            return push({code, 0, k});
+        }
+    }
+    if (l.kind == Leaf::Kind::Const && (op == BinaryOp::Sub || op == BinaryOp::Div || op == BinaryOp::Pow)) {
+        emit(ast, n.rhs, leaves, calls);
+        const Op code = op == BinaryOp::Sub ? Op::KSub : (op == BinaryOp::Div ? Op::KDiv : Op::KPow);
+        return push({code, 0, l.value});
+    }
+    if (r.kind == Leaf::Kind::Slot && op >= BinaryOp::Mul && op <= BinaryOp::Sub &&
+        op != BinaryOp::IntDiv && op != BinaryOp::Mod) {
+        emit(ast, n.lhs, leaves, calls);
+        Op code = Op::AddS;
+        if (op == BinaryOp::Sub) code = Op::SubS;
+        if (op == BinaryOp::Mul) code = Op::MulS;
+        if (op == BinaryOp::Div) code = Op::DivS;
+        return push({code, r.slot});
+    }
+    emit(ast, n.lhs, leaves, calls);
+    emit(ast, n.rhs, leaves, calls);
+    Op code = Op::Add;
+    switch (op) {
+    case BinaryOp::Pow: code = Op::Pow; break;
+    case BinaryOp::Mul: code = Op::Mul; break;
+    case BinaryOp::Div: code = Op::Div; break;
+    case BinaryOp::IntDiv: code = Op::IntDiv; break;
+    case BinaryOp::Mod: code = Op::Mod; break;
+    case BinaryOp::Sub: code = Op::Sub; break;
+    default: break;
+    }
+    push({code});
+}
+
+void NumericProgram::emitTree(const Ast& ast, const std::vector<Leaf>& leaves,
+                              const std::vector<const Builtin*>& calls) {
+    code_.clear();
+    emit(ast, ast.root, leaves, calls);
+    push({Op::Ret});
+    finish();
+}
+
+void NumericProgram::finish() {
+    const void* const* table = dispatchTable();
+    int depth = 0;
+    maxStack_ = 0;
+    for (Instr& in : code_) {
+        in.label = table[static_cast<int>(in.op)];
+        switch (in.op) {
+        case Op::LoadK: case Op::LoadS: ++depth; break;
+        case Op::Add: case Op::Sub: case Op::Mul: case Op::Div: case Op::Pow:
+        case Op::IntDiv: case Op::Mod: --depth; break;
+        default: break;
+        }
+        maxStack_ = std::max(maxStack_, depth);
+    }
+}
+
+bool NumericProgram::run(BuiltinContext& ctx, const double* slots, double& out) const {
+    double frame[kStackOnFrame];
+    std::unique_ptr<double[]> heap;
+    double* stack = frame;
+    if (maxStack_ >= kStackOnFrame) {
+        heap = std::make_unique<double[]>(static_cast<size_t>(maxStack_) + 1);
+        stack = heap.get();
+    }
+    clearBadFlags();
+    if (!execute(code_.data(), &ctx, slots, stack, out, nullptr)) return false;
+    return !badFlagsRaised();
+}
+
+}  // namespace qv

@@ -1,0 +1,54 @@
+#pragma once
+
+// Rewriting of the user's forgiving expression notation.
+//
+// heal() turns a typed text (2z, [z+1]2, 45deg, sin(z)cos(z)) into the display
+// form that callers write back into the box (2*z, (z+1)^2, ...); heal_2() turns
+// a display form into the text the script evaluator accepts. Both are chains of
+// whole-string, case-sensitive, replace-all substitutions whose order matters:
+// later steps clean up the candidate operators that earlier steps insert.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace qv {
+
+// Names of the functions the rewriter protects from the variable and constant
+// substitutions. Longer names come before the shorter names they contain
+// (asinh before asin and sinh), so the longer one is claimed first.
+using FunctionNames = std::array<std::string, 39>;
+
+// The table of 39 names, index 0..38.
+const FunctionNames& defaultFunctionNames();
+
+// Receives the unbalanced-parenthesis message; the UI shows it in a message box.
+class FormulaErrorSink {
+public:
+    virtual ~FormulaErrorSink() = default;
+    virtual void formulaError(const std::string& title, const std::string& text) = 0;
+};
+
+struct RewriteContext {
+    int calculator_rewrite = 0;              // non-zero: calculator rewriting (graph-only steps skipped)
+    bool smooth_pass = false;                // cleared on a parenthesis error
+    const FunctionNames* function_names = &defaultFunctionNames();
+    FormulaErrorSink* errors = nullptr;      // may be null: then the message is dropped
+};
+
+// Typed text -> display form. Reports unbalanced parentheses through
+// ctx.errors and clears ctx.smooth_pass, but returns the rewritten text anyway.
+std::string heal(std::string_view typed, RewriteContext& ctx);
+
+// Display form -> evaluation form (unary minus, rnd, log, E notation, sqrt).
+std::string heal_2(std::string_view display);
+
+// Replaces every non-overlapping occurrence of `from`, scanning left to right,
+// case-sensitive. An empty `from` leaves the text unchanged.
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
+
+inline constexpr const char* kFormulaErrorTitle = "Quorvanta  -  Formula error!";
+inline constexpr const char* kParenthesisErrorText =
+    "One of your expressions does not contain an equal number of opened and closed parenthesis.";
+
+}  // namespace qv

@@ -1,0 +1,24 @@
+#include "expression/routines.h"
+
+namespace qv {
+
+Value z(Evaluator& evaluator, std::string_view text) {
+    EvalResult r = evaluator.eval(text);
+    return r.failed() ? Value::empty() : std::move(r.value);
+}
+
+Value Func_f_x(Evaluator& evaluator, std::string_view expression, double value, int16_t& eval_error) {
+    evaluator.setVariable("z", Value::number(value));
+    const size_t first = expression.find_first_not_of(' ');
+    const size_t last = expression.find_last_not_of(' ');
+    const std::string_view trimmed =
+        first == std::string_view::npos ? std::string_view() : expression.substr(first, last - first + 1);
+    EvalResult r = evaluator.eval(trimmed);
+    if (r.failed()) {
+        eval_error = -1;
+        return Value::empty();
+    }
+    return std::move(r.value);
+}
+
+}  // namespace qv

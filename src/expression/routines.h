@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "expression/evaluator.h"
+
+// The two evaluation routines every caller shares.
+namespace qv {
+
+// The value of a text, or Empty when the evaluator reports an error.
+Value z(Evaluator& evaluator, std::string_view text);
+
+// Sets the script variable z to `value` and evaluates the trimmed
+// expression. On an error: Empty, and `eval_error` becomes True (-1).
+Value Func_f_x(Evaluator& evaluator, std::string_view expression, double value, int16_t& eval_error);
+
+}  // namespace qv
