@@ -367,7 +367,13 @@ EvalResult BoundForm::eval(double z, double a) const {
 }
 
 NumResult BoundForm::number(double z, double a) const {
-    const EvalResult r = eval(z, a);
+    if (form_->generation != evaluator_->generation_) form_ = evaluator_->compiled(form_->text, form_->binding);
+    const CompiledForm& f = *form_;
+    const double slots[2] = {z, a};
+    double out;
+    // The hot path of curves, derivatives and searches: no value objects.
+    if (!f.fast.empty() && !f.readsVariableZ && f.fast.run(evaluator_->ctx_, slots, out)) return NumResult::ok(out);
+    const EvalResult r = evaluator_->run(f, slots);
     if (r.failed()) return NumResult::fail(r.error);
     return toArithmetic(r.value);
 }

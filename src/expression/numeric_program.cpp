@@ -6,41 +6,16 @@
 
 #include "expression/operations.h"
 
-#if defined(__x86_64__) || defined(_M_X64)
-#include <xmmintrin.h>
-#define QV_HAVE_MXCSR 1
-#else
-#include <cfenv>
-#endif
-
 namespace qv {
 
 namespace {
 
-#if QV_HAVE_MXCSR
-// Invalid, divide-by-zero and overflow: the sticky flags that mean an
-// infinity or a NaN appeared somewhere. Underflow and inexact are normal.
-constexpr unsigned kBadFlags = 0x01 | 0x04 | 0x08;
-inline void clearBadFlags() {
-    const unsigned m = _mm_getcsr();
-    if (m & kBadFlags) _mm_setcsr(m & ~kBadFlags);
-}
-inline bool badFlagsRaised() { return (_mm_getcsr() & kBadFlags) != 0; }
-#else
-constexpr int kBadFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
-inline void clearBadFlags() { std::feclearexcept(kBadFlags); }
-inline bool badFlagsRaised() { return std::fetestexcept(kBadFlags) != 0; }
-#endif
-
-// Keeps the compiler from moving the last arithmetic past the flag test.
-inline void settle(double& v) {
-#if defined(__GNUC__)
-    asm volatile("" : "+x"(v) : : "memory");
-#else
-    volatile double t = v;
-    v = t;
-#endif
-}
+// An infinity or a NaN never escapes the language. Arithmetic carries them
+// along (an infinity stays infinite or turns into a NaN), so checking the
+// result at the end catches them, except where an operation can hide one:
+// a division by an infinity, a power, or a function (exp of minus infinity
+// is 0). Those check their operands on the way in.
+inline bool finite(double x) { return std::fabs(x) <= 1.7976931348623157e308; }
 
 using Op = NumericProgram::Op;
 using Instr = NumericProgram::Instr;
@@ -69,8 +44,13 @@ Neg: acc = -acc; QV_NEXT;
 Add: acc = *--sp + acc; QV_NEXT;
 Sub: acc = *--sp - acc; QV_NEXT;
 Mul: acc = *--sp * acc; QV_NEXT;
-Div: acc = *--sp / acc; QV_NEXT;
-Pow: acc = rawPow(*--sp, acc); QV_NEXT;
+Div: if (!finite(acc)) return false; acc = *--sp / acc; QV_NEXT;
+Pow: {
+    const double base = *--sp;
+    if (!finite(acc) || !finite(base)) return false;
+    acc = rawPow(base, acc);
+    QV_NEXT;
+}
 IntDiv: {
     const NumResult r = numIntDiv(*--sp, acc);
     if (r.failed()) return false;
@@ -87,25 +67,25 @@ AddK: acc = acc + ip->k; QV_NEXT;
 SubK: acc = acc - ip->k; QV_NEXT;
 MulK: acc = acc * ip->k; QV_NEXT;
 DivK: acc = acc / ip->k; QV_NEXT;
-PowK: acc = rawPow(acc, ip->k); QV_NEXT;
+PowK: if (!finite(acc)) return false; acc = rawPow(acc, ip->k); QV_NEXT;
 KSub: acc = ip->k - acc; QV_NEXT;
-KDiv: acc = ip->k / acc; QV_NEXT;
-KPow: acc = rawPow(ip->k, acc); QV_NEXT;
+KDiv: if (!finite(acc)) return false; acc = ip->k / acc; QV_NEXT;
+KPow: if (!finite(acc)) return false; acc = rawPow(ip->k, acc); QV_NEXT;
 AddS: acc = acc + slots[ip->slot]; QV_NEXT;
 SubS: acc = acc - slots[ip->slot]; QV_NEXT;
 MulS: acc = acc * slots[ip->slot]; QV_NEXT;
-DivS: acc = acc / slots[ip->slot]; QV_NEXT;
+DivS: acc = acc / slots[ip->slot]; QV_NEXT;  // a slot is always finite
 Sqr: acc = acc * acc; QV_NEXT;
 Call: {
+    if (!finite(acc)) return false;
     const NumResult r = ip->fn(*ctx, acc);
     if (r.failed()) return false;
     acc = r.value;
     QV_NEXT;
 }
 Ret:
-    settle(acc);
     out = acc;
-    return true;
+    return finite(acc);
 #undef QV_NEXT
 }
 
@@ -222,9 +202,7 @@ bool NumericProgram::run(BuiltinContext& ctx, const double* slots, double& out) 
         heap = std::make_unique<double[]>(static_cast<size_t>(maxStack_) + 1);
         stack = heap.get();
     }
-    clearBadFlags();
-    if (!execute(code_.data(), &ctx, slots, stack, out, nullptr)) return false;
-    return !badFlagsRaised();
+    return execute(code_.data(), &ctx, slots, stack, out, nullptr);
 }
 
 }  // namespace qv

@@ -8,10 +8,11 @@
 namespace qv {
 
 // A purely numeric form compiled to a flat program for an accumulator
-// machine. It runs without per-operation error checks: the floating-point
-// exception flags are read once at the end, and any doubt (a flag, a
-// function's error) makes the caller re-run the careful evaluation, which
-// decides the exact outcome. So a fast result is only ever a correct one.
+// machine. It runs without the careful evaluation's per-operation error
+// rules: it only watches for an infinity or a NaN, and any doubt (one of
+// those, a function's error) makes the caller re-run the careful
+// evaluation, which decides the exact outcome. So a fast result is only
+// ever a correct one.
 class NumericProgram {
 public:
     enum class Op : unsigned char {
@@ -45,7 +46,7 @@ public:
                   const std::vector<const Builtin*>& calls);
 
     // Runs the program. Returns false when the careful evaluation must
-    // decide (a floating-point flag was raised or a function failed).
+    // decide (an infinity or a NaN appeared, or a function failed).
     bool run(BuiltinContext& ctx, const double* slots, double& out) const;
 
     int instructionCount() const { return static_cast<int>(code_.size()); }
