@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <math.h>
 
 #include "expression/math_library.h"
 #include "expression/number_text.h"
@@ -64,20 +65,36 @@ NumResult mathInt(BuiltinContext& ctx, double x) {
     const NumResult r = (ctx.math->*M)(static_cast<int16_t>(n.value));
     return r.failed() ? r : checked(r.value);
 }
+// The math library's logarithms succeed with exactly these values; where
+// they return 0 for a bad argument, these give an infinity or a NaN, which
+// sends the evaluation to the careful path and so to the library itself.
+double rawBaseten(double x) { return std::log(x) / MathLibrary::kLn10; }
+
 template <NumResult (*F)(BuiltinContext&, double)>
 NumResult callUnary(BuiltinContext& ctx, const double* a, int) {
     return F(ctx, a[0]);
 }
 
 #define QV_UNARY(name, fn, pure) {name, 1, 1, pure, &callUnary<fn>, &fn}
+#define QV_RAW(name, fn, raw, keeps, inl) {name, 1, 1, true, &callUnary<fn>, &fn, raw, keeps, Builtin::Inline::inl}
+#define QV_MATH_RAW(name, method, raw) \
+    {name, 1, 1, true, &callUnary<mathUnary<&MathLibrary::method>>, &mathUnary<&MathLibrary::method>, raw, true}
 #define QV_MATH(name, method) QV_UNARY(name, (mathUnary<&MathLibrary::method>), true)
+#define QV_MATH_ERR(name, method) \
+    {name, 1, 1, true, &callUnary<mathUnary<&MathLibrary::method>>, &mathUnary<&MathLibrary::method>, \
+     nullptr, false, Builtin::Inline::None, true}
 #define QV_MATH_INT(name, method) QV_UNARY(name, (mathInt<&MathLibrary::method>), true)
 
 const Builtin kBuiltins[] = {
-    QV_UNARY("sin", fnSin, true), QV_UNARY("cos", fnCos, true), QV_UNARY("tan", fnTan, true),
-    QV_UNARY("atn", fnAtn, true), QV_UNARY("exp", fnExp, true), QV_UNARY("log", fnLog, true),
-    QV_UNARY("sqr", fnSqr, true), QV_UNARY("abs", fnAbs, true), QV_UNARY("int", fnInt, true),
-    QV_UNARY("fix", fnFix, true), QV_UNARY("sgn", fnSgn, true),
+    // log of 0 is an infinity and of a negative a NaN, the square root of a
+    // negative a NaN, an overflowing exp an infinity: the plain functions
+    // fail visibly wherever the language's functions fail.
+    QV_RAW("sin", fnSin, ::sin, true, None), QV_RAW("cos", fnCos, ::cos, true, None),
+    QV_RAW("tan", fnTan, ::tan, true, None), QV_RAW("atn", fnAtn, ::atan, false, None),
+    QV_RAW("exp", fnExp, ::exp, false, None), QV_RAW("log", fnLog, ::log, true, None),
+    QV_RAW("sqr", fnSqr, ::sqrt, true, Sqrt), QV_RAW("abs", fnAbs, ::fabs, true, Abs),
+    QV_RAW("int", fnInt, ::floor, true, None), QV_RAW("fix", fnFix, ::trunc, true, None),
+    QV_UNARY("sgn", fnSgn, true),
     {"round", 1, 2, true, &callRound, &fnRound1},
     {"rnd", 0, 1, false, &callRnd, nullptr},
     // The math library object's methods.
@@ -86,19 +103,22 @@ const Builtin kBuiltins[] = {
     QV_MATH("frac", frac),
     // asin and acos write the object's error member; doing so twice for
     // one evaluation leaves the same state, so they count as pure.
-    QV_MATH("asin", asin), QV_MATH("acos", acos), QV_MATH("baseten", baseten),
-    QV_MATH("ln", ln), QV_MATH("atan", atan), QV_MATH("csc", csc), QV_MATH("sec", sec),
+    QV_MATH_ERR("asin", asin), QV_MATH_ERR("acos", acos), QV_MATH_RAW("baseten", baseten, &rawBaseten),
+    QV_MATH_RAW("ln", ln, ::log), QV_MATH("atan", atan), QV_MATH("csc", csc), QV_MATH("sec", sec),
     QV_MATH("cot", cot), QV_MATH("sinh", sinh), QV_MATH("cosh", cosh), QV_MATH("tanh", tanh),
-    QV_MATH("coth", coth), QV_MATH("csch", csch), QV_MATH("sech", sech), QV_MATH("acsc", acsc),
-    QV_MATH("asec", asec), QV_MATH("acot", acot), QV_MATH("asinh", asinh),
+    QV_MATH("coth", coth), QV_MATH("csch", csch), QV_MATH("sech", sech), QV_MATH_ERR("acsc", acsc),
+    QV_MATH_ERR("asec", asec), QV_MATH("acot", acot), QV_MATH("asinh", asinh),
     QV_MATH("acosh", acosh), QV_MATH("atanh", atanh), QV_MATH("acsch", acsch),
     QV_MATH("asech", asech), QV_MATH("acoth", acoth),
     {"randomnumber", 0, 0, false, &callRandomNumber, nullptr},
 };
 
 #undef QV_UNARY
+#undef QV_RAW
+#undef QV_MATH_RAW
 #undef QV_MATH
 #undef QV_MATH_INT
+#undef QV_MATH_ERR
 
 }  // namespace
 

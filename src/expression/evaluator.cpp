@@ -10,8 +10,6 @@ namespace {
 
 // The cache is cleared whole when it grows past either bound: simple, and
 // any working set of a graph (a few dozen forms) stays far below them.
-constexpr size_t kCacheMaxForms = 512;
-constexpr size_t kCacheMaxBytes = 8u << 20;
 constexpr size_t kUncachedTextLength = 1u << 20;
 
 SlotLetters lettersFor(Binding b) {
@@ -49,6 +47,11 @@ Evaluator::Evaluator(MathLibrary& math, RandomSource& rng) {
 
 void Evaluator::setUp() {
     ctx_.math->set_constants();
+    invalidate();
+}
+
+void Evaluator::setMachineCode(bool on) {
+    machineCode_ = on;
     invalidate();
 }
 
@@ -165,7 +168,7 @@ void Evaluator::buildFastProgram(CompiledForm& f) {
             const Builtin* b = f.calls[i];
             if (b != nullptr && b->pure && b->unary != nullptr && n.args.size() == 1 && numeric(n.args[0])) {
                 type[i] = Type::Num;
-                constant[i] = constant[n.args[0]];
+                constant[i] = constant[n.args[0]] && !b->setsError;
             }
             break;
         }
@@ -180,7 +183,7 @@ void Evaluator::buildFastProgram(CompiledForm& f) {
         }
     }
     if (type[f.ast.root] != Type::Num) return;
-    f.fast.emitTree(f.ast, leaves, f.calls);
+    f.fast.emitTree(f.ast, leaves, f.calls, machineCode_);
 }
 
 std::shared_ptr<const CompiledForm> Evaluator::compiled(std::string_view text, Binding binding) {
@@ -193,8 +196,10 @@ std::shared_ptr<const CompiledForm> Evaluator::compiled(std::string_view text, B
         return last_;
     }
     std::shared_ptr<const CompiledForm> f = compile(text, binding);
-    if (cache_.size() >= kCacheMaxForms || cacheBytes_ + key.size() > kCacheMaxBytes) clearCache();
-    cacheBytes_ += key.size() + f->ast.nodes.size() * sizeof(Node);
+    if (cache_.size() >= kCacheMaxForms || cacheBytes_ + 2 * key.size() > kCacheMaxBytes) clearCache();
+    cacheBytes_ += key.size() + f->text.size() + f->ast.nodes.size() * (sizeof(Node) + sizeof(CompiledForm::NameInfo)) +
+                   static_cast<size_t>(f->fast.instructionCount()) * sizeof(NumericProgram::Instr) +
+                   (f->fast.machineCode() != nullptr ? f->fast.machineCode()->size() : 0);
     cache_.emplace(key, f);
     last_ = f;
     return f;
@@ -346,7 +351,10 @@ Value Evaluator::variable(std::string_view name) const {
 BoundForm Evaluator::bind(std::string_view form, Binding binding) {
     BoundForm b;
     b.evaluator_ = this;
+    b.currentGeneration_ = &generation_;
+    b.ctx_ = &ctx_;
     b.form_ = compiled(form, binding);
+    b.refresh();
     return b;
 }
 
@@ -360,20 +368,23 @@ EvalResult Evaluator::evalBound(std::string_view form, double z, double a) {
     return run(*compiled(form, Binding::ZA), slots);
 }
 
-EvalResult BoundForm::eval(double z, double a) const {
+void BoundForm::refresh() const {
     if (form_->generation != evaluator_->generation_) form_ = evaluator_->compiled(form_->text, form_->binding);
+    const MachineCode* m = form_->fast.machineCode();
+    entry_ = m != nullptr ? m->entry() : nullptr;
+    generation_ = form_->generation;
+}
+
+EvalResult BoundForm::eval(double z, double a) const {
+    if (form_->generation != evaluator_->generation_) refresh();
     const double slots[2] = {z, a};
     return evaluator_->run(*form_, slots);
 }
 
-NumResult BoundForm::number(double z, double a) const {
-    if (form_->generation != evaluator_->generation_) form_ = evaluator_->compiled(form_->text, form_->binding);
-    const CompiledForm& f = *form_;
+NumResult BoundForm::numberSlow(double z, double a) const {
+    if (form_->generation != evaluator_->generation_) refresh();
     const double slots[2] = {z, a};
-    double out;
-    // The hot path of curves, derivatives and searches: no value objects.
-    if (!f.fast.empty() && !f.readsVariableZ && f.fast.run(evaluator_->ctx_, slots, out)) return NumResult::ok(out);
-    const EvalResult r = evaluator_->run(f, slots);
+    const EvalResult r = evaluator_->run(*form_, slots);
     if (r.failed()) return NumResult::fail(r.error);
     return toArithmetic(r.value);
 }

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "expression/builtins.h"
+#include "expression/machine_code.h"
 #include "expression/numeric_program.h"
 #include "expression/parser.h"
 #include "expression/value.h"
@@ -52,13 +53,22 @@ public:
     // Evaluates with z (and A for a Binding::ZA form) bound.
     EvalResult eval(double z, double a = 0.0) const;
     // The number, or an error: non-numeric results are a type mismatch.
+    // Inline: this is the innermost call of every curve and search.
     NumResult number(double z, double a = 0.0) const;
     bool valid() const { return evaluator_ != nullptr; }
 
 private:
     friend class Evaluator;
+    void refresh() const;
+    NumResult numberSlow(double z, double a) const;
     Evaluator* evaluator_ = nullptr;
     mutable std::shared_ptr<const CompiledForm> form_;
+    // Copies for the inline path: the form's machine code (if any), the
+    // generation it was compiled in, and where the current one is kept.
+    mutable MachineCode::Entry entry_ = nullptr;
+    mutable uint64_t generation_ = 0;
+    const uint64_t* currentGeneration_ = nullptr;
+    BuiltinContext* ctx_ = nullptr;
 };
 
 // Our evaluator of the expression language. The math library's members are
@@ -87,9 +97,17 @@ public:
 
     // The careful evaluation alone (tests compare it with the fast path).
     EvalResult evalCareful(const CompiledForm& form, const double* slots);
+    // Whether compiled forms may run as machine code (on by default; the
+    // portable machine gives the same results, and tests compare the two).
+    void setMachineCode(bool on);
+    bool machineCode() const { return machineCode_; }
     // Drops every compiled program (the cache is bounded anyway).
     void clearCache();
     size_t cacheSize() const { return cache_.size(); }
+    // What the cached programs hold, roughly: texts, trees, code.
+    size_t cacheBytes() const { return cacheBytes_; }
+    static constexpr size_t kCacheMaxForms = 512;
+    static constexpr size_t kCacheMaxBytes = 8u << 20;
 
     MathLibrary& math() { return *ctx_.math; }
 
@@ -111,7 +129,18 @@ private:
     size_t cacheBytes_ = 0;
     std::shared_ptr<const CompiledForm> last_;  // most recent look-up
     uint64_t generation_ = 1;
+    bool machineCode_ = true;
 };
+
+QV_CALLS_MACHINE_CODE
+inline NumResult BoundForm::number(double z, double a) const {
+    if (entry_ != nullptr && generation_ == *currentGeneration_) {
+        const double slots[2] = {z, a};
+        const MachineCode::Result r = entry_(slots, ctx_);
+        if (r.ok != 0) return NumResult::ok(r.value);
+    }
+    return numberSlow(z, a);
+}
 
 // The text of a form with every "z" (and every "A" when `a` is given)
 // replaced by the value in parentheses: what bound evaluation stands for.

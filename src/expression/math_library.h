@@ -19,6 +19,7 @@ namespace qv {
 // No method ever returns an infinity or a NaN as a value.
 class MathLibrary {
 public:
+    static const double kLn10;  // the divisor of baseten
     explicit MathLibrary(RandomSource& rng);
 
     double pi = 0, e = 0, G = 0, mol = 0;

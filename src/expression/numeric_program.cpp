@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <math.h>
 #include <memory>
 
+#include "expression/machine_code.h"
 #include "expression/operations.h"
 
 namespace qv {
@@ -17,6 +20,17 @@ namespace {
 // is 0). Those check their operands on the way in.
 inline bool finite(double x) { return std::fabs(x) <= 1.7976931348623157e308; }
 
+// sin and cos together; the C library's sincos gives exactly the values of
+// sin and cos (the careful evaluation calls those), at about the price of one.
+void computeSinCos(double x, double* cell) {
+#if defined(__GLIBC__)
+    ::sincos(x, &cell[0], &cell[1]);
+#else
+    cell[0] = std::sin(x);
+    cell[1] = std::cos(x);
+#endif
+}
+
 using Op = NumericProgram::Op;
 using Instr = NumericProgram::Instr;
 
@@ -29,13 +43,14 @@ bool execute(const Instr* ip, BuiltinContext* ctx, const double* slots, double* 
     static const void* const kLabels[] = {
         &&LoadK, &&LoadS, &&Neg, &&Add, &&Sub, &&Mul, &&Div, &&Pow, &&IntDiv, &&Mod,
         &&AddK, &&SubK, &&MulK, &&DivK, &&PowK, &&KSub, &&KDiv, &&KPow,
-        &&AddS, &&SubS, &&MulS, &&DivS, &&Sqr, &&Call, &&Ret,
+        &&AddS, &&SubS, &&MulS, &&DivS, &&Sqr, &&Call, &&SinCos, &&Cached, &&Ret,
     };
     if (ip == nullptr) {
         *table = kLabels;
         return true;
     }
     double acc = 0.0;
+    double sinCos[4] = {0.0, 0.0, 0.0, 0.0};  // sin and cos of slot 0, of slot 1
 #define QV_NEXT goto *(++ip)->label
     goto *ip->label;
 LoadK: *sp++ = acc; acc = ip->k; QV_NEXT;
@@ -78,11 +93,26 @@ DivS: acc = acc / slots[ip->slot]; QV_NEXT;  // a slot is always finite
 Sqr: acc = acc * acc; QV_NEXT;
 Call: {
     if (!finite(acc)) return false;
+    if (ip->builtin->raw != nullptr) {
+        acc = ip->builtin->raw(acc);
+        QV_NEXT;
+    }
     const NumResult r = ip->fn(*ctx, acc);
     if (r.failed()) return false;
     acc = r.value;
     QV_NEXT;
 }
+SinCos: {
+    double* cell = &sinCos[2 * ip->slot];
+    computeSinCos(slots[ip->slot], cell);
+    *sp++ = acc;
+    acc = cell[static_cast<int>(ip->k)];
+    QV_NEXT;
+}
+Cached:
+    *sp++ = acc;
+    acc = sinCos[2 * ip->slot + static_cast<int>(ip->k)];
+    QV_NEXT;
 Ret:
     out = acc;
     return finite(acc);
@@ -115,8 +145,9 @@ void NumericProgram::emit(const Ast& ast, int node, const std::vector<Leaf>& lea
         return;
     }
     if (n.kind == NodeKind::Call) {
+        if (emitSinCos(ast, node, leaves, calls)) return;
         emit(ast, n.args[0], leaves, calls);
-        return push({Op::Call, 0, 0.0, calls[node]->unary});
+        return push({Op::Call, 0, 0.0, calls[node]->unary, calls[node]});
     }
     // Binary arithmetic. Constants and slots become operands of one
     // instruction; a constant left operand of + or * may swap sides, since
@@ -170,12 +201,53 @@ void NumericProgram::emit(const Ast& ast, int node, const std::vector<Leaf>& lea
     push({code});
 }
 
+NumericProgram::NumericProgram() = default;
+NumericProgram::~NumericProgram() = default;
+NumericProgram::NumericProgram(NumericProgram&&) noexcept = default;
+NumericProgram& NumericProgram::operator=(NumericProgram&&) noexcept = default;
+
+namespace {
+
+// 0 for sin, 1 for cos, -1 otherwise.
+int sinCosKind(const Builtin* b) {
+    if (b == nullptr) return -1;
+    if (std::strcmp(b->name, "sin") == 0) return 0;
+    if (std::strcmp(b->name, "cos") == 0) return 1;
+    return -1;
+}
+
+}  // namespace
+
+// sin and cos of the same slot in one form (2*sin(z)*cos(z)) share one
+// computation of both.
+bool NumericProgram::emitSinCos(const Ast& ast, int node, const std::vector<Leaf>& leaves,
+                                const std::vector<const Builtin*>& calls) {
+    const int kind = sinCosKind(calls[node]);
+    const Leaf& arg = leaves[ast.nodes[node].args[0]];
+    if (kind < 0 || arg.kind != Leaf::Kind::Slot) return false;
+    int& state = sinCos_[arg.slot];
+    if ((state & 3) != 3) return false;
+    push({(state & 4) ? Op::Cached : Op::SinCos, arg.slot, static_cast<double>(kind)});
+    state |= 4;
+    return true;
+}
+
 void NumericProgram::emitTree(const Ast& ast, const std::vector<Leaf>& leaves,
-                              const std::vector<const Builtin*>& calls) {
+                              const std::vector<const Builtin*>& calls, bool machineCode) {
     code_.clear();
+    machine_.reset();
+    sinCos_[0] = sinCos_[1] = 0;
+    for (size_t i = 0; i < ast.nodes.size(); ++i) {
+        const Node& n = ast.nodes[i];
+        if (n.kind != NodeKind::Call || n.args.size() != 1) continue;
+        const int kind = sinCosKind(calls[i]);
+        const Leaf& arg = leaves[n.args[0]];
+        if (kind >= 0 && arg.kind == Leaf::Kind::Slot) sinCos_[arg.slot] |= 1 << kind;
+    }
     emit(ast, ast.root, leaves, calls);
     push({Op::Ret});
     finish();
+    if (machineCode) machine_ = MachineCode::translate(code_);
 }
 
 void NumericProgram::finish() {
@@ -185,7 +257,7 @@ void NumericProgram::finish() {
     for (Instr& in : code_) {
         in.label = table[static_cast<int>(in.op)];
         switch (in.op) {
-        case Op::LoadK: case Op::LoadS: ++depth; break;
+        case Op::LoadK: case Op::LoadS: case Op::SinCos: case Op::Cached: ++depth; break;
         case Op::Add: case Op::Sub: case Op::Mul: case Op::Div: case Op::Pow:
         case Op::IntDiv: case Op::Mod: --depth; break;
         default: break;
@@ -195,6 +267,11 @@ void NumericProgram::finish() {
 }
 
 bool NumericProgram::run(BuiltinContext& ctx, const double* slots, double& out) const {
+    if (machine_) {
+        const MachineCode::Result r = machine_->run(slots, &ctx);
+        out = r.value;
+        return r.ok != 0;
+    }
     double frame[kStackOnFrame];
     std::unique_ptr<double[]> heap;
     double* stack = frame;

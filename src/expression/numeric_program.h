@@ -1,11 +1,14 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "expression/builtins.h"
 #include "expression/parser.h"
 
 namespace qv {
+
+class MachineCode;
 
 // A purely numeric form compiled to a flat program for an accumulator
 // machine. It runs without the careful evaluation's per-operation error
@@ -19,13 +22,18 @@ public:
         LoadK, LoadS, Neg,
         Add, Sub, Mul, Div, Pow, IntDiv, Mod,
         AddK, SubK, MulK, DivK, PowK, KSub, KDiv, KPow,
-        AddS, SubS, MulS, DivS, Sqr, Call, Ret,
+        AddS, SubS, MulS, DivS, Sqr, Call,
+        // sin and cos of one slot, both needed: computed together once
+        // (slot, k = 0 for sin, 1 for cos), then read back.
+        SinCos, Cached,
+        Ret,
     };
     struct Instr {
         Op op;
         int slot = 0;
         double k = 0.0;
         NumResult (*fn)(BuiltinContext&, double) = nullptr;
+        const Builtin* builtin = nullptr;  // Call: the function called
         const void* label = nullptr;  // dispatch target, filled in by finish()
     };
 
@@ -37,13 +45,24 @@ public:
         int slot = 0;
     };
 
+    NumericProgram();
+    ~NumericProgram();
+    NumericProgram(NumericProgram&&) noexcept;
+    NumericProgram& operator=(NumericProgram&&) noexcept;
+
     bool empty() const { return code_.empty(); }
-    void clear() { code_.clear(); }
+    // Whether the program runs as machine code rather than on the machine
+    // below (which is always there as the portable way).
+    bool hasMachineCode() const { return machine_ != nullptr; }
+    // The machine code's entry point, or null.
+    const MachineCode* machineCode() const { return machine_.get(); }
 
     // Appends the code of a subtree; `leaves` tells constant and slot nodes,
     // `calls` the built-in of each call node.
+    // With `machineCode`, also translates the program to machine code where
+    // the processor allows.
     void emitTree(const Ast& ast, const std::vector<Leaf>& leaves,
-                  const std::vector<const Builtin*>& calls);
+                  const std::vector<const Builtin*>& calls, bool machineCode);
 
     // Runs the program. Returns false when the careful evaluation must
     // decide (an infinity or a NaN appeared, or a function failed).
@@ -54,11 +73,16 @@ public:
 private:
     void emit(const Ast& ast, int node, const std::vector<Leaf>& leaves,
               const std::vector<const Builtin*>& calls);
+    bool emitSinCos(const Ast& ast, int node, const std::vector<Leaf>& leaves,
+                    const std::vector<const Builtin*>& calls);
     void push(Instr in) { code_.push_back(in); }
     void finish();
 
     std::vector<Instr> code_;
     int maxStack_ = 0;
+    // Per slot: bit 0 sin seen, bit 1 cos seen, bit 2 both already computed.
+    int sinCos_[2] = {0, 0};
+    std::unique_ptr<MachineCode> machine_;
 };
 
 }  // namespace qv
