@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Runs the program's command line as a user would and checks what it prints:
+# the display and evaluation forms of typed expressions, their values, the
+# calculator's rewriting, the parenthesis message and the derivatives.
+# Usage: command_line_test.sh PATH-TO-QUORVANTA
+set -u
+qv="$1"
+passed=0
+failed=0
+
+check() {  # check NAME EXPECTED ACTUAL
+    if [[ "$2" == "$3" ]]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        printf 'FAILED %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
+    fi
+}
+
+# near WANT "derivative: VALUE": "near" when VALUE is within 1e-6 of WANT.
+near() {
+    awk -v want="$1" -v line="$2" 'BEGIN {
+        sub(/^derivative: /, "", line); d = line - want; if (d < 0) d = -d
+        print (d < 1e-6 ? "near" : "off: " line) }'
+}
+
+# typed | display form | evaluation form (graph mode)
+while IFS='|' read -r typed display evaluation; do
+    [[ -z "$typed" ]] && continue
+    out=$("$qv" --eval "$typed" 2>/dev/null)
+    check "display of $typed" "display: $display" "$(sed -n 1p <<<"$out")"
+    check "evaluation of $typed" "evaluation: $evaluation" "$(sed -n 2p <<<"$out")"
+done <<'ROWS'
+2z|2*z|2*z
+z2|z^2|z^2
+2sin(z)|2*sin(z)|2*sin(z)
+sin(z)cos(z)|sin(z)*cos(z)|sin(z)*cos(z)
+3(z+1)(z-1)|3*(z+1)*(z-1)|3*(z+1)*(z-1*1)
+[z+1]2|(z+1)^2|(z+1)^2
+x^-1|z^-1|z^-1
+-z^2|-z^2|-1*z^2
+abs(t)|abs(z)|abs(z)
+45deg|45*(pi/180)|45*(pi/180)
+pi/2rad|pi/2*(180/pi)|pi/2*(180/pi)
+tz|z*z|z*z
+2pi|2*pi|2*pi
+e2|e^2|e^2
+2life|2*life|2*life
+1.5E-3z|1.5E-3*z|1.5*10^-3*z
+5E3|5E3|5*10^3
+sqrt(z)|sqrt(z)|sqr(z)
+log(z)|log(z)|baseten(z)
+2rnd|2*rnd|2*RandomNumber()
+asinh(z)|asinh(z)|asinh(z)
+(z)mod(3)|(z)mod(3)|(z)mod(3)
+sin z|sinz|sinz
+ROWS
+
+# typed | z | value
+while IFS='|' read -r typed z value; do
+    [[ -z "$typed" ]] && continue
+    out=$("$qv" --eval "$typed" --z "$z" 2>/dev/null)
+    check "value of $typed at $z" "value: $value" "$(sed -n 3p <<<"$out")"
+done <<'ROWS'
+2z|3|6
+-z^2|-3|-9
+3(z+1)(z-1)|2|9
+(z)mod(3)|7|1
+x^-1|0|error 5
+1/z|0|error 11
+sqrt(z)|-1|error 5
+log(z)|1000|3
+5E3|0|5000
+z2|1E-5|1E-10
+45deg|0|0.785398163397448
+prime(6)|0|13
+fact(z)|5|120
+asin(z)|1.5|0
+2+|0|error 1002
+ROWS
+
+# The calculator keeps its own notation.
+out=$("$qv" --eval "2x+45deg" --calculator 2>/dev/null)
+check "calculator display" "display: 2x+45deg" "$(sed -n 1p <<<"$out")"
+out=$("$qv" --eval "2^(3)" --calculator 2>/dev/null)
+check "calculator power" "display: 2*(3)" "$(sed -n 1p <<<"$out")"
+out=$("$qv" --eval '2```(3)' --calculator 2>/dev/null)
+check "calculator protected power" "display: 2^(3)" "$(sed -n 1p <<<"$out")"
+
+# An unbalanced text shows the message and goes on to the forms and value.
+err=$("$qv" --eval "(z+1)(z" --z 1 2>&1 >/dev/null)
+check "parenthesis message" $'Quorvanta  -  Formula error!\nOne of your expressions does not contain an equal number of opened and closed parenthesis.' "$err"
+out=$("$qv" --eval "(z+1)(z" --z 1 2>/dev/null)
+check "parenthesis display" $'display: (z+1)*(z\nevaluation: (z+1)*(z\nvalue: error 1002' "$out"
+
+# Values without z, and the kinds of result.
+check "empty value" "value: Empty" "$("$qv" --eval "A" 2>/dev/null | sed -n 3p)"
+check "animation parameter" "value: 6" "$("$qv" --eval "2A" --A 3 --z 0 2>/dev/null | sed -n 3p)"
+check "boolean value" "value: True" "$("$qv" --eval "1<2" 2>/dev/null | sed -n 3p)"
+check "text value" 'value: a"b' "$("$qv" --eval '"a""b"' 2>/dev/null | sed -n 3p)"
+check "z given as an expression" "value: 1" "$("$qv" --eval "sin(z)" --z "pi/2" 2>/dev/null | sed -n 3p)"
+
+# Derivatives of the plotted notation.
+out=$("$qv" --derive 1 "z3" --z 2 2>/dev/null)
+check "first derivative" "near" "$(near 12 "$(sed -n 1p <<<"$out")")"
+check "first derivative flag" "eval_error: 0" "$(sed -n 2p <<<"$out")"
+check "derivative of a constant" $'derivative: 0\neval_error: 0' "$("$qv" --derive 2 "5" --z 1 2>/dev/null)"
+check "derivative at a domain edge" $'derivative: 0\neval_error: -1' "$("$qv" --derive 1 "sqrt(z)" --z 0 2>/dev/null)"
+check "negative point" "near" "$(near -6 "$("$qv" --derive 1 "z^2" --z -3 2>/dev/null | sed -n 1p)")"
+
+# Bad arguments end with a message and a failing status, never a window.
+"$qv" --derive 4 "z" --z 1 >/dev/null 2>&1
+check "derivative order 4 refused" "2" "$?"
+"$qv" --eval >/dev/null 2>&1
+check "missing text refused" "2" "$?"
+"$qv" --help | grep -q -- "--eval"
+check "help lists --eval" "0" "$?"
+
+echo "$passed passed, $failed failed"
+[[ $failed -eq 0 ]]
