@@ -1,5 +1,8 @@
 #include "expression/evaluator.h"
 
+#include <cmath>
+#include <cstring>
+
 #include "expression/math_library.h"
 #include "expression/number_text.h"
 #include "expression/operations.h"
@@ -76,6 +79,9 @@ std::shared_ptr<CompiledForm> Evaluator::compile(std::string_view text, Binding 
     f->textual = p.slotInString;
     if (f->error != 0) return f;
     f->ast = std::move(p.ast);
+    for (const Node& n : f->ast.nodes) {
+        if (n.kind == NodeKind::Slot) f->usesSlot[n.slot] = true;
+    }
     resolve(*f);
     if (f->error == 0 && !f->textual) buildFastProgram(*f);
     return f;
@@ -208,6 +214,11 @@ std::shared_ptr<const CompiledForm> Evaluator::compiled(std::string_view text, B
 EvalResult Evaluator::run(const CompiledForm& f, const double* slots) {
     if (f.error != 0) return EvalResult::fail(f.error);
     if (f.textual) return evalTextually(f, slots);
+    // An infinity or a NaN has no text that reads back as a number: written
+    // into the form it would be an overflowing literal.
+    for (int i = 0; i < 2; ++i) {
+        if (f.usesSlot[i] && !std::isfinite(slots[i])) return EvalResult::fail(kOverflow);
+    }
     double own[2] = {0.0, 0.0};
     if (f.readsVariableZ) {
         auto it = variables_.find("z");
@@ -239,6 +250,7 @@ EvalResult Evaluator::evalNode(const CompiledForm& f, int node, const double* sl
         case CompiledForm::NameKind::ErrorMember: return EvalResult::ok(Value::number(ctx_.math->error));
         case CompiledForm::NameKind::BuiltinCall: {
             const NumResult r = info.builtin->call(ctx_, nullptr, 0);
+            if (std::strcmp(info.builtin->name, "set_constants") == 0) invalidate();
             if (r.failed()) return EvalResult::fail(r.error);
             return EvalResult::ok(Value::number(r.value));
         }
@@ -277,6 +289,7 @@ EvalResult Evaluator::evalCall(const CompiledForm& f, const Node& n, int node, c
         args[k] = x.value;
     }
     const NumResult r = b->call(ctx_, args, static_cast<int>(n.args.size()));
+    if (std::strcmp(b->name, "set_constants") == 0) invalidate();  // constants were compiled in
     if (r.failed()) return EvalResult::fail(r.error);
     return EvalResult::ok(Value::number(r.value));
 }
@@ -302,7 +315,7 @@ int Evaluator::executeStatement(std::string_view statement) {
         if (b == nullptr) return kTypeMismatch;
         if (b->minArgs > 0) return kWrongArgCount;
         const NumResult r = b->call(ctx_, nullptr, 0);
-        if (b == findBuiltin("set_constants")) invalidate();
+        if (std::strcmp(b->name, "set_constants") == 0) invalidate();
         return r.error;
     }
     if (t.size() < 3 || t[0].kind != Tok::Name || t[1].kind != Tok::Eq) return kSyntaxError;
@@ -371,7 +384,8 @@ EvalResult Evaluator::evalBound(std::string_view form, double z, double a) {
 void BoundForm::refresh() const {
     if (form_->generation != evaluator_->generation_) form_ = evaluator_->compiled(form_->text, form_->binding);
     const MachineCode* m = form_->fast.machineCode();
-    entry_ = m != nullptr ? m->entry() : nullptr;
+    // An unbound form reads the script variable z: only run() knows its value.
+    entry_ = m != nullptr && !form_->readsVariableZ ? m->entry() : nullptr;
     generation_ = form_->generation;
 }
 

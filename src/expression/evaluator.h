@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -38,6 +39,7 @@ struct CompiledForm {
     int error = 0;               // compile error, reported by every evaluation
     bool textual = false;        // a bound letter inside a string literal
     bool readsVariableZ = false; // unbound: the name z is slot 0
+    bool usesSlot[2] = {false, false};
     uint64_t generation = 0;
     Ast ast;
     std::vector<NameInfo> names;             // per node: how a name reads
@@ -134,7 +136,9 @@ private:
 
 QV_CALLS_MACHINE_CODE
 inline NumResult BoundForm::number(double z, double a) const {
-    if (entry_ != nullptr && generation_ == *currentGeneration_) {
+    // Infinite or NaN values take the slow path, which refuses them.
+    if (entry_ != nullptr && generation_ == *currentGeneration_ && std::fabs(z) <= 1.7976931348623157e308 &&
+        std::fabs(a) <= 1.7976931348623157e308) {
         const double slots[2] = {z, a};
         const MachineCode::Result r = entry_(slots, ctx_);
         if (r.ok != 0) return NumResult::ok(r.value);

@@ -1,5 +1,7 @@
 #include "expression/routines.h"
 
+#include <cmath>
+
 namespace qv {
 
 Value z(Evaluator& evaluator, std::string_view text) {
@@ -8,6 +10,11 @@ Value z(Evaluator& evaluator, std::string_view text) {
 }
 
 Value Func_f_x(Evaluator& evaluator, std::string_view expression, double value, int16_t& eval_error) {
+    // No statement text assigns an infinity or a NaN to z: it fails.
+    if (!std::isfinite(value)) {
+        eval_error = -1;
+        return Value::empty();
+    }
     evaluator.setVariable("z", Value::number(value));
     const size_t first = expression.find_first_not_of(' ');
     const size_t last = expression.find_last_not_of(' ');
