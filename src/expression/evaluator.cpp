@@ -117,79 +117,93 @@ void Evaluator::resolve(CompiledForm& f) {
     }
 }
 
+// What the numeric compiler needs to know of each node: its type (a number,
+// Empty, or anything else, which keeps the form on the careful path), and
+// whether it is a constant or a slot that instructions take as operands.
+struct Evaluator::FastPlan {
+    enum class Type : unsigned char { Num, Empty, Other };
+    std::vector<Type> type;
+    std::vector<NumericProgram::Leaf> leaves;
+    std::vector<bool> constant;
+    bool numeric(int k) const { return type[k] != Type::Other; }
+};
+
+void Evaluator::classifyNode(const CompiledForm& f, size_t i, FastPlan& plan) {
+    using Type = FastPlan::Type;
+    using Leaf = NumericProgram::Leaf;
+    const Node& n = f.ast.nodes[i];
+    Type& type = plan.type[i];
+    std::vector<bool>::reference constant = plan.constant[i];
+    switch (n.kind) {
+    case NodeKind::Const:
+        if (n.constant.isNumber()) type = Type::Num;
+        else if (n.constant.isEmpty()) type = Type::Empty;
+        constant = type != Type::Other;
+        break;
+    case NodeKind::Slot:
+        type = Type::Num;
+        plan.leaves[i] = {Leaf::Kind::Slot, 0.0, n.slot};
+        break;
+    case NodeKind::Name: {
+        const CompiledForm::NameInfo& info = f.names[i];
+        if (info.kind == CompiledForm::NameKind::Constant) {
+            type = Type::Num;
+            constant = true;
+        } else if (info.kind == CompiledForm::NameKind::Variable) {
+            if (f.binding == Binding::None && n.name == "z") {
+                type = Type::Num;
+                plan.leaves[i] = {Leaf::Kind::Slot, 0.0, 0};
+            } else if (variables_.find(n.name) == variables_.end()) {
+                // Nothing assigned it: Empty now, and the cache is dropped
+                // the moment something does.
+                type = Type::Empty;
+                constant = true;
+            }
+        }
+        break;
+    }
+    case NodeKind::Unary:
+        if (n.uop != UnaryOp::Not && plan.numeric(n.lhs)) {
+            type = n.uop == UnaryOp::Plus ? plan.type[n.lhs] : Type::Num;
+            constant = plan.constant[n.lhs];
+        }
+        break;
+    case NodeKind::Binary:
+        if (n.bop <= BinaryOp::Sub && plan.numeric(n.lhs) && plan.numeric(n.rhs)) {
+            type = Type::Num;
+            constant = plan.constant[n.lhs] && plan.constant[n.rhs];
+        }
+        break;
+    case NodeKind::Call: {
+        const Builtin* b = f.calls[i];
+        if (b != nullptr && b->pure && b->unary != nullptr && n.args.size() == 1 && plan.numeric(n.args[0])) {
+            type = Type::Num;
+            constant = plan.constant[n.args[0]] && !b->setsError;
+        }
+        break;
+    }
+    }
+}
+
 // Decides whether the form is purely numeric and, if so, compiles it. Nodes
 // come children first, so one forward pass sees every child before its
 // parent. Constant subtrees are folded through the careful evaluation.
 void Evaluator::buildFastProgram(CompiledForm& f) {
-    enum class Type : unsigned char { Num, Empty, Other };
-    using Leaf = NumericProgram::Leaf;
-    const std::vector<Node>& nodes = f.ast.nodes;
-    std::vector<Type> type(nodes.size(), Type::Other);
-    std::vector<Leaf> leaves(nodes.size());
-    std::vector<bool> constant(nodes.size(), false);
-    auto numeric = [&](int k) { return type[k] != Type::Other; };
-    for (size_t i = 0; i < nodes.size(); ++i) {
-        const Node& n = nodes[i];
-        switch (n.kind) {
-        case NodeKind::Const:
-            if (n.constant.isNumber()) type[i] = Type::Num;
-            else if (n.constant.isEmpty()) type[i] = Type::Empty;
-            constant[i] = type[i] != Type::Other;
-            break;
-        case NodeKind::Slot:
-            type[i] = Type::Num;
-            leaves[i] = {Leaf::Kind::Slot, 0.0, n.slot};
-            break;
-        case NodeKind::Name: {
-            const CompiledForm::NameInfo& info = f.names[i];
-            if (info.kind == CompiledForm::NameKind::Constant) {
-                type[i] = Type::Num;
-                constant[i] = true;
-            } else if (info.kind == CompiledForm::NameKind::Variable) {
-                if (f.binding == Binding::None && n.name == "z") {
-                    type[i] = Type::Num;
-                    leaves[i] = {Leaf::Kind::Slot, 0.0, 0};
-                } else if (variables_.find(n.name) == variables_.end()) {
-                    // Nothing assigned it: Empty now, and the cache is
-                    // dropped the moment something does.
-                    type[i] = Type::Empty;
-                    constant[i] = true;
-                }
-            }
-            break;
-        }
-        case NodeKind::Unary:
-            if (n.uop != UnaryOp::Not && numeric(n.lhs)) {
-                type[i] = n.uop == UnaryOp::Plus ? type[n.lhs] : Type::Num;
-                constant[i] = constant[n.lhs];
-            }
-            break;
-        case NodeKind::Binary:
-            if (n.bop <= BinaryOp::Sub && numeric(n.lhs) && numeric(n.rhs)) {
-                type[i] = Type::Num;
-                constant[i] = constant[n.lhs] && constant[n.rhs];
-            }
-            break;
-        case NodeKind::Call: {
-            const Builtin* b = f.calls[i];
-            if (b != nullptr && b->pure && b->unary != nullptr && n.args.size() == 1 && numeric(n.args[0])) {
-                type[i] = Type::Num;
-                constant[i] = constant[n.args[0]] && !b->setsError;
-            }
-            break;
-        }
-        }
-        if (constant[i]) {
-            const EvalResult r = evalNode(f, static_cast<int>(i), nullptr);
-            if (!r.failed() && (r.value.isNumber() || r.value.isEmpty())) {
-                leaves[i] = {Leaf::Kind::Const, r.value.num, 0};
-            } else {
-                constant[i] = false;  // fails at run time, where it is reached
-            }
+    const size_t count = f.ast.nodes.size();
+    FastPlan plan{std::vector<FastPlan::Type>(count, FastPlan::Type::Other),
+                  std::vector<NumericProgram::Leaf>(count), std::vector<bool>(count, false)};
+    for (size_t i = 0; i < count; ++i) {
+        classifyNode(f, i, plan);
+        if (!plan.constant[i]) continue;
+        const EvalResult r = evalNode(f, static_cast<int>(i), nullptr);
+        if (!r.failed() && (r.value.isNumber() || r.value.isEmpty())) {
+            plan.leaves[i] = {NumericProgram::Leaf::Kind::Const, r.value.num, 0};
+        } else {
+            plan.constant[i] = false;  // fails at run time, where it is reached
         }
     }
-    if (type[f.ast.root] != Type::Num) return;
-    f.fast.emitTree(f.ast, leaves, f.calls, machineCode_);
+    if (plan.type[f.ast.root] != FastPlan::Type::Num) return;
+    f.fast.emitTree(f.ast, plan.leaves, f.calls, machineCode_);
 }
 
 std::shared_ptr<const CompiledForm> Evaluator::compiled(std::string_view text, Binding binding) {

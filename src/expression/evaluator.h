@@ -118,6 +118,8 @@ private:
     std::shared_ptr<const CompiledForm> compiled(std::string_view text, Binding binding);
     std::shared_ptr<CompiledForm> compile(std::string_view text, Binding binding);
     void resolve(CompiledForm& f);
+    struct FastPlan;
+    void classifyNode(const CompiledForm& f, size_t node, FastPlan& plan);
     void buildFastProgram(CompiledForm& f);
     EvalResult run(const CompiledForm& f, const double* slots);
     EvalResult evalNode(const CompiledForm& f, int node, const double* slots);

@@ -267,6 +267,31 @@ private:
         case Op::Sub: popArith(SUBSD); return true;
         case Op::Mul: popArith(MULSD); return true;
         case Op::Div: checkFinite(kAcc); popArith(DIVSD); return true;
+        case Op::AddK: a_.sseConst(kF2, ADDSD, kAcc, constant(in.k)); return true;
+        case Op::SubK: a_.sseConst(kF2, SUBSD, kAcc, constant(in.k)); return true;
+        case Op::MulK: a_.sseConst(kF2, MULSD, kAcc, constant(in.k)); return true;
+        case Op::DivK: a_.sseConst(kF2, DIVSD, kAcc, constant(in.k)); return true;
+        case Op::KSub:
+        case Op::KDiv:
+            if (in.op == Op::KDiv) checkFinite(kAcc);
+            a_.sseConst(kF2, MOVSD_LOAD, kTemp, constant(in.k));
+            a_.sseRR(kF2, in.op == Op::KSub ? SUBSD : DIVSD, kTemp, kAcc);
+            move(kAcc, kTemp);
+            return true;
+        case Op::AddS: a_.sseRM(kF2, ADDSD, kAcc, slotBase_, 8 * in.slot); return true;
+        case Op::SubS: a_.sseRM(kF2, SUBSD, kAcc, slotBase_, 8 * in.slot); return true;
+        case Op::MulS: a_.sseRM(kF2, MULSD, kAcc, slotBase_, 8 * in.slot); return true;
+        case Op::DivS: a_.sseRM(kF2, DIVSD, kAcc, slotBase_, 8 * in.slot); return true;
+        case Op::Sqr: a_.sseRR(kF2, MULSD, kAcc, kAcc); return true;
+        case Op::Ret: return true;
+        default: return callingInstruction(in);
+        }
+    }
+
+    // The instructions that call into compiled C++: powers, integer
+    // division and remainder, functions, and sin with cos.
+    bool callingInstruction(const Instr& in) {
+        switch (in.op) {
         case Op::Pow: {
             checkFinite(kAcc);
             const int base = pop();
@@ -276,6 +301,17 @@ private:
             call(reinterpret_cast<const void*>(&powKernel), false, false);
             return true;
         }
+        case Op::PowK:
+            checkFinite(kAcc);
+            a_.sseConst(kF2, MOVSD_LOAD, kTemp, constant(in.k));
+            call(reinterpret_cast<const void*>(&powKernel), false, false);
+            return true;
+        case Op::KPow:
+            checkFinite(kAcc);
+            move(kTemp, kAcc);
+            a_.sseConst(kF2, MOVSD_LOAD, kAcc, constant(in.k));
+            call(reinterpret_cast<const void*>(&powKernel), false, false);
+            return true;
         case Op::IntDiv:
         case Op::Mod: {
             const int left = pop();
@@ -285,63 +321,39 @@ private:
             call(reinterpret_cast<const void*>(kernel), false, true);
             return true;
         }
-        case Op::AddK: a_.sseConst(kF2, ADDSD, kAcc, constant(in.k)); return true;
-        case Op::SubK: a_.sseConst(kF2, SUBSD, kAcc, constant(in.k)); return true;
-        case Op::MulK: a_.sseConst(kF2, MULSD, kAcc, constant(in.k)); return true;
-        case Op::DivK: a_.sseConst(kF2, DIVSD, kAcc, constant(in.k)); return true;
-        case Op::PowK:
-            checkFinite(kAcc);
-            a_.sseConst(kF2, MOVSD_LOAD, kTemp, constant(in.k));
-            call(reinterpret_cast<const void*>(&powKernel), false, false);
-            return true;
-        case Op::KSub:
-        case Op::KDiv:
-            if (in.op == Op::KDiv) checkFinite(kAcc);
-            a_.sseConst(kF2, MOVSD_LOAD, kTemp, constant(in.k));
-            a_.sseRR(kF2, in.op == Op::KSub ? SUBSD : DIVSD, kTemp, kAcc);
-            move(kAcc, kTemp);
-            return true;
-        case Op::KPow:
-            checkFinite(kAcc);
-            move(kTemp, kAcc);
-            a_.sseConst(kF2, MOVSD_LOAD, kAcc, constant(in.k));
-            call(reinterpret_cast<const void*>(&powKernel), false, false);
-            return true;
-        case Op::AddS: a_.sseRM(kF2, ADDSD, kAcc, slotBase_, 8 * in.slot); return true;
-        case Op::SubS: a_.sseRM(kF2, SUBSD, kAcc, slotBase_, 8 * in.slot); return true;
-        case Op::MulS: a_.sseRM(kF2, MULSD, kAcc, slotBase_, 8 * in.slot); return true;
-        case Op::DivS: a_.sseRM(kF2, DIVSD, kAcc, slotBase_, 8 * in.slot); return true;
-        case Op::Sqr: a_.sseRR(kF2, MULSD, kAcc, kAcc); return true;
-        case Op::SinCos: {
-            if (!pushAcc()) return false;
-            const int cell = kCells + 16 * in.slot;
-            a_.sseRM(kF2, MOVSD_LOAD, kAcc, slotBase_, 8 * in.slot);
-            leaRsp(RDI, cell);
-            leaRsp(RSI, cell + 8);
-            call(reinterpret_cast<const void*>(&computeSinCos), false, false);
-            a_.sseRM(kF2, MOVSD_LOAD, kAcc, RSP, cell + 8 * static_cast<int>(in.k));
-            return true;
-        }
+        case Op::Call: functionCall(in); return true;
+        case Op::SinCos: return sinCos(in);
         case Op::Cached:
             if (!pushAcc()) return false;
             a_.sseRM(kF2, MOVSD_LOAD, kAcc, RSP, kCells + 16 * in.slot + 8 * static_cast<int>(in.k));
             return true;
-        case Op::Call:
-            if (!in.builtin->keepsNonFinite) checkFinite(kAcc);
-            switch (in.builtin->inlined) {
-            case Builtin::Inline::Sqrt: a_.sseRR(kF2, SQRTSD, kAcc, kAcc); return true;
-            case Builtin::Inline::Abs: a_.sseConst(k66, ANDPD, kAcc, absMask_); return true;
-            case Builtin::Inline::None: break;
-            }
-            if (in.builtin->raw != nullptr) {
-                call(reinterpret_cast<const void*>(in.builtin->raw), false, false);
-            } else {
-                call(reinterpret_cast<const void*>(in.fn), true, true);
-            }
-            return true;
-        case Op::Ret: return true;
+        default: return false;
         }
-        return false;
+    }
+
+    void functionCall(const Instr& in) {
+        if (!in.builtin->keepsNonFinite) checkFinite(kAcc);
+        switch (in.builtin->inlined) {
+        case Builtin::Inline::Sqrt: a_.sseRR(kF2, SQRTSD, kAcc, kAcc); return;
+        case Builtin::Inline::Abs: a_.sseConst(k66, ANDPD, kAcc, absMask_); return;
+        case Builtin::Inline::None: break;
+        }
+        if (in.builtin->raw != nullptr) {
+            call(reinterpret_cast<const void*>(in.builtin->raw), false, false);
+        } else {
+            call(reinterpret_cast<const void*>(in.fn), true, true);
+        }
+    }
+
+    bool sinCos(const Instr& in) {
+        if (!pushAcc()) return false;
+        const int cell = kCells + 16 * in.slot;
+        a_.sseRM(kF2, MOVSD_LOAD, kAcc, slotBase_, 8 * in.slot);
+        leaRsp(RDI, cell);
+        leaRsp(RSI, cell + 8);
+        call(reinterpret_cast<const void*>(&computeSinCos), false, false);
+        a_.sseRM(kF2, MOVSD_LOAD, kAcc, RSP, cell + 8 * static_cast<int>(in.k));
+        return true;
     }
 
     // Code, then the constants 16-byte aligned; resolves the jumps and the

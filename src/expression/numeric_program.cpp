@@ -36,6 +36,23 @@ using Instr = NumericProgram::Instr;
 
 constexpr int kStackOnFrame = 64;
 
+inline bool integerOp(NumResult (*op)(double, double), double*& sp, double& acc) {
+    const NumResult r = op(*--sp, acc);
+    acc = r.value;
+    return !r.failed();
+}
+
+inline bool callFunction(const Instr& in, BuiltinContext& ctx, double& acc) {
+    if (!finite(acc)) return false;
+    if (in.builtin->raw != nullptr) {
+        acc = in.builtin->raw(acc);
+        return true;
+    }
+    const NumResult r = in.fn(ctx, acc);
+    acc = r.value;
+    return !r.failed();
+}
+
 // The machine: an accumulator and a stack of pending left operands. With a
 // null program it returns its dispatch table through `table`.
 bool execute(const Instr* ip, BuiltinContext* ctx, const double* slots, double* sp,
@@ -66,18 +83,8 @@ Pow: {
     acc = rawPow(base, acc);
     QV_NEXT;
 }
-IntDiv: {
-    const NumResult r = numIntDiv(*--sp, acc);
-    if (r.failed()) return false;
-    acc = r.value;
-    QV_NEXT;
-}
-Mod: {
-    const NumResult r = numMod(*--sp, acc);
-    if (r.failed()) return false;
-    acc = r.value;
-    QV_NEXT;
-}
+IntDiv: if (!integerOp(&numIntDiv, sp, acc)) return false; QV_NEXT;
+Mod: if (!integerOp(&numMod, sp, acc)) return false; QV_NEXT;
 AddK: acc = acc + ip->k; QV_NEXT;
 SubK: acc = acc - ip->k; QV_NEXT;
 MulK: acc = acc * ip->k; QV_NEXT;
@@ -89,19 +96,9 @@ KPow: if (!finite(acc)) return false; acc = rawPow(ip->k, acc); QV_NEXT;
 AddS: acc = acc + slots[ip->slot]; QV_NEXT;
 SubS: acc = acc - slots[ip->slot]; QV_NEXT;
 MulS: acc = acc * slots[ip->slot]; QV_NEXT;
-DivS: acc = acc / slots[ip->slot]; QV_NEXT;  // a slot is always finite
+DivS: acc = acc / slots[ip->slot]; QV_NEXT;  // slots are finite: others are refused before
 Sqr: acc = acc * acc; QV_NEXT;
-Call: {
-    if (!finite(acc)) return false;
-    if (ip->builtin->raw != nullptr) {
-        acc = ip->builtin->raw(acc);
-        QV_NEXT;
-    }
-    const NumResult r = ip->fn(*ctx, acc);
-    if (r.failed()) return false;
-    acc = r.value;
-    QV_NEXT;
-}
+Call: if (!callFunction(*ip, *ctx, acc)) return false; QV_NEXT;
 SinCos: {
     double* cell = &sinCos[2 * ip->slot];
     computeSinCos(slots[ip->slot], cell);
@@ -149,24 +146,63 @@ void NumericProgram::emit(const Ast& ast, int node, const std::vector<Leaf>& lea
         emit(ast, n.args[0], leaves, calls);
         return push({Op::Call, 0, 0.0, calls[node]->unary, calls[node]});
     }
-    // Binary arithmetic. Constants and slots become operands of one
-    // instruction; a constant left operand of + or * may swap sides, since
-    // those are exactly commutative and constants cannot fail.
+    emitBinary(ast, n, leaves, calls);
+}
+
+namespace {
+
+// The instruction taking a constant right operand (or a constant left one
+// of + and *), or Ret where there is none.
+NumericProgram::Op constantOperandOp(BinaryOp op, double k) {
+    using Op = NumericProgram::Op;
+    switch (op) {
+    case BinaryOp::Add: return Op::AddK;
+    case BinaryOp::Sub: return Op::SubK;
+    case BinaryOp::Mul: return Op::MulK;
+    case BinaryOp::Div: return Op::DivK;
+    case BinaryOp::Pow: return k == 2.0 ? Op::Sqr : Op::PowK;
+    default: return Op::Ret;
+    }
+}
+
+NumericProgram::Op slotOperandOp(BinaryOp op) {
+    using Op = NumericProgram::Op;
+    switch (op) {
+    case BinaryOp::Add: return Op::AddS;
+    case BinaryOp::Sub: return Op::SubS;
+    case BinaryOp::Mul: return Op::MulS;
+    case BinaryOp::Div: return Op::DivS;
+    default: return Op::Ret;
+    }
+}
+
+NumericProgram::Op stackOperandOp(BinaryOp op) {
+    using Op = NumericProgram::Op;
+    switch (op) {
+    case BinaryOp::Pow: return Op::Pow;
+    case BinaryOp::Mul: return Op::Mul;
+    case BinaryOp::Div: return Op::Div;
+    case BinaryOp::IntDiv: return Op::IntDiv;
+    case BinaryOp::Mod: return Op::Mod;
+    case BinaryOp::Sub: return Op::Sub;
+    default: return Op::Add;
+    }
+}
+
+}  // namespace
+
+// Constants and slots become operands of one instruction; a constant left
+// operand of + or * may swap sides, since those are exactly commutative and
+// constants cannot fail.
+void NumericProgram::emitBinary(const Ast& ast, const Node& n, const std::vector<Leaf>& leaves,
+                                const std::vector<const Builtin*>& calls) {
     const Leaf& l = leaves[n.lhs];
     const Leaf& r = leaves[n.rhs];
     const BinaryOp op = n.bop;
     if (r.kind == Leaf::Kind::Const || (l.kind == Leaf::Kind::Const && commutes(op))) {
         const bool right = r.kind == Leaf::Kind::Const;
         const double k = right ? r.value : l.value;
-        Op code = Op::Ret;
-        switch (op) {
-        case BinaryOp::Add: code = Op::AddK; break;
-        case BinaryOp::Sub: code = Op::SubK; break;
-        case BinaryOp::Mul: code = Op::MulK; break;
-        case BinaryOp::Div: code = Op::DivK; break;
-        case BinaryOp::Pow: code = k == 2.0 ? Op::Sqr : Op::PowK; break;
-        default: break;
-        }
+        const Op code = constantOperandOp(op, k);
         if (code != Op::Ret) {
             emit(ast, right ? n.lhs : n.rhs, leaves, calls);
             return push({code, 0, k});
@@ -177,28 +213,13 @@ void NumericProgram::emit(const Ast& ast, int node, const std::vector<Leaf>& lea
         const Op code = op == BinaryOp::Sub ? Op::KSub : (op == BinaryOp::Div ? Op::KDiv : Op::KPow);
         return push({code, 0, l.value});
     }
-    if (r.kind == Leaf::Kind::Slot && op >= BinaryOp::Mul && op <= BinaryOp::Sub &&
-        op != BinaryOp::IntDiv && op != BinaryOp::Mod) {
+    if (r.kind == Leaf::Kind::Slot && slotOperandOp(op) != Op::Ret) {
         emit(ast, n.lhs, leaves, calls);
-        Op code = Op::AddS;
-        if (op == BinaryOp::Sub) code = Op::SubS;
-        if (op == BinaryOp::Mul) code = Op::MulS;
-        if (op == BinaryOp::Div) code = Op::DivS;
-        return push({code, r.slot});
+        return push({slotOperandOp(op), r.slot});
     }
     emit(ast, n.lhs, leaves, calls);
     emit(ast, n.rhs, leaves, calls);
-    Op code = Op::Add;
-    switch (op) {
-    case BinaryOp::Pow: code = Op::Pow; break;
-    case BinaryOp::Mul: code = Op::Mul; break;
-    case BinaryOp::Div: code = Op::Div; break;
-    case BinaryOp::IntDiv: code = Op::IntDiv; break;
-    case BinaryOp::Mod: code = Op::Mod; break;
-    case BinaryOp::Sub: code = Op::Sub; break;
-    default: break;
-    }
-    push({code});
+    push({stackOperandOp(op)});
 }
 
 NumericProgram::NumericProgram() = default;

@@ -73,6 +73,8 @@ public:
 private:
     void emit(const Ast& ast, int node, const std::vector<Leaf>& leaves,
               const std::vector<const Builtin*>& calls);
+    void emitBinary(const Ast& ast, const Node& n, const std::vector<Leaf>& leaves,
+                    const std::vector<const Builtin*>& calls);
     bool emitSinCos(const Ast& ast, int node, const std::vector<Leaf>& leaves,
                     const std::vector<const Builtin*>& calls);
     void push(Instr in) { code_.push_back(in); }
