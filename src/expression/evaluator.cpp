@@ -14,6 +14,8 @@ namespace {
 // The cache is cleared whole when it grows past either bound: simple, and
 // any working set of a graph (a few dozen forms) stays far below them.
 constexpr size_t kUncachedTextLength = 1u << 20;
+constexpr unsigned kRunsBeforeTranslation = 16;
+constexpr size_t kMachineCodeAllowance = 4096;  // a page of code and constants
 
 SlotLetters lettersFor(Binding b) {
     SlotLetters s;
@@ -203,7 +205,7 @@ void Evaluator::buildFastProgram(CompiledForm& f) {
         }
     }
     if (plan.type[f.ast.root] != FastPlan::Type::Num) return;
-    f.fast.emitTree(f.ast, plan.leaves, f.calls, machineCode_);
+    f.fast.emitTree(f.ast, plan.leaves, f.calls);
 }
 
 std::shared_ptr<const CompiledForm> Evaluator::compiled(std::string_view text, Binding binding) {
@@ -219,7 +221,7 @@ std::shared_ptr<const CompiledForm> Evaluator::compiled(std::string_view text, B
     if (cache_.size() >= kCacheMaxForms || cacheBytes_ + 2 * key.size() > kCacheMaxBytes) clearCache();
     cacheBytes_ += key.size() + f->text.size() + f->ast.nodes.size() * (sizeof(Node) + sizeof(CompiledForm::NameInfo)) +
                    static_cast<size_t>(f->fast.instructionCount()) * sizeof(NumericProgram::Instr) +
-                   (f->fast.machineCode() != nullptr ? f->fast.machineCode()->size() : 0);
+                   (f->fast.empty() ? 0 : kMachineCodeAllowance);
     cache_.emplace(key, f);
     last_ = f;
     return f;
@@ -241,6 +243,9 @@ EvalResult Evaluator::run(const CompiledForm& f, const double* slots) {
         slots = own;
     }
     if (!f.fast.empty()) {
+        // Forms evaluated again and again get machine code; one-off texts
+        // (a calculator line, a substituted text) are not worth it.
+        if (f.runs < kRunsBeforeTranslation && ++f.runs == kRunsBeforeTranslation && machineCode_) f.fast.translate();
         double out = 0.0;
         if (f.fast.run(ctx_, slots, out)) return EvalResult::ok(Value::number(out));
     }
@@ -381,6 +386,7 @@ BoundForm Evaluator::bind(std::string_view form, Binding binding) {
     b.currentGeneration_ = &generation_;
     b.ctx_ = &ctx_;
     b.form_ = compiled(form, binding);
+    if (machineCode_) b.form_->fast.translate();  // a bound form is evaluated in a loop
     b.refresh();
     return b;
 }
@@ -396,7 +402,10 @@ EvalResult Evaluator::evalBound(std::string_view form, double z, double a) {
 }
 
 void BoundForm::refresh() const {
-    if (form_->generation != evaluator_->generation_) form_ = evaluator_->compiled(form_->text, form_->binding);
+    if (form_->generation != evaluator_->generation_) {
+        form_ = evaluator_->compiled(form_->text, form_->binding);
+        if (evaluator_->machineCode_) form_->fast.translate();
+    }
     const MachineCode* m = form_->fast.machineCode();
     // An unbound form reads the script variable z: only run() knows its value.
     entry_ = m != nullptr && !form_->readsVariableZ ? m->entry() : nullptr;

@@ -40,6 +40,7 @@ struct CompiledForm {
     bool textual = false;        // a bound letter inside a string literal
     bool readsVariableZ = false; // unbound: the name z is slot 0
     bool usesSlot[2] = {false, false};
+    mutable unsigned runs = 0;   // evaluations so far, up to the translation
     uint64_t generation = 0;
     Ast ast;
     std::vector<NameInfo> names;             // per node: how a name reads

@@ -254,9 +254,10 @@ bool NumericProgram::emitSinCos(const Ast& ast, int node, const std::vector<Leaf
 }
 
 void NumericProgram::emitTree(const Ast& ast, const std::vector<Leaf>& leaves,
-                              const std::vector<const Builtin*>& calls, bool machineCode) {
+                              const std::vector<const Builtin*>& calls) {
     code_.clear();
     machine_.reset();
+    translated_ = false;
     sinCos_[0] = sinCos_[1] = 0;
     for (size_t i = 0; i < ast.nodes.size(); ++i) {
         const Node& n = ast.nodes[i];
@@ -268,7 +269,12 @@ void NumericProgram::emitTree(const Ast& ast, const std::vector<Leaf>& leaves,
     emit(ast, ast.root, leaves, calls);
     push({Op::Ret});
     finish();
-    if (machineCode) machine_ = MachineCode::translate(code_);
+}
+
+void NumericProgram::translate() const {
+    if (translated_ || code_.empty()) return;
+    translated_ = true;
+    machine_ = MachineCode::translate(code_);
 }
 
 void NumericProgram::finish() {

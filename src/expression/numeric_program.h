@@ -59,10 +59,12 @@ public:
 
     // Appends the code of a subtree; `leaves` tells constant and slot nodes,
     // `calls` the built-in of each call node.
-    // With `machineCode`, also translates the program to machine code where
-    // the processor allows.
     void emitTree(const Ast& ast, const std::vector<Leaf>& leaves,
-                  const std::vector<const Builtin*>& calls, bool machineCode);
+                  const std::vector<const Builtin*>& calls);
+    // Translates the program to machine code where the processor allows,
+    // once. Worth it for forms evaluated many times: a translation costs
+    // about as much as a few thousand runs of a short form.
+    void translate() const;
 
     // Runs the program. Returns false when the careful evaluation must
     // decide (an infinity or a NaN appeared, or a function failed).
@@ -84,7 +86,9 @@ private:
     int maxStack_ = 0;
     // Per slot: bit 0 sin seen, bit 1 cos seen, bit 2 both already computed.
     int sinCos_[2] = {0, 0};
-    std::unique_ptr<MachineCode> machine_;
+    // The translation is a cache of the program, made on demand.
+    mutable std::unique_ptr<MachineCode> machine_;
+    mutable bool translated_ = false;
 };
 
 }  // namespace qv
