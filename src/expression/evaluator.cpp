@@ -76,6 +76,10 @@ std::shared_ptr<CompiledForm> Evaluator::compile(std::string_view text, Binding 
     f->text.assign(text);
     f->binding = binding;
     f->generation = generation_;
+    if (text.size() > kMaxTextLength) {
+        f->error = kSyntaxError;
+        return f;
+    }
     ParseResult p = parseExpression(text, lettersFor(binding));
     f->error = p.error;
     f->textual = p.slotInString;
@@ -325,6 +329,7 @@ EvalResult Evaluator::eval(std::string_view text) {
 }
 
 int Evaluator::executeStatement(std::string_view statement) {
+    if (statement.size() > kMaxTextLength) return kSyntaxError;
     const LexResult lx = lex(statement, SlotLetters{});
     if (lx.error != 0) return lx.error;
     const std::vector<Token>& t = lx.tokens;

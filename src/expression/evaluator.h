@@ -109,6 +109,9 @@ public:
     size_t cacheSize() const { return cache_.size(); }
     // What the cached programs hold, roughly: texts, trees, code.
     size_t cacheBytes() const { return cacheBytes_; }
+    // Longer texts are refused as malformed: their trees alone would take
+    // hundreds of megabytes, and no box or file of the program needs them.
+    static constexpr size_t kMaxTextLength = 4u << 20;
     static constexpr size_t kCacheMaxForms = 512;
     static constexpr size_t kCacheMaxBytes = 8u << 20;
 

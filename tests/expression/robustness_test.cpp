@@ -89,6 +89,15 @@ TEST_F(RobustnessTest, OneMegabyteInput) {
     EXPECT_TRUE(matches(ev.eval(std::string(1 << 20, ' ') + "2"), num(2)));
 }
 
+TEST_F(RobustnessTest, TextsBeyondTheLengthLimitAreRefused) {
+    const std::string justFits = std::string(Evaluator::kMaxTextLength - 1, ' ') + "7";
+    EXPECT_TRUE(matches(ev.eval(justFits), num(7)));
+    const std::string tooLong = std::string(Evaluator::kMaxTextLength, ' ') + "7";
+    EXPECT_TRUE(matches(ev.eval(tooLong), err(kSyntaxError)));
+    EXPECT_TRUE(matches(ev.evalBound(tooLong, 1.0), err(kSyntaxError)));
+    EXPECT_EQ(ev.executeStatement("z = " + tooLong), kSyntaxError);
+}
+
 TEST_F(RobustnessTest, MalformedNumbers) {
     for (const char* text : {"1.2.3", "1e+", "1e-", "1E", ".", "1..2", "..5", "1.e", "1e1.5", "1e1e1",
                              "5.z", "1_000", "0x10", "1,5"}) {
