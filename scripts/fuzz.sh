@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for SECONDS
 # (default 600). Each target keeps its corpus in fuzz/corpus/<target>/,
-# which grows from run to run; inputs in fuzz/seeds/<target>/, when that
-# folder exists, are read as extra starting points. Crashing inputs are saved
-# as build/fuzz/crashes/<target>-crash-*.
+# which grows from run to run; inputs in fuzz/seeds/<name>/ (the target's
+# name with or without its "_fuzz" suffix), when that folder exists, are read
+# as extra starting points. Crashing inputs are saved as
+# build/fuzz/crashes/<target>-crash-*. An input that runs longer than 25
+# seconds counts as a hang (libFuzzer's own default is 20 minutes); a later
+# -timeout= flag overrides it.
 #
 #   bash scripts/fuzz.sh [SECONDS] [extra libFuzzer flags...]
 set -euo pipefail
@@ -37,13 +40,17 @@ for target in "${targets[@]}"; do
     corpus="$QV_ROOT/fuzz/corpus/$target"
     mkdir -p "$corpus"
     dirs=("$corpus")
-    if [[ -d "$QV_ROOT/fuzz/seeds/$target" ]]; then
-        dirs+=("$QV_ROOT/fuzz/seeds/$target")
-    fi
+    for seeds in "$QV_ROOT/fuzz/seeds/$target" "$QV_ROOT/fuzz/seeds/${target%_fuzz}"; do
+        if [[ -d "$seeds" ]]; then
+            dirs+=("$seeds")
+            break
+        fi
+    done
     echo "=== $target: ${seconds}s"
     if ! "$build_dir/fuzz/$target" \
         -max_total_time="$seconds" \
         -print_final_stats=1 \
+        -timeout=25 \
         -artifact_prefix="$build_dir/crashes/$target-" \
         "$@" "${dirs[@]}"; then
         failed+=("$target")

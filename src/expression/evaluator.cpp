@@ -1,5 +1,6 @@
 #include "expression/evaluator.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -41,6 +42,28 @@ bool memberConstant(const MathLibrary& m, const std::string& name, double& out) 
     else if (name == "life") out = m.life;
     else return false;
     return true;
+}
+
+// A bound letter reads as one token, while its substituted text "(-2)" adds
+// up to two levels of nesting and of tree height. Far from the parser's
+// limits that changes nothing; close to them, the form is evaluated through
+// its text, which then decides whether it is too deep.
+bool nearParseLimits(const Ast& ast, int slotNesting) {
+    if (slotNesting + 2 > kMaxNesting) return true;
+    std::vector<int> height(ast.nodes.size(), 1);
+    for (size_t i = 0; i < ast.nodes.size(); ++i) {
+        const Node& n = ast.nodes[i];
+        switch (n.kind) {
+        case NodeKind::Slot: height[i] = 2; break;
+        case NodeKind::Unary: height[i] = height[n.lhs] + 1; break;
+        case NodeKind::Binary: height[i] = std::max(height[n.lhs], height[n.rhs]) + 1; break;
+        case NodeKind::Call:
+            for (int a : n.args) height[i] = std::max(height[i], height[a] + 1);
+            break;
+        default: break;
+        }
+    }
+    return height[ast.root] > kMaxHeight;
 }
 
 }  // namespace
@@ -88,6 +111,7 @@ std::shared_ptr<CompiledForm> Evaluator::compile(std::string_view text, Binding 
     for (const Node& n : f->ast.nodes) {
         if (n.kind == NodeKind::Slot) f->usesSlot[n.slot] = true;
     }
+    if (p.slotNesting >= 0 && nearParseLimits(f->ast, p.slotNesting)) f->textual = true;
     resolve(*f);
     if (f->error == 0 && !f->textual) buildFastProgram(*f);
     return f;
@@ -145,6 +169,7 @@ void Evaluator::classifyNode(const CompiledForm& f, size_t i, FastPlan& plan) {
         if (n.constant.isNumber()) type = Type::Num;
         else if (n.constant.isEmpty()) type = Type::Empty;
         constant = type != Type::Other;
+        if (constant) plan.leaves[i] = {Leaf::Kind::Const, n.constant.num, 0};
         break;
     case NodeKind::Slot:
         type = Type::Num;
@@ -155,6 +180,7 @@ void Evaluator::classifyNode(const CompiledForm& f, size_t i, FastPlan& plan) {
         if (info.kind == CompiledForm::NameKind::Constant) {
             type = Type::Num;
             constant = true;
+            plan.leaves[i] = {Leaf::Kind::Const, info.constant, 0};
         } else if (info.kind == CompiledForm::NameKind::Variable) {
             if (f.binding == Binding::None && n.name == "z") {
                 type = Type::Num;
@@ -164,6 +190,7 @@ void Evaluator::classifyNode(const CompiledForm& f, size_t i, FastPlan& plan) {
                 // the moment something does.
                 type = Type::Empty;
                 constant = true;
+                plan.leaves[i] = {Leaf::Kind::Const, 0.0, 0};
             }
         }
         break;
@@ -198,15 +225,23 @@ void Evaluator::buildFastProgram(CompiledForm& f) {
     const size_t count = f.ast.nodes.size();
     FastPlan plan{std::vector<FastPlan::Type>(count, FastPlan::Type::Other),
                   std::vector<NumericProgram::Leaf>(count), std::vector<bool>(count, false)};
+    std::vector<int> parent(count, -1);
     for (size_t i = 0; i < count; ++i) {
         classifyNode(f, i, plan);
-        if (!plan.constant[i]) continue;
+        const Node& n = f.ast.nodes[i];
+        if (n.lhs >= 0) parent[n.lhs] = static_cast<int>(i);
+        if (n.rhs >= 0) parent[n.rhs] = static_cast<int>(i);
+        for (int a : n.args) parent[a] = static_cast<int>(i);
+    }
+    // Each largest constant subtree is evaluated once, so folding stays
+    // linear in the size of the form.
+    for (size_t i = 0; i < count; ++i) {
+        if (!plan.constant[i] || (parent[i] >= 0 && plan.constant[parent[i]])) continue;
         const EvalResult r = evalNode(f, static_cast<int>(i), nullptr);
         if (!r.failed() && (r.value.isNumber() || r.value.isEmpty())) {
             plan.leaves[i] = {NumericProgram::Leaf::Kind::Const, r.value.num, 0};
-        } else {
-            plan.constant[i] = false;  // fails at run time, where it is reached
         }
+        // A failing one stays code: it fails at run time, where it is reached.
     }
     if (plan.type[f.ast.root] != FastPlan::Type::Num) return;
     f.fast.emitTree(f.ast, plan.leaves, f.calls);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace qv {
 
@@ -83,24 +84,23 @@ double powerOfTen(int n) {
     return n < 0 ? 1 / p : p;
 }
 
-// Floor of the square root, exact for every 32-bit value.
-uint32_t floorSqrt(uint32_t c) {
-    auto r = static_cast<uint64_t>(std::sqrt(static_cast<double>(c)));
-    while (r * r > c) --r;
-    while ((r + 1) * (r + 1) <= c) ++r;
-    return static_cast<uint32_t>(r);
-}
-
-// An odd candidate >= 5 is prime when no odd d from 3 up to its square root
-// divides it. Every divisor is tried: the count is accumulated without a
-// branch, which keeps the loop cheap for the compiler to run at full speed.
-bool hasNoOddDivisor(uint32_t candidate) {
-    const uint32_t limit = floorSqrt(candidate);
-    uint32_t divisors = 0;
-    for (uint32_t d = 3; d <= limit; d += 2) {
-        divisors += (candidate % d == 0) ? 1u : 0u;
-    }
-    return divisors == 0;
+// The first 32767 primes: every n a 16-bit argument can ask for. Sieved
+// once, on first use (a few milliseconds), so that a curve of prime(z)
+// costs a look-up per point instead of a trial division up to n.
+const std::vector<uint32_t>& primeTable() {
+    static const std::vector<uint32_t> table = [] {
+        constexpr uint32_t kLimit = 386083;  // the 32767th prime
+        std::vector<bool> composite(kLimit + 1, false);
+        std::vector<uint32_t> primes;
+        primes.reserve(32767);
+        for (uint32_t i = 2; i <= kLimit; ++i) {
+            if (composite[i]) continue;
+            primes.push_back(i);
+            for (uint64_t m = static_cast<uint64_t>(i) * i; m <= kLimit; m += i) composite[m] = true;
+        }
+        return primes;
+    }();
+    return table;
 }
 
 }  // namespace
@@ -119,18 +119,8 @@ void MathLibrary::set_constants() {
 }
 
 NumResult MathLibrary::prime(int16_t n) {
-    static constexpr double kFirst[] = {2, 3, 5, 7};
     if (n < 1) return NumResult::ok(0);
-    if (n <= 4) return NumResult::ok(kFirst[n - 1]);
-    int found = 2;
-    uint32_t result = 0;
-    for (uint32_t candidate = 5; found < n; candidate += 2) {
-        if (hasNoOddDivisor(candidate)) {
-            ++found;
-            result = candidate;
-        }
-    }
-    return NumResult::ok(result);
+    return NumResult::ok(primeTable()[static_cast<size_t>(n) - 1]);
 }
 
 NumResult MathLibrary::fib(int16_t n) {

@@ -15,6 +15,7 @@ public:
         const int root = expr();
         if (error_ == 0 && peek() != Tok::End) error_ = kSyntaxError;
         r.error = error_;
+        r.slotNesting = maxSlotDepth_;
         if (error_ == 0) {
             r.ast.root = root;
             r.ast.nodes = std::move(nodes_);
@@ -156,6 +157,7 @@ private:
         return add(std::move(n), 1);
     }
     int slotNode(int slot) {
+        maxSlotDepth_ = std::max(maxSlotDepth_, depth_);
         Node n;
         n.kind = NodeKind::Slot;
         n.slot = slot;
@@ -221,6 +223,7 @@ private:
     std::vector<Token> t_;
     size_t pos_ = 0;
     int depth_ = 0;
+    int maxSlotDepth_ = -1;
     int error_ = 0;
     std::vector<Node> nodes_;
     std::vector<int> heights_;

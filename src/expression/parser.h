@@ -32,6 +32,7 @@ struct ParseResult {
     Ast ast;
     int error = 0;
     bool slotInString = false;
+    int slotNesting = -1;  // deepest nesting at which a bound letter stands
 };
 
 // Limits that keep every text's parse and evaluation bounded: parentheses,

@@ -376,6 +376,29 @@ TEST_F(BoundEvaluationTest, NonFiniteValuesFailLikeTheirText) {
 
 // A form bound with no letter reads z as the script variable: the value
 // passed in is not used, on any path.
+// A bound letter is one token, its text "(-2)" up to two levels deeper; at
+// the parser's limits the text decides, whatever the sign of the value.
+TEST_F(BoundEvaluationTest, FormsAtTheParserLimitsFollowTheirText) {
+    std::vector<std::string> forms;
+    for (int depth : {kMaxNesting - 3, kMaxNesting - 2, kMaxNesting - 1, kMaxNesting}) {
+        forms.push_back(std::string(depth, '(') + "z" + std::string(depth, ')'));
+        forms.push_back(std::string(depth - 1, '(') + "sinz" + std::string(depth - 1, ')'));
+    }
+    for (int terms : {kMaxHeight - 2, kMaxHeight - 1, kMaxHeight, kMaxHeight + 1}) {
+        std::string sum = "z";
+        for (int i = 1; i < terms; ++i) sum += "+z";
+        forms.push_back(sum);
+    }
+    for (const std::string& form : forms) {
+        for (double z : {2.0, -2.0}) {
+            const EvalResult viaText = ev.eval(substituteValues(form, z));
+            EXPECT_TRUE(sameResult(ev.bind(form).eval(z), viaText)) << form.size() << " chars at " << z;
+            EXPECT_TRUE(sameResult(fromNumber(ev.bind(form).number(z)), timesOne(viaText)))
+                << form.size() << " chars at " << z << " (number)";
+        }
+    }
+}
+
 TEST_F(BoundEvaluationTest, UnboundFormReadsTheScriptVariable) {
     ASSERT_EQ(statement("z = 3"), 0);
     for (Evaluator* e : {&ev, &portable}) {
