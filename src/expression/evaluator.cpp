@@ -12,8 +12,7 @@ namespace qv {
 
 namespace {
 
-// The cache is cleared whole when it grows past either bound: simple, and
-// any working set of a graph (a few dozen forms) stays far below them.
+// Texts this long are compiled for the one evaluation and not kept.
 constexpr size_t kUncachedTextLength = 1u << 20;
 constexpr unsigned kRunsBeforeTranslation = 16;
 constexpr size_t kMachineCodeAllowance = 4096;  // a page of code and constants

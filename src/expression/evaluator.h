@@ -112,6 +112,8 @@ public:
     // Longer texts are refused as malformed: their trees alone would take
     // hundreds of megabytes, and no box or file of the program needs them.
     static constexpr size_t kMaxTextLength = 4u << 20;
+    // The cache is cleared whole when it grows past either bound: simple, and
+    // the working set of a graph (a few dozen forms) stays far below them.
     static constexpr size_t kCacheMaxForms = 512;
     static constexpr size_t kCacheMaxBytes = 8u << 20;
 
