@@ -265,41 +265,41 @@ std::shared_ptr<const CompiledForm> Evaluator::compiled(std::string_view text, B
     return f;
 }
 
-EvalResult Evaluator::run(const CompiledForm& f, const double* slots) {
+EvalResult Evaluator::run(const CompiledForm& f, const double* slotValues) {
     if (f.error != 0) return EvalResult::fail(f.error);
-    if (f.textual) return evalTextually(f, slots);
+    if (f.textual) return evalTextually(f, slotValues);
     // An infinity or a NaN has no text that reads back as a number: written
     // into the form it would be an overflowing literal.
     for (int i = 0; i < 2; ++i) {
-        if (f.usesSlot[i] && !std::isfinite(slots[i])) return EvalResult::fail(kOverflow);
+        if (f.usesSlot[i] && !std::isfinite(slotValues[i])) return EvalResult::fail(kOverflow);
     }
     double own[2] = {0.0, 0.0};
     if (f.readsVariableZ) {
         auto it = variables_.find("z");
         if (it != variables_.end() && it->second.isNumber()) own[0] = it->second.num;
-        else if (!f.fast.empty()) return evalCareful(f, slots);
-        slots = own;
+        else if (!f.fast.empty()) return evalCareful(f, slotValues);
+        slotValues = own;
     }
     if (!f.fast.empty()) {
         // Forms evaluated again and again get machine code; one-off texts
         // (a calculator line, a substituted text) are not worth it.
         if (f.runs < kRunsBeforeTranslation && ++f.runs == kRunsBeforeTranslation && machineCode_) f.fast.translate();
         double out = 0.0;
-        if (f.fast.run(ctx_, slots, out)) return EvalResult::ok(Value::number(out));
+        if (f.fast.run(ctx_, slotValues, out)) return EvalResult::ok(Value::number(out));
     }
-    return evalCareful(f, slots);
+    return evalCareful(f, slotValues);
 }
 
-EvalResult Evaluator::evalCareful(const CompiledForm& f, const double* slots) {
+EvalResult Evaluator::evalCareful(const CompiledForm& f, const double* slotValues) {
     if (f.error != 0) return EvalResult::fail(f.error);
-    return evalNode(f, f.ast.root, slots);
+    return evalNode(f, f.ast.root, slotValues);
 }
 
-EvalResult Evaluator::evalNode(const CompiledForm& f, int node, const double* slots) {
+EvalResult Evaluator::evalNode(const CompiledForm& f, int node, const double* slotValues) {
     const Node& n = f.ast.nodes[node];
     switch (n.kind) {
     case NodeKind::Const: return EvalResult::ok(n.constant);
-    case NodeKind::Slot: return EvalResult::ok(Value::number(slots[n.slot]));
+    case NodeKind::Slot: return EvalResult::ok(Value::number(slotValues[n.slot]));
     case NodeKind::Name: {
         const CompiledForm::NameInfo& info = f.names[node];
         switch (info.kind) {
@@ -317,29 +317,29 @@ EvalResult Evaluator::evalNode(const CompiledForm& f, int node, const double* sl
         return EvalResult::ok(it == variables_.end() ? Value::empty() : it->second);
     }
     case NodeKind::Unary: {
-        EvalResult x = evalNode(f, n.lhs, slots);
+        EvalResult x = evalNode(f, n.lhs, slotValues);
         if (x.failed()) return x;
         return applyUnary(n.uop, x.value);
     }
     case NodeKind::Binary: {
         // Both sides are always evaluated, left first; the first error wins.
-        EvalResult l = evalNode(f, n.lhs, slots);
+        EvalResult l = evalNode(f, n.lhs, slotValues);
         if (l.failed()) return l;
-        EvalResult r = evalNode(f, n.rhs, slots);
+        EvalResult r = evalNode(f, n.rhs, slotValues);
         if (r.failed()) return r;
         return applyBinary(n.bop, l.value, r.value);
     }
-    case NodeKind::Call: return evalCall(f, n, node, slots);
+    case NodeKind::Call: return evalCall(f, n, node, slotValues);
     }
     return EvalResult::fail(kSyntaxError);
 }
 
-EvalResult Evaluator::evalCall(const CompiledForm& f, const Node& n, int node, const double* slots) {
+EvalResult Evaluator::evalCall(const CompiledForm& f, const Node& n, int node, const double* slotValues) {
     const Builtin* b = f.calls[node];
     if (b == nullptr) return EvalResult::fail(kTypeMismatch);
     double args[2] = {0.0, 0.0};
     for (size_t k = 0; k < n.args.size(); ++k) {
-        EvalResult a = evalNode(f, n.args[k], slots);
+        EvalResult a = evalNode(f, n.args[k], slotValues);
         if (a.failed()) return a;
         const NumResult x = toArithmetic(a.value);
         if (x.failed()) return EvalResult::fail(x.error);
@@ -351,10 +351,10 @@ EvalResult Evaluator::evalCall(const CompiledForm& f, const Node& n, int node, c
     return EvalResult::ok(Value::number(r.value));
 }
 
-EvalResult Evaluator::evalTextually(const CompiledForm& f, const double* slots) {
+EvalResult Evaluator::evalTextually(const CompiledForm& f, const double* slotValues) {
     std::optional<double> a;
-    if (f.binding == Binding::ZA) a = slots[1];
-    return eval(substituteValues(f.text, slots[0], a));
+    if (f.binding == Binding::ZA) a = slotValues[1];
+    return eval(substituteValues(f.text, slotValues[0], a));
 }
 
 EvalResult Evaluator::eval(std::string_view text) {
@@ -431,13 +431,13 @@ BoundForm Evaluator::bind(std::string_view form, Binding binding) {
 }
 
 EvalResult Evaluator::evalBound(std::string_view form, double z) {
-    const double slots[2] = {z, 0.0};
-    return run(*compiled(form, Binding::Z), slots);
+    const double slotValues[2] = {z, 0.0};
+    return run(*compiled(form, Binding::Z), slotValues);
 }
 
 EvalResult Evaluator::evalBound(std::string_view form, double z, double a) {
-    const double slots[2] = {z, a};
-    return run(*compiled(form, Binding::ZA), slots);
+    const double slotValues[2] = {z, a};
+    return run(*compiled(form, Binding::ZA), slotValues);
 }
 
 void BoundForm::refresh() const {
@@ -453,14 +453,14 @@ void BoundForm::refresh() const {
 
 EvalResult BoundForm::eval(double z, double a) const {
     if (form_->generation != evaluator_->generation_) refresh();
-    const double slots[2] = {z, a};
-    return evaluator_->run(*form_, slots);
+    const double slotValues[2] = {z, a};
+    return evaluator_->run(*form_, slotValues);
 }
 
 NumResult BoundForm::numberSlow(double z, double a) const {
     if (form_->generation != evaluator_->generation_) refresh();
-    const double slots[2] = {z, a};
-    const EvalResult r = evaluator_->run(*form_, slots);
+    const double slotValues[2] = {z, a};
+    const EvalResult r = evaluator_->run(*form_, slotValues);
     if (r.failed()) return NumResult::fail(r.error);
     return toArithmetic(r.value);
 }

@@ -99,7 +99,7 @@ public:
     EvalResult evalBound(std::string_view form, double z, double a);
 
     // The careful evaluation alone (tests compare it with the fast path).
-    EvalResult evalCareful(const CompiledForm& form, const double* slots);
+    EvalResult evalCareful(const CompiledForm& form, const double* slotValues);
     // Whether compiled forms may run as machine code (on by default; the
     // portable machine gives the same results, and tests compare the two).
     void setMachineCode(bool on);
@@ -127,10 +127,10 @@ private:
     struct FastPlan;
     void classifyNode(const CompiledForm& f, size_t node, FastPlan& plan);
     void buildFastProgram(CompiledForm& f);
-    EvalResult run(const CompiledForm& f, const double* slots);
-    EvalResult evalNode(const CompiledForm& f, int node, const double* slots);
-    EvalResult evalCall(const CompiledForm& f, const Node& n, int node, const double* slots);
-    EvalResult evalTextually(const CompiledForm& f, const double* slots);
+    EvalResult run(const CompiledForm& f, const double* slotValues);
+    EvalResult evalNode(const CompiledForm& f, int node, const double* slotValues);
+    EvalResult evalCall(const CompiledForm& f, const Node& n, int node, const double* slotValues);
+    EvalResult evalTextually(const CompiledForm& f, const double* slotValues);
     void invalidate();
 
     BuiltinContext ctx_;
@@ -147,8 +147,8 @@ inline NumResult BoundForm::number(double z, double a) const {
     // Infinite or NaN values take the slow path, which refuses them.
     if (entry_ != nullptr && generation_ == *currentGeneration_ && std::fabs(z) <= 1.7976931348623157e308 &&
         std::fabs(a) <= 1.7976931348623157e308) {
-        const double slots[2] = {z, a};
-        const MachineCode::Result r = entry_(slots, ctx_);
+        const double slotValues[2] = {z, a};
+        const MachineCode::Result r = entry_(slotValues, ctx_);
         if (r.ok != 0) return NumResult::ok(r.value);
     }
     return numberSlow(z, a);

@@ -41,7 +41,7 @@ char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' +
 
 class Lexer {
 public:
-    Lexer(std::string_view text, SlotLetters slots) : s_(text), slots_(slots) {}
+    Lexer(std::string_view text, SlotLetters letters) : s_(text), slots_(letters) {}
 
     LexResult run() {
         while (result_.error == 0) {
@@ -174,6 +174,6 @@ private:
 
 }  // namespace
 
-LexResult lex(std::string_view text, SlotLetters slots) { return Lexer(text, slots).run(); }
+LexResult lex(std::string_view text, SlotLetters letters) { return Lexer(text, letters).run(); }
 
 }  // namespace qv

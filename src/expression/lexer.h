@@ -42,6 +42,6 @@ struct LexResult {
     bool slotInString = false;  // a bound letter stands inside a string literal
 };
 
-LexResult lex(std::string_view text, SlotLetters slots);
+LexResult lex(std::string_view text, SlotLetters letters);
 
 }  // namespace qv

@@ -105,7 +105,7 @@ class Translator {
 public:
     explicit Translator(const std::vector<Instr>& program) : program_(program) {
         // A program that calls nothing needs no frame and no saved
-        // registers: it reads the slots through rdi and keeps the finiteness
+        // registers: it reads the slotValues through rdi and keeps the finiteness
         // bound in rdx.
         leaf_ = true;
         for (const Instr& in : program) {
@@ -163,7 +163,7 @@ private:
         a_.byte(0x53);                                       // push rbx
         if (needsContext_) { a_.byte(0x41); a_.byte(0x54); }  // push r12
         a_.byte(0x48); a_.byte(0x81); a_.byte(0xEC); a_.u32(static_cast<uint32_t>(frame_));  // sub rsp, frame
-        a_.byte(0x48); a_.byte(0x89); a_.byte(0xFB);         // mov rbx, rdi (slots)
+        a_.byte(0x48); a_.byte(0x89); a_.byte(0xFB);         // mov rbx, rdi (slotValues)
         if (needsContext_) { a_.byte(0x49); a_.byte(0x89); a_.byte(0xF4); }  // mov r12, rsi (context)
     }
 
@@ -417,8 +417,8 @@ std::unique_ptr<MachineCode> MachineCode::translate(const std::vector<Instr>& pr
 MachineCode::~MachineCode() { munmap(memory_, size_); }
 
 QV_CALLS_MACHINE_CODE
-MachineCode::Result MachineCode::run(const double* slots, BuiltinContext* ctx) const {
-    return reinterpret_cast<Entry>(memory_)(slots, ctx);
+MachineCode::Result MachineCode::run(const double* slotValues, BuiltinContext* ctx) const {
+    return reinterpret_cast<Entry>(memory_)(slotValues, ctx);
 }
 
 #else  // no machine code on this platform: the program's own machine runs

@@ -25,7 +25,7 @@ public:
         double value;
         long ok;  // 0: the careful evaluation must decide
     };
-    using Entry = Result (*)(const double* slots, BuiltinContext* ctx);
+    using Entry = Result (*)(const double* slotValues, BuiltinContext* ctx);
 
     // Null where machine code is not available (another processor, no
     // executable memory) or the program is too deep for the registers.
@@ -35,7 +35,7 @@ public:
     MachineCode(const MachineCode&) = delete;
     MachineCode& operator=(const MachineCode&) = delete;
 
-    Result run(const double* slots, BuiltinContext* ctx) const;
+    Result run(const double* slotValues, BuiltinContext* ctx) const;
     // The code's entry point, for callers that keep it (valid while this
     // object lives).
     Entry entry() const { return reinterpret_cast<Entry>(memory_); }

@@ -55,7 +55,7 @@ inline bool callFunction(const Instr& in, BuiltinContext& ctx, double& acc) {
 
 // The machine: an accumulator and a stack of pending left operands. With a
 // null program it returns its dispatch table through `table`.
-bool execute(const Instr* ip, BuiltinContext* ctx, const double* slots, double* sp,
+bool execute(const Instr* ip, BuiltinContext* ctx, const double* slotValues, double* sp,
              double& out, const void* const** table) {
     static const void* const kLabels[] = {
         &&LoadK, &&LoadS, &&Neg, &&Add, &&Sub, &&Mul, &&Div, &&Pow, &&IntDiv, &&Mod,
@@ -71,7 +71,7 @@ bool execute(const Instr* ip, BuiltinContext* ctx, const double* slots, double* 
 #define QV_NEXT goto *(++ip)->label
     goto *ip->label;
 LoadK: *sp++ = acc; acc = ip->k; QV_NEXT;
-LoadS: *sp++ = acc; acc = slots[ip->slot]; QV_NEXT;
+LoadS: *sp++ = acc; acc = slotValues[ip->slot]; QV_NEXT;
 Neg: acc = -acc; QV_NEXT;
 Add: acc = *--sp + acc; QV_NEXT;
 Sub: acc = *--sp - acc; QV_NEXT;
@@ -93,15 +93,15 @@ PowK: if (!finite(acc)) return false; acc = rawPow(acc, ip->k); QV_NEXT;
 KSub: acc = ip->k - acc; QV_NEXT;
 KDiv: if (!finite(acc)) return false; acc = ip->k / acc; QV_NEXT;
 KPow: if (!finite(acc)) return false; acc = rawPow(ip->k, acc); QV_NEXT;
-AddS: acc = acc + slots[ip->slot]; QV_NEXT;
-SubS: acc = acc - slots[ip->slot]; QV_NEXT;
-MulS: acc = acc * slots[ip->slot]; QV_NEXT;
-DivS: acc = acc / slots[ip->slot]; QV_NEXT;  // slots are finite: others are refused before
+AddS: acc = acc + slotValues[ip->slot]; QV_NEXT;
+SubS: acc = acc - slotValues[ip->slot]; QV_NEXT;
+MulS: acc = acc * slotValues[ip->slot]; QV_NEXT;
+DivS: acc = acc / slotValues[ip->slot]; QV_NEXT;  // slotValues are finite: others are refused before
 Sqr: acc = acc * acc; QV_NEXT;
 Call: if (!callFunction(*ip, *ctx, acc)) return false; QV_NEXT;
 SinCos: {
     double* cell = &sinCos[2 * ip->slot];
-    computeSinCos(slots[ip->slot], cell);
+    computeSinCos(slotValues[ip->slot], cell);
     *sp++ = acc;
     acc = cell[static_cast<int>(ip->k)];
     QV_NEXT;
@@ -130,20 +130,20 @@ bool commutes(BinaryOp op) { return op == BinaryOp::Add || op == BinaryOp::Mul; 
 
 }  // namespace
 
-void NumericProgram::emit(const Ast& ast, int node, const std::vector<Leaf>& leaves,
+void NumericProgram::emitNode(const Ast& ast, int node, const std::vector<Leaf>& leaves,
                           const std::vector<const Builtin*>& calls) {
     const Leaf& leaf = leaves[node];
     if (leaf.kind == Leaf::Kind::Const) return push({Op::LoadK, 0, leaf.value});
     if (leaf.kind == Leaf::Kind::Slot) return push({Op::LoadS, leaf.slot});
     const Node& n = ast.nodes[node];
     if (n.kind == NodeKind::Unary) {
-        emit(ast, n.lhs, leaves, calls);
+        emitNode(ast, n.lhs, leaves, calls);
         if (n.uop == UnaryOp::Neg) push({Op::Neg});
         return;
     }
     if (n.kind == NodeKind::Call) {
         if (emitSinCos(ast, node, leaves, calls)) return;
-        emit(ast, n.args[0], leaves, calls);
+        emitNode(ast, n.args[0], leaves, calls);
         return push({Op::Call, 0, 0.0, calls[node]->unary, calls[node]});
     }
     emitBinary(ast, n, leaves, calls);
@@ -191,7 +191,7 @@ NumericProgram::Op stackOperandOp(BinaryOp op) {
 
 }  // namespace
 
-// Constants and slots become operands of one instruction; a constant left
+// Constants and slotValues become operands of one instruction; a constant left
 // operand of + or * may swap sides, since those are exactly commutative and
 // constants cannot fail.
 void NumericProgram::emitBinary(const Ast& ast, const Node& n, const std::vector<Leaf>& leaves,
@@ -204,21 +204,21 @@ void NumericProgram::emitBinary(const Ast& ast, const Node& n, const std::vector
         const double k = right ? r.value : l.value;
         const Op code = constantOperandOp(op, k);
         if (code != Op::Ret) {
-            emit(ast, right ? n.lhs : n.rhs, leaves, calls);
+            emitNode(ast, right ? n.lhs : n.rhs, leaves, calls);
             return push({code, 0, k});
         }
     }
     if (l.kind == Leaf::Kind::Const && (op == BinaryOp::Sub || op == BinaryOp::Div || op == BinaryOp::Pow)) {
-        emit(ast, n.rhs, leaves, calls);
+        emitNode(ast, n.rhs, leaves, calls);
         const Op code = op == BinaryOp::Sub ? Op::KSub : (op == BinaryOp::Div ? Op::KDiv : Op::KPow);
         return push({code, 0, l.value});
     }
     if (r.kind == Leaf::Kind::Slot && slotOperandOp(op) != Op::Ret) {
-        emit(ast, n.lhs, leaves, calls);
+        emitNode(ast, n.lhs, leaves, calls);
         return push({slotOperandOp(op), r.slot});
     }
-    emit(ast, n.lhs, leaves, calls);
-    emit(ast, n.rhs, leaves, calls);
+    emitNode(ast, n.lhs, leaves, calls);
+    emitNode(ast, n.rhs, leaves, calls);
     push({stackOperandOp(op)});
 }
 
@@ -266,7 +266,7 @@ void NumericProgram::emitTree(const Ast& ast, const std::vector<Leaf>& leaves,
         const Leaf& arg = leaves[n.args[0]];
         if (kind >= 0 && arg.kind == Leaf::Kind::Slot) sinCos_[arg.slot] |= 1 << kind;
     }
-    emit(ast, ast.root, leaves, calls);
+    emitNode(ast, ast.root, leaves, calls);
     push({Op::Ret});
     finish();
 }
@@ -293,9 +293,9 @@ void NumericProgram::finish() {
     }
 }
 
-bool NumericProgram::run(BuiltinContext& ctx, const double* slots, double& out) const {
+bool NumericProgram::run(BuiltinContext& ctx, const double* slotValues, double& out) const {
     if (machine_) {
-        const MachineCode::Result r = machine_->run(slots, &ctx);
+        const MachineCode::Result r = machine_->run(slotValues, &ctx);
         out = r.value;
         return r.ok != 0;
     }
@@ -306,7 +306,7 @@ bool NumericProgram::run(BuiltinContext& ctx, const double* slots, double& out) 
         heap = std::make_unique<double[]>(static_cast<size_t>(maxStack_) + 1);
         stack = heap.get();
     }
-    return execute(code_.data(), &ctx, slots, stack, out, nullptr);
+    return execute(code_.data(), &ctx, slotValues, stack, out, nullptr);
 }
 
 }  // namespace qv

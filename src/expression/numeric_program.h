@@ -68,12 +68,12 @@ public:
 
     // Runs the program. Returns false when the careful evaluation must
     // decide (an infinity or a NaN appeared, or a function failed).
-    bool run(BuiltinContext& ctx, const double* slots, double& out) const;
+    bool run(BuiltinContext& ctx, const double* slotValues, double& out) const;
 
     int instructionCount() const { return static_cast<int>(code_.size()); }
 
 private:
-    void emit(const Ast& ast, int node, const std::vector<Leaf>& leaves,
+    void emitNode(const Ast& ast, int node, const std::vector<Leaf>& leaves,
               const std::vector<const Builtin*>& calls);
     void emitBinary(const Ast& ast, const Node& n, const std::vector<Leaf>& leaves,
                     const std::vector<const Builtin*>& calls);

@@ -231,8 +231,8 @@ private:
 
 }  // namespace
 
-ParseResult parseExpression(std::string_view text, SlotLetters slots) {
-    LexResult lx = lex(text, slots);
+ParseResult parseExpression(std::string_view text, SlotLetters letters) {
+    LexResult lx = lex(text, letters);
     if (lx.error != 0) {
         ParseResult r;
         r.error = lx.error;

@@ -41,6 +41,6 @@ struct ParseResult {
 inline constexpr int kMaxNesting = 200;
 inline constexpr int kMaxHeight = 1000;
 
-ParseResult parseExpression(std::string_view text, SlotLetters slots);
+ParseResult parseExpression(std::string_view text, SlotLetters letters);
 
 }  // namespace qv
