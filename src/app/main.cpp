@@ -1,5 +1,8 @@
 #include <QApplication>
 
+#include <string>
+#include <vector>
+
 #include "app/command_line.h"
 #include "document/ui/main_window.h"
 
@@ -15,7 +18,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvanta");
 
-    qv::MainWindow window;
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+    qv::MainWindow window(nullptr, arguments);
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,217 @@
+#include "data/ui/list_panel.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStringList>
+#include <QVBoxLayout>
+
+#include "document/ui/input_conventions.h"
+#include "document/ui/panel_context.h"
+
+namespace qv {
+
+namespace {
+
+QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);  // Enter goes to the keeper's default button
+    return button;
+}
+
+QString qText(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+ListPanel::ListPanel(PanelContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName("Picture3");
+    // The data columns take this half of the panel.
+    dataColumns_ = new QWidget(this);
+    dataColumns_->setObjectName("DataColumns");
+    buildFunctionControls();
+    layOut();
+}
+
+void ListPanel::buildFunctionControls() {
+    functionCaption_ = new QLabel(tr("Function List"), this);
+    functionCaption_->setObjectName("FunctionListCaption");
+
+    entry_ = new QLineEdit(this);
+    entry_->setObjectName("Text27");
+    selectAllOnFocus(entry_);
+    entry_->installEventFilter(this);
+    connect(entry_, &QLineEdit::textEdited, this, [this] { markEdited(); });
+
+    list_ = new QListWidget(this);
+    list_->setObjectName("List2");
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(list_, &QListWidget::itemClicked, this, &ListPanel::functionClicked);
+
+    add_ = makeButton(tr("Add to List"), "Command28", this);
+    delete_ = makeButton(tr("Delete Item"), "Command29", this);
+    clear_ = makeButton(tr("Clear List"), "Command30", this);
+    up_ = makeButton("^", "Command49", this);
+    down_ = makeButton("v", "Command50", this);
+    connect(add_, &QPushButton::clicked, this, &ListPanel::addFunction);
+    connect(delete_, &QPushButton::clicked, this, &ListPanel::deleteFunction);
+    connect(clear_, &QPushButton::clicked, this, &ListPanel::clearFunctions);
+    connect(up_, &QPushButton::clicked, this, &ListPanel::moveFunctionUp);
+    connect(down_, &QPushButton::clicked, this, &ListPanel::moveFunctionDown);
+
+    // Replacing an entry comes with the data list's commands; the button is
+    // here already because a click on an entry makes it the default.
+    replace_ = makeButton(tr("Replace Function"), "Command39", this);
+    replace_->setEnabled(false);
+}
+
+void ListPanel::layOut() {
+    auto* arrows = new QVBoxLayout;
+    arrows->addWidget(up_);
+    arrows->addWidget(down_);
+    arrows->addStretch(1);
+
+    auto* listRow = new QHBoxLayout;
+    listRow->addWidget(list_, 1);
+    listRow->addLayout(arrows);
+
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(add_, 0, 0);
+    buttons->addWidget(delete_, 0, 1);
+    buttons->addWidget(clear_, 1, 0);
+    buttons->addWidget(replace_, 1, 1);
+
+    auto* functionSide = new QVBoxLayout;
+    functionSide->addWidget(functionCaption_);
+    functionSide->addWidget(entry_);
+    functionSide->addLayout(listRow, 1);
+    functionSide->addLayout(buttons);
+
+    auto* root = new QHBoxLayout(this);
+    root->addWidget(dataColumns_, 1);
+    root->addLayout(functionSide, 1);
+}
+
+void ListPanel::setEntries(const std::vector<std::string>& entries) {
+    functions_.assign(entries);
+    refreshFunctionList();
+}
+
+void ListPanel::refreshFunctionList() {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(functions_.size()));
+    for (const std::string& entry : functions_.entries()) texts.append(qText(entry));
+    list_->clear();
+    list_->addItems(texts);
+}
+
+int ListPanel::selectedFunction() const {
+    const QList<QListWidgetItem*> selected = list_->selectedItems();
+    return selected.isEmpty() ? -1 : list_->row(selected.first());
+}
+
+void ListPanel::clearFunctionSelection() { selectRow(-1); }
+
+void ListPanel::addFunction() {
+    const FunctionListEdit edit = functions_.add(entry_->text().toStdString(), rewrite());
+    if (edit.changed) list_->addItem(qText(functions_.entries().back()));
+    writeBack(edit);
+    // Enter adds the next function.
+    if (edit.changed) makeDefault(add_);
+}
+
+void ListPanel::deleteFunction() {
+    const int row = selectedFunction();
+    const FunctionListEdit edit = functions_.remove(row);
+    if (edit.changed) delete list_->takeItem(row);
+    writeBack(edit);
+}
+
+void ListPanel::clearFunctions() {
+    const FunctionListEdit edit = functions_.clear();
+    list_->clear();
+    writeBack(edit);
+    entry_->setFocus();
+}
+
+void ListPanel::moveFunctionUp() {
+    const int row = selectedFunction();
+    const FunctionListEdit edit = functions_.moveUp(row);
+    if (edit.changed) swapRows(row, *edit.selection);
+    writeBack(edit);
+}
+
+void ListPanel::moveFunctionDown() {
+    const int row = selectedFunction();
+    const FunctionListEdit edit = functions_.moveDown(row);
+    if (edit.changed) swapRows(row, *edit.selection);
+    writeBack(edit);
+}
+
+void ListPanel::swapRows(int row, int other) {
+    // The core has swapped them already; the list box copies both texts.
+    for (int r : {row, other}) list_->item(r)->setText(qText(functions_.entries()[static_cast<std::size_t>(r)]));
+}
+
+void ListPanel::functionClicked(QListWidgetItem* item) {
+    const int row = list_->row(item);
+    if (row < 0) return;
+    entry_->setText(qText(functions_.entries()[static_cast<std::size_t>(row)]));
+    entry_->setFocus();
+    // The box may have had the focus already, so select here too.
+    entry_->selectAll();
+    makeDefault(replace_);
+}
+
+void ListPanel::writeBack(const FunctionListEdit& edit) {
+    if (edit.entryText) entry_->setText(qText(*edit.entryText));
+    if (edit.scrollTo >= 0) {
+        // Selecting the entry scrolls the list to it.
+        selectRow(edit.scrollTo);
+        list_->scrollToItem(list_->item(edit.scrollTo));
+    }
+    if (edit.selection) selectRow(*edit.selection);
+    if (edit.selectEntryText) entry_->selectAll();
+    if (edit.edited) markEdited();
+}
+
+void ListPanel::selectRow(int row) {
+    if (row < 0) {
+        list_->clearSelection();
+        list_->setCurrentRow(-1);
+    } else {
+        list_->setCurrentRow(row);
+    }
+}
+
+bool ListPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == entry_) {
+        if (event->type() == QEvent::MouseButtonPress &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            makeDefault(add_);
+            Q_EMIT functionEntryBoxClicked();
+        } else if (event->type() == QEvent::FocusIn &&
+                   entry_->text() == QLatin1String(kDataFitHaltedText.data(),
+                                                   static_cast<qsizetype>(kDataFitHaltedText.size()))) {
+            entry_->clear();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ListPanel::markEdited() {
+    if (ctx_.markEdited) ctx_.markEdited();
+}
+
+void ListPanel::makeDefault(QPushButton* button) {
+    if (ctx_.defaults != nullptr) ctx_.defaults->setDefaultButton(button);
+}
+
+RewriteContext& ListPanel::rewrite() { return ctx_.rewrite != nullptr ? *ctx_.rewrite : localRewrite_; }
+
+}  // namespace qv

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+#include "document/function_list.h"
+#include "expression/rewrite.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace qv {
+
+struct PanelContext;
+
+// The list mode's panel: the data columns (left) and the function list
+// (right). The function list's commands run through FunctionList; the panel
+// reads its controls, calls the command and writes the outcome back.
+class ListPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    // `ctx` belongs to the main window and outlives the panel.
+    explicit ListPanel(PanelContext& ctx, QWidget* parent = nullptr);
+
+    // Whoever changes the list through the non-const accessor calls
+    // refreshFunctionList() afterwards, so the list box shows it.
+    FunctionList& functions() { return functions_; }
+    const FunctionList& functions() const { return functions_; }
+
+    // Replaces the function list, as a graph file is read; no selection.
+    void setEntries(const std::vector<std::string>& entries);
+    void refreshFunctionList();
+
+    // The selected function list entry, -1 for none.
+    int selectedFunction() const;
+    void clearFunctionSelection();
+
+    QLineEdit* functionEntryBox() const { return entry_; }
+
+Q_SIGNALS:
+    // A click in the function entry box; the data columns clear their
+    // selection on it.
+    void functionEntryBoxClicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildFunctionControls();
+    void layOut();
+
+    void addFunction();
+    void deleteFunction();
+    void clearFunctions();
+    void moveFunctionUp();
+    void moveFunctionDown();
+    void functionClicked(QListWidgetItem* item);
+    void swapRows(int row, int other);
+    void writeBack(const FunctionListEdit& edit);
+    void selectRow(int row);
+
+    void markEdited();
+    void makeDefault(QPushButton* button);
+    RewriteContext& rewrite();
+
+    PanelContext& ctx_;
+    RewriteContext localRewrite_;  // used when the window lends no rewriter
+    FunctionList functions_;
+
+    QWidget* dataColumns_ = nullptr;
+    QLabel* functionCaption_ = nullptr;
+    QLineEdit* entry_ = nullptr;         // Text27
+    QListWidget* list_ = nullptr;        // List2
+    QPushButton* add_ = nullptr;         // Command28
+    QPushButton* delete_ = nullptr;      // Command29
+    QPushButton* clear_ = nullptr;       // Command30
+    QPushButton* up_ = nullptr;          // Command49
+    QPushButton* down_ = nullptr;        // Command50
+    QPushButton* replace_ = nullptr;     // Command39
+};
+
+}  // namespace qv

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "expression/rewrite.h"
+#include "expression/value.h"
+
+// The window-level state of the open graph: what several parts of the
+// program share besides the texts of their boxes. Plain data, owned by the
+// main window and passed by reference.
+namespace qv {
+
+// A colour packed as red + 256 * green + 65536 * blue.
+using PackedColor = uint32_t;
+constexpr PackedColor packColor(int r, int g, int b) {
+    return static_cast<PackedColor>(r) + 256u * static_cast<PackedColor>(g) + 65536u * static_cast<PackedColor>(b);
+}
+
+enum ColorSlot : int {
+    kBackground = 0, kAxis, kPointCross, kFunctionLine, kPointConnect, kMovingAverage,
+    kDataSmooth, kDragZoomLines, kDerivative, kSecondDerivative, kGrid, kColorSlotCount,
+};
+
+using ColorSlots = std::array<PackedColor, kColorSlotCount>;
+
+constexpr ColorSlots defaultColors() {
+    return {packColor(255, 255, 255), packColor(0, 0, 0),     packColor(255, 0, 0),
+            packColor(0, 0, 255),     packColor(255, 0, 255), packColor(255, 150, 0),
+            packColor(130, 0, 130),   packColor(0, 255, 0),   packColor(0, 255, 255),
+            packColor(175, 75, 75),   packColor(200, 200, 200)};
+}
+
+struct GraphDocument {
+    // The default view range ("Set to default" returns to it).
+    std::string default_x_min = "-5", default_x_max = "5";
+    std::string default_y_min = "-4.16", default_y_max = "4.16";
+    // The current view range, copied from the range boxes.
+    double x_min = -5, x_max = 5, y_min = -4.16, y_max = 4.16;
+    double x_tick_scale = 1, y_tick_scale = 1;
+    int16_t autoscale = 0;
+    bool smooth_pass = false;
+    int16_t eval_error = 0;
+    int16_t calculator_rewrite = 0;
+    double const_pi = 3.141592653589793;
+    double const_e = 2.718281828459045;
+    Value ans_value = Value::number(0);
+    std::string export_mode = "normal";
+    std::string file_marker = "File_Start";
+    ColorSlots colors = defaultColors();
+    FunctionNames function_names = defaultFunctionNames();
+
+    // Document status, kept as short texts as the file and the handlers
+    // read them.
+    std::string document_path;
+    std::string document_saved = "1";
+    std::string open_from_path = "1";
+    std::string full_replot = "1";
+    std::string menu_opened = "0";
+
+    bool saved() const { return document_saved != "0"; }
+};
+
+}  // namespace qv
