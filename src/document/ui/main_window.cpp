@@ -13,6 +13,7 @@
 #include "calculator/ui/calculator_panel.h"
 #include "data/ui/list_panel.h"
 #include "document/startup.h"
+#include "document/ui/app_icon.h"
 #include "document/ui/graph_panel.h"
 #include "document/ui/input_conventions.h"
 #include "platform/platform.h"
@@ -46,6 +47,7 @@ MainWindow::MainWindow(Platform* platform, std::vector<std::string> arguments, Q
     // Tests find the window by this name.
     setObjectName("Form1");
     setWindowTitle(kProgramTitle);
+    setWindowIcon(appIcon());
     if (platform == nullptr) {
         ownPlatform_ = std::make_unique<QtPlatform>(this);
         platform = ownPlatform_.get();

@@ -1,5 +1,6 @@
 #include "vectors/ui/vector_panel.h"
 
+#include <QFrame>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -10,6 +11,11 @@ VectorPanel::VectorPanel(PanelContext& context, QWidget* parent) : QWidget(paren
     setFocusPolicy(Qt::StrongFocus);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // The panel's own area, framed like the graph's, which its controls fill.
+    auto* area = new QFrame(this);
+    area->setObjectName("VectorsArea");
+    area->setFrameShape(QFrame::StyledPanel);
+    layout->addWidget(area);
 }
 
 }  // namespace qv
