@@ -1,5 +1,7 @@
 #include "document/ui/graph_panel.h"
 
+#include "plot/ui/picture_area.h"
+
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QFrame>
@@ -120,14 +122,10 @@ QFrame* makeSeparator(QWidget* parent) {
 GraphPanel::GraphPanel(PanelContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     setObjectName("GraphPanel");
 
-    // A white surface until the plot engine's canvas takes its place.
-    picture_ = new QWidget(this);
+    // The picture area: the canvas every drawing routine draws on.
+    picture_ = new PictureArea(this);
     picture_->setObjectName("Picture1");
-    picture_->setAutoFillBackground(true);
-    QPalette white = picture_->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    picture_->setPalette(white);
-    picture_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    picture_->clear(0xFFFFFF);
     picture_->setMinimumSize(240, 180);
 
     // Left: the picture with the read-outs under it; right: one column of

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "plot/ui/picture_area.h"
+
 class QCheckBox;
 class QGridLayout;
 class QLabel;
@@ -12,6 +14,8 @@ class QStackedWidget;
 class QVBoxLayout;
 
 namespace qv {
+
+
 
 struct PanelContext;
 
@@ -31,7 +35,7 @@ public:
     explicit GraphPanel(PanelContext& ctx, QWidget* parent = nullptr);
 
     // The drawing surface; the plot engine's canvas takes its place.
-    QWidget* picture() const { return picture_; }
+    PictureArea* picture() const { return picture_; }
     // The function boxes and their options, as one block: the definite
     // integral panel is shown in its place while that tool is open.
     QWidget* functionControls() const { return functionControls_; }
@@ -73,7 +77,7 @@ private:
     void applyInputConventions();
 
     PanelContext& ctx_;
-    QWidget* picture_ = nullptr;
+    PictureArea* picture_ = nullptr;
     QStackedWidget* functionArea_ = nullptr;
     QWidget* functionControls_ = nullptr;
     QPushButton* plotButton_ = nullptr;

@@ -225,8 +225,10 @@ TEST_F(GraphPanelTest, StartUpChoicesAndReadouts) {
         EXPECT_FALSE(named(name)->isVisible()) << name;
     }
     // The picture's background is white before anything is drawn.
-    EXPECT_EQ(panel->picture()->palette().color(QPalette::Window), QColor(Qt::white));
-    EXPECT_TRUE(panel->picture()->autoFillBackground());
+    const QImage shown = panel->picture()->grab().toImage();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::white));
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(Qt::white));
 }
 
 TEST_F(GraphPanelTest, ModeOptionsExcludeEachOther) {

@@ -1,0 +1,104 @@
+#include "plot/ui/picture_area.h"
+
+#include <QPainter>
+#include <QPaintEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace qv {
+
+namespace {
+
+// Twips to logical pixels; huge values (a point far off the area) are
+// clipped so that the painter never sees coordinates it cannot handle.
+double toPixels(double twips) {
+    const double px = twips / kTwipsPerPixel;
+    return std::clamp(px, -1.0e6, 1.0e6);
+}
+
+bool finite4(double a, double b, double c, double d) {
+    return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d);
+}
+
+}  // namespace
+
+QColor packedToQColor(uint32_t packed) {
+    return QColor(static_cast<int>(packed & 0xFF), static_cast<int>((packed >> 8) & 0xFF),
+                  static_cast<int>((packed >> 16) & 0xFF));
+}
+
+PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setMouseTracking(true);
+}
+
+double PictureArea::width() const { return static_cast<double>(QWidget::width()) * kTwipsPerPixel; }
+double PictureArea::height() const { return static_cast<double>(QWidget::height()) * kTwipsPerPixel; }
+
+void PictureArea::ensureImage() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels(std::max(1, static_cast<int>(std::ceil(QWidget::width() * ratio))),
+                       std::max(1, static_cast<int>(std::ceil(QWidget::height() * ratio))));
+    if (image_.size() == pixels && image_.devicePixelRatio() == ratio) return;
+    image_ = QImage(pixels, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
+    image_.fill(packedToQColor(background_));
+}
+
+void PictureArea::clear(uint32_t color) {
+    background_ = color;
+    ensureImage();
+    image_.fill(packedToQColor(color));
+    update();
+}
+
+void PictureArea::line(double x1, double y1, double x2, double y2, uint32_t color) {
+    if (!finite4(x1, y1, x2, y2)) return;
+    ensureImage();
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::Antialiasing, lineWidth_ > 1);
+    p.setPen(QPen(packedToQColor(color), lineWidth_, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(toPixels(x1), toPixels(y1)), QPointF(toPixels(x2), toPixels(y2)));
+    update();
+}
+
+void PictureArea::text(double x, double y, const std::string& s) {
+    if (!std::isfinite(x) || !std::isfinite(y)) return;
+    ensureImage();
+    QPainter p(&image_);
+    p.setFont(font());
+    p.setPen(packedToQColor(textColor_));
+    const QFontMetricsF metrics(font());
+    // The position is the text's top-left corner.
+    p.drawText(QPointF(toPixels(x), toPixels(y) + metrics.ascent()), QString::fromStdString(s));
+    update();
+}
+
+void PictureArea::setLineWidth(int pixels) { lineWidth_ = std::clamp(pixels, 1, 11); }
+
+void PictureArea::setOverlayLines(std::vector<OverlayLine> lines) {
+    overlays_ = std::move(lines);
+    update();
+}
+
+void PictureArea::paintEvent(QPaintEvent* event) {
+    ensureImage();
+    QPainter p(this);
+    p.drawImage(event->rect(), image_, QRectF(event->rect().topLeft() * image_.devicePixelRatio(),
+                                               event->rect().size() * image_.devicePixelRatio()));
+    for (const OverlayLine& l : overlays_) {
+        if (!finite4(l.x1, l.y1, l.x2, l.y2)) continue;
+        p.setPen(QPen(packedToQColor(l.color), 1));
+        p.drawLine(QPointF(toPixels(l.x1), toPixels(l.y1)), QPointF(toPixels(l.x2), toPixels(l.y2)));
+    }
+}
+
+void PictureArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ensureImage();
+    Q_EMIT resized();
+}
+
+}  // namespace qv

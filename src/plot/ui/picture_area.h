@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <vector>
+
+#include "plot/canvas.h"
+
+namespace qv {
+
+// The graph's picture area: a canvas on a retained image. What is drawn
+// stays until cleared, as the drawing routines expect; painting only copies
+// the image to the screen and adds the overlays (the zoom box, the closing
+// box), which never touch the image. The image has the screen's device
+// pixels, so lines and text stay crisp on high-density screens.
+class PictureArea : public QWidget, public Canvas {
+    Q_OBJECT
+
+public:
+    // A line drawn over the picture, in twips, e.g. a side of the zoom box.
+    struct OverlayLine {
+        double x1, y1, x2, y2;
+        uint32_t color;
+    };
+
+    explicit PictureArea(QWidget* parent = nullptr);
+
+    double width() const override;
+    double height() const override;
+    void clear(uint32_t color) override;
+    void line(double x1, double y1, double x2, double y2, uint32_t color) override;
+    void text(double x, double y, const std::string& s) override;
+    void setLineWidth(int pixels) override;
+    int lineWidth() const override { return lineWidth_; }
+    void setTextColor(uint32_t color) override { textColor_ = color; }
+
+    void setOverlayLines(std::vector<OverlayLine> lines);
+    // The retained picture, as drawn (for saving as a bitmap and printing).
+    const QImage& image() const { return image_; }
+
+Q_SIGNALS:
+    // The area changed size: its picture was cleared and must be drawn again.
+    void resized();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void ensureImage();
+
+    QImage image_;
+    uint32_t background_ = 0xFFFFFF;
+    uint32_t textColor_ = 0;
+    int lineWidth_ = 1;
+    std::vector<OverlayLine> overlays_;
+};
+
+// A packed colour (red + 256 * green + 65536 * blue) as a QColor.
+QColor packedToQColor(uint32_t packed);
+
+}  // namespace qv
