@@ -1,0 +1,157 @@
+#include "plot/curves.h"
+
+#include <cmath>
+
+#include "calculus/derivatives.h"
+#include "expression/number_text.h"
+#include "expression/rewrite.h"
+
+namespace qv {
+
+namespace {
+
+struct Point {
+    double a = 0, b = 0;
+};
+
+// A sample's three points in picture coordinates, and whether its
+// derivative segments must be left out.
+struct Sample {
+    Point function, first, second;
+};
+
+bool usable(double v) { return std::isfinite(v); }
+
+// Logarithm or reciprocal of one coordinate. A function point's coordinate
+// that cannot take a logarithm goes to 1 (so onto the axis); a derivative
+// point's keeps its value. Either way the next derivative segment is left
+// out. A failed reciprocal keeps the value.
+void transformCoordinate(double& c, bool log, bool invert, bool functionPoint, bool& skip) {
+    if (log) {
+        if (c <= 0) {
+            skip = true;
+            if (functionPoint) c = 0;  // log10(1)
+        } else {
+            c = std::log10(c);
+        }
+    }
+    if (invert && c != 0) c = 1 / c;
+}
+
+void transform(Point& p, const CurveView& view, bool functionPoint, bool& skip) {
+    if (view.polar) {
+        const double x = p.b * std::cos(p.a);
+        const double y = p.b * std::sin(p.a);
+        if (usable(x) && usable(y)) p = {x, y};
+        return;
+    }
+    transformCoordinate(p.a, view.logX, false, functionPoint, skip);
+    transformCoordinate(p.b, view.logY, false, functionPoint, skip);
+    transformCoordinate(p.a, false, view.invertX, functionPoint, skip);
+    transformCoordinate(p.b, false, view.invertY, functionPoint, skip);
+}
+
+Point mapToCanvas(const Point& p, const Canvas& canvas, const CurveView& view) {
+    const double w = canvas.width() - 15;
+    const double h = canvas.height() - 15;
+    return {w * (p.a - view.x_min) / (view.x_max - view.x_min),
+            h - h * (p.b - view.y_min) / (view.y_max - view.y_min)};
+}
+
+class CurveSampler {
+public:
+    CurveSampler(const Canvas& canvas, const CurveForms& forms, const CurveView& view)
+        : canvas_(canvas), forms_(forms), view_(view) {}
+
+    // Computes the sample at z. The derivative values of the previous
+    // sample stay where a quotient fails.
+    Sample at(double z, bool& skip) {
+        const double x = value(forms_.x, z);
+        const double y = value(forms_.y, z);
+        Sample s;
+        s.function = {x, y};
+        if (view_.derivative || view_.secondDerivative) {
+            int16_t flag = 0;
+            const double dx = Derive(forms_.x, z, flag);
+            if (view_.derivative) {
+                const double q = Derive(forms_.y, z, flag) / dx;
+                if (usable(q)) firstB_ = q;
+            }
+            if (view_.secondDerivative) {
+                const double q = Double_Derivative(forms_.y, z, flag) / (dx * dx);
+                if (usable(q)) secondB_ = q;
+            }
+        }
+        s.first = {x, firstB_};
+        s.second = {x, secondB_};
+        transform(s.function, view_, true, skip);
+        if (view_.derivative) transform(s.first, view_, false, skip);
+        if (view_.secondDerivative) transform(s.second, view_, false, skip);
+        s.function = mapToCanvas(s.function, canvas_, view_);
+        s.first = mapToCanvas(s.first, canvas_, view_);
+        s.second = mapToCanvas(s.second, canvas_, view_);
+        return s;
+    }
+
+private:
+    static double value(const BoundForm& f, double z) {
+        const NumResult r = f.number(z);
+        return r.failed() ? 0.0 : r.value;
+    }
+
+    const Canvas& canvas_;
+    const CurveForms& forms_;
+    const CurveView& view_;
+    double firstB_ = 0, secondB_ = 0;
+};
+
+}  // namespace
+
+SampleRange sampleRange(double zStart, double zEnd, double canvasWidth) {
+    SampleRange r{zStart, zEnd, 0};
+    const double samples = (canvasWidth - 15) / 30;
+    if (samples > 0) {
+        const double step = (zEnd - zStart) / samples;
+        if (usable(step)) r.step = step;
+    }
+    return r;
+}
+
+CurveStats drawCurve(Canvas& canvas, const CurveForms& forms, const SampleRange& range, const CurveView& view,
+                     bool& skip, const std::function<void()>& yieldToEvents) {
+    CurveStats stats;
+    if (!(range.step > 0) || !(range.end > range.start)) return stats;
+    CurveSampler sampler(canvas, forms, view);
+    double z = range.start;
+    Sample p0 = sampler.at(z, skip);
+    stats.samples = 1;
+    // The sample count is bounded by the range and the step, with a margin
+    // for rounding; a step too small to move z ends the curve.
+    const double limit = (range.end - range.start) / range.step + 2;
+    while (z < range.end && stats.segments < limit) {
+        const double next = z + range.step;
+        if (!(next > z)) break;
+        z = next;
+        const Sample p1 = sampler.at(z, skip);
+        ++stats.samples;
+        if (view.secondDerivative) {
+            if (!skip) canvas.line(p0.second.a, p0.second.b, p1.second.a, p1.second.b, view.secondDerivativeColor);
+            skip = false;
+        }
+        if (view.derivative) {
+            if (!skip) canvas.line(p0.first.a, p0.first.b, p1.first.a, p1.first.b, view.derivativeColor);
+            skip = false;
+        }
+        canvas.line(p0.function.a, p0.function.b, p1.function.a, p1.function.b, view.lineColor);
+        ++stats.segments;
+        if (yieldToEvents && stats.segments % 2 == 0) yieldToEvents();
+        p0 = p1;
+    }
+    return stats;
+}
+
+std::string withAnimationValue(const std::string& form, double a) {
+    return replaceAll(form, "A", "(" + roundTripText(a) + ")");
+}
+
+}  // namespace qv

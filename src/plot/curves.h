@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "expression/evaluator.h"
+#include "plot/canvas.h"
+
+// The curve phase of a redraw: sampling z, evaluating x(z) and y(z) (th(z)
+// and r(z) in polar mode), the derivative curves, the axis transformations
+// and the segments drawn between consecutive samples.
+namespace qv {
+
+struct CurveView {
+    double x_min = -5, x_max = 5, y_min = -4.16, y_max = 4.16;
+    bool polar = false;
+    bool logX = false, logY = false, invertX = false, invertY = false;
+    bool derivative = false, secondDerivative = false;
+    uint32_t lineColor = 0xFF0000;
+    uint32_t derivativeColor = 0xFFFF00;
+    uint32_t secondDerivativeColor = 0x4B4BAF;
+};
+
+// The sampled range: z_start, z_end and the step between samples.
+struct SampleRange {
+    double start = 0, end = 0, step = 0;
+};
+
+// One sample every 30 twips of usable width (W - 15). A width with no room
+// for a sample gives a step of 0 (nothing is drawn).
+SampleRange sampleRange(double zStart, double zEnd, double canvasWidth);
+
+// What one curve draws from: its x and y forms in evaluator syntax, with
+// every "A" already replaced by the animation's value when it runs.
+struct CurveForms {
+    BoundForm x;
+    BoundForm y;
+};
+
+// Counts of what a curve drew, for tests and benchmarks.
+struct CurveStats {
+    int samples = 0;
+    int segments = 0;
+};
+
+// Draws one curve. `skipSegment` leaves out the next derivative segments
+// (a point that could not take a logarithm); it is cleared at the start of
+// a redraw and carries from one curve to the next. `yieldToEvents`, when
+// set, runs after every second segment (smooth plotting). Failures never
+// stop the drawing: a failed evaluation counts as 0, a failed derivative
+// keeps its previous value.
+CurveStats drawCurve(Canvas& canvas, const CurveForms& forms, const SampleRange& range, const CurveView& view,
+                     bool& skipSegment, const std::function<void()>& yieldToEvents = {});
+
+// An evaluation form with every "A" replaced by the value in parentheses,
+// as the drawing does while the animation of A runs.
+std::string withAnimationValue(const std::string& form, double a);
+
+}  // namespace qv
