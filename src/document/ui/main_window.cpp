@@ -220,12 +220,9 @@ void MainWindow::newWindow() { platform_->startOwnProgram({}); }
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
-    // Activation: the mode's focus, the title, the colour shading.
-    if (mode_ == Mode::Parametric) {
-        (graph_->xBox()->text().isEmpty() ? graph_->xBox() : graph_->yBox())->setFocus();
-    } else {
-        focusForMode();
-    }
+    // Activation: the mode's focus (the default button stays), the title;
+    // the colour shading joins here with the effects.
+    focusForMode(false);
     refreshTitle();
 }
 
@@ -249,10 +246,10 @@ void MainWindow::applyModeEnabling() {
     viewMenu_->menuAction()->setEnabled(mode_ == Mode::Parametric);
 }
 
-void MainWindow::focusForMode() {
+void MainWindow::focusForMode(bool moveDefault) {
     switch (mode_) {
     case Mode::Parametric:
-        defaults_->setDefaultButton(graph_->plotButton());
+        if (moveDefault) defaults_->setDefaultButton(graph_->plotButton());
         (graph_->xBox()->text().isEmpty() ? graph_->xBox() : graph_->yBox())->setFocus();
         break;
     case Mode::Calculator: calculator_->setFocus(); break;

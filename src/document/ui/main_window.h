@@ -75,7 +75,8 @@ private:
     // Asks about unsaved work; false when the user cancels.
     bool promptToSave(PromptFor reason);
     void applyModeEnabling();
-    void focusForMode();
+    // The focus (and, on a mode switch, the default button) for the mode.
+    void focusForMode(bool moveDefault = true);
     void requestPlot();
     void newGraph();
     void newWindow();
