@@ -10,43 +10,21 @@
 #include "expression/evaluator_fixture.h"
 #include "expression/rewrite.h"
 #include "plot/curves.h"
+#include "support/recording_canvas.h"
 
 namespace qv {
 namespace {
 
 using namespace qv::testing_support;
 
-// Keeps every line; the size is fixed.
-class LineCanvas : public Canvas {
-public:
-    struct Line {
-        double x1, y1, x2, y2;
-        uint32_t color;
-    };
-    LineCanvas(double w, double h) : w_(w), h_(h) {}
-    double width() const override { return w_; }
-    double height() const override { return h_; }
-    void clear(uint32_t) override { lines.clear(); }
-    void line(double x1, double y1, double x2, double y2, uint32_t color) override {
-        lines.push_back({x1, y1, x2, y2, color});
+// The lines of one colour, in drawing order.
+std::vector<RecordedLine> colored(const RecordingCanvas& canvas, uint32_t color) {
+    std::vector<RecordedLine> out;
+    for (const RecordedLine& l : canvas.lines) {
+        if (l.color == color) out.push_back(l);
     }
-    void text(double, double, const std::string&) override {}
-    void setLineWidth(int) override {}
-    int lineWidth() const override { return 1; }
-    void setTextColor(uint32_t) override {}
-
-    std::vector<Line> colored(uint32_t color) const {
-        std::vector<Line> out;
-        for (const Line& l : lines) {
-            if (l.color == color) out.push_back(l);
-        }
-        return out;
-    }
-    std::vector<Line> lines;
-
-private:
-    double w_, h_;
-};
+    return out;
+}
 
 class CurvesTest : public EvaluatorFixture {
 protected:
@@ -55,14 +33,14 @@ protected:
         return {ev.bind(heal_2(heal(x, rc))), ev.bind(heal_2(heal(y, rc)))};
     }
     // The picture coordinates of axis point (u, v) on `canvas`.
-    static double px(const LineCanvas& c, const CurveView& v, double u) {
+    static double px(const RecordingCanvas& c, const CurveView& v, double u) {
         return (c.width() - 15) * (u - v.x_min) / (v.x_max - v.x_min);
     }
-    static double py(const LineCanvas& c, const CurveView& v, double w) {
+    static double py(const RecordingCanvas& c, const CurveView& v, double w) {
         return (c.height() - 15) - (c.height() - 15) * (w - v.y_min) / (v.y_max - v.y_min);
     }
 
-    LineCanvas canvas{9015, 6015};  // 600 by 400 pixels of usable area
+    RecordingCanvas canvas{9015, 6015};  // 600 by 400 pixels of usable area
     CurveView view;
     bool skip = false;
 };
@@ -134,9 +112,9 @@ TEST_F(CurvesTest, DerivativeCurvesAreDrawnInTheirColoursBeforeTheFunction) {
         EXPECT_EQ(canvas.lines[i + 2].color, view.lineColor);
     }
     // y' = 3z^2 at z = 0.5 and y'' = 6z.
-    const auto first = canvas.colored(view.derivativeColor);
+    const auto first = colored(canvas, view.derivativeColor);
     EXPECT_NEAR(first[2].y2, py(canvas, view, 0.75), 1e-3);
-    const auto second = canvas.colored(view.secondDerivativeColor);
+    const auto second = colored(canvas, view.secondDerivativeColor);
     EXPECT_NEAR(second[2].y2, py(canvas, view, 3.0), 1e-2);
 }
 
@@ -145,7 +123,7 @@ TEST_F(CurvesTest, AFailedDerivativeKeepsItsPreviousValue) {
     // x(z) = 1 has dx = 0 everywhere: dy/dx fails at every sample and the
     // derivative points keep their first value, 0.
     drawCurve(canvas, forms("1", "z"), SampleRange{0, 1, 0.5}, view, skip);
-    for (const auto& l : canvas.colored(view.derivativeColor)) {
+    for (const auto& l : colored(canvas, view.derivativeColor)) {
         EXPECT_EQ(l.y1, py(canvas, view, 0));
         EXPECT_EQ(l.y2, py(canvas, view, 0));
     }
@@ -156,8 +134,8 @@ TEST_F(CurvesTest, ALogarithmThatFailsSkipsTheNextDerivativeSegment) {
     view.derivative = true;
     // y = z - 0.5 is not positive at the first two samples.
     drawCurve(canvas, forms("z", "z-0.5"), SampleRange{0, 2, 0.5}, view, skip);
-    EXPECT_EQ(canvas.colored(view.lineColor).size(), 4u);
-    EXPECT_LT(canvas.colored(view.derivativeColor).size(), 4u);
+    EXPECT_EQ(colored(canvas, view.lineColor).size(), 4u);
+    EXPECT_LT(colored(canvas, view.derivativeColor).size(), 4u);
 }
 
 TEST_F(CurvesTest, ReciprocalAxisDrawsOneOverTheValue) {

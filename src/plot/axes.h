@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "plot/canvas.h"
+#include "plot/viewport.h"
+
+// The first phase of every redraw: clear the picture area, then draw grid
+// lines, tick marks and tick numbers for both axes, then the two axes on top.
+// Pure drawing through a Canvas; the caller shows any message.
+namespace qv {
+
+struct AxesInput {
+    ViewRange range;
+    // The distance between ticks in axis units, as the tick-scale boxes hold
+    // it. A log axis ignores it for its positions (it ticks 1, 2, ..., 9, 10,
+    // 20, ...) but still takes its decimals from it.
+    double x_tick_scale = 1, y_tick_scale = 1;
+    // The axis-transformation menu checks. In polar mode all are ignored.
+    bool log_x = false, log_y = false, invert_x = false, invert_y = false;
+    bool polar = false;
+    bool show_grid = true, show_tick_numbers = true;
+    uint32_t background_color = 0xFFFFFF, axis_color = 0, grid_color = 0xC8C8C8;
+};
+
+enum class TickAxis { X, Y };
+
+// Raised when a tick loop counted too many visible ticks; the pass is then
+// restarted with ten times that axis' tick scale.
+struct TickLimitMessage {
+    TickAxis axis = TickAxis::X;
+    std::string title;
+    std::string text;
+};
+
+TickLimitMessage tickLimitMessage(TickAxis axis);
+
+struct AxesResult {
+    // False when the range was empty or reversed: nothing was cleared or drawn.
+    bool drawn = false;
+    double axis_x_pos = 0, axis_y_pos = 0;
+    // The tick scales after the pass (ten times larger per restart) and the
+    // texts the tick-scale boxes are to show.
+    double x_tick_scale = 1, y_tick_scale = 1;
+    std::string x_tick_box, y_tick_box;
+    // One entry per restart, in order.
+    std::vector<TickLimitMessage> tick_limit_messages;
+};
+
+// Called at each restart, before the area is cleared again, so the caller can
+// show the message at the moment the pass gives up (it may be empty).
+using TickLimitHandler = std::function<void(const TickLimitMessage&)>;
+
+AxesResult drawAxes(Canvas& canvas, const AxesInput& input, const TickLimitHandler& on_tick_limit = {});
+
+}  // namespace qv
