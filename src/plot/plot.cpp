@@ -1,0 +1,140 @@
+#include "plot/plot.h"
+
+#include <algorithm>
+
+#include "expression/routines.h"
+#include "plot/curves.h"
+
+namespace qv {
+
+namespace {
+
+void removeBlanks(std::string& s) { s.erase(std::remove(s.begin(), s.end(), ' '), s.end()); }
+
+// The value of a box's expression; one that cannot be evaluated counts as 0.
+double boxValue(Evaluator& evaluator, RewriteContext& rewrite, std::string& box) {
+    box = heal(box, rewrite);
+    const Value v = z(evaluator, heal_2(box));
+    const NumResult n = toArithmetic(v);
+    return n.failed() ? 0.0 : n.value;
+}
+
+void prepare(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, GraphDocument& doc, PlotBoxes& boxes,
+             PlotState& state) {
+    state.z_start = boxValue(evaluator, rewrite, boxes.zMin);
+    state.z_end = boxValue(evaluator, rewrite, boxes.zMax);
+    state.z_step = sampleRange(state.z_start, state.z_end, canvas.width()).step;
+    boxes.x = heal(boxes.x, rewrite);
+    boxes.y = heal(boxes.y, rewrite);
+    state.x_expr = state.x_copy = heal_2(boxes.x);
+    state.y_expr = state.y_copy = heal_2(boxes.y);
+    state.a_start = boxValue(evaluator, rewrite, boxes.aMin);
+    state.a_end = boxValue(evaluator, rewrite, boxes.aMax);
+    state.a_current = state.a_start;
+    doc.full_replot = "0";
+}
+
+CurveView curveView(const GraphDocument& doc, const PlotOptions& o) {
+    CurveView v;
+    v.x_min = doc.x_min;
+    v.x_max = doc.x_max;
+    v.y_min = doc.y_min;
+    v.y_max = doc.y_max;
+    v.polar = o.polar;
+    v.logX = o.logX;
+    v.logY = o.logY;
+    v.invertX = o.invertX;
+    v.invertY = o.invertY;
+    v.derivative = o.derivative;
+    v.secondDerivative = o.secondDerivative;
+    v.lineColor = doc.colors[kFunctionLine];
+    v.derivativeColor = doc.colors[kDerivative];
+    v.secondDerivativeColor = doc.colors[kSecondDerivative];
+    return v;
+}
+
+void drawCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, const PlotBoxes& boxes,
+                const std::vector<std::string>& functionList, const PlotOptions& options, PlotState& state,
+                const PlotHooks& hooks, PlotResult& result) {
+    if (boxes.x.empty() || (boxes.y.empty() && !options.plotAllFunctions)) return;
+    if (!options.animationRunning && hooks.hideReadouts) hooks.hideReadouts();
+    if (state.a_end - state.a_start > 0) state.smooth_pass = false;
+    const size_t count = 1 + (options.plotAllFunctions ? functionList.size() : 0);
+    const CurveView view = curveView(doc, options);
+    const SampleRange range{state.z_start, state.z_end, state.z_step};
+    const std::function<void()> yield = state.smooth_pass ? hooks.yieldToEvents : std::function<void()>();
+    for (size_t k = 0; k < count; ++k) {
+        // The last curve is the y(z) box's own, read afresh at every drawing.
+        const std::string y = heal_2(k + 1 == count ? boxes.y : functionList[k]);
+        if (y.empty()) continue;
+        std::string x = state.x_copy;
+        std::string yForm = y;
+        if (options.animationRunning) {
+            x = withAnimationValue(x, state.a_current);
+            yForm = withAnimationValue(yForm, state.a_current);
+        }
+        const CurveForms forms{evaluator.bind(x), evaluator.bind(yForm)};
+        const CurveStats stats = drawCurve(canvas, forms, range, view, state.skip_segment, yield);
+        ++result.curves;
+        result.segments += stats.segments;
+        if (hooks.afterCurve) hooks.afterCurve(static_cast<int>(k));
+    }
+    if (state.animation_request && state.a_end - state.a_start > 0 && !options.animationRunning) {
+        if (hooks.startAnimation) hooks.startAnimation();
+    } else {
+        state.animation_request = false;
+    }
+    if (hooks.restoreReadouts) hooks.restoreReadouts();
+}
+
+AxesInput axesInput(const GraphDocument& doc, const PlotOptions& o) {
+    AxesInput in;
+    in.range = {doc.x_min, doc.x_max, doc.y_min, doc.y_max};
+    in.x_tick_scale = doc.x_tick_scale;
+    in.y_tick_scale = doc.y_tick_scale;
+    in.log_x = o.logX;
+    in.log_y = o.logY;
+    in.invert_x = o.invertX;
+    in.invert_y = o.invertY;
+    in.polar = o.polar;
+    in.show_grid = o.showGrid;
+    in.show_tick_numbers = o.showTickNumbers;
+    in.background_color = doc.colors[kBackground];
+    in.axis_color = doc.colors[kAxis];
+    in.grid_color = doc.colors[kGrid];
+    return in;
+}
+
+}  // namespace
+
+PlotResult Plot(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, GraphDocument& doc, PlotBoxes& boxes,
+                const std::vector<std::string>& functionList, const PlotOptions& options, PlotState& state,
+                const PlotHooks& hooks) {
+    PlotResult result;
+    for (std::string* box : {&boxes.zMin, &boxes.zMax, &boxes.x, &boxes.y, &boxes.aMin, &boxes.aMax}) removeBlanks(*box);
+    if (!(doc.x_max - doc.x_min > 0 && doc.y_max - doc.y_min > 0)) return result;
+    state.skip_segment = false;
+    // "Auto z Range": the parameter follows the x range while x(z) is z.
+    if (!options.polar && options.autoZRange && boxes.x == "z" && !options.logX && !options.logY && !options.invertX &&
+        !options.invertY) {
+        boxes.zMin = boxes.xMinBox;
+        boxes.zMax = boxes.xMaxBox;
+    }
+    canvas.setTextColor(doc.colors[kAxis]);
+    const AxesResult axes = drawAxes(canvas, axesInput(doc, options), hooks.tickLimit);
+    result.drawn = axes.drawn;
+    doc.x_tick_scale = axes.x_tick_scale;
+    doc.y_tick_scale = axes.y_tick_scale;
+    boxes.xTickBox = axes.x_tick_box;
+    boxes.yTickBox = axes.y_tick_box;
+    if (!axes.drawn || options.frameOnly) return result;
+    if (doc.full_replot != "0") {
+        if (hooks.autoscaleData) hooks.autoscaleData();
+        prepare(canvas, evaluator, rewrite, doc, boxes, state);
+    }
+    if (hooks.drawData) hooks.drawData();
+    drawCurves(canvas, evaluator, doc, boxes, functionList, options, state, hooks, result);
+    return result;
+}
+
+}  // namespace qv

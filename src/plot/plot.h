@@ -1,0 +1,70 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "document/graph_document.h"
+#include "expression/evaluator.h"
+#include "expression/rewrite.h"
+#include "plot/axes.h"
+#include "plot/canvas.h"
+
+// Plot: the one redraw of the graph. The frame (range check, axes, ticks,
+// grid), the preparation of the typed inputs, and the curves, drawn through
+// a canvas; the window gathers the boxes' texts and writes them back.
+namespace qv {
+
+// The texts of the boxes a redraw reads and writes back.
+struct PlotBoxes {
+    std::string zMin, zMax, x, y, aMin, aMax;  // Text6 .. Text11
+    std::string xMinBox, xMaxBox;              // Text1, Text2 (for "Auto z Range")
+    std::string xTickBox, yTickBox;            // Text17, Text18
+};
+
+struct PlotOptions {
+    bool polar = false;
+    bool logX = false, logY = false, invertX = false, invertY = false;
+    bool derivative = false, secondDerivative = false;
+    bool plotAllFunctions = false;
+    bool autoZRange = false;
+    bool showGrid = true, showTickNumbers = true;
+    // Only the frame is drawn (a scrolling transition with "Hide Scrolling Plot").
+    bool frameOnly = false;
+    bool animationRunning = false;
+};
+
+// Values prepared from the boxes, kept from one redraw to the next and
+// refreshed when the document asks for a full replot.
+struct PlotState {
+    double z_start = 0, z_end = 0, z_step = 0;
+    std::string x_expr, y_expr, x_copy, y_copy;
+    double a_start = 0, a_end = 0, a_current = 0;
+    bool skip_segment = false;
+    bool smooth_pass = false;
+    bool animation_request = false;
+};
+
+// What the window does at the steps of a redraw that belong to it.
+struct PlotHooks {
+    std::function<void(const TickLimitMessage&)> tickLimit;  // show the message
+    std::function<void()> yieldToEvents;                     // smooth plotting
+    std::function<void()> autoscaleData;                     // one-shot data autoscale
+    std::function<void()> drawData;                          // the data points
+    std::function<void()> hideReadouts;                      // before curves, unless animated
+    std::function<void()> restoreReadouts;                   // after curves
+    std::function<void(int curve)> afterCurve;               // the point evaluation
+    std::function<void()> startAnimation;                    // at the end, when requested
+};
+
+struct PlotResult {
+    bool drawn = false;  // false: the range was empty or reversed, nothing changed
+    int curves = 0;
+    int segments = 0;
+};
+
+PlotResult Plot(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, GraphDocument& doc, PlotBoxes& boxes,
+                const std::vector<std::string>& functionList, const PlotOptions& options, PlotState& state,
+                const PlotHooks& hooks);
+
+}  // namespace qv

@@ -1,0 +1,177 @@
+// The whole redraw on a recording canvas: the range check, the preparation
+// of the boxes, "Auto z Range", the curves of the function list, the
+// animation value, and the hooks the window answers.
+
+#include <gtest/gtest.h>
+
+#include "expression/evaluator_fixture.h"
+#include "plot/plot.h"
+#include "support/recording_canvas.h"
+
+namespace qv {
+namespace {
+
+using namespace qv::testing_support;
+
+class PlotTest : public EvaluatorFixture {
+protected:
+    PlotResult plot() {
+        return Plot(canvas, ev, rewrite, doc, boxes, functions, options, state, hooks);
+    }
+    size_t linesOf(uint32_t color) const {
+        size_t n = 0;
+        for (const RecordedLine& l : canvas.lines) n += l.color == color;
+        return n;
+    }
+
+    RecordingCanvas canvas{9015, 6015};
+    RewriteContext rewrite;
+    GraphDocument doc;
+    PlotBoxes boxes{"-5", "5", "z", "z2", "", "", "-5", "5", "1", "1"};
+    std::vector<std::string> functions;
+    PlotOptions options;
+    PlotState state;
+    PlotHooks hooks;
+};
+
+TEST_F(PlotTest, AnEmptyOrReversedRangeLeavesThePictureAlone) {
+    canvas.line(0, 0, 1, 1, 42);
+    for (auto [lo, hi] : {std::pair{5.0, 5.0}, std::pair{5.0, -5.0}}) {
+        doc.x_min = lo;
+        doc.x_max = hi;
+        EXPECT_FALSE(plot().drawn);
+        ASSERT_EQ(canvas.lines.size(), 1u);
+    }
+}
+
+TEST_F(PlotTest, AFullReplotRewritesTheBoxesAndDrawsTheParabola) {
+    boxes.x = " z ";
+    const PlotResult r = plot();
+    EXPECT_TRUE(r.drawn);
+    EXPECT_EQ(boxes.y, "z^2");
+    EXPECT_EQ(boxes.x, "z");
+    EXPECT_EQ(doc.full_replot, "0");
+    EXPECT_EQ(r.curves, 1);
+    EXPECT_GE(r.segments, 300);
+    EXPECT_LE(r.segments, 301);
+    EXPECT_EQ(static_cast<int>(linesOf(doc.colors[kFunctionLine])), r.segments);
+    EXPECT_EQ(state.x_expr, "z");
+    EXPECT_EQ(state.y_expr, "z^2");
+}
+
+TEST_F(PlotTest, WithoutAFullReplotThePreparedValuesAreUsed) {
+    plot();
+    boxes.zMax = "0";  // not read again until a full replot is asked for
+    plot();
+    EXPECT_EQ(state.z_end, 5.0);
+    doc.full_replot = "1";
+    plot();
+    EXPECT_EQ(state.z_end, 0.0);
+    EXPECT_DOUBLE_EQ(state.z_step, 5.0 / 300);
+}
+
+TEST_F(PlotTest, UnreadableRangesCountAsZero) {
+    boxes.zMin = "abc(";
+    boxes.zMax = "2";
+    plot();
+    EXPECT_EQ(state.z_start, 0.0);
+    EXPECT_EQ(state.z_end, 2.0);
+}
+
+TEST_F(PlotTest, AutoZRangeFollowsTheXRangeOnlyForXEqualToZ) {
+    options.autoZRange = true;
+    boxes.xMinBox = "-2";
+    boxes.xMaxBox = "3";
+    plot();
+    EXPECT_EQ(boxes.zMin, "-2");
+    EXPECT_EQ(boxes.zMax, "3");
+    boxes.x = "2z";
+    boxes.zMin = "0";
+    doc.full_replot = "1";
+    plot();
+    EXPECT_EQ(boxes.zMin, "0");
+    options.logX = true;
+    boxes.x = "z";
+    plot();
+    EXPECT_EQ(boxes.zMin, "0");
+}
+
+TEST_F(PlotTest, EveryFunctionOfTheListIsPlottedWithTheBoxLast) {
+    functions = {"sin(z)", "z^2", "2*z"};
+    options.plotAllFunctions = true;
+    std::vector<int> order;
+    hooks.afterCurve = [&](int k) { order.push_back(k); };
+    EXPECT_EQ(plot().curves, 4);
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3}));
+    // With an empty y(z) box only the list's curves are drawn.
+    boxes.y = "";
+    order.clear();
+    EXPECT_EQ(plot().curves, 3);
+}
+
+TEST_F(PlotTest, NoCurvesWithoutBothBoxes) {
+    boxes.y = "";
+    EXPECT_EQ(plot().curves, 0);
+    boxes.y = "z";
+    boxes.x = "";
+    EXPECT_EQ(plot().curves, 0);
+    EXPECT_FALSE(canvas.lines.empty());  // the axes are there
+}
+
+TEST_F(PlotTest, TheAnimationValueStandsForA) {
+    boxes.y = "A";
+    options.animationRunning = true;
+    plot();
+    state.a_current = 2;
+    canvas.lines.clear();
+    plot();
+    // The curve y = 2 is a horizontal line at v = 2.
+    const double py = (canvas.height() - 15) - (canvas.height() - 15) * (2 - doc.y_min) / (doc.y_max - doc.y_min);
+    size_t at2 = 0;
+    for (const RecordedLine& l : canvas.lines) at2 += l.color == doc.colors[kFunctionLine] && l.y1 == py && l.y2 == py;
+    EXPECT_GE(at2, 300u);
+    // Without the animation, A is an unassigned name: 0.
+    options.animationRunning = false;
+    EXPECT_EQ(ev.eval(state.y_expr).value.num, 0.0);
+}
+
+TEST_F(PlotTest, TheTickLimitMessageGoesThroughTheHook) {
+    doc.x_tick_scale = 0.001;
+    std::vector<std::string> shown;
+    hooks.tickLimit = [&](const TickLimitMessage& m) { shown.push_back(m.title); };
+    plot();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], "Quorvanta  -  Too many tick marks!");
+    EXPECT_DOUBLE_EQ(doc.x_tick_scale, 0.01);
+    EXPECT_EQ(boxes.xTickBox, "0.01");
+}
+
+TEST_F(PlotTest, AnimatedGraphsNeverYieldAndStartTheirAnimation) {
+    boxes.aMin = "0";
+    boxes.aMax = "1";
+    state.smooth_pass = true;
+    state.animation_request = true;
+    int yields = 0, started = 0;
+    hooks.yieldToEvents = [&] { ++yields; };
+    hooks.startAnimation = [&] { ++started; };
+    plot();
+    EXPECT_EQ(yields, 0);
+    EXPECT_EQ(started, 1);
+}
+
+TEST_F(PlotTest, SmoothPlottingYields) {
+    state.smooth_pass = true;
+    int yields = 0;
+    hooks.yieldToEvents = [&] { ++yields; };
+    const PlotResult r = plot();
+    EXPECT_EQ(yields, r.segments / 2);
+}
+
+TEST_F(PlotTest, AFrameOnlyPassDrawsNoCurves) {
+    options.frameOnly = true;
+    EXPECT_EQ(plot().curves, 0);
+    EXPECT_EQ(doc.full_replot, "1");  // nothing was prepared
+}
+
+}  // namespace
+}  // namespace qv
