@@ -18,6 +18,7 @@
 #include "document/ui/input_conventions.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
+#include "plot/ui/plot_controller.h"
 #include "vectors/ui/vector_panel.h"
 
 namespace qv {
@@ -90,6 +91,7 @@ void MainWindow::buildPanels() {
     list_->hide();
     vectors_->hide();
     setCentralWidget(central);
+    plotter_ = new PlotController(*graph_, context_, [this] { return list_->functions().entries(); }, this);
 }
 
 void MainWindow::buildMenus() {
@@ -259,8 +261,8 @@ void MainWindow::focusForMode(bool moveDefault) {
 }
 
 void MainWindow::requestPlot() {
-    // The plot engine draws here; until it exists the request is counted.
     ++plotRequests_;
+    plotter_->plot();
 }
 
 }  // namespace qv

@@ -22,6 +22,7 @@ class CalculatorPanel;
 class DefaultButtonKeeper;
 class GraphPanel;
 class ListPanel;
+class PlotController;
 class Platform;
 class VectorPanel;
 
@@ -54,8 +55,9 @@ public:
     // Recomputes the title from the document path.
     void refreshTitle();
 
-    // How often the window asked for a redraw (the plot engine answers it).
+    // How often the window asked for a redraw.
     int plotRequests() const { return plotRequests_; }
+    PlotController& plotter() { return *plotter_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -98,6 +100,7 @@ private:
     CalculatorPanel* calculator_ = nullptr;
     ListPanel* list_ = nullptr;
     VectorPanel* vectors_ = nullptr;
+    PlotController* plotter_ = nullptr;
 
     Mode mode_ = Mode::Parametric;
     QMenu* viewMenu_ = nullptr;

@@ -1,0 +1,105 @@
+// The redraw in the window: "Plot  Line" reads and rewrites the boxes and
+// draws on the picture area, the effect words, and the tick-limit message.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+#include "document/ui/main_window.h"
+#include "plot/ui/picture_area.h"
+#include "plot/ui/plot_controller.h"
+#include "support/fake_platform.h"
+
+namespace qv {
+namespace {
+
+class PlotControllerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<MainWindow>(&platform);
+        window->resize(1100, 720);
+        window->show();
+    }
+    QLineEdit* box(const char* name) { return window->findChild<QLineEdit*>(name); }
+    QPushButton* button(const char* name) { return window->findChild<QPushButton*>(name); }
+    // Pixels of the picture in the function-line colour.
+    int curvePixels() {
+        const QImage& img = window->findChild<PictureArea*>("Picture1")->image();
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) n += img.pixelColor(x, y) == QColor(0, 0, 255);
+        return n;
+    }
+
+    FakePlatform platform;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(PlotControllerTest, EnterPlotsTheTypedCurveAndShowsTheDisplayForms) {
+    EXPECT_EQ(curvePixels(), 0);
+    QTest::keyClicks(box("Text8"), "cos(3z)");
+    QTest::keyClicks(box("Text9"), "sin(2z)");
+    QTest::keyClicks(box("Text6"), "0");
+    QTest::keyClicks(box("Text7"), "6.3");
+    QTest::keyClick(box("Text7"), Qt::Key_Return);
+    EXPECT_EQ(box("Text8")->text(), "cos(3*z)");
+    EXPECT_EQ(box("Text9")->text(), "sin(2*z)");
+    EXPECT_GT(curvePixels(), 500);
+    EXPECT_EQ(window->document().full_replot, "0");
+    EXPECT_EQ(window->document().document_saved, "0");
+}
+
+TEST_F(PlotControllerTest, EffectWordsDoNotPlot) {
+    box("Text9")->setText("z");
+    box("Text7")->setText("1");
+    const int before = window->plotter().redraws();
+    box("Text8")->setText("warp");
+    button("Command19")->click();
+    EXPECT_EQ(box("Text8")->text(), "");
+    for (const char* word : {"tornado", "color"}) {
+        box("Text8")->setText(word);
+        button("Command19")->click();
+        EXPECT_EQ(box("Text8")->text(), word);
+    }
+    EXPECT_EQ(window->plotter().redraws(), before);
+    box("Text8")->setText("shade");
+    box("Text9")->setText("red");
+    button("Command19")->click();
+    EXPECT_EQ(box("Text8")->text(), "");
+    EXPECT_EQ(box("Text9")->text(), "");
+    EXPECT_EQ(window->plotter().redraws(), before + 1);
+}
+
+TEST_F(PlotControllerTest, TooManyTicksShowsTheMessageAndAWiderScale) {
+    platform.answerMessages({MessageAnswer::Ok});
+    box("Text17")->setText("0.001");
+    window->document().x_tick_scale = 0.001;
+    window->plotter().plot();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "Quorvanta  -  Too many tick marks!");
+    EXPECT_EQ(platform.messages[0].text,
+              "The x tick scale is not large enough!  Quorvanta will restart the plot using your current x tick scale "
+              "multiplied by 10.");
+    EXPECT_EQ(box("Text17")->text(), "0.01");
+}
+
+TEST_F(PlotControllerTest, AFailingExpressionNeverStopsTheWindow) {
+    for (const char* y : {"1/z", "sqrt(z)", "(z", "abc", "1E308*z^9"}) {
+        platform.messages.clear();
+        platform.answerMessages({MessageAnswer::Ok});
+        box("Text8")->setText("z");
+        box("Text9")->setText(y);
+        box("Text6")->setText("-1");
+        box("Text7")->setText("1");
+        button("Command19")->click();
+    }
+    EXPECT_TRUE(window->isVisible());
+}
+
+}  // namespace
+}  // namespace qv
