@@ -440,6 +440,9 @@ void registerBenchmarks(Harness& h) {
 
 }  // namespace
 
+// A full redraw beside native C++ (plot_bench.cpp).
+void printPlotSummary();
+
 int main(int argc, char** argv) {
     Harness harness;
     verify(harness);
@@ -452,5 +455,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     printSummary(harness);
+    printPlotSummary();
     return 0;
 }

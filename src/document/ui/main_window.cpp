@@ -117,6 +117,8 @@ void MainWindow::buildMenus() {
     addAction(file, "E&xit", "Exit", [this] { close(); })->setShortcut(QKeySequence::Quit);
 
     viewMenu_ = addMenu("&View", "View");
+    plotter_->addViewMenuEntries(viewMenu_);
+    plotter_->setParametricActive([this] { return mode_ == Mode::Parametric; });
 
     QMenu* modeMenu = addMenu("&Mode", "Mode");
     auto* group = new QActionGroup(this);

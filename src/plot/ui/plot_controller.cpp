@@ -1,6 +1,9 @@
 #include "plot/ui/plot_controller.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,6 +41,107 @@ void PlotController::connectControls() {
     }
     // A resized area has lost its picture.
     connect(panel_.picture(), &PictureArea::resized, this, [this] { plot(); });
+    connect(panel_.option("Option1"), &QRadioButton::clicked, this, [this] { graphingModeChanged(false); });
+    connect(panel_.option("Option2"), &QRadioButton::clicked, this, [this] { graphingModeChanged(true); });
+    for (const char* name : {"Check10", "Check4"}) {
+        connect(panel_.checkBox(name), &QCheckBox::clicked, this, [this](bool checked) { derivativeClicked(checked); });
+    }
+}
+
+QAction* PlotController::addCheck(QMenu* menu, const char* text, const char* name) {
+    QAction* action = menu->addAction(tr(text));
+    action->setObjectName(name);
+    action->setCheckable(true);
+    return action;
+}
+
+void PlotController::addViewMenuEntries(QMenu* view) {
+    QAction* plotEntry = view->addAction(tr("&Plot"));
+    plotEntry->setObjectName("Plot_");
+    connect(plotEntry, &QAction::triggered, this, [this] { plotLine(); });
+    view->addSeparator();
+    hideScrolling_ = addCheck(view, "&Hide Scrolling Plot", "hideplot");
+    smoothPlotting_ = addCheck(view, "&Smooth Plotting", "SmoothPlot");
+    autoZ_ = addCheck(view, "&Auto z Range", "AutoZ");
+    connect(autoZ_, &QAction::triggered, this, [this](bool checked) {
+        options_.autoZRange = checked;
+        if (!checked) return;
+        ctx_.doc->full_replot = "1";
+        plot();
+    });
+    view->addSeparator();
+    logX_ = addCheck(view, "Log x-axis", "Logx");
+    logY_ = addCheck(view, "Log y-axis", "Logy");
+    invertX_ = addCheck(view, "1 / x-axis", "x_invert");
+    invertY_ = addCheck(view, "1 / y-axis", "y_invert");
+    connect(logX_, &QAction::triggered, this, [this] { toggleTransformation(logX_, invertX_); });
+    connect(logY_, &QAction::triggered, this, [this] { toggleTransformation(logY_, invertY_); });
+    connect(invertX_, &QAction::triggered, this, [this] { toggleTransformation(invertX_, logX_); });
+    connect(invertY_, &QAction::triggered, this, [this] { toggleTransformation(invertY_, logY_); });
+}
+
+bool PlotController::calculusAllowed() const {
+    return !panel_.option("Option2")->isChecked() && !options_.logX && !options_.logY && !options_.invertX &&
+           !options_.invertY;
+}
+
+// The four transformation entries: checking one unchecks its partner on the
+// same axis (and, in polar mode, first says that it will not apply there).
+void PlotController::toggleTransformation(QAction* entry, QAction* partner) {
+    // The menu has already flipped the check: the state before the click is
+    // the opposite.
+    const bool checking = entry->isChecked();
+    if (checking) {
+        if (panel_.option("Option2")->isChecked() && ctx_.platform) {
+            ctx_.platform->message("Quorvanta",
+                                   "Note that axis transformations will not take effect while in polar graphing mode.",
+                                   MessageButtons::Ok, MessageIcon::None);
+        }
+        partner->setChecked(false);
+    }
+    options_.logX = logX_->isChecked();
+    options_.logY = logY_->isChecked();
+    options_.invertX = invertX_->isChecked();
+    options_.invertY = invertY_->isChecked();
+    ctx_.doc->full_replot = "1";
+    plotWithSmoothing();
+}
+
+void PlotController::plotWithSmoothing() {
+    state_.smooth_pass = smoothPlotting_ != nullptr && smoothPlotting_->isChecked();
+    plot();
+    state_.smooth_pass = false;
+}
+
+void PlotController::derivativeClicked(bool checked) {
+    if (checked) state_.smooth_pass = smoothPlotting_ != nullptr && smoothPlotting_->isChecked();
+    plot();
+    state_.smooth_pass = false;
+}
+
+// "Cartesian" and "Polar": the captions of the labels that name the
+// coordinates, then a redraw in the parametric grapher.
+void PlotController::graphingModeChanged(bool polar) {
+    struct Caption {
+        const char* name;
+        const char* cartesian;
+        const char* polar;
+    };
+    static const Caption kCaptions[] = {
+        {"Label5", "x =", "th="}, {"Label7", "y =", "r  ="}, {"Label11", "x =", "th ="}, {"Label12", "y =", "r ="},
+        {"Label9", "Freeze x(z), y(z)", "Freeze th(z), r(z)"},
+    };
+    for (const Caption& c : kCaptions) {
+        if (QLabel* label = panel_.label(c.name)) label->setText(polar ? c.polar : c.cartesian);
+    }
+    panel_.xCaption()->setText(polar ? "th(z) =" : "x(z)=");
+    panel_.yCaption()->setText(polar ? "r(z) =" : "y(z)=");
+    panel_.findButton()->setText(polar ? "Find th(z), r(z)" : "Find x(z), y(z)");
+    panel_.checkBox("Check1")->setText(polar ? "Plot all functions as r(z)" : "Plot all functions as y(z)");
+    ctx_.doc->full_replot = "1";
+    state_.smooth_pass = smoothPlotting_ != nullptr && smoothPlotting_->isChecked();
+    if (!parametricActive_ || parametricActive_()) plot();
+    state_.smooth_pass = false;
 }
 
 PlotOptions PlotController::gatherOptions() const {
@@ -124,9 +228,7 @@ void PlotController::plotLine() {
         x->setFocus();
     }
     if (!options_.animationRunning) state_.animation_request = true;
-    state_.smooth_pass = smoothPlotting_;
-    plot();
-    state_.smooth_pass = false;
+    plotWithSmoothing();
 }
 
 }  // namespace qv

@@ -2,6 +2,9 @@
 
 #include <QObject>
 
+class QAction;
+class QMenu;
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -31,6 +34,16 @@ public:
     // What "Plot  Line" and the View menu's "&Plot" do.
     void plotLine();
 
+    // Adds the plot's entries to the View menu: "&Plot", the three
+    // plotting switches and the four axis transformations.
+    void addViewMenuEntries(QMenu* view);
+    // Whether the graphing mode and the axis transformations allow the
+    // calculus commands that assume a plain cartesian graph.
+    bool calculusAllowed() const;
+    // Tells whether the parametric grapher is the window's mode (the mode
+    // switches replot only there).
+    void setParametricActive(std::function<bool()> active) { parametricActive_ = std::move(active); }
+
     PlotOptions& options() { return options_; }
     PlotState& state() { return state_; }
     int redraws() const { return redraws_; }
@@ -41,13 +54,25 @@ private:
     PlotBoxes gatherBoxes() const;
     void writeBack(const PlotBoxes& boxes);
     void runPlot();
+    QAction* addCheck(QMenu* menu, const char* text, const char* name);
+    void toggleTransformation(QAction* entry, QAction* partner);
+    void graphingModeChanged(bool polar);
+    void derivativeClicked(bool checked);
+    void plotWithSmoothing();
 
     GraphPanel& panel_;
     PanelContext& ctx_;
     FunctionSource functions_;
     PlotOptions options_;  // the menu checks; the panel's own options are read at each redraw
     PlotState state_;
-    bool smoothPlotting_ = false;
+    QAction* smoothPlotting_ = nullptr;
+    QAction* autoZ_ = nullptr;
+    QAction* hideScrolling_ = nullptr;
+    QAction* logX_ = nullptr;
+    QAction* logY_ = nullptr;
+    QAction* invertX_ = nullptr;
+    QAction* invertY_ = nullptr;
+    std::function<bool()> parametricActive_;
     bool plotting_ = false;
     bool pending_ = false;
     int redraws_ = 0;

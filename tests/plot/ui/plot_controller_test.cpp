@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -99,6 +102,50 @@ TEST_F(PlotControllerTest, AFailingExpressionNeverStopsTheWindow) {
         button("Command19")->click();
     }
     EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(PlotControllerTest, TransformationsExcludeTheirPartnerAndNoteThePolarMode) {
+    auto entry = [&](const char* name) { return window->findChild<QAction*>(name); };
+    entry("Logx")->trigger();
+    EXPECT_TRUE(entry("Logx")->isChecked());
+    EXPECT_FALSE(window->plotter().calculusAllowed());
+    entry("x_invert")->trigger();
+    EXPECT_TRUE(entry("x_invert")->isChecked());
+    EXPECT_FALSE(entry("Logx")->isChecked());
+    entry("x_invert")->trigger();
+    EXPECT_TRUE(window->plotter().calculusAllowed());
+    EXPECT_TRUE(platform.messages.empty());
+
+    window->findChild<QRadioButton*>("Option2")->click();
+    EXPECT_FALSE(window->plotter().calculusAllowed());
+    platform.answerMessages({MessageAnswer::Ok});
+    entry("Logy")->trigger();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "Quorvanta");
+    EXPECT_EQ(platform.messages[0].text,
+              "Note that axis transformations will not take effect while in polar graphing mode.");
+    EXPECT_TRUE(entry("Logy")->isChecked());
+}
+
+TEST_F(PlotControllerTest, PolarAndCartesianRenameTheCoordinates) {
+    window->findChild<QRadioButton*>("Option2")->click();
+    EXPECT_EQ(window->findChild<QLabel*>("Label5")->text(), "th=");
+    EXPECT_EQ(window->findChild<QLabel*>("Label7")->text(), "r  =");
+    EXPECT_EQ(window->findChild<QLabel*>("Label9")->text(), "Freeze th(z), r(z)");
+    EXPECT_EQ(button("Command1")->text(), "Find th(z), r(z)");
+    EXPECT_EQ(window->findChild<QCheckBox*>("Check1")->text(), "Plot all functions as r(z)");
+    window->findChild<QRadioButton*>("Option1")->click();
+    EXPECT_EQ(window->findChild<QLabel*>("Label11")->text(), "x =");
+    EXPECT_EQ(button("Command1")->text(), "Find x(z), y(z)");
+    EXPECT_EQ(window->findChild<QCheckBox*>("Check1")->text(), "Plot all functions as y(z)");
+}
+
+TEST_F(PlotControllerTest, AutoZRangeFollowsTheXRange) {
+    box("Text8")->setText("z");
+    box("Text9")->setText("z");
+    window->findChild<QAction*>("AutoZ")->trigger();
+    EXPECT_EQ(box("Text6")->text(), "-5");
+    EXPECT_EQ(box("Text7")->text(), "5");
 }
 
 }  // namespace
