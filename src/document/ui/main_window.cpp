@@ -18,6 +18,7 @@
 #include "document/ui/input_conventions.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
+#include "plot/ui/navigation_controller.h"
 #include "plot/ui/plot_controller.h"
 #include "vectors/ui/vector_panel.h"
 
@@ -92,6 +93,7 @@ void MainWindow::buildPanels() {
     vectors_->hide();
     setCentralWidget(central);
     plotter_ = new PlotController(*graph_, context_, [this] { return list_->functions().entries(); }, this);
+    navigation_ = new NavigationController(*graph_, context_, *plotter_, this);
 }
 
 void MainWindow::buildMenus() {
@@ -119,6 +121,8 @@ void MainWindow::buildMenus() {
     viewMenu_ = addMenu("&View", "View");
     plotter_->addViewMenuEntries(viewMenu_);
     plotter_->setParametricActive([this] { return mode_ == Mode::Parametric; });
+    navigation_->addViewMenuEntries(viewMenu_);
+    navigation_->setParametricActive([this] { return mode_ == Mode::Parametric; });
 
     QMenu* modeMenu = addMenu("&Mode", "Mode");
     auto* group = new QActionGroup(this);

@@ -23,6 +23,7 @@ class DefaultButtonKeeper;
 class GraphPanel;
 class ListPanel;
 class PlotController;
+class NavigationController;
 class Platform;
 class VectorPanel;
 
@@ -58,6 +59,7 @@ public:
     // How often the window asked for a redraw.
     int plotRequests() const { return plotRequests_; }
     PlotController& plotter() { return *plotter_; }
+    NavigationController& navigation() { return *navigation_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -101,6 +103,7 @@ private:
     ListPanel* list_ = nullptr;
     VectorPanel* vectors_ = nullptr;
     PlotController* plotter_ = nullptr;
+    NavigationController* navigation_ = nullptr;
 
     Mode mode_ = Mode::Parametric;
     QMenu* viewMenu_ = nullptr;

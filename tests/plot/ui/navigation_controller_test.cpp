@@ -1,0 +1,107 @@
+// Navigation in the window: zoom and shift through the boxes, the animated
+// transition ending on the boxes, ignored texts, tick scales and pi.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <memory>
+
+#include "document/ui/main_window.h"
+#include "plot/ui/navigation_controller.h"
+#include "support/fake_platform.h"
+
+namespace qv {
+namespace {
+
+class NavigationControllerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<MainWindow>(&platform);
+        window->show();
+    }
+    QLineEdit* box(const char* name) { return window->findChild<QLineEdit*>(name); }
+    void click(const char* name) { window->findChild<QPushButton*>(name)->click(); }
+    void finishTransition() {
+        for (int i = 0; i < 20 && window->navigation().transitionRunning(); ++i) window->navigation().transitionTick();
+    }
+    GraphDocument& doc() { return window->document(); }
+
+    FakePlatform platform;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(NavigationControllerTest, ZoomInThenOutRestoresTheBoxesAndTheView) {
+    click("Command11");
+    EXPECT_EQ(box("Text1")->text(), "-4");
+    EXPECT_EQ(box("Text2")->text(), "4");
+    EXPECT_EQ(box("Text3")->text(), "-3.328");
+    finishTransition();
+    EXPECT_EQ(doc().x_min, -4.0);
+    EXPECT_EQ(doc().y_max, 3.328);
+    click("Command12");
+    finishTransition();
+    EXPECT_EQ(box("Text1")->text(), "-5");
+    EXPECT_EQ(box("Text4")->text(), "4.16");
+    EXPECT_EQ(doc().x_max, 5.0);
+    EXPECT_EQ(doc().document_saved, "0");
+}
+
+TEST_F(NavigationControllerTest, TheTransitionEndsExactlyOnTheTargetAfterFifteenTicks) {
+    box("Text2")->setText("15");
+    ASSERT_TRUE(window->navigation().transitionRunning());
+    for (int k = 1; k < 15; ++k) {
+        window->navigation().transitionTick();
+        EXPECT_LT(doc().x_max, 15.0) << k;
+        EXPECT_GT(doc().x_max, 5.0) << k;
+    }
+    window->navigation().transitionTick();
+    EXPECT_FALSE(window->navigation().transitionRunning());
+    EXPECT_EQ(doc().x_max, 15.0);
+    EXPECT_EQ(doc().full_replot, "0");  // the final redraw prepared everything
+}
+
+TEST_F(NavigationControllerTest, NonNumericAndReversedRangesAreIgnored) {
+    for (const char* text : {"abc", "-6", ""}) {
+        box("Text2")->setText(text);  // x max below x min, or no number
+        EXPECT_FALSE(window->navigation().transitionRunning()) << text;
+        EXPECT_EQ(doc().x_max, 5.0) << text;
+    }
+}
+
+TEST_F(NavigationControllerTest, ShiftMovesByATenthOfTheView) {
+    click("Command14");  // ">"
+    EXPECT_EQ(box("Text1")->text(), "-4");
+    EXPECT_EQ(box("Text2")->text(), "6");
+    finishTransition();
+    window->findChild<QAction*>("ShiftGraphDown")->trigger();
+    EXPECT_EQ(box("Text3")->text(), "-4.992");
+    EXPECT_EQ(box("Text4")->text(), "3.328");
+}
+
+TEST_F(NavigationControllerTest, SetToDefaultAndPiButtons) {
+    box("Text1")->setText("-1");
+    click("Command3");  // x min times pi
+    EXPECT_EQ(box("Text1")->text(), "-3.14159265358979");
+    click("Command43");  // and back, from the 15 digits the box holds
+    EXPECT_EQ(box("Text1")->text(), "-0.999999999999999");
+    click("Command2");
+    EXPECT_EQ(box("Text1")->text(), "-5");
+    box("Text17")->setText("abc");
+    click("Command17");
+    EXPECT_EQ(box("Text17")->text(), "abc");
+}
+
+TEST_F(NavigationControllerTest, TickScalesTakeOnlyPositiveNumbers) {
+    box("Text17")->setText("0.5");
+    EXPECT_EQ(doc().x_tick_scale, 0.5);
+    for (const char* text : {"0", "-1", "x"}) {
+        box("Text17")->setText(text);
+        EXPECT_EQ(doc().x_tick_scale, 0.5) << text;
+    }
+}
+
+}  // namespace
+}  // namespace qv
