@@ -29,6 +29,7 @@
 #include "expression/rewrite.h"
 #include "plot/axes.h"
 #include "plot/canvas.h"
+#include "plot/curves.h"
 #include "plot/plot.h"
 
 namespace {
@@ -59,7 +60,9 @@ public:
         sum_ += std::abs(x1) + std::abs(y1) + std::abs(x2) + std::abs(y2) + color;
         ++lines_;
     }
-    void text(double x, double y, const std::string& s) override { sum_ += x + y + static_cast<double>(s.size()); }
+    void text(double x, double y, const std::string& s) override {
+        sum_ += x + y + static_cast<double>(s.size());
+    }
     void setLineWidth(int pixels) override { lineWidth_ = pixels; }
     int lineWidth() const override { return lineWidth_; }
     void setTextColor(uint32_t color) override { sum_ += color; }
@@ -102,9 +105,11 @@ struct PlotCase {
 
 std::vector<PlotCase> plotCases() {
     std::vector<PlotCase> cases;
-    cases.push_back({"parabola", "-5", "5", "z", "z^2", 5, {}, {}, {{nativeIdentity, nativeSquare, 0}}});
+    cases.push_back(
+        {"parabola", "-5", "5", "z", "z^2", 5, {}, {}, {{nativeIdentity, nativeSquare, 0}}});
 
-    PlotCase polar{"polar-derivs", "0", "6.3", "z", "sin(4z)", 2, {}, {}, {{nativeIdentity, nativeSin4, 0}}};
+    PlotCase polar{
+        "polar-derivs", "0", "6.3", "z", "sin(4z)", 2, {}, {}, {{nativeIdentity, nativeSin4, 0}}};
     polar.options.polar = true;
     polar.options.derivative = true;
     polar.options.secondDerivative = true;
@@ -125,7 +130,9 @@ std::vector<PlotCase> plotCases() {
 
 // The difference formula of the derivatives, with the same literals.
 double nativeDerive(NativeFn f, double p, double z) {
-    return (f(z - 0.000912, p) - 8 * f(z - 0.000456, p) + 8 * f(z + 0.000456, p) - f(z + 0.000912, p)) / 0.005472;
+    return (f(z - 0.000912, p) - 8 * f(z - 0.000456, p) + 8 * f(z + 0.000456, p) -
+            f(z + 0.000912, p)) /
+           0.005472;
 }
 
 double nativeDoubleDerivative(NativeFn f, double p, double z) {
@@ -144,7 +151,8 @@ struct NativeSample {
 
 class NativeSampler {
 public:
-    NativeSampler(const NativeCurve& c, const qv::CurveView& v, double w, double h) : c_(c), v_(v), w_(w), h_(h) {
+    NativeSampler(const NativeCurve& c, const qv::CurveView& v, double w, double h)
+        : c_(c), v_(v), w_(w), h_(h) {
         // Read through volatiles so the calls stay indirect calls, as ours are.
         NativeFn volatile x = c.x, y = c.y;
         c_.x = x;
@@ -179,7 +187,8 @@ private:
         return std::isfinite(q.a) && std::isfinite(q.b) ? q : p;
     }
     Pt map(Pt p) const {
-        return {w_ * (p.a - v_.x_min) / (v_.x_max - v_.x_min), h_ - h_ * (p.b - v_.y_min) / (v_.y_max - v_.y_min)};
+        return {w_ * (p.a - v_.x_min) / (v_.x_max - v_.x_min),
+                h_ - h_ * (p.b - v_.y_min) / (v_.y_max - v_.y_min)};
     }
 
     NativeCurve c_;
@@ -190,7 +199,8 @@ private:
 
 // The curve loop of the redraw, on native functions; no log or reciprocal
 // axes, no failed evaluations, so nothing is ever skipped.
-void nativeCurve(qv::Canvas& canvas, const NativeCurve& c, double zStart, double zEnd, const qv::CurveView& v) {
+void nativeCurve(qv::Canvas& canvas, const NativeCurve& c, double zStart, double zEnd,
+                 const qv::CurveView& v) {
     const double step = (zEnd - zStart) / ((canvas.width() - 15) / 30);
     NativeSampler sampler(c, v, canvas.width() - 15, canvas.height() - 15);
     double z = zStart;
@@ -199,8 +209,11 @@ void nativeCurve(qv::Canvas& canvas, const NativeCurve& c, double zStart, double
     for (int segments = 0; z < zEnd && segments < limit; ++segments) {
         z += step;
         const NativeSample p1 = sampler.at(z);
-        if (v.secondDerivative) canvas.line(p0.second.a, p0.second.b, p1.second.a, p1.second.b, v.secondDerivativeColor);
-        if (v.derivative) canvas.line(p0.first.a, p0.first.b, p1.first.a, p1.first.b, v.derivativeColor);
+        if (v.secondDerivative)
+            canvas.line(p0.second.a, p0.second.b, p1.second.a, p1.second.b,
+                        v.secondDerivativeColor);
+        if (v.derivative)
+            canvas.line(p0.first.a, p0.first.b, p1.first.a, p1.first.b, v.derivativeColor);
         canvas.line(p0.function.a, p0.function.b, p1.function.a, p1.function.b, v.lineColor);
         p0 = p1;
     }
@@ -213,7 +226,8 @@ public:
     // The function list as the window keeps it: display forms.
     std::vector<std::string> displayForms(const std::vector<std::string>& typed) {
         std::vector<std::string> out;
-        for (const std::string& t : typed) out.push_back(qv::heal(t, rewrite_));
+        for (const std::string& t : typed)
+            out.push_back(qv::heal(t, rewrite_));
         return out;
     }
 
@@ -235,10 +249,11 @@ public:
         return b;
     }
 
-    void ours(NullCanvas& canvas, const PlotCase& c, const std::vector<std::string>& list, qv::GraphDocument& doc,
-              qv::PlotBoxes& boxes) {
+    void ours(NullCanvas& canvas, const PlotCase& c, const std::vector<std::string>& list,
+              qv::GraphDocument& doc, qv::PlotBoxes& boxes) {
         qv::PlotState state;
-        const qv::PlotResult r = qv::Plot(canvas, evaluator_, rewrite_, doc, boxes, list, c.options, state, {});
+        const qv::PlotResult r =
+            qv::Plot(canvas, evaluator_, rewrite_, doc, boxes, list, c.options, state, {});
         if (!r.drawn) die(std::string(c.name) + ": the redraw drew nothing");
     }
 
@@ -256,8 +271,10 @@ public:
         v.lineColor = doc.colors[qv::kFunctionLine];
         v.derivativeColor = doc.colors[qv::kDerivative];
         v.secondDerivativeColor = doc.colors[qv::kSecondDerivative];
-        const double zStart = std::strtod(c.zMin.c_str(), nullptr), zEnd = std::strtod(c.zMax.c_str(), nullptr);
-        for (const NativeCurve& curve : c.native) nativeCurve(canvas, curve, zStart, zEnd, v);
+        const double zStart = std::strtod(c.zMin.c_str(), nullptr),
+                     zEnd = std::strtod(c.zMax.c_str(), nullptr);
+        for (const NativeCurve& curve : c.native)
+            nativeCurve(canvas, curve, zStart, zEnd, v);
     }
 
 private:
@@ -288,12 +305,14 @@ double usSince(Clock::time_point start, int passes) {
 
 // Both passes must draw the same lines; the checksums differ only by the
 // last bits of the sums.
-void checkSameDrawing(const char* name, double widthPixels, const NullCanvas& ours, const NullCanvas& native) {
+void checkSameDrawing(const char* name, double widthPixels, const NullCanvas& ours,
+                      const NullCanvas& native) {
     const double scale = std::max(std::abs(ours.sum()), std::abs(native.sum()));
     const double d = scale == 0 ? 0 : std::abs(ours.sum() - native.sum()) / scale;
     if (ours.lines() != native.lines() || !(d < kAgreement)) {
         char buf[256];
-        std::snprintf(buf, sizeof buf, "%s at %gpx: ours drew %ld lines (checksum %.17g), native %ld (%.17g)", name,
+        std::snprintf(buf, sizeof buf,
+                      "%s at %gpx: ours drew %ld lines (checksum %.17g), native %ld (%.17g)", name,
                       widthPixels, ours.lines(), ours.sum(), native.lines(), native.sum());
         die(buf);
     }
@@ -322,14 +341,16 @@ PlotTimings timeCase(PlotHarness& h, const PlotCase& c, double widthPixels) {
                 std::vector<qv::PlotBoxes> boxes(kPassesPerRepetition, PlotHarness::boxes(c));
                 oursCanvas.reset();
                 const Clock::time_point start = Clock::now();
-                for (int i = 0; i < kPassesPerRepetition; ++i) h.ours(oursCanvas, c, list, docs[i], boxes[i]);
+                for (int i = 0; i < kPassesPerRepetition; ++i)
+                    h.ours(oursCanvas, c, list, docs[i], boxes[i]);
                 best.ours = std::min(best.ours, usSince(start, kPassesPerRepetition));
                 g_plotSink = g_plotSink + oursCanvas.sum();
             } else {
                 const qv::GraphDocument doc = h.document(c);
                 nativeCanvas.reset();
                 const Clock::time_point start = Clock::now();
-                for (int i = 0; i < kPassesPerRepetition; ++i) PlotHarness::native(nativeCanvas, c, doc);
+                for (int i = 0; i < kPassesPerRepetition; ++i)
+                    PlotHarness::native(nativeCanvas, c, doc);
                 best.native = std::min(best.native, usSince(start, kPassesPerRepetition));
                 g_plotSink = g_plotSink + nativeCanvas.sum();
             }
@@ -348,8 +369,8 @@ void printPlotSummary() {
     for (const PlotCase& c : plotCases()) {
         for (double w : widths) {
             const PlotTimings t = timeCase(harness, c, w);
-            std::printf("plot %s %.0fpx: ours %.1f us native %.1f us ratio %.2f\n", c.name, w, t.ours, t.native,
-                        t.ours / t.native);
+            std::printf("plot %s %.0fpx: ours %.1f us native %.1f us ratio %.2f\n", c.name, w,
+                        t.ours, t.native, t.ours / t.native);
             std::fflush(stdout);
         }
     }

@@ -1,6 +1,7 @@
 #include "expression/rewrite.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <span>
 
@@ -148,25 +149,38 @@ void applySteps(std::string& text, std::span<const Substitution> steps) {
 
 // "*_ 7_": the leading "*" is the implicit multiplication in front of the
 // function; the blank keeps the marker from being forged by typed text.
-std::string functionMarker(std::size_t index) {
-    return "*_ " + std::to_string(index) + "_";
-}
-
 // "_ 7_*": the marker's tail followed by the candidate "*" in front of the
-// argument's opening parenthesis.
-std::string functionMarkerTail(std::size_t index) {
-    return "_ " + std::to_string(index) + "_*";
+// argument's opening parenthesis. Both are made once: the plot rewrites its
+// boxes at every full redraw.
+struct FunctionMarkers {
+    std::array<std::string, 39> marker;
+    std::array<std::string, 39> tail;
+    FunctionMarkers() {
+        for (std::size_t i = 0; i < marker.size(); ++i) {
+            marker[i] = "*_ " + std::to_string(i) + "_";
+            tail[i] = "_ " + std::to_string(i) + "_*";
+        }
+    }
+};
+
+const FunctionMarkers& functionMarkers() {
+    static const FunctionMarkers markers;
+    return markers;
 }
 
 void protectFunctionNames(std::string& text, const FunctionNames& names) {
+    const FunctionMarkers& m = functionMarkers();
     for (std::size_t i = 0; i < names.size(); ++i) {
-        replaceInPlace(text, names[i], functionMarker(i));
+        replaceInPlace(text, names[i], m.marker[i]);
     }
 }
 
 void restoreFunctionNames(std::string& text, const FunctionNames& names) {
+    // Every tail contains "_ "; a text without one has none to restore.
+    if (text.find("_ ") == std::string::npos) return;
+    const FunctionMarkers& m = functionMarkers();
     for (std::size_t i = 0; i < names.size(); ++i) {
-        replaceInPlace(text, functionMarkerTail(i), names[i]);
+        replaceInPlace(text, m.tail[i], names[i]);
     }
     // rnd is the one function written without parentheses, so its marker
     // has no "*" of an argument behind it.

@@ -88,8 +88,8 @@ public:
         if (view_.derivative) transform(s.first, view_, false, skip);
         if (view_.secondDerivative) transform(s.second, view_, false, skip);
         s.function = mapToCanvas(s.function, canvas_, view_);
-        s.first = mapToCanvas(s.first, canvas_, view_);
-        s.second = mapToCanvas(s.second, canvas_, view_);
+        if (view_.derivative) s.first = mapToCanvas(s.first, canvas_, view_);
+        if (view_.secondDerivative) s.second = mapToCanvas(s.second, canvas_, view_);
         return s;
     }
 

@@ -123,6 +123,7 @@ void MainWindow::buildMenus() {
     plotter_->setParametricActive([this] { return mode_ == Mode::Parametric; });
     navigation_->addViewMenuEntries(viewMenu_);
     navigation_->setParametricActive([this] { return mode_ == Mode::Parametric; });
+    plotter_->setScrolling([this] { return navigation_->transitionRunning(); });
 
     QMenu* modeMenu = addMenu("&Mode", "Mode");
     auto* group = new QActionGroup(this);

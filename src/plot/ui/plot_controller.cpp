@@ -150,6 +150,8 @@ PlotOptions PlotController::gatherOptions() const {
     o.derivative = panel_.checkBox("Check10")->isChecked();
     o.secondDerivative = panel_.checkBox("Check4")->isChecked();
     o.plotAllFunctions = panel_.checkBox("Check1")->isChecked();
+    o.autoZRange = autoZ_ != nullptr && autoZ_->isChecked();
+    o.frameOnly = hideScrolling_ != nullptr && hideScrolling_->isChecked() && scrolling_ && scrolling_();
     return o;
 }
 

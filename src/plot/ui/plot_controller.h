@@ -43,6 +43,9 @@ public:
     // Tells whether the parametric grapher is the window's mode (the mode
     // switches replot only there).
     void setParametricActive(std::function<bool()> active) { parametricActive_ = std::move(active); }
+    // Tells whether the view is scrolling (a range transition or a drag), so
+    // that with "Hide Scrolling Plot" only the frame is drawn.
+    void setScrolling(std::function<bool()> scrolling) { scrolling_ = std::move(scrolling); }
 
     PlotOptions& options() { return options_; }
     PlotState& state() { return state_; }
@@ -73,6 +76,7 @@ private:
     QAction* invertX_ = nullptr;
     QAction* invertY_ = nullptr;
     std::function<bool()> parametricActive_;
+    std::function<bool()> scrolling_;
     bool plotting_ = false;
     bool pending_ = false;
     int redraws_ = 0;
