@@ -16,6 +16,7 @@
 #include "document/ui/app_icon.h"
 #include "document/ui/graph_panel.h"
 #include "document/ui/input_conventions.h"
+#include "document/ui/point_evaluation_controller.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
 #include "plot/ui/navigation_controller.h"
@@ -73,7 +74,14 @@ MainWindow::MainWindow(Platform* platform, std::vector<std::string> arguments, Q
     startUp(arguments);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The controllers watch the panels' widgets; they go before the widgets
+    // do, so that no event of a dying widget reaches them.
+    plotter_->setAfterCurve({});
+    delete point_;
+    delete navigation_;
+    delete plotter_;
+}
 
 void MainWindow::buildPanels() {
     auto* central = new QWidget(this);
@@ -94,6 +102,7 @@ void MainWindow::buildPanels() {
     setCentralWidget(central);
     plotter_ = new PlotController(*graph_, context_, [this] { return list_->functions().entries(); }, this);
     navigation_ = new NavigationController(*graph_, context_, *plotter_, this);
+    point_ = new PointEvaluationController(*graph_, context_, *plotter_, this);
 }
 
 void MainWindow::buildMenus() {

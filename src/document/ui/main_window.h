@@ -24,6 +24,7 @@ class GraphPanel;
 class ListPanel;
 class PlotController;
 class NavigationController;
+class PointEvaluationController;
 class Platform;
 class VectorPanel;
 
@@ -104,6 +105,7 @@ private:
     VectorPanel* vectors_ = nullptr;
     PlotController* plotter_ = nullptr;
     NavigationController* navigation_ = nullptr;
+    PointEvaluationController* point_ = nullptr;
 
     Mode mode_ = Mode::Parametric;
     QMenu* viewMenu_ = nullptr;

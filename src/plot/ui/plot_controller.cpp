@@ -204,6 +204,7 @@ void PlotController::runPlot() {
         if (ctx_.platform) ctx_.platform->message(m.title, m.text, MessageButtons::Ok, MessageIcon::None);
     };
     hooks.yieldToEvents = [] { QCoreApplication::processEvents(); };
+    hooks.afterCurve = afterCurve_;
     // Plot writes the rewritten boxes back only through `boxes`; their
     // change handlers then ask for a full replot only where a text changed.
     const std::vector<std::string> functions = functions_ ? functions_() : std::vector<std::string>();

@@ -46,6 +46,8 @@ public:
     // Tells whether the view is scrolling (a range transition or a drag), so
     // that with "Hide Scrolling Plot" only the frame is drawn.
     void setScrolling(std::function<bool()> scrolling) { scrolling_ = std::move(scrolling); }
+    // Runs after each curve: the point evaluation follows the graph.
+    void setAfterCurve(std::function<void(int)> afterCurve) { afterCurve_ = std::move(afterCurve); }
 
     PlotOptions& options() { return options_; }
     PlotState& state() { return state_; }
@@ -77,6 +79,7 @@ private:
     QAction* invertY_ = nullptr;
     std::function<bool()> parametricActive_;
     std::function<bool()> scrolling_;
+    std::function<void(int)> afterCurve_;
     bool plotting_ = false;
     bool pending_ = false;
     int redraws_ = 0;

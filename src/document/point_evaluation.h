@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "expression/evaluator.h"
+#include "expression/rewrite.h"
+#include "plot/viewport.h"
+
+// The point evaluation behind "Find x(z), y(z)": the functions' values at a
+// typed z and where the point lies on the picture.
+namespace qv {
+
+struct PointRequest {
+    std::string goToZ;   // the box's display form (after heal)
+    std::string x_expr;  // the evaluation forms the last plot kept
+    std::string y_expr;
+    double a_current = 0;
+    bool animationRunning = false;
+    bool polar = false;
+    bool logX = false, logY = false, invertX = false, invertY = false;
+    ViewRange range;
+};
+
+struct PointResult {
+    bool zNumeric = false;  // false: z did not evaluate to a number; nothing else is known
+    double z = 0;
+    Value x, y;             // the untransformed values; Empty where evaluation failed
+    double pictureX = 0, pictureY = 0;  // the marker, in twips
+};
+
+PointResult evaluatePoint(Evaluator& evaluator, const PointRequest& request, const Canvas& canvas);
+
+// A value as a multiple of pi for the "Freeze" display: rounded to 6
+// decimals, a blank for the sign of non-negative numbers, then " * pi".
+std::string piMultipleText(double value, double constPi);
+
+}  // namespace qv

@@ -1,0 +1,139 @@
+#include "document/ui/point_evaluation_controller.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "document/graph_document.h"
+#include "document/point_evaluation.h"
+#include "document/ui/graph_panel.h"
+#include "document/ui/input_conventions.h"
+#include "document/ui/panel_context.h"
+#include "expression/number_text.h"
+#include "expression/routines.h"
+#include "plot/ui/plot_controller.h"
+
+namespace qv {
+
+namespace {
+
+constexpr const char* kPointLabels[] = {"Label9", "Label10", "Label11", "Label12", "Label14", "Label15", "Label16"};
+constexpr const char* kValueLabels[] = {"Label14", "Label15", "Label16"};
+
+QString valueCaption(const Value& v) { return QString::fromStdString(valueText(v)); }
+
+}  // namespace
+
+PointEvaluationController::PointEvaluationController(GraphPanel& panel, PanelContext& context, PlotController& plotter,
+                                                     QObject* parent)
+    : QObject(parent), panel_(panel), ctx_(context), plotter_(plotter) {
+    connect(panel_.findButton(), &QPushButton::clicked, this, [this] { evaluate(false); });
+    connect(panel_.goToZBox(), &QLineEdit::textChanged, this, [this] {
+        if (ctx_.markEdited) ctx_.markEdited();
+        ctx_.doc->full_replot = "1";
+    });
+    panel_.goToZBox()->installEventFilter(this);
+    panel_.findButton()->installEventFilter(this);
+    panel_.label("Label9")->installEventFilter(this);
+    plotter_.setAfterCurve([this](int) { evaluate(true); });
+}
+
+void PointEvaluationController::setLabelsVisible(bool visible) {
+    for (const char* name : kPointLabels) {
+        if (QLabel* l = panel_.label(name)) l->setVisible(visible);
+    }
+}
+
+void PointEvaluationController::evaluate(bool fromPlot) {
+    QLineEdit* box = panel_.goToZBox();
+    QString text = box->text();
+    text.remove(' ');
+    if (text != box->text()) box->setText(text);
+    if (text.isEmpty()) {
+        setLabelsVisible(false);
+        return;
+    }
+    setLabelsVisible(true);
+    if (!evaluatedOnce_ && !fromPlot) {
+        // Nothing was prepared yet: the plot prepares the forms and comes back.
+        plotter_.plot();
+        return;
+    }
+    evaluatedOnce_ = true;
+    const std::string display = heal(text.toStdString(), *ctx_.rewrite);
+    if (QString::fromStdString(display) != box->text()) box->setText(QString::fromStdString(display));
+    const PlotState& st = plotter_.state();
+    const PlotOptions& o = plotter_.options();
+    const GraphDocument& d = *ctx_.doc;
+    PointRequest request{display, st.x_copy, st.y_copy, st.a_current,
+                         o.animationRunning, panel_.option("Option2")->isChecked(), o.logX, o.logY, o.invertX,
+                         o.invertY, ViewRange{d.x_min, d.x_max, d.y_min, d.y_max}};
+    const PointResult r = evaluatePoint(*ctx_.evaluator, request, *panel_.picture());
+    if (!r.zNumeric) return;
+    panel_.label("Label14")->setText(QString::fromStdString(plainText(r.z)));
+    panel_.label("Label15")->setText(valueCaption(r.x));
+    panel_.label("Label16")->setText(valueCaption(r.y));
+    if (d.eval_error != 0) return;
+    PictureArea& p = *panel_.picture();
+    const double a = p.lineWidth() == 1 ? 90 : 105;
+    p.line(r.pictureX - a, r.pictureY, r.pictureX + 105, r.pictureY, d.colors[kPointCross]);
+    p.line(r.pictureX, r.pictureY - a, r.pictureX, r.pictureY + 105, d.colors[kPointCross]);
+}
+
+// Ctrl with an arrow key steps z by a tenth (Ctrl+Alt: a hundredth) of the
+// x tick scale, then redraws, which evaluates again.
+bool PointEvaluationController::stepZ(int key, Qt::KeyboardModifiers modifiers) {
+    const bool up = key == Qt::Key_Up || key == Qt::Key_Right;
+    const bool down = key == Qt::Key_Down || key == Qt::Key_Left;
+    if (!up && !down) return false;
+    const Qt::KeyboardModifiers mods = modifiers & ~Qt::KeypadModifier;
+    double fraction = 0;
+    if (mods == Qt::ControlModifier) fraction = 0.1;
+    else if (mods == (Qt::ControlModifier | Qt::AltModifier)) fraction = 0.01;
+    else return false;
+    QLineEdit* box = panel_.goToZBox();
+    if (box->text().isEmpty()) return false;
+    const std::string display = heal(box->text().toStdString(), *ctx_.rewrite);
+    const NumResult zNow = toArithmetic(z(*ctx_.evaluator, heal_2(display)));
+    const std::optional<double> tick = toNumber(panel_.box("Text17")->text().toStdString());
+    if (zNow.failed() || !tick) return true;
+    const double next = zNow.value + (up ? 1 : -1) * fraction * *tick;
+    box->setText(QString::fromStdString(plainText(next)));
+    plotter_.plot();
+    return true;
+}
+
+void PointEvaluationController::freeze(bool on) {
+    for (size_t i = 0; i < 3; ++i) {
+        QLabel* label = panel_.label(kValueLabels[i]);
+        if (on) {
+            savedCaptions_[i] = label->text();
+            const std::optional<double> v = toNumber(label->text().toStdString());
+            if (v) label->setText(QString::fromStdString(piMultipleText(*v, ctx_.doc->const_pi)));
+        } else {
+            label->setText(savedCaptions_[i]);
+        }
+    }
+}
+
+bool PointEvaluationController::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type t = event->type();
+    if (watched == panel_.goToZBox() || watched == panel_.findButton()) {
+        if (t == QEvent::FocusIn) ctx_.defaults->setDefaultButton(panel_.findButton());
+        if (t == QEvent::FocusOut) ctx_.defaults->setDefaultButton(panel_.plotButton());
+        if (t == QEvent::KeyPress && watched == panel_.goToZBox()) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            return stepZ(key->key(), key->modifiers());
+        }
+    }
+    if (watched == panel_.label("Label9")) {
+        if (t == QEvent::MouseButtonPress) freeze(true);
+        if (t == QEvent::MouseButtonRelease) freeze(false);
+    }
+    return false;
+}
+
+}  // namespace qv

@@ -1,0 +1,122 @@
+// "Find x(z), y(z)" in the window: the value labels, polar values, keyboard
+// stepping, the "Freeze" display, and no endless loop with the plot.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+#include "document/point_evaluation.h"
+#include "document/ui/input_conventions.h"
+#include "document/ui/main_window.h"
+#include "support/fake_platform.h"
+
+namespace qv {
+namespace {
+
+class PointEvaluationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<MainWindow>(&platform);
+        window->show();
+    }
+    QLineEdit* box(const char* name) { return window->findChild<QLineEdit*>(name); }
+    QLabel* label(const char* name) { return window->findChild<QLabel*>(name); }
+    void find() { window->findChild<QPushButton*>("Command1")->click(); }
+    void functions(const char* x, const char* y, const char* zMin, const char* zMax) {
+        box("Text8")->setText(x);
+        box("Text9")->setText(y);
+        box("Text6")->setText(zMin);
+        box("Text7")->setText(zMax);
+    }
+
+    FakePlatform platform;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(PointEvaluationTest, AnEmptyBoxHidesTheLabels) {
+    functions("z", "z^2", "-2", "2");
+    box("Text5")->setText("1");
+    find();
+    EXPECT_TRUE(label("Label14")->isVisible());
+    box("Text5")->setText("  ");
+    find();
+    for (const char* name : {"Label9", "Label10", "Label11", "Label12", "Label14", "Label15", "Label16"}) {
+        EXPECT_FALSE(label(name)->isVisible()) << name;
+    }
+}
+
+TEST_F(PointEvaluationTest, ShowsZAndTheValues) {
+    functions("z", "z2", "-2", "2");
+    box("Text5")->setText("3/2");
+    find();
+    EXPECT_EQ(label("Label14")->text(), "1.5");
+    EXPECT_EQ(label("Label15")->text(), "1.5");
+    EXPECT_EQ(label("Label16")->text(), "2.25");
+    EXPECT_EQ(box("Text5")->text(), "3/2");
+}
+
+TEST_F(PointEvaluationTest, PolarShowsTheAngleAndTheRadius) {
+    window->findChild<QRadioButton*>("Option2")->click();
+    functions("z", "1", "0", "6.3");
+    box("Text5")->setText("pi/2");
+    find();
+    EXPECT_EQ(label("Label15")->text(), "1.5707963267949");
+    EXPECT_EQ(label("Label16")->text(), "1");
+}
+
+TEST_F(PointEvaluationTest, CtrlUpStepsByATenthOfTheTickScale) {
+    functions("z", "z", "-2", "2");
+    box("Text5")->setText("pi/2");
+    box("Text5")->setFocus();
+    QTest::keyClick(box("Text5"), Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(box("Text5")->text(), "1.6707963267949");
+    QTest::keyClick(box("Text5"), Qt::Key_Left, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(box("Text5")->text(), "1.6607963267949");
+    // Without Ctrl the arrows move the caret as usual.
+    QTest::keyClick(box("Text5"), Qt::Key_Up);
+    EXPECT_EQ(box("Text5")->text(), "1.6607963267949");
+}
+
+TEST_F(PointEvaluationTest, FreezeShowsMultiplesOfPiWhileHeld) {
+    functions("z", "z/2", "-4", "4");
+    box("Text5")->setText("pi");
+    find();
+    QTest::mousePress(label("Label9"), Qt::LeftButton);
+    EXPECT_EQ(label("Label14")->text(), " 1 * pi");
+    EXPECT_EQ(label("Label16")->text(), " 0.5 * pi");
+    QTest::mouseRelease(label("Label9"), Qt::LeftButton);
+    EXPECT_EQ(label("Label14")->text(), "3.14159265358979");
+}
+
+TEST_F(PointEvaluationTest, EmptyFunctionBoxesEndWithoutLooping) {
+    box("Text5")->setText("1");
+    find();
+    find();
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(PointEvaluationTest, FocusMovesTheDefaultButton) {
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(box("Text5"), &in);
+    EXPECT_EQ(window->defaults().defaultButton(), window->findChild<QPushButton*>("Command1"));
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(box("Text5"), &out);
+    EXPECT_EQ(window->defaults().defaultButton(), window->findChild<QPushButton*>("Command19"));
+}
+
+TEST(PiMultipleTest, RoundsToSixDecimalsWithTheSignPlace) {
+    EXPECT_EQ(piMultipleText(1.5707963, 3.141592653589793), " 0.5 * pi");
+    EXPECT_EQ(piMultipleText(-3.141592653589793, 3.141592653589793), "-1 * pi");
+    EXPECT_EQ(piMultipleText(0, 3.141592653589793), " 0 * pi");
+}
+
+}  // namespace
+}  // namespace qv
