@@ -39,6 +39,43 @@ PointEvaluationController::PointEvaluationController(GraphPanel& panel, PanelCon
     panel_.findButton()->installEventFilter(this);
     panel_.label("Label9")->installEventFilter(this);
     plotter_.setAfterCurve([this](int) { evaluate(true); });
+    closingTimer_.setInterval(30);
+    connect(&closingTimer_, &QTimer::timeout, this, [this] { closingBoxTick(); });
+}
+
+// The box closing in on the marked point: it starts one picture width and
+// height away on every side and keeps the picture's proportions.
+void PointEvaluationController::closingBoxTick() {
+    PictureArea& p = *panel_.picture();
+    if (plotter_.options().animationRunning) {
+        closingTimer_.stop();
+        return;
+    }
+    const double w = p.width() - 15, h = p.height() - 15;
+    if (firstTick_) {
+        left_ = markX_ - p.width();
+        right_ = markX_ + p.width();
+        top_ = markY_ - p.height();
+        bottom_ = markY_ + p.height();
+        panel_.findButton()->setEnabled(false);
+        firstTick_ = false;
+    } else {
+        const double dx = 210, dy = w > 0 ? 210 * h / w : 210;
+        left_ += dx;
+        right_ -= dx;
+        top_ += dy;
+        bottom_ -= dy;
+    }
+    if (markX_ - left_ < 45) {
+        firstTick_ = true;
+        p.setOverlayLines({});
+        panel_.findButton()->setEnabled(true);
+        closingTimer_.stop();
+        return;
+    }
+    const uint32_t c = ctx_.doc->colors[kDragZoomLines];
+    p.setOverlayLines({{left_, top_, left_, bottom_, c, 2}, {right_, top_, right_, bottom_, c, 2},
+                       {left_, top_, right_, top_, c, 2}, {left_, bottom_, right_, bottom_, c, 2}});
 }
 
 void PointEvaluationController::setLabelsVisible(bool visible) {
@@ -76,6 +113,12 @@ void PointEvaluationController::evaluate(bool fromPlot) {
     panel_.label("Label14")->setText(QString::fromStdString(plainText(r.z)));
     panel_.label("Label15")->setText(valueCaption(r.x));
     panel_.label("Label16")->setText(valueCaption(r.y));
+    markX_ = r.pictureX;
+    markY_ = r.pictureY;
+    if (!stepping_ && !closingTimer_.isActive() && !o.animationRunning) {
+        firstTick_ = true;
+        closingTimer_.start();
+    }
     if (d.eval_error != 0) return;
     PictureArea& p = *panel_.picture();
     const double a = p.lineWidth() == 1 ? 90 : 105;
@@ -101,8 +144,10 @@ bool PointEvaluationController::stepZ(int key, Qt::KeyboardModifiers modifiers) 
     const std::optional<double> tick = toNumber(panel_.box("Text17")->text().toStdString());
     if (zNow.failed() || !tick) return true;
     const double next = zNow.value + (up ? 1 : -1) * fraction * *tick;
+    stepping_ = true;
     box->setText(QString::fromStdString(plainText(next)));
     plotter_.plot();
+    stepping_ = false;
     return true;
 }
 

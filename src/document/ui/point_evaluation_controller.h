@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <array>
 
@@ -25,6 +26,10 @@ public:
     // The evaluation. From the plot (after a curve) it never plots in turn.
     void evaluate(bool fromPlot);
 
+    bool closingBoxRunning() const { return closingTimer_.isActive(); }
+    // One step of the closing-box animation (tests drive it directly).
+    void closingBoxTick();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -38,6 +43,13 @@ private:
     PlotController& plotter_;
     bool evaluatedOnce_ = false;  // the plot's kept forms were evaluated at least once
     std::array<QString, 3> savedCaptions_;
+    // The closing box around the last marked point: its sides' positions in
+    // twips, and whether the next tick is the first of an animation.
+    QTimer closingTimer_;
+    bool stepping_ = false;  // a keyboard step is being processed: no animation
+    bool firstTick_ = true;
+    double markX_ = 0, markY_ = 0;
+    double left_ = 0, right_ = 0, top_ = 0, bottom_ = 0;
 };
 
 }  // namespace qv

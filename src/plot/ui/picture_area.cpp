@@ -90,7 +90,7 @@ void PictureArea::paintEvent(QPaintEvent* event) {
                                                event->rect().size() * image_.devicePixelRatio()));
     for (const OverlayLine& l : overlays_) {
         if (!finite4(l.x1, l.y1, l.x2, l.y2)) continue;
-        p.setPen(QPen(packedToQColor(l.color), 1));
+        p.setPen(QPen(packedToQColor(l.color), l.width));
         p.drawLine(QPointF(toPixels(l.x1), toPixels(l.y1)), QPointF(toPixels(l.x2), toPixels(l.y2)));
     }
 }

@@ -22,6 +22,7 @@ public:
     struct OverlayLine {
         double x1, y1, x2, y2;
         uint32_t color;
+        int width = 1;  // pixels
     };
 
     explicit PictureArea(QWidget* parent = nullptr);

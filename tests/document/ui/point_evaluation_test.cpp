@@ -14,6 +14,8 @@
 #include <memory>
 
 #include "document/point_evaluation.h"
+#include "document/ui/point_evaluation_controller.h"
+#include "plot/ui/picture_area.h"
 #include "document/ui/input_conventions.h"
 #include "document/ui/main_window.h"
 #include "support/fake_platform.h"
@@ -110,6 +112,27 @@ TEST_F(PointEvaluationTest, FocusMovesTheDefaultButton) {
     QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(box("Text5"), &out);
     EXPECT_EQ(window->defaults().defaultButton(), window->findChild<QPushButton*>("Command19"));
+}
+
+TEST_F(PointEvaluationTest, TheClosingBoxClosesInOnThePointAndEnds) {
+    functions("z", "z", "-2", "2");
+    box("Text5")->setText("1");
+    find();
+    auto& point = *window->findChild<PointEvaluationController*>();
+    ASSERT_TRUE(point.closingBoxRunning());
+    QPushButton* findButton = window->findChild<QPushButton*>("Command1");
+    point.closingBoxTick();
+    EXPECT_FALSE(findButton->isEnabled());
+    int ticks = 1;
+    while (point.closingBoxRunning() && ticks < 1000) {
+        point.closingBoxTick();
+        ++ticks;
+    }
+    EXPECT_FALSE(point.closingBoxRunning());
+    EXPECT_TRUE(findButton->isEnabled());
+    // One picture width at 210 twips a tick.
+    const double width = window->findChild<PictureArea*>("Picture1")->width();
+    EXPECT_NEAR(ticks, width / 210, 2);
 }
 
 TEST(PiMultipleTest, RoundsToSixDecimalsWithTheSignPlace) {
