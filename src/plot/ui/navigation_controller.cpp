@@ -1,12 +1,16 @@
 #include "plot/ui/navigation_controller.h"
 
 #include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
 #include <numbers>
 #include <optional>
+#include <string_view>
 
 #include "document/graph_document.h"
 #include "document/ui/graph_panel.h"
@@ -24,6 +28,25 @@ constexpr int kTransitionIntervalMs = 30;
 std::optional<double> number(const QLineEdit* box) { return toNumber(box->text().toStdString()); }
 
 void setNumber(QLineEdit* box, double v) { box->setText(QString::fromStdString(plainText(v))); }
+
+// The range labels, the box each steps, by how much, and which way the
+// left button goes (the right one goes the other way).
+struct RangeLabel {
+    const char* label;
+    const char* box;
+    enum class Step { XTick, YTick, One } step;
+    int leftSign;
+    bool plots;
+};
+
+constexpr RangeLabel kRangeLabels[] = {
+    {"Label1", "Text1", RangeLabel::Step::XTick, -1, false}, {"Label2", "Text2", RangeLabel::Step::XTick, 1, false},
+    {"Label3", "Text3", RangeLabel::Step::YTick, -1, false}, {"Label4", "Text4", RangeLabel::Step::YTick, 1, false},
+    {"Label21", "Text6", RangeLabel::Step::One, -1, true},   {"Label22", "Text7", RangeLabel::Step::One, 1, true},
+    {"Label19", "Text10", RangeLabel::Step::One, -1, false}, {"Label23", "Text11", RangeLabel::Step::One, 1, false},
+};
+
+const QString kHoverStyle = QStringLiteral("background-color: rgb(200, 200, 200);");
 
 }  // namespace
 
@@ -60,6 +83,13 @@ void NavigationController::connectControls() {
         connect(panel_.button(b.name), &QPushButton::clicked, this, [this, b] { shift(b.dx, b.dy); });
     }
     connect(panel_.button("Command2"), &QPushButton::clicked, this, [this] { setToDefault(); });
+    for (const RangeLabel& r : kRangeLabels) {
+        if (QLabel* label = panel_.label(r.label)) {
+            label->installEventFilter(this);
+            label->setMouseTracking(true);
+        }
+    }
+    panel_.picture()->installEventFilter(this);
     // The pi buttons beside x min, x max, y min, y max, x tick and y tick.
     const char* boxes[] = {"Text1", "Text2", "Text3", "Text4", "Text17", "Text18"};
     const char* times[] = {"Command3", "Command4", "Command5", "Command6", "Command17", "Command18"};
@@ -158,6 +188,49 @@ void NavigationController::shift(int dx, int dy) {
     const double s = 0.1 * (*rangeVariable(pair + 1) - *rangeVariable(pair)) * (dx != 0 ? dx : dy);
     setNumber(lo, *a + s);
     setNumber(hi, *b + s);
+}
+
+void NavigationController::stepRangeLabel(const char* name, bool leftButton) {
+    for (const RangeLabel& r : kRangeLabels) {
+        if (std::string_view(r.label) != name) continue;
+        QLineEdit* box = panel_.box(r.box);
+        const std::optional<double> v = number(box);
+        if (!v) return;
+        const double size = r.step == RangeLabel::Step::XTick   ? ctx_.doc->x_tick_scale
+                            : r.step == RangeLabel::Step::YTick ? ctx_.doc->y_tick_scale
+                                                                : 1.0;
+        setNumber(box, *v + (leftButton ? r.leftSign : -r.leftSign) * size);
+        if (r.plots) redraw();
+        return;
+    }
+}
+
+// Hovering paints a range label light grey; the x and y range labels show
+// one at a time, and the picture clears them all.
+void NavigationController::highlightLabel(QObject* watched) {
+    const bool picture = watched == panel_.picture();
+    auto isXY = [](const RangeLabel& r) { return std::string_view(r.box).size() == 5; };  // Text1 .. Text4
+    bool overXY = false;
+    for (const RangeLabel& r : kRangeLabels) overXY |= isXY(r) && panel_.label(r.label) == watched;
+    for (const RangeLabel& r : kRangeLabels) {
+        QLabel* label = panel_.label(r.label);
+        if (label == nullptr) continue;
+        if (label == watched) label->setStyleSheet(kHoverStyle);
+        else if (picture || (overXY && isXY(r))) label->setStyleSheet(QString());
+    }
+}
+
+bool NavigationController::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter || (watched == panel_.picture() && event->type() == QEvent::MouseMove)) {
+        highlightLabel(watched);
+    } else if (event->type() == QEvent::MouseButtonPress && watched != panel_.picture()) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton || mouse->button() == Qt::RightButton) {
+            stepRangeLabel(watched->objectName().toLatin1().constData(), mouse->button() == Qt::LeftButton);
+            return true;
+        }
+    }
+    return false;
 }
 
 void NavigationController::setToDefault() {

@@ -33,11 +33,18 @@ public:
     void transitionTick();
 
     void zoom(bool in, bool x, bool y);
+    // A mouse button pressed on a range label: the left one widens the
+    // range, the right one narrows it.
+    void stepRangeLabel(const char* label, bool leftButton);
     void shift(int dx, int dy);
     void setToDefault();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void connectControls();
+    void highlightLabel(QObject* label);
     void rangeBoxChanged(int index);
     void tickBoxChanged(bool x);
     void scaleByPi(QLineEdit* box, bool times);

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -101,6 +104,42 @@ TEST_F(NavigationControllerTest, TickScalesTakeOnlyPositiveNumbers) {
         box("Text17")->setText(text);
         EXPECT_EQ(doc().x_tick_scale, 0.5) << text;
     }
+}
+
+TEST_F(NavigationControllerTest, RangeLabelsWidenWithTheLeftButtonAndNarrowWithTheRight) {
+    struct Case {
+        const char* label;
+        Qt::MouseButton button;
+        const char* box;
+        const char* result;
+    };
+    box("Text6")->setText("0");
+    box("Text7")->setText("2");
+    const Case cases[] = {
+        {"Label1", Qt::LeftButton, "Text1", "-6"},  {"Label1", Qt::RightButton, "Text1", "-5"},
+        {"Label2", Qt::LeftButton, "Text2", "6"},   {"Label4", Qt::RightButton, "Text4", "3.16"},
+        {"Label3", Qt::LeftButton, "Text3", "-5.16"}, {"Label21", Qt::LeftButton, "Text6", "-1"},
+        {"Label22", Qt::RightButton, "Text7", "1"}, {"Label23", Qt::LeftButton, "Text11", "q"},
+    };
+    box("Text11")->setText("q");  // not a number: nothing happens
+    for (const Case& c : cases) {
+        QTest::mousePress(window->findChild<QWidget*>(c.label), c.button);
+        EXPECT_EQ(box(c.box)->text(), c.result) << c.label;
+    }
+}
+
+TEST_F(NavigationControllerTest, HoveringPaintsOneRangeLabelGrey) {
+    QWidget* xMin = window->findChild<QWidget*>("Label1");
+    QWidget* xMax = window->findChild<QWidget*>("Label2");
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(xMin, &enter);
+    EXPECT_FALSE(xMin->styleSheet().isEmpty());
+    QApplication::sendEvent(xMax, &enter);
+    EXPECT_TRUE(xMin->styleSheet().isEmpty());
+    EXPECT_FALSE(xMax->styleSheet().isEmpty());
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window->findChild<QWidget*>("Picture1"), &move);
+    EXPECT_TRUE(xMax->styleSheet().isEmpty());
 }
 
 }  // namespace
