@@ -20,6 +20,7 @@
 #include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
 #include "plot/ui/navigation_controller.h"
+#include "plot/ui/picture_mouse.h"
 #include "plot/ui/plot_controller.h"
 #include "vectors/ui/vector_panel.h"
 
@@ -78,6 +79,8 @@ MainWindow::~MainWindow() {
     // The controllers watch the panels' widgets; they go before the widgets
     // do, so that no event of a dying widget reaches them.
     plotter_->setAfterCurve({});
+    plotter_->setScrolling({});
+    delete mouse_;
     delete point_;
     delete navigation_;
     delete plotter_;
@@ -103,6 +106,8 @@ void MainWindow::buildPanels() {
     plotter_ = new PlotController(*graph_, context_, [this] { return list_->functions().entries(); }, this);
     navigation_ = new NavigationController(*graph_, context_, *plotter_, this);
     point_ = new PointEvaluationController(*graph_, context_, *plotter_, this);
+    mouse_ = new PictureMouse(*graph_, context_, *plotter_, this);
+    mouse_->setTraceRunning([this] { return point_->closingBoxRunning(); });
 }
 
 void MainWindow::buildMenus() {
@@ -132,7 +137,7 @@ void MainWindow::buildMenus() {
     plotter_->setParametricActive([this] { return mode_ == Mode::Parametric; });
     navigation_->addViewMenuEntries(viewMenu_);
     navigation_->setParametricActive([this] { return mode_ == Mode::Parametric; });
-    plotter_->setScrolling([this] { return navigation_->transitionRunning(); });
+    plotter_->setScrolling([this] { return navigation_->transitionRunning() || mouse_->dragging(); });
 
     QMenu* modeMenu = addMenu("&Mode", "Mode");
     auto* group = new QActionGroup(this);

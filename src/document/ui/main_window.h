@@ -25,6 +25,7 @@ class ListPanel;
 class PlotController;
 class NavigationController;
 class PointEvaluationController;
+class PictureMouse;
 class Platform;
 class VectorPanel;
 
@@ -106,6 +107,7 @@ private:
     PlotController* plotter_ = nullptr;
     NavigationController* navigation_ = nullptr;
     PointEvaluationController* point_ = nullptr;
+    PictureMouse* mouse_ = nullptr;
 
     Mode mode_ = Mode::Parametric;
     QMenu* viewMenu_ = nullptr;

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+class QMouseEvent;
+
+namespace qv {
+
+class GraphPanel;
+class PlotController;
+struct PanelContext;
+
+// The mouse on the picture area: the live coordinate display, dragging the
+// view, the right-button zoom box and double-click centring.
+class PictureMouse : public QObject {
+    Q_OBJECT
+
+public:
+    PictureMouse(GraphPanel& panel, PanelContext& context, PlotController& plotter, QObject* parent = nullptr);
+
+    // Whether the evaluated point's closing box runs (presses wait for it).
+    void setTraceRunning(std::function<bool()> running) { traceRunning_ = std::move(running); }
+    bool piDisplay() const { return piDisplay_; }
+    bool dragging() const { return dragging_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void press(const QMouseEvent& e);
+    void move(const QMouseEvent& e);
+    void release(const QMouseEvent& e);
+    void showCoordinates(double x, double y);
+    void setDisplayVisible(bool visible);
+    void writeRangeBoxes();
+    void coordinateTimerTick();
+
+    GraphPanel& panel_;
+    PanelContext& ctx_;
+    PlotController& plotter_;
+    std::function<bool()> traceRunning_;
+    QTimer coordinateTimer_;
+    bool piDisplay_ = false;
+    bool dragging_ = false;  // left button held
+    bool dragMoved_ = false;
+    bool zoomBox_ = false;   // right button held with the box shown
+    bool doubleClicked_ = false;
+    double dragStartX_ = 0, dragStartY_ = 0;
+    double boxX_ = 0, boxY_ = 0;  // the press position of the zoom box, in twips
+};
+
+}  // namespace qv
