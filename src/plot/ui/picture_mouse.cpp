@@ -90,7 +90,7 @@ void PictureMouse::move(const QMouseEvent& e) {
         d.y_min -= a.y - dragStartY_;
         d.y_max -= a.y - dragStartY_;
         plotter_.plot();
-        writeRangeBoxes();
+        setRangeBoxes(viewOf(d));
     }
 }
 
@@ -100,11 +100,7 @@ void PictureMouse::release(const QMouseEvent& e) {
         panel_.picture()->setOverlayLines({});
         ViewRange r;
         const double x = twips(e.position().x()), y = twips(e.position().y());
-        if (zoomBoxRange(viewOf(*ctx_.doc), *panel_.picture(), boxX_, boxY_, x, y, r)) {
-            const char* boxes[] = {"Text1", "Text2", "Text3", "Text4"};
-            const double values[] = {r.x_min, r.x_max, r.y_min, r.y_max};
-            for (int i = 0; i < 4; ++i) panel_.box(boxes[i])->setText(QString::fromStdString(plainText(values[i])));
-        }
+        if (zoomBoxRange(viewOf(*ctx_.doc), *panel_.picture(), boxX_, boxY_, x, y, r)) setRangeBoxes(r);
     } else if (e.button() == Qt::LeftButton) {
         dragging_ = false;
         if (dragMoved_) {
@@ -120,9 +116,7 @@ void PictureMouse::release(const QMouseEvent& e) {
         const double shownY = leadingNumber(panel_.label("Label8")->text().toStdString());
         const double cx = shownX - (d.x_min + d.x_max) / 2;
         const double cy = shownY - (d.y_min + d.y_max) / 2;
-        const char* boxes[] = {"Text1", "Text2", "Text3", "Text4"};
-        const double values[] = {d.x_min + cx, d.x_max + cx, d.y_min + cy, d.y_max + cy};
-        for (int i = 0; i < 4; ++i) panel_.box(boxes[i])->setText(QString::fromStdString(plainText(values[i])));
+        setRangeBoxes({d.x_min + cx, d.x_max + cx, d.y_min + cy, d.y_max + cy});
     }
 }
 
@@ -154,10 +148,9 @@ void PictureMouse::setDisplayVisible(bool visible) {
     }
 }
 
-void PictureMouse::writeRangeBoxes() {
-    const GraphDocument& d = *ctx_.doc;
+void PictureMouse::setRangeBoxes(const ViewRange& r) {
     const char* boxes[] = {"Text1", "Text2", "Text3", "Text4"};
-    const double values[] = {d.x_min, d.x_max, d.y_min, d.y_max};
+    const double values[] = {r.x_min, r.x_max, r.y_min, r.y_max};
     for (int i = 0; i < 4; ++i) panel_.box(boxes[i])->setText(QString::fromStdString(plainText(values[i])));
 }
 

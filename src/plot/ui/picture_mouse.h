@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include "plot/viewport.h"
+
 class QMouseEvent;
 
 namespace qv {
@@ -35,7 +37,7 @@ private:
     void release(const QMouseEvent& e);
     void showCoordinates(double x, double y);
     void setDisplayVisible(bool visible);
-    void writeRangeBoxes();
+    void setRangeBoxes(const ViewRange& range);
     void coordinateTimerTick();
 
     GraphPanel& panel_;
