@@ -205,14 +205,26 @@ void PlotController::runPlot() {
     };
     hooks.yieldToEvents = [] { QCoreApplication::processEvents(); };
     hooks.afterCurve = afterCurve_;
+    // The point's labels go while curves are drawn; the point evaluation
+    // after each curve shows them again.
+    hooks.hideReadouts = [this] { hidePointLabels(); };
     // Plot writes the rewritten boxes back only through `boxes`; their
     // change handlers then ask for a full replot only where a text changed.
     const std::vector<std::string> functions = functions_ ? functions_() : std::vector<std::string>();
-    Plot(*panel_.picture(), *ctx_.evaluator, *ctx_.rewrite, *ctx_.doc, boxes, functions, gatherOptions(), state_, hooks);
+    const PlotOptions options = gatherOptions();
+    // A scrolling pass draws the frame only, without the point.
+    if (options.frameOnly) hidePointLabels();
+    Plot(*panel_.picture(), *ctx_.evaluator, *ctx_.rewrite, *ctx_.doc, boxes, functions, options, state_, hooks);
     const std::string replot = ctx_.doc->full_replot;
     writeBack(boxes);
     // The rewritten forms are what was prepared: writing them back is no edit.
     ctx_.doc->full_replot = replot;
+}
+
+void PlotController::hidePointLabels() {
+    for (const char* name : {"Label9", "Label10", "Label11", "Label12", "Label14", "Label15", "Label16"}) {
+        if (QLabel* label = panel_.label(name)) label->hide();
+    }
 }
 
 void PlotController::plotLine() {

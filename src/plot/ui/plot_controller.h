@@ -59,6 +59,7 @@ private:
     PlotBoxes gatherBoxes() const;
     void writeBack(const PlotBoxes& boxes);
     void runPlot();
+    void hidePointLabels();
     QAction* addCheck(QMenu* menu, const char* text, const char* name);
     void toggleTransformation(QAction* entry, QAction* partner);
     void graphingModeChanged(bool polar);
