@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "calculator/ui/calculator_panel.h"
+#include "calculus/ui/calculus_commands.h"
 #include "data/ui/list_panel.h"
 #include "document/startup.h"
 #include "document/ui/app_icon.h"
@@ -80,6 +81,7 @@ MainWindow::~MainWindow() {
     // do, so that no event of a dying widget reaches them.
     plotter_->setAfterCurve({});
     plotter_->setScrolling({});
+    delete calculus_commands_;
     delete mouse_;
     delete point_;
     delete navigation_;
@@ -108,6 +110,7 @@ void MainWindow::buildPanels() {
     point_ = new PointEvaluationController(*graph_, context_, *plotter_, this);
     mouse_ = new PictureMouse(*graph_, context_, *plotter_, this);
     mouse_->setTraceRunning([this] { return point_->closingBoxRunning(); });
+    calculus_commands_ = new CalculusCommands(*graph_, context_, *plotter_, this);
 }
 
 void MainWindow::buildMenus() {
@@ -159,7 +162,7 @@ void MainWindow::buildMenus() {
     }
     modeActions_[static_cast<int>(Mode::Parametric)]->setChecked(true);
 
-    addMenu("&Calculus", "Calculus");
+    calculus_commands_->addMenuEntries(addMenu("&Calculus", "Calculus"));
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("Help");
 }
@@ -267,6 +270,7 @@ void MainWindow::setMode(Mode mode) {
 void MainWindow::applyModeEnabling() {
     viewMenu_->setEnabled(mode_ == Mode::Parametric);
     viewMenu_->menuAction()->setEnabled(mode_ == Mode::Parametric);
+    calculus_commands_->setModeEnabled(mode_ == Mode::Parametric);
 }
 
 void MainWindow::focusForMode(bool moveDefault) {

@@ -26,6 +26,7 @@ class PlotController;
 class NavigationController;
 class PointEvaluationController;
 class PictureMouse;
+class CalculusCommands;
 class Platform;
 class VectorPanel;
 
@@ -108,6 +109,7 @@ private:
     NavigationController* navigation_ = nullptr;
     PointEvaluationController* point_ = nullptr;
     PictureMouse* mouse_ = nullptr;
+    CalculusCommands* calculus_commands_ = nullptr;
 
     Mode mode_ = Mode::Parametric;
     QMenu* viewMenu_ = nullptr;

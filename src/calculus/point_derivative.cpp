@@ -1,0 +1,48 @@
+#include "calculus/point_derivative.h"
+
+#include <cmath>
+
+#include "calculus/derivatives.h"
+#include "expression/number_text.h"
+
+namespace qv {
+
+namespace {
+
+constexpr const char* kFailureTitle = "Quorvanta  -  Data Error!";
+
+PointDerivativeMessage notFound(bool second) {
+    return {false, kFailureTitle,
+            second ? "Second derivative cannot be found at requested point."
+                   : "Derivative cannot be found at requested point."};
+}
+
+}  // namespace
+
+PointDerivativeMessage emptyBoxMessage(bool second) {
+    return {false, "Quorvanta  -  Data error!",
+            second ? "Please enter a value at which the second derivative should be calculated."
+                   : "Please enter a value at which the derivative should be calculated."};
+}
+
+PointDerivativeMessage pointDerivative(Evaluator& evaluator, const std::string& zForm, const std::string& x,
+                                       const std::string& y, bool second) {
+    const EvalResult zr = evaluator.eval(zForm);
+    if (zr.failed()) return notFound(second);
+    const NumResult zn = toArithmetic(zr.value);
+    if (zn.failed()) return notFound(second);
+    const double z = zn.value;
+    int16_t evalError = 0;
+    const BoundForm fx = evaluator.bind(x);
+    const BoundForm fy = evaluator.bind(y);
+    const double dx = Derive(fx, z, evalError);
+    const double top = second ? Double_Derivative(fy, z, evalError) : Derive(fy, z, evalError);
+    const double bottom = second ? dx * dx : dx;
+    const double value = top / bottom;
+    if (evalError != 0 || bottom == 0 || !std::isfinite(value)) return notFound(second);
+    const std::string text = std::string(second ? "Second derivative at z =" : "Derivative at z =") + strText(z) +
+                             " :\r\n\r\n" + std::string(13, ' ') + strText(roundHalfEven(value, 9));
+    return {true, second ? "Quorvanta  -  Second Derivative" : "Quorvanta  -  Derivative", text};
+}
+
+}  // namespace qv
