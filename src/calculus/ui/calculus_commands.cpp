@@ -1,10 +1,17 @@
 #include "calculus/ui/calculus_commands.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
 #include <QLineEdit>
 #include <QMenu>
 
+#include "calculus/definite_integral.h"
 #include "calculus/point_derivative.h"
+#include "calculus/ui/integral_panel.h"
+#include "document/graph_document.h"
+#include "document/ui/input_conventions.h"
 #include "document/ui/graph_panel.h"
 #include "document/ui/panel_context.h"
 #include "expression/number_text.h"
@@ -16,7 +23,74 @@ namespace qv {
 
 CalculusCommands::CalculusCommands(GraphPanel& panel, PanelContext& context, PlotController& plotter,
                                    QObject* parent)
-    : QObject(parent), panel_(panel), ctx_(context), plotter_(plotter) {}
+    : QObject(parent), panel_(panel), ctx_(context), plotter_(plotter) {
+    integral_ = new IntegralPanel(panel_.functionArea());
+    panel_.functionArea()->addWidget(integral_);
+    connect(integral_->evaluateButton(), &QPushButton::clicked, this, [this] { evaluateIntegralCommand(); });
+    connect(integral_->closeButton(), &QPushButton::clicked, this, [this] { closeIntegral(); });
+}
+
+bool CalculusCommands::integralShown() const { return panel_.functionArea()->currentWidget() == integral_; }
+
+void CalculusCommands::focusIntegral() {
+    integral_->firstEmptyBox()->setFocus();
+    ctx_.defaults->setDefaultButton(integral_->evaluateButton());
+}
+
+void CalculusCommands::toggleIntegral() {
+    if (integralShown()) {
+        closeIntegral();
+    } else {
+        integral_->result()->clear();
+        panel_.functionArea()->setCurrentWidget(integral_);
+        if (viewEnabled_) viewEnabled_(false);
+        derivative_->setEnabled(false);
+        secondDerivative_->setEnabled(false);
+        integral_->xBox()->setText(panel_.xBox()->text());
+        integral_->yBox()->setText(panel_.yBox()->text());
+        focusIntegral();
+        integralEntry_->setChecked(true);
+    }
+    if (toParametric_) toParametric_();
+}
+
+void CalculusCommands::closeIntegral() {
+    panel_.functionArea()->setCurrentWidget(panel_.functionControls());
+    if (viewEnabled_) viewEnabled_(true);
+    derivative_->setEnabled(true);
+    secondDerivative_->setEnabled(true);
+    integralEntry_->setChecked(false);
+    (panel_.xBox()->text().isEmpty() ? panel_.xBox() : panel_.yBox())->setFocus();
+    ctx_.defaults->setDefaultButton(panel_.plotButton());
+    plotter_.plot();
+}
+
+void CalculusCommands::evaluateIntegralCommand() {
+    IntegralBoxes boxes{integral_->xBox()->text().toStdString(), integral_->yBox()->text().toStdString(),
+                        integral_->lowerBox()->text().toStdString(), integral_->upperBox()->text().toStdString()};
+    const IntegralSetup setup = prepareIntegral(boxes, *ctx_.evaluator, *ctx_.rewrite, ctx_.doc->eval_error);
+    integral_->xBox()->setText(QString::fromStdString(boxes.x));
+    integral_->yBox()->setText(QString::fromStdString(boxes.y));
+    integral_->lowerBox()->setText(QString::fromStdString(boxes.lower));
+    integral_->upperBox()->setText(QString::fromStdString(boxes.upper));
+    if (setup.copyToMain) {
+        panel_.xBox()->setText(integral_->xBox()->text());
+        panel_.yBox()->setText(integral_->yBox()->text());
+    }
+    if (setup.message) ctx_.platform->message(setup.message->title, setup.message->text, MessageButtons::Ok, MessageIcon::None);
+    if (setup.status != IntegralStatus::Ready) return;
+    ctx_.doc->full_replot = "1";
+    plotter_.plot();
+    const IntegralOutcome outcome = evaluateIntegral(*ctx_.evaluator, setup, ctx_.doc->eval_error);
+    if (outcome.label) integral_->result()->setText(QString::fromStdString(*outcome.label));
+    if (outcome.message) {
+        ctx_.platform->message(outcome.message->title, outcome.message->text, MessageButtons::Ok, MessageIcon::None);
+    }
+    if (outcome.status != IntegralStatus::Evaluated) return;
+    const GraphDocument& d = *ctx_.doc;
+    shadeIntegral(*panel_.picture(), ViewRange{d.x_min, d.x_max, d.y_min, d.y_max}, *ctx_.evaluator, setup, outcome.h,
+                  d.colors[kFunctionLine]);
+}
 
 void CalculusCommands::addMenuEntries(QMenu* calculus) {
     derivative_ = calculus->addAction(tr("Evaluate &Derivative"));
@@ -25,11 +99,21 @@ void CalculusCommands::addMenuEntries(QMenu* calculus) {
     secondDerivative_ = calculus->addAction(tr("Evaluate &Second Derivative"));
     secondDerivative_->setObjectName("Second_Derivative");
     connect(secondDerivative_, &QAction::triggered, this, [this] { evaluateDerivative(true); });
+    integralEntry_ = calculus->addAction(tr("Evaluate &Integral..."));
+    integralEntry_->setObjectName("Integral");
+    integralEntry_->setCheckable(true);
+    connect(integralEntry_, &QAction::triggered, this, [this] {
+        // The check mark follows the panel, not the click.
+        integralEntry_->setChecked(integralShown());
+        toggleIntegral();
+    });
 }
 
 void CalculusCommands::setModeEnabled(bool parametric) {
-    if (derivative_) derivative_->setEnabled(parametric);
-    if (secondDerivative_) secondDerivative_->setEnabled(parametric);
+    // With the integral panel open the point commands stay off.
+    const bool points = parametric && !integralShown();
+    if (derivative_) derivative_->setEnabled(points);
+    if (secondDerivative_) secondDerivative_->setEnabled(points);
 }
 
 void CalculusCommands::evaluateDerivative(bool second) {

@@ -163,6 +163,12 @@ void MainWindow::buildMenus() {
     modeActions_[static_cast<int>(Mode::Parametric)]->setChecked(true);
 
     calculus_commands_->addMenuEntries(addMenu("&Calculus", "Calculus"));
+    calculus_commands_->setWindowHooks(
+        [this](bool on) {
+            viewMenu_->setEnabled(on);
+            viewMenu_->menuAction()->setEnabled(on);
+        },
+        [this] { setMode(Mode::Parametric); });
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("Help");
 }
@@ -268,14 +274,19 @@ void MainWindow::setMode(Mode mode) {
 // Which menu entries each mode enables. The entries of the later commands
 // (calculus, list files, printing) join these rules as they are built.
 void MainWindow::applyModeEnabling() {
-    viewMenu_->setEnabled(mode_ == Mode::Parametric);
-    viewMenu_->menuAction()->setEnabled(mode_ == Mode::Parametric);
+    const bool view = mode_ == Mode::Parametric && !calculus_commands_->integralShown();
+    viewMenu_->setEnabled(view);
+    viewMenu_->menuAction()->setEnabled(view);
     calculus_commands_->setModeEnabled(mode_ == Mode::Parametric);
 }
 
 void MainWindow::focusForMode(bool moveDefault) {
     switch (mode_) {
     case Mode::Parametric:
+        if (calculus_commands_->integralShown()) {
+            calculus_commands_->focusIntegral();
+            break;
+        }
         if (moveDefault) defaults_->setDefaultButton(graph_->plotButton());
         (graph_->xBox()->text().isEmpty() ? graph_->xBox() : graph_->yBox())->setFocus();
         break;
