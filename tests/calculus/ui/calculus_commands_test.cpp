@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 
 #include <memory>
 
+#include "document/ui/input_conventions.h"
 #include "document/ui/main_window.h"
 #include "support/fake_platform.h"
 
@@ -71,6 +75,59 @@ TEST_F(CalculusCommandsTest, OnlyTheParametricGrapherEnablesThem) {
     EXPECT_FALSE(action("Second_Derivative")->isEnabled());
     action("ParametricGrapher")->trigger();
     EXPECT_TRUE(action("Derivative")->isEnabled());
+}
+
+class IntegralPanelTest : public CalculusCommandsTest {
+protected:
+    QString integrate(const char* x, const char* y, const char* lower, const char* upper) {
+        box("Text30")->setText(x);
+        box("Text31")->setText(y);
+        box("Text33")->setText(lower);
+        box("Text32")->setText(upper);
+        window->findChild<QPushButton*>("Command54")->click();
+        return window->findChild<QLabel*>("Label46")->text();
+    }
+};
+
+TEST_F(IntegralPanelTest, TheMenuEntryOpensThePanelOverTheFunctionControls) {
+    box("Text8")->setText("z");
+    action("Integral")->trigger();
+    EXPECT_TRUE(window->findChild<QWidget*>("Picture5")->isVisible());
+    EXPECT_TRUE(action("Integral")->isChecked());
+    EXPECT_EQ(box("Text30")->text(), "z");
+    EXPECT_FALSE(window->findChild<QMenu*>("View")->menuAction()->isEnabled());
+    EXPECT_FALSE(action("Derivative")->isEnabled());
+    EXPECT_EQ(window->defaults().defaultButton(), window->findChild<QPushButton*>("Command54"));
+    window->findChild<QPushButton*>("Command53")->click();
+    EXPECT_FALSE(window->findChild<QWidget*>("Picture5")->isVisible());
+    EXPECT_FALSE(action("Integral")->isChecked());
+    EXPECT_TRUE(action("Derivative")->isEnabled());
+    EXPECT_TRUE(window->findChild<QMenu*>("View")->menuAction()->isEnabled());
+}
+
+TEST_F(IntegralPanelTest, KnownAreasAndTheContinuityMessage) {
+    action("Integral")->trigger();
+    EXPECT_EQ(integrate("z", "z^2", "0", "3"), "9");
+    EXPECT_EQ(integrate("z", "-1", "0", "2"), "-2");
+    EXPECT_EQ(integrate("cos(z)", "sin(z)", "0", "2pi"), "-3.141592654");
+    EXPECT_EQ(box("Text8")->text(), "cos(z)");  // the integrated function became the current one
+    EXPECT_TRUE(platform.messages.empty());
+    platform.answerMessages({MessageAnswer::Ok});
+    EXPECT_EQ(integrate("z", "sqrt(z)", "-1", "1"), "");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "The function must be continuous over the desired interval.");
+}
+
+TEST_F(IntegralPanelTest, RefusalsShowTheirMessages) {
+    action("Integral")->trigger();
+    platform.answerMessages({MessageAnswer::Ok, MessageAnswer::Ok});
+    integrate("z", "A*z", "0", "1");
+    integrate("z", "z", "2", "1");
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[0].title, "Quorvanta  -  Function Error!");
+    EXPECT_EQ(platform.messages[0].text, "Animations are not allowed to be integrated.");
+    EXPECT_EQ(platform.messages[1].title, "Quorvanta  -  Data Error!");
+    EXPECT_EQ(platform.messages[1].text, "The upper bound must be greater than the lower bound.");
 }
 
 }  // namespace
