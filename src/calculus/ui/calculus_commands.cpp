@@ -44,12 +44,11 @@ void CalculusCommands::toggleIntegral() {
         integral_->result()->clear();
         panel_.functionArea()->setCurrentWidget(integral_);
         if (viewEnabled_) viewEnabled_(false);
-        derivative_->setEnabled(false);
-        secondDerivative_->setEnabled(false);
         integral_->xBox()->setText(panel_.xBox()->text());
         integral_->yBox()->setText(panel_.yBox()->text());
         focusIntegral();
         integralEntry_->setChecked(true);
+        refreshEnabling();
     }
     if (toParametric_) toParametric_();
 }
@@ -57,9 +56,8 @@ void CalculusCommands::toggleIntegral() {
 void CalculusCommands::closeIntegral() {
     panel_.functionArea()->setCurrentWidget(panel_.functionControls());
     if (viewEnabled_) viewEnabled_(true);
-    derivative_->setEnabled(true);
-    secondDerivative_->setEnabled(true);
     integralEntry_->setChecked(false);
+    refreshEnabling();
     (panel_.xBox()->text().isEmpty() ? panel_.xBox() : panel_.yBox())->setFocus();
     ctx_.defaults->setDefaultButton(panel_.plotButton());
     plotter_.plot();
@@ -93,6 +91,17 @@ void CalculusCommands::evaluateIntegralCommand() {
 }
 
 void CalculusCommands::addMenuEntries(QMenu* calculus) {
+    auto add = [&](const char* text, const char* name, SearchKind kind) {
+        QAction* a = calculus->addAction(tr(text));
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, [this, kind] { search(kind); });
+        return a;
+    };
+    root_ = add("Find &Root", "Root", SearchKind::Root);
+    extremum_ = add("Find Local &Extremum", "Extrema", SearchKind::Extremum);
+    inflection_ = add("Find Inflection &Point", "Inflection_Point", SearchKind::Inflection);
+    intersection_ = add("&Find Intersection", "Intersection", SearchKind::Intersection);
+    calculus->addSeparator();
     derivative_ = calculus->addAction(tr("Evaluate &Derivative"));
     derivative_->setObjectName("Derivative");
     connect(derivative_, &QAction::triggered, this, [this] { evaluateDerivative(false); });
@@ -110,10 +119,62 @@ void CalculusCommands::addMenuEntries(QMenu* calculus) {
 }
 
 void CalculusCommands::setModeEnabled(bool parametric) {
-    // With the integral panel open the point commands stay off.
-    const bool points = parametric && !integralShown();
-    if (derivative_) derivative_->setEnabled(points);
-    if (secondDerivative_) secondDerivative_->setEnabled(points);
+    parametric_ = parametric;
+    refreshEnabling();
+}
+
+void CalculusCommands::refreshEnabling() {
+    if (derivative_ == nullptr) return;
+    // With the integral panel open the point commands stay off; the
+    // searches that assume a plain cartesian graph also need no polar mode
+    // and no axis transformation.
+    const bool points = parametric_ && !integralShown();
+    const bool cartesian = plotter_.calculusAllowed();
+    derivative_->setEnabled(points);
+    secondDerivative_->setEnabled(points);
+    root_->setEnabled(points && cartesian);
+    extremum_->setEnabled(points && cartesian);
+    inflection_->setEnabled(points && cartesian);
+    intersection_->setEnabled(parametric_);
+    integralEntry_->setEnabled(parametric_ && (cartesian || integralShown()));
+}
+
+void CalculusCommands::search(SearchKind kind) {
+    QLineEdit* box = panel_.goToZBox();
+    if (box->text().isEmpty()) {
+        box->setText(kEnterNumberHere);
+        const SearchMessage m = requestMessage(kind);
+        ctx_.platform->message(m.title, m.text, MessageButtons::Ok, MessageIcon::None);
+        box->clear();
+        box->setFocus();
+        return;
+    }
+    box->setText(QString::fromStdString(heal(box->text().toStdString(), *ctx_.rewrite)));
+    // No marker while the graph is redrawn before a root or intersection.
+    if (kind == SearchKind::Root || kind == SearchKind::Intersection) ctx_.doc->eval_error = -1;
+    plotter_.plot();
+    SearchInput input;
+    input.xText = panel_.xBox()->text().toStdString();
+    input.yText = panel_.yBox()->text().toStdString();
+    if (kind == SearchKind::Intersection && functionList_) input.entries = functionList_();
+    input.r = referenceValue(*ctx_.evaluator, box->text().toStdString());
+    SearchResult result;
+    switch (kind) {
+    case SearchKind::Root: result = findRoot(*ctx_.evaluator, input); break;
+    case SearchKind::Extremum: result = findExtremum(*ctx_.evaluator, input); break;
+    case SearchKind::Inflection: result = findInflectionPoint(*ctx_.evaluator, input); break;
+    case SearchKind::Intersection: result = findIntersection(*ctx_.evaluator, input); break;
+    }
+    ctx_.doc->eval_error = result.eval_error;
+    for (const SearchMessage& m : result.messages) {
+        ctx_.platform->message(m.title, m.text, MessageButtons::Ok, MessageIcon::None);
+    }
+    if (!result.ran) return;
+    box->setText(QString::fromStdString(result.box));
+    if (result.showPoint) {
+        if (pointEvaluation_) pointEvaluation_();
+        box->setText(QString::fromStdString(plainText(input.r)));
+    }
 }
 
 void CalculusCommands::evaluateDerivative(bool second) {

@@ -3,6 +3,10 @@
 #include <QObject>
 
 #include <functional>
+#include <string>
+#include <vector>
+
+#include "calculus/newton_search.h"
 
 class QAction;
 class QMenu;
@@ -25,6 +29,16 @@ public:
     // The mode's part of the enabling rules: the commands work in the
     // parametric grapher only.
     void setModeEnabled(bool parametric);
+    // Recomputes every entry's enabling from the mode, the integral panel,
+    // the graphing mode and the axis transformations: the one place of
+    // these rules.
+    void refreshEnabling();
+
+    // "Find Root", "Find Local Extremum", "Find Inflection Point" and
+    // "Find Intersection".
+    void search(SearchKind kind);
+    void setPointEvaluation(std::function<void()> evaluate) { pointEvaluation_ = std::move(evaluate); }
+    void setFunctionList(std::function<std::vector<std::string>()> entries) { functionList_ = std::move(entries); }
 
     // "Evaluate Derivative" (second = false) and "Evaluate Second Derivative".
     void evaluateDerivative(bool second);
@@ -48,6 +62,13 @@ private:
     GraphPanel& panel_;
     PanelContext& ctx_;
     PlotController& plotter_;
+    QAction* root_ = nullptr;
+    QAction* extremum_ = nullptr;
+    QAction* inflection_ = nullptr;
+    QAction* intersection_ = nullptr;
+    bool parametric_ = true;
+    std::function<void()> pointEvaluation_;
+    std::function<std::vector<std::string>()> functionList_;
     QAction* derivative_ = nullptr;
     QAction* secondDerivative_ = nullptr;
     QAction* integralEntry_ = nullptr;

@@ -81,6 +81,7 @@ MainWindow::~MainWindow() {
     // do, so that no event of a dying widget reaches them.
     plotter_->setAfterCurve({});
     plotter_->setScrolling({});
+    plotter_->setOptionsChanged({});
     delete calculus_commands_;
     delete mouse_;
     delete point_;
@@ -111,6 +112,9 @@ void MainWindow::buildPanels() {
     mouse_ = new PictureMouse(*graph_, context_, *plotter_, this);
     mouse_->setTraceRunning([this] { return point_->closingBoxRunning(); });
     calculus_commands_ = new CalculusCommands(*graph_, context_, *plotter_, this);
+    calculus_commands_->setPointEvaluation([this] { point_->evaluate(false); });
+    calculus_commands_->setFunctionList([this] { return list_->functions().entries(); });
+    plotter_->setOptionsChanged([this] { calculus_commands_->refreshEnabling(); });
 }
 
 void MainWindow::buildMenus() {

@@ -103,6 +103,7 @@ void PlotController::toggleTransformation(QAction* entry, QAction* partner) {
     options_.logY = logY_->isChecked();
     options_.invertX = invertX_->isChecked();
     options_.invertY = invertY_->isChecked();
+    if (optionsChanged_) optionsChanged_();
     ctx_.doc->full_replot = "1";
     plotWithSmoothing();
 }
@@ -138,6 +139,7 @@ void PlotController::graphingModeChanged(bool polar) {
     panel_.yCaption()->setText(polar ? "r(z) =" : "y(z)=");
     panel_.findButton()->setText(polar ? "Find th(z), r(z)" : "Find x(z), y(z)");
     panel_.checkBox("Check1")->setText(polar ? "Plot all functions as r(z)" : "Plot all functions as y(z)");
+    if (optionsChanged_) optionsChanged_();
     ctx_.doc->full_replot = "1";
     state_.smooth_pass = smoothPlotting_ != nullptr && smoothPlotting_->isChecked();
     if (!parametricActive_ || parametricActive_()) plot();

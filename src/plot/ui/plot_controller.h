@@ -46,6 +46,9 @@ public:
     // Tells whether the view is scrolling (a range transition or a drag), so
     // that with "Hide Scrolling Plot" only the frame is drawn.
     void setScrolling(std::function<bool()> scrolling) { scrolling_ = std::move(scrolling); }
+    // Runs when the graphing mode or an axis transformation changed (the
+    // calculus entries depend on them).
+    void setOptionsChanged(std::function<void()> changed) { optionsChanged_ = std::move(changed); }
     // Runs after each curve: the point evaluation follows the graph.
     void setAfterCurve(std::function<void(int)> afterCurve) { afterCurve_ = std::move(afterCurve); }
 
@@ -81,6 +84,7 @@ private:
     std::function<bool()> parametricActive_;
     std::function<bool()> scrolling_;
     std::function<void(int)> afterCurve_;
+    std::function<void()> optionsChanged_;
     bool plotting_ = false;
     bool pending_ = false;
     int redraws_ = 0;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <memory>
 
@@ -75,6 +76,84 @@ TEST_F(CalculusCommandsTest, OnlyTheParametricGrapherEnablesThem) {
     EXPECT_FALSE(action("Second_Derivative")->isEnabled());
     action("ParametricGrapher")->trigger();
     EXPECT_TRUE(action("Derivative")->isEnabled());
+}
+
+class SearchTest : public CalculusCommandsTest {
+protected:
+    void SetUp() override {
+        CalculusCommandsTest::SetUp();
+        box("Text8")->setText("z");
+        box("Text6")->setText("-5");
+        box("Text7")->setText("5");
+    }
+    QString shownZ() { return window->findChild<QLabel*>("Label14")->text(); }
+};
+
+TEST_F(SearchTest, TheRootOfZSquaredMinusTwoFromOne) {
+    box("Text9")->setText("z^2-2");
+    box("Text5")->setText("1");
+    action("Root")->trigger();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(shownZ(), "1.41421356237309");
+    EXPECT_EQ(box("Text5")->text(), "1");
+}
+
+TEST_F(SearchTest, NoRootOfZSquaredPlusOne) {
+    box("Text9")->setText("z^2+1");
+    box("Text5")->setText("0.5");
+    platform.answerMessages({MessageAnswer::Ok});
+    action("Root")->trigger();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "Quorvanta  -  No Root!");
+    EXPECT_EQ(platform.messages[0].text, "A root cannot be found near the desired reference number.");
+}
+
+TEST_F(SearchTest, TheExtremumOfAParabolaAndAConstant) {
+    box("Text9")->setText("(z-3)^2");
+    box("Text5")->setText("0");
+    action("Extrema")->trigger();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_NEAR(shownZ().toDouble(), 3.0, 1e-9);
+}
+
+TEST_F(SearchTest, IntersectionsNeedAListEntry) {
+    box("Text9")->setText("z");
+    box("Text5")->setText("0");
+    platform.answerMessages({MessageAnswer::Ok});
+    action("Intersection")->trigger();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "Quorvanta");
+    EXPECT_EQ(platform.messages[0].text, "You need to plot at least two functions to find an intersection.");
+    // With the entry 2-z the lines meet at z = 1.
+    box("Text27")->setText("2-z");
+    window->findChild<QPushButton*>("Command28")->click();
+    platform.messages.clear();
+    action("Intersection")->trigger();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_NEAR(shownZ().toDouble(), 1.0, 1e-9);
+}
+
+TEST_F(SearchTest, AnEmptyBoxAsksForTheReferenceNumber) {
+    QString shown;
+    platform.whileMessageShown = [&](const RecordedMessage&) { shown = box("Text5")->text(); };
+    platform.answerMessages({MessageAnswer::Ok});
+    action("Inflection_Point")->trigger();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "Please enter a reference number from which to start looking for an inflection point.");
+    EXPECT_EQ(shown, "Enter number here!");
+    EXPECT_EQ(box("Text5")->text(), "");
+}
+
+TEST_F(SearchTest, TransformationsAndPolarDisableTheCartesianSearches) {
+    action("Logx")->trigger();
+    EXPECT_FALSE(action("Root")->isEnabled());
+    EXPECT_FALSE(action("Integral")->isEnabled());
+    EXPECT_TRUE(action("Derivative")->isEnabled());
+    action("Logx")->trigger();
+    EXPECT_TRUE(action("Root")->isEnabled());
+    window->findChild<QRadioButton*>("Option2")->click();
+    EXPECT_FALSE(action("Extrema")->isEnabled());
 }
 
 class IntegralPanelTest : public CalculusCommandsTest {
