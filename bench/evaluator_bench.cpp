@@ -442,6 +442,7 @@ void registerBenchmarks(Harness& h) {
 
 // A full redraw beside native C++ (plot_bench.cpp).
 void printPlotSummary();
+void printCalculusSummary();
 
 int main(int argc, char** argv) {
     Harness harness;
@@ -456,5 +457,6 @@ int main(int argc, char** argv) {
     }
     printSummary(harness);
     printPlotSummary();
+    printCalculusSummary();
     return 0;
 }

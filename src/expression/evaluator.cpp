@@ -275,8 +275,8 @@ EvalResult Evaluator::run(const CompiledForm& f, const double* slotValues) {
     }
     double own[2] = {0.0, 0.0};
     if (f.readsVariableZ) {
-        auto it = variables_.find("z");
-        if (it != variables_.end() && it->second.isNumber()) own[0] = it->second.num;
+        const Value* zValue = variableZ();
+        if (zValue != nullptr && zValue->isNumber()) own[0] = zValue->num;
         else if (!f.fast.empty()) return evalCareful(f, slotValues);
         slotValues = own;
     }
@@ -400,7 +400,21 @@ int Evaluator::executeStatement(std::string_view statement) {
     return kNoError;
 }
 
+const Value* Evaluator::variableZ() {
+    if (zCell_ == nullptr) {
+        auto it = variables_.find("z");
+        if (it != variables_.end()) zCell_ = &it->second;
+    }
+    return zCell_;
+}
+
 void Evaluator::setVariable(std::string_view name, Value v) {
+    // z is set before every evaluation of the integral and the searches:
+    // its cell is kept (map nodes never move).
+    if (zCell_ != nullptr && (name == "z" || name == "Z")) {
+        *zCell_ = std::move(v);
+        return;
+    }
     std::string key;
     for (char c : name) key.push_back((c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c);
     auto it = variables_.find(key);

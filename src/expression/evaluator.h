@@ -132,6 +132,7 @@ private:
     EvalResult evalCall(const CompiledForm& f, const Node& n, int node, const double* slotValues);
     EvalResult evalTextually(const CompiledForm& f, const double* slotValues);
     void invalidate();
+    const Value* variableZ();
 
     BuiltinContext ctx_;
     std::unordered_map<std::string, Value> variables_;  // lower-case names
@@ -140,6 +141,7 @@ private:
     std::shared_ptr<const CompiledForm> last_;  // most recent look-up
     uint64_t generation_ = 1;
     bool machineCode_ = true;
+    Value* zCell_ = nullptr;  // the script variable z, once it exists
 };
 
 QV_CALLS_MACHINE_CODE
