@@ -409,4 +409,10 @@ QLabel* GraphPanel::label(const char* name) const { return control<QLabel>(name)
 QCheckBox* GraphPanel::checkBox(const char* name) const { return control<QCheckBox>(name); }
 QRadioButton* GraphPanel::option(const char* name) const { return control<QRadioButton>(name); }
 
+void GraphPanel::setPointLabelsVisible(bool visible) {
+    for (const char* name : {"Label9", "Label10", "Label11", "Label12", "Label14", "Label15", "Label16"}) {
+        if (QLabel* l = label(name)) l->setVisible(visible);
+    }
+}
+
 }  // namespace qv

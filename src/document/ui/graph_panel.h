@@ -58,6 +58,9 @@ public:
     T* control(const char* name) const {
         return findChild<T*>(QString::fromLatin1(name));
     }
+    // Shows or hides the seven labels of the point evaluation ("Freeze",
+    // the three captions and the three values).
+    void setPointLabelsVisible(bool visible);
     QLineEdit* box(const char* name) const;
     QPushButton* button(const char* name) const;
     QLabel* label(const char* name) const;

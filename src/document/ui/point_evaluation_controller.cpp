@@ -20,7 +20,6 @@ namespace qv {
 
 namespace {
 
-constexpr const char* kPointLabels[] = {"Label9", "Label10", "Label11", "Label12", "Label14", "Label15", "Label16"};
 constexpr const char* kValueLabels[] = {"Label14", "Label15", "Label16"};
 
 QString valueCaption(const Value& v) { return QString::fromStdString(valueText(v)); }
@@ -78,11 +77,7 @@ void PointEvaluationController::closingBoxTick() {
                        {left_, top_, right_, top_, c, 2}, {left_, bottom_, right_, bottom_, c, 2}});
 }
 
-void PointEvaluationController::setLabelsVisible(bool visible) {
-    for (const char* name : kPointLabels) {
-        if (QLabel* l = panel_.label(name)) l->setVisible(visible);
-    }
-}
+void PointEvaluationController::setLabelsVisible(bool visible) { panel_.setPointLabelsVisible(visible); }
 
 void PointEvaluationController::evaluate(bool fromPlot) {
     QLineEdit* box = panel_.goToZBox();

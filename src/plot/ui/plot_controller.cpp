@@ -223,11 +223,7 @@ void PlotController::runPlot() {
     ctx_.doc->full_replot = replot;
 }
 
-void PlotController::hidePointLabels() {
-    for (const char* name : {"Label9", "Label10", "Label11", "Label12", "Label14", "Label15", "Label16"}) {
-        if (QLabel* label = panel_.label(name)) label->hide();
-    }
-}
+void PlotController::hidePointLabels() { panel_.setPointLabelsVisible(false); }
 
 void PlotController::plotLine() {
     QLineEdit* x = panel_.xBox();
