@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-#include "calculus/derivatives.h"
+#include "expression/derivatives.h"
 #include "expression/evaluator.h"
 #include "expression/math_library.h"
 #include "expression/random_source.h"

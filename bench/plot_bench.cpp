@@ -28,7 +28,7 @@
 #include "expression/random_source.h"
 #include "expression/rewrite.h"
 #include "plot/axes.h"
-#include "plot/canvas.h"
+#include "draw/canvas.h"
 #include "plot/curves.h"
 #include "plot/plot.h"
 

@@ -32,7 +32,7 @@
 #include <string>
 #include <string_view>
 
-#include "calculus/derivatives.h"
+#include "expression/derivatives.h"
 #include "expression/evaluator.h"
 #include "expression/math_library.h"
 #include "expression/number_text.h"

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "calculus/derivatives.h"
+#include "expression/derivatives.h"
 #include "expression/evaluator.h"
 #include "expression/math_library.h"
 #include "expression/number_text.h"

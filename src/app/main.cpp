@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "document/ui/main_window.h"
+#include "shell/ui/main_window.h"
 
 int main(int argc, char** argv) {
     // The command-line options run before any QApplication exists, so they

@@ -6,8 +6,8 @@
 
 #include "expression/evaluator.h"
 #include "expression/rewrite.h"
-#include "plot/canvas.h"
-#include "plot/viewport.h"
+#include "draw/canvas.h"
+#include "draw/viewport.h"
 
 // The definite integral of y dx = y(z)·x'(z) dz along a parametric curve,
 // by the composite Simpson rule, and the shading of the area it measures.

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <functional>
 
-#include "calculus/derivatives.h"
+#include "expression/derivatives.h"
 #include "expression/number_text.h"
 #include "expression/rewrite.h"
 #include "expression/value.h"

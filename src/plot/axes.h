@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "plot/canvas.h"
-#include "plot/viewport.h"
+#include "draw/canvas.h"
+#include "draw/viewport.h"
 
 // The first phase of every redraw: clear the picture area, then draw grid
 // lines, tick marks and tick numbers for both axes, then the two axes on top.

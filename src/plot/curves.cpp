@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calculus/derivatives.h"
+#include "expression/derivatives.h"
 #include "expression/number_text.h"
 #include "expression/rewrite.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "expression/evaluator.h"
-#include "plot/canvas.h"
+#include "draw/canvas.h"
 
 // The curve phase of a redraw: sampling z, evaluating x(z) and y(z) (th(z)
 // and r(z) in polar mode), the derivative curves, the axis transformations

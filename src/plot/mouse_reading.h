@@ -1,7 +1,7 @@
 #pragma once
 
-#include "plot/canvas.h"
-#include "plot/viewport.h"
+#include "draw/canvas.h"
+#include "draw/viewport.h"
 
 // What the mouse over the picture reads: the axis coordinates under it, the
 // polar angle and radius, and the range a zoom box encloses.

@@ -8,7 +8,7 @@
 #include "expression/evaluator.h"
 #include "expression/rewrite.h"
 #include "plot/axes.h"
-#include "plot/canvas.h"
+#include "draw/canvas.h"
 
 // Plot: the one redraw of the graph. The frame (range check, axes, ticks,
 // grid), the preparation of the typed inputs, and the curves, drawn through

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "expression/evaluator_fixture.h"
-#include "plot/viewport.h"
+#include "draw/viewport.h"
 #include "support/recording_canvas.h"
 
 namespace qv {

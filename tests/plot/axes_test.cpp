@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "plot/viewport.h"
+#include "draw/viewport.h"
 #include "support/recording_canvas.h"
 
 namespace qv {

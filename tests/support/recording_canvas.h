@@ -4,7 +4,7 @@
 // last clear, so tests can check geometry exactly: positions, colours, line
 // widths, texts and their order. Header-only so both test programs can use it.
 
-#include "plot/canvas.h"
+#include "draw/canvas.h"
 
 #include <cstdint>
 #include <string>

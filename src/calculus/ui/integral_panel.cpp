@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "document/ui/input_conventions.h"
+#include "ui/input_conventions.h"
 
 namespace qv {
 

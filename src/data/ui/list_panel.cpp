@@ -11,8 +11,8 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
-#include "document/ui/input_conventions.h"
-#include "document/ui/panel_context.h"
+#include "ui/input_conventions.h"
+#include "ui/panel_context.h"
 
 namespace qv {
 

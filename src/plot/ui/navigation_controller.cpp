@@ -13,8 +13,8 @@
 #include <string_view>
 
 #include "document/graph_document.h"
-#include "document/ui/graph_panel.h"
-#include "document/ui/panel_context.h"
+#include "plot/ui/graph_panel.h"
+#include "ui/panel_context.h"
 #include "expression/number_text.h"
 #include "plot/navigation.h"
 #include "plot/ui/plot_controller.h"

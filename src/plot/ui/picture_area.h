@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "plot/canvas.h"
+#include "draw/canvas.h"
 
 namespace qv {
 

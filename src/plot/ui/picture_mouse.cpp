@@ -7,8 +7,8 @@
 #include <QRadioButton>
 
 #include "document/graph_document.h"
-#include "document/ui/graph_panel.h"
-#include "document/ui/panel_context.h"
+#include "plot/ui/graph_panel.h"
+#include "ui/panel_context.h"
 #include "expression/number_text.h"
 #include "plot/mouse_reading.h"
 #include "plot/ui/plot_controller.h"

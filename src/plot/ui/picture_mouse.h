@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "plot/viewport.h"
+#include "draw/viewport.h"
 
 class QMouseEvent;
 

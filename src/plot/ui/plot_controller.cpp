@@ -11,8 +11,8 @@
 #include <QTimer>
 
 #include "document/graph_document.h"
-#include "document/ui/graph_panel.h"
-#include "document/ui/panel_context.h"
+#include "plot/ui/graph_panel.h"
+#include "ui/panel_context.h"
 #include "platform/platform.h"
 
 namespace qv {

@@ -11,8 +11,8 @@
 
 #include <memory>
 
-#include "document/ui/input_conventions.h"
-#include "document/ui/main_window.h"
+#include "ui/input_conventions.h"
+#include "shell/ui/main_window.h"
 #include "support/fake_platform.h"
 
 namespace qv {

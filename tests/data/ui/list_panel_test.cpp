@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "document/ui/input_conventions.h"
-#include "document/ui/panel_context.h"
+#include "ui/input_conventions.h"
+#include "ui/panel_context.h"
 
 namespace qv {
 namespace {

@@ -12,7 +12,7 @@
 
 #include <memory>
 
-#include "document/ui/main_window.h"
+#include "shell/ui/main_window.h"
 #include "plot/ui/navigation_controller.h"
 #include "support/fake_platform.h"
 

@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "document/ui/main_window.h"
+#include "shell/ui/main_window.h"
 #include "plot/ui/picture_area.h"
 #include "support/fake_platform.h"
 

@@ -13,7 +13,7 @@
 
 #include <memory>
 
-#include "document/ui/main_window.h"
+#include "shell/ui/main_window.h"
 #include "plot/ui/picture_area.h"
 #include "plot/ui/plot_controller.h"
 #include "support/fake_platform.h"

@@ -1,4 +1,4 @@
-#include "document/ui/app_icon.h"
+#include "shell/ui/app_icon.h"
 
 #include <QPainter>
 #include <QPainterPath>

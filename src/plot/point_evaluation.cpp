@@ -1,4 +1,4 @@
-#include "document/point_evaluation.h"
+#include "plot/point_evaluation.h"
 
 #include <cmath>
 

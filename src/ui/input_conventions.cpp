@@ -1,4 +1,4 @@
-#include "document/ui/input_conventions.h"
+#include "ui/input_conventions.h"
 
 #include <QAbstractButton>
 #include <QApplication>

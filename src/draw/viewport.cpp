@@ -1,4 +1,4 @@
-#include "plot/viewport.h"
+#include "draw/viewport.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "document/ui/main_window.h"
+#include "shell/ui/main_window.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -14,10 +14,10 @@
 #include "calculus/ui/calculus_commands.h"
 #include "data/ui/list_panel.h"
 #include "document/startup.h"
-#include "document/ui/app_icon.h"
-#include "document/ui/graph_panel.h"
-#include "document/ui/input_conventions.h"
-#include "document/ui/point_evaluation_controller.h"
+#include "shell/ui/app_icon.h"
+#include "plot/ui/graph_panel.h"
+#include "ui/input_conventions.h"
+#include "plot/ui/point_evaluation_controller.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
 #include "plot/ui/navigation_controller.h"

@@ -3,7 +3,7 @@
 // same formula worked out here from evaluations of substituted texts, and
 // for the failure flag that the calculus tools read.
 
-#include "calculus/derivatives.h"
+#include "expression/derivatives.h"
 
 #include <gtest/gtest.h>
 

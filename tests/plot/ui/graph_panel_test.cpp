@@ -1,4 +1,4 @@
-#include "document/ui/graph_panel.h"
+#include "plot/ui/graph_panel.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,7 +16,7 @@
 #include <ostream>
 #include <vector>
 
-#include "document/ui/panel_context.h"
+#include "ui/panel_context.h"
 
 // Readable sizes in failure messages.
 void PrintTo(const QSize& size, std::ostream* out) { *out << size.width() << "x" << size.height(); }

@@ -1,4 +1,4 @@
-#include "document/ui/point_evaluation_controller.h"
+#include "plot/ui/point_evaluation_controller.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -8,10 +8,10 @@
 #include <QRadioButton>
 
 #include "document/graph_document.h"
-#include "document/point_evaluation.h"
-#include "document/ui/graph_panel.h"
-#include "document/ui/input_conventions.h"
-#include "document/ui/panel_context.h"
+#include "plot/point_evaluation.h"
+#include "plot/ui/graph_panel.h"
+#include "ui/input_conventions.h"
+#include "ui/panel_context.h"
 #include "expression/number_text.h"
 #include "expression/routines.h"
 #include "plot/ui/plot_controller.h"

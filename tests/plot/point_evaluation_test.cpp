@@ -4,7 +4,7 @@
 
 #include <numbers>
 
-#include "document/point_evaluation.h"
+#include "plot/point_evaluation.h"
 #include "expression/evaluator_fixture.h"
 #include "support/recording_canvas.h"
 

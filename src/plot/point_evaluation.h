@@ -5,7 +5,7 @@
 
 #include "expression/evaluator.h"
 #include "expression/rewrite.h"
-#include "plot/viewport.h"
+#include "draw/viewport.h"
 
 // The point evaluation behind "Find x(z), y(z)": the functions' values at a
 // typed z and where the point lies on the picture.

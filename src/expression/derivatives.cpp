@@ -1,4 +1,4 @@
-#include "calculus/derivatives.h"
+#include "expression/derivatives.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "document/ui/graph_panel.h"
+#include "plot/ui/graph_panel.h"
 
 #include "plot/ui/picture_area.h"
 
@@ -18,8 +18,8 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "document/ui/input_conventions.h"
-#include "document/ui/panel_context.h"
+#include "ui/input_conventions.h"
+#include "ui/panel_context.h"
 
 namespace qv {
 

@@ -13,11 +13,11 @@
 
 #include <memory>
 
-#include "document/point_evaluation.h"
-#include "document/ui/point_evaluation_controller.h"
+#include "plot/point_evaluation.h"
+#include "plot/ui/point_evaluation_controller.h"
 #include "plot/ui/picture_area.h"
-#include "document/ui/input_conventions.h"
-#include "document/ui/main_window.h"
+#include "ui/input_conventions.h"
+#include "shell/ui/main_window.h"
 #include "support/fake_platform.h"
 
 namespace qv {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "document/graph_document.h"
-#include "document/ui/panel_context.h"
+#include "ui/panel_context.h"
 #include "expression/evaluator.h"
 #include "expression/math_library.h"
 #include "expression/random_source.h"

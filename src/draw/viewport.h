@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plot/canvas.h"
+#include "draw/canvas.h"
 
 // The mapping between axis coordinates and the picture area. The x axis is
 // drawn in a coordinate u and the y axis in v (x itself, log10 x or 1/x,
