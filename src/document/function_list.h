@@ -24,7 +24,7 @@ inline constexpr std::string_view kDataFitHaltedText = "Data fit halted.";
 // What a command did, for the panel to show.
 struct FunctionListEdit {
     bool changed = false;                  // the entries changed
-    bool edited = false;                   // the document changed (document_saved becomes "0")
+    bool edited = false;                   // the document changed (document_saved is cleared)
     bool refused = false;                  // an add found the list full and kept nothing
     std::optional<std::string> entryText;  // new text of the entry box; none keeps the box as it is
     std::optional<int> selection;          // entry selected afterwards, -1 for none; none keeps the selection

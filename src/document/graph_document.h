@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "document/function_list.h"
 #include "expression/rewrite.h"
 #include "expression/value.h"
 
@@ -51,15 +52,22 @@ struct GraphDocument {
     ColorSlots colors = defaultColors();
     FunctionNames function_names = defaultFunctionNames();
 
-    // Document status, kept as short texts as the file and the handlers
-    // read them.
-    std::string document_path;
-    std::string document_saved = "1";
-    std::string open_from_path = "1";
-    std::string full_replot = "1";
-    std::string menu_opened = "0";
+    // The function list kept beside the graph.
+    FunctionList functions;
 
-    bool saved() const { return document_saved != "0"; }
+    // Document status.
+    std::string document_path;
+    // Nothing is unsaved. Every edit clears it; opening, saving and the
+    // plain start set it.
+    bool document_saved = true;
+    // Opening loads document_path without asking: true until start-up has
+    // loaded its file.
+    bool open_from_path = true;
+    // The next redraw re-reads and re-prepares the expressions of the boxes.
+    bool full_replot = true;
+    // A top menu was just opened: the next mouse move over the picture
+    // belongs to it. Set at start as well.
+    bool menu_opened = true;
 };
 
 }  // namespace qv

@@ -31,7 +31,7 @@ void prepare(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, Grap
     state.a_start = boxValue(evaluator, rewrite, boxes.aMin);
     state.a_end = boxValue(evaluator, rewrite, boxes.aMax);
     state.a_current = state.a_start;
-    doc.full_replot = "0";
+    doc.full_replot = false;
 }
 
 CurveView curveView(const GraphDocument& doc, const PlotOptions& o) {
@@ -128,7 +128,7 @@ PlotResult Plot(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, G
     boxes.xTickBox = axes.x_tick_box;
     boxes.yTickBox = axes.y_tick_box;
     if (!axes.drawn || options.frameOnly) return result;
-    if (doc.full_replot != "0") {
+    if (doc.full_replot) {
         if (hooks.autoscaleData) hooks.autoscaleData();
         prepare(canvas, evaluator, rewrite, doc, boxes, state);
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <functional>
+#include "ui/panel_events.h"
 
 namespace qv {
 
@@ -11,8 +11,8 @@ struct GraphDocument;
 struct RewriteContext;
 
 // What the main window lends each panel: the document state, the evaluator,
-// the default-button keeper, the platform services, and the one way to say
-// that the document changed.
+// the default-button keeper, the platform services, and the events the
+// panels announce to each other.
 struct PanelContext {
     GraphDocument* doc = nullptr;
     Evaluator* evaluator = nullptr;
@@ -20,8 +20,7 @@ struct PanelContext {
     Platform* platform = nullptr;
     // The rewriter's context, whose error sink shows the parenthesis message.
     RewriteContext* rewrite = nullptr;
-    // Every edit of a document field calls this (document_saved becomes "0").
-    std::function<void()> markEdited;
+    PanelEvents events;
 };
 
 }  // namespace qv

@@ -50,7 +50,7 @@ TEST_F(PlotTest, AFullReplotRewritesTheBoxesAndDrawsTheParabola) {
     EXPECT_TRUE(r.drawn);
     EXPECT_EQ(boxes.y, "z^2");
     EXPECT_EQ(boxes.x, "z");
-    EXPECT_EQ(doc.full_replot, "0");
+    EXPECT_FALSE(doc.full_replot);
     EXPECT_EQ(r.curves, 1);
     EXPECT_GE(r.segments, 300);
     EXPECT_LE(r.segments, 301);
@@ -64,7 +64,7 @@ TEST_F(PlotTest, WithoutAFullReplotThePreparedValuesAreUsed) {
     boxes.zMax = "0";  // not read again until a full replot is asked for
     plot();
     EXPECT_EQ(state.z_end, 5.0);
-    doc.full_replot = "1";
+    doc.full_replot = true;
     plot();
     EXPECT_EQ(state.z_end, 0.0);
     EXPECT_DOUBLE_EQ(state.z_step, 5.0 / 300);
@@ -87,7 +87,7 @@ TEST_F(PlotTest, AutoZRangeFollowsTheXRangeOnlyForXEqualToZ) {
     EXPECT_EQ(boxes.zMax, "3");
     boxes.x = "2z";
     boxes.zMin = "0";
-    doc.full_replot = "1";
+    doc.full_replot = true;
     plot();
     EXPECT_EQ(boxes.zMin, "0");
     options.logX = true;
@@ -170,7 +170,7 @@ TEST_F(PlotTest, SmoothPlottingYields) {
 TEST_F(PlotTest, AFrameOnlyPassDrawsNoCurves) {
     options.frameOnly = true;
     EXPECT_EQ(plot().curves, 0);
-    EXPECT_EQ(doc.full_replot, "1");  // nothing was prepared
+    EXPECT_TRUE(doc.full_replot);  // nothing was prepared
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
 #include "calculus/ui/calculus_commands.h"
 
-#include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QLineEdit>
-#include <QMenu>
 
 #include "calculus/definite_integral.h"
 #include "calculus/point_derivative.h"
@@ -18,16 +16,19 @@
 #include "platform/platform.h"
 #include "plot/curves.h"
 #include "plot/ui/plot_controller.h"
+#include "plot/ui/point_evaluation_controller.h"
 
 namespace qv {
 
 CalculusCommands::CalculusCommands(GraphPanel& panel, PanelContext& context, PlotController& plotter,
-                                   QObject* parent)
-    : QObject(parent), panel_(panel), ctx_(context), plotter_(plotter) {
+                                   PointEvaluationController& point, QObject* parent)
+    : QObject(parent), panel_(panel), ctx_(context), plotter_(plotter), point_(point) {
     integral_ = new IntegralPanel(panel_.functionArea());
     panel_.functionArea()->addWidget(integral_);
     connect(integral_->evaluateButton(), &QPushButton::clicked, this, [this] { evaluateIntegralCommand(); });
     connect(integral_->closeButton(), &QPushButton::clicked, this, [this] { closeIntegral(); });
+    connect(&plotter_, &PlotController::optionsChanged, this, &CalculusCommands::enablingChanged);
+    connect(&ctx_.events, &PanelEvents::modeChanged, this, &CalculusCommands::enablingChanged);
 }
 
 bool CalculusCommands::integralShown() const { return panel_.functionArea()->currentWidget() == integral_; }
@@ -43,23 +44,19 @@ void CalculusCommands::toggleIntegral() {
     } else {
         integral_->result()->clear();
         panel_.functionArea()->setCurrentWidget(integral_);
-        if (viewEnabled_) viewEnabled_(false);
-        integral_->xBox()->setText(panel_.xBox()->text());
-        integral_->yBox()->setText(panel_.yBox()->text());
+        integral_->xBox()->setText(panel_.function().x->text());
+        integral_->yBox()->setText(panel_.function().y->text());
         focusIntegral();
-        integralEntry_->setChecked(true);
-        refreshEnabling();
+        Q_EMIT enablingChanged();
     }
-    if (toParametric_) toParametric_();
+    ctx_.events.requestMode(Mode::Parametric);
 }
 
 void CalculusCommands::closeIntegral() {
-    panel_.functionArea()->setCurrentWidget(panel_.functionControls());
-    if (viewEnabled_) viewEnabled_(true);
-    integralEntry_->setChecked(false);
-    refreshEnabling();
-    (panel_.xBox()->text().isEmpty() ? panel_.xBox() : panel_.yBox())->setFocus();
-    ctx_.defaults->setDefaultButton(panel_.plotButton());
+    panel_.functionArea()->setCurrentWidget(panel_.functionBlock());
+    Q_EMIT enablingChanged();
+    panel_.firstFunctionBox()->setFocus();
+    ctx_.defaults->setDefaultButton(panel_.function().plot);
     plotter_.plot();
 }
 
@@ -72,12 +69,12 @@ void CalculusCommands::evaluateIntegralCommand() {
     integral_->lowerBox()->setText(QString::fromStdString(boxes.lower));
     integral_->upperBox()->setText(QString::fromStdString(boxes.upper));
     if (setup.copyToMain) {
-        panel_.xBox()->setText(integral_->xBox()->text());
-        panel_.yBox()->setText(integral_->yBox()->text());
+        panel_.function().x->setText(integral_->xBox()->text());
+        panel_.function().y->setText(integral_->yBox()->text());
     }
     if (setup.message) ctx_.platform->message(setup.message->title, setup.message->text, MessageButtons::Ok, MessageIcon::None);
     if (setup.status != IntegralStatus::Ready) return;
-    ctx_.doc->full_replot = "1";
+    ctx_.doc->full_replot = true;
     plotter_.plot();
     const IntegralOutcome outcome = evaluateIntegral(*ctx_.evaluator, setup, ctx_.doc->eval_error);
     if (outcome.label) integral_->result()->setText(QString::fromStdString(*outcome.label));
@@ -90,57 +87,25 @@ void CalculusCommands::evaluateIntegralCommand() {
                   d.colors[kFunctionLine]);
 }
 
-void CalculusCommands::addMenuEntries(QMenu* calculus) {
-    auto add = [&](const char* text, const char* name, SearchKind kind) {
-        QAction* a = calculus->addAction(tr(text));
-        a->setObjectName(name);
-        connect(a, &QAction::triggered, this, [this, kind] { search(kind); });
-        return a;
-    };
-    root_ = add("Find &Root", "Root", SearchKind::Root);
-    extremum_ = add("Find Local &Extremum", "Extrema", SearchKind::Extremum);
-    inflection_ = add("Find Inflection &Point", "Inflection_Point", SearchKind::Inflection);
-    intersection_ = add("&Find Intersection", "Intersection", SearchKind::Intersection);
-    calculus->addSeparator();
-    derivative_ = calculus->addAction(tr("Evaluate &Derivative"));
-    derivative_->setObjectName("Derivative");
-    connect(derivative_, &QAction::triggered, this, [this] { evaluateDerivative(false); });
-    secondDerivative_ = calculus->addAction(tr("Evaluate &Second Derivative"));
-    secondDerivative_->setObjectName("Second_Derivative");
-    connect(secondDerivative_, &QAction::triggered, this, [this] { evaluateDerivative(true); });
-    integralEntry_ = calculus->addAction(tr("Evaluate &Integral..."));
-    integralEntry_->setObjectName("Integral");
-    integralEntry_->setCheckable(true);
-    connect(integralEntry_, &QAction::triggered, this, [this] {
-        // The check mark follows the panel, not the click.
-        integralEntry_->setChecked(integralShown());
-        toggleIntegral();
-    });
-}
-
-void CalculusCommands::setModeEnabled(bool parametric) {
-    parametric_ = parametric;
-    refreshEnabling();
-}
-
-void CalculusCommands::refreshEnabling() {
-    if (derivative_ == nullptr) return;
+CalculusEnabling CalculusCommands::enabling() const {
     // With the integral panel open the point commands stay off; the
     // searches that assume a plain cartesian graph also need no polar mode
     // and no axis transformation.
-    const bool points = parametric_ && !integralShown();
+    const bool parametric = ctx_.events.parametric();
+    const bool shown = integralShown();
+    const bool points = parametric && !shown;
     const bool cartesian = plotter_.calculusAllowed();
-    derivative_->setEnabled(points);
-    secondDerivative_->setEnabled(points);
-    root_->setEnabled(points && cartesian);
-    extremum_->setEnabled(points && cartesian);
-    inflection_->setEnabled(points && cartesian);
-    intersection_->setEnabled(parametric_);
-    integralEntry_->setEnabled(parametric_ && (cartesian || integralShown()));
+    CalculusEnabling e;
+    e.derivative = e.secondDerivative = points;
+    e.root = e.extremum = e.inflection = points && cartesian;
+    e.intersection = parametric;
+    e.integral = parametric && (cartesian || shown);
+    e.integralShown = shown;
+    return e;
 }
 
 void CalculusCommands::search(SearchKind kind) {
-    QLineEdit* box = panel_.goToZBox();
+    QLineEdit* box = panel_.point().goToZ;
     if (box->text().isEmpty()) {
         box->setText(kEnterNumberHere);
         const SearchMessage m = requestMessage(kind);
@@ -154,9 +119,9 @@ void CalculusCommands::search(SearchKind kind) {
     if (kind == SearchKind::Root || kind == SearchKind::Intersection) ctx_.doc->eval_error = -1;
     plotter_.plot();
     SearchInput input;
-    input.xText = panel_.xBox()->text().toStdString();
-    input.yText = panel_.yBox()->text().toStdString();
-    if (kind == SearchKind::Intersection && functionList_) input.entries = functionList_();
+    input.xText = panel_.function().x->text().toStdString();
+    input.yText = panel_.function().y->text().toStdString();
+    if (kind == SearchKind::Intersection) input.entries = ctx_.doc->functions.entries();
     input.r = referenceValue(*ctx_.evaluator, box->text().toStdString());
     SearchResult result;
     switch (kind) {
@@ -172,13 +137,13 @@ void CalculusCommands::search(SearchKind kind) {
     if (!result.ran) return;
     box->setText(QString::fromStdString(result.box));
     if (result.showPoint) {
-        if (pointEvaluation_) pointEvaluation_();
+        point_.evaluate(false);
         box->setText(QString::fromStdString(plainText(input.r)));
     }
 }
 
 void CalculusCommands::evaluateDerivative(bool second) {
-    QLineEdit* box = panel_.goToZBox();
+    QLineEdit* box = panel_.point().goToZ;
     if (box->text().isEmpty()) {
         // The box asks for the number while the message is up.
         box->setText(kEnterNumberHere);
@@ -194,8 +159,8 @@ void CalculusCommands::evaluateDerivative(bool second) {
     const std::string zForm = heal_2(withAnimationValue(display, plotter_.state().a_current));
     plotter_.plot();
     box->setText(typed);
-    const std::string x = heal_2(panel_.xBox()->text().toStdString());
-    const std::string y = heal_2(panel_.yBox()->text().toStdString());
+    const std::string x = heal_2(panel_.function().x->text().toStdString());
+    const std::string y = heal_2(panel_.function().y->text().toStdString());
     const PointDerivativeMessage m = pointDerivative(*ctx_.evaluator, zForm, x, y, second);
     ctx_.platform->message(m.title, m.text, MessageButtons::Ok, MessageIcon::None);
 }

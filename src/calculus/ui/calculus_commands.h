@@ -2,44 +2,45 @@
 
 #include <QObject>
 
-#include <functional>
-#include <string>
-#include <vector>
-
 #include "calculus/newton_search.h"
-
-class QAction;
-class QMenu;
 
 namespace qv {
 
 class GraphPanel;
 class IntegralPanel;
 class PlotController;
+class PointEvaluationController;
 struct PanelContext;
 
-// The "&Calculus" menu's commands on the current function.
+// Which of the "&Calculus" menu's commands can run now, and whether the
+// integral panel is open (its entry shows a check mark then).
+struct CalculusEnabling {
+    bool derivative = true;
+    bool secondDerivative = true;
+    bool root = true;
+    bool extremum = true;
+    bool inflection = true;
+    bool intersection = true;
+    bool integral = true;
+    bool integralShown = false;
+};
+
+// The "&Calculus" menu's commands on the current function: the searches,
+// the point derivatives and the definite integral panel.
 class CalculusCommands : public QObject {
     Q_OBJECT
 
 public:
-    CalculusCommands(GraphPanel& panel, PanelContext& context, PlotController& plotter, QObject* parent = nullptr);
+    CalculusCommands(GraphPanel& panel, PanelContext& context, PlotController& plotter,
+                     PointEvaluationController& point, QObject* parent = nullptr);
 
-    void addMenuEntries(QMenu* calculus);
-    // The mode's part of the enabling rules: the commands work in the
-    // parametric grapher only.
-    void setModeEnabled(bool parametric);
-    // Recomputes every entry's enabling from the mode, the integral panel,
-    // the graphing mode and the axis transformations: the one place of
-    // these rules.
-    void refreshEnabling();
+    // Every entry's enabling from the mode, the integral panel, the graphing
+    // mode and the axis transformations: the one place of these rules.
+    CalculusEnabling enabling() const;
 
     // "Find Root", "Find Local Extremum", "Find Inflection Point" and
     // "Find Intersection".
     void search(SearchKind kind);
-    void setPointEvaluation(std::function<void()> evaluate) { pointEvaluation_ = std::move(evaluate); }
-    void setFunctionList(std::function<std::vector<std::string>()> entries) { functionList_ = std::move(entries); }
-
     // "Evaluate Derivative" (second = false) and "Evaluate Second Derivative".
     void evaluateDerivative(bool second);
 
@@ -51,30 +52,18 @@ public:
     IntegralPanel* integralPanel() const { return integral_; }
     // Focus and default button while the panel is shown.
     void focusIntegral();
-    // What the window does for the panel: enable the View menu, switch to
-    // the parametric grapher.
-    void setWindowHooks(std::function<void(bool)> viewEnabled, std::function<void()> toParametric) {
-        viewEnabled_ = std::move(viewEnabled);
-        toParametric_ = std::move(toParametric);
-    }
+
+Q_SIGNALS:
+    // enabling() may have changed: the integral panel opened or closed, the
+    // mode, the graphing mode or a transformation changed.
+    void enablingChanged();
 
 private:
     GraphPanel& panel_;
     PanelContext& ctx_;
     PlotController& plotter_;
-    QAction* root_ = nullptr;
-    QAction* extremum_ = nullptr;
-    QAction* inflection_ = nullptr;
-    QAction* intersection_ = nullptr;
-    bool parametric_ = true;
-    std::function<void()> pointEvaluation_;
-    std::function<std::vector<std::string>()> functionList_;
-    QAction* derivative_ = nullptr;
-    QAction* secondDerivative_ = nullptr;
-    QAction* integralEntry_ = nullptr;
+    PointEvaluationController& point_;
     IntegralPanel* integral_ = nullptr;
-    std::function<void(bool)> viewEnabled_;
-    std::function<void()> toParametric_;
 };
 
 }  // namespace qv

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "document/graph_document.h"
 #include "ui/input_conventions.h"
 #include "ui/panel_context.h"
 
@@ -46,7 +47,7 @@ void ListPanel::buildFunctionControls() {
     entry_->setObjectName("Text27");
     selectAllOnFocus(entry_);
     entry_->installEventFilter(this);
-    connect(entry_, &QLineEdit::textEdited, this, [this] { markEdited(); });
+    connect(entry_, &QLineEdit::textEdited, &ctx_.events, &PanelEvents::markEdited);
 
     list_ = new QListWidget(this);
     list_->setObjectName("List2");
@@ -97,15 +98,18 @@ void ListPanel::layOut() {
     root->addLayout(functionSide, 1);
 }
 
+FunctionList& ListPanel::functions() { return ctx_.doc->functions; }
+const FunctionList& ListPanel::functions() const { return ctx_.doc->functions; }
+
 void ListPanel::setEntries(const std::vector<std::string>& entries) {
-    functions_.assign(entries);
+    functions().assign(entries);
     refreshFunctionList();
 }
 
 void ListPanel::refreshFunctionList() {
     QStringList texts;
-    texts.reserve(static_cast<qsizetype>(functions_.size()));
-    for (const std::string& entry : functions_.entries()) texts.append(qText(entry));
+    texts.reserve(static_cast<qsizetype>(functions().size()));
+    for (const std::string& entry : functions().entries()) texts.append(qText(entry));
     list_->clear();
     list_->addItems(texts);
 }
@@ -118,8 +122,8 @@ int ListPanel::selectedFunction() const {
 void ListPanel::clearFunctionSelection() { selectRow(-1); }
 
 void ListPanel::addFunction() {
-    const FunctionListEdit edit = functions_.add(entry_->text().toStdString(), rewrite());
-    if (edit.changed) list_->addItem(qText(functions_.entries().back()));
+    const FunctionListEdit edit = functions().add(entry_->text().toStdString(), rewrite());
+    if (edit.changed) list_->addItem(qText(functions().entries().back()));
     writeBack(edit);
     // Enter adds the next function.
     if (edit.changed) makeDefault(add_);
@@ -127,13 +131,13 @@ void ListPanel::addFunction() {
 
 void ListPanel::deleteFunction() {
     const int row = selectedFunction();
-    const FunctionListEdit edit = functions_.remove(row);
+    const FunctionListEdit edit = functions().remove(row);
     if (edit.changed) delete list_->takeItem(row);
     writeBack(edit);
 }
 
 void ListPanel::clearFunctions() {
-    const FunctionListEdit edit = functions_.clear();
+    const FunctionListEdit edit = functions().clear();
     list_->clear();
     writeBack(edit);
     entry_->setFocus();
@@ -141,27 +145,27 @@ void ListPanel::clearFunctions() {
 
 void ListPanel::moveFunctionUp() {
     const int row = selectedFunction();
-    const FunctionListEdit edit = functions_.moveUp(row);
+    const FunctionListEdit edit = functions().moveUp(row);
     if (edit.changed) swapRows(row, *edit.selection);
     writeBack(edit);
 }
 
 void ListPanel::moveFunctionDown() {
     const int row = selectedFunction();
-    const FunctionListEdit edit = functions_.moveDown(row);
+    const FunctionListEdit edit = functions().moveDown(row);
     if (edit.changed) swapRows(row, *edit.selection);
     writeBack(edit);
 }
 
 void ListPanel::swapRows(int row, int other) {
     // The core has swapped them already; the list box copies both texts.
-    for (int r : {row, other}) list_->item(r)->setText(qText(functions_.entries()[static_cast<std::size_t>(r)]));
+    for (int r : {row, other}) list_->item(r)->setText(qText(functions().entries()[static_cast<std::size_t>(r)]));
 }
 
 void ListPanel::functionClicked(QListWidgetItem* item) {
     const int row = list_->row(item);
     if (row < 0) return;
-    entry_->setText(qText(functions_.entries()[static_cast<std::size_t>(row)]));
+    entry_->setText(qText(functions().entries()[static_cast<std::size_t>(row)]));
     entry_->setFocus();
     // The box may have had the focus already, so select here too.
     entry_->selectAll();
@@ -177,7 +181,7 @@ void ListPanel::writeBack(const FunctionListEdit& edit) {
     }
     if (edit.selection) selectRow(*edit.selection);
     if (edit.selectEntryText) entry_->selectAll();
-    if (edit.edited) markEdited();
+    if (edit.edited) ctx_.events.markEdited();
 }
 
 void ListPanel::selectRow(int row) {
@@ -202,10 +206,6 @@ bool ListPanel::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void ListPanel::markEdited() {
-    if (ctx_.markEdited) ctx_.markEdited();
 }
 
 void ListPanel::makeDefault(QPushButton* button) {

@@ -19,19 +19,21 @@ namespace qv {
 struct PanelContext;
 
 // The list mode's panel: the data columns (left) and the function list
-// (right). The function list's commands run through FunctionList; the panel
-// reads its controls, calls the command and writes the outcome back.
+// (right). The function list is the document's; its commands run through
+// FunctionList, and the panel reads its controls, calls the command and
+// writes the outcome back.
 class ListPanel : public QWidget {
     Q_OBJECT
 
 public:
-    // `ctx` belongs to the main window and outlives the panel.
+    // `ctx` belongs to the main window and outlives the panel; its document
+    // holds the function list.
     explicit ListPanel(PanelContext& ctx, QWidget* parent = nullptr);
 
     // Whoever changes the list through the non-const accessor calls
     // refreshFunctionList() afterwards, so the list box shows it.
-    FunctionList& functions() { return functions_; }
-    const FunctionList& functions() const { return functions_; }
+    FunctionList& functions();
+    const FunctionList& functions() const;
 
     // Replaces the function list, as a graph file is read; no selection.
     void setEntries(const std::vector<std::string>& entries);
@@ -65,13 +67,11 @@ private:
     void writeBack(const FunctionListEdit& edit);
     void selectRow(int row);
 
-    void markEdited();
     void makeDefault(QPushButton* button);
     RewriteContext& rewrite();
 
     PanelContext& ctx_;
     RewriteContext localRewrite_;  // used when the window lends no rewriter
-    FunctionList functions_;
 
     QWidget* dataColumns_ = nullptr;
     QLabel* functionCaption_ = nullptr;

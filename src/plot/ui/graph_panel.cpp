@@ -1,7 +1,5 @@
 #include "plot/ui/graph_panel.h"
 
-#include "plot/ui/picture_area.h"
-
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QFrame>
@@ -18,6 +16,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "plot/ui/picture_area.h"
 #include "ui/input_conventions.h"
 #include "ui/panel_context.h"
 
@@ -175,45 +174,46 @@ QWidget* GraphPanel::buildReadouts() {
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
 
-    QLabel* mouseTitle = makeLabel(strip, "Label13", "Mouse Coordinates");
-    QLabel* mouseX = makeLabel(strip, "Label5", "x =");
-    QLabel* mouseY = makeLabel(strip, "Label7", "y =");
-    reserveWidthFor(mouseX, {"th="});
-    reserveWidthFor(mouseY, {"r  ="});
-    QLabel* mouseXValue = makeValueLabel(strip, "Label6");
-    QLabel* mouseYValue = makeValueLabel(strip, "Label8");
+    Readouts& r = readouts_;
+    r.mouseTitle = makeLabel(strip, "Label13", "Mouse Coordinates");
+    r.mouseX = makeLabel(strip, "Label5", "x =");
+    r.mouseY = makeLabel(strip, "Label7", "y =");
+    reserveWidthFor(r.mouseX, {"th="});
+    reserveWidthFor(r.mouseY, {"r  ="});
+    r.mouseXValue = makeValueLabel(strip, "Label6");
+    r.mouseYValue = makeValueLabel(strip, "Label8");
 
-    QLabel* freeze = makeLabel(strip, "Label9", "Freeze x(z), y(z)");
-    reserveWidthFor(freeze, {"Freeze th(z), r(z)"});
-    QLabel* pointZ = makeLabel(strip, "Label10", "z =");
-    QLabel* pointX = makeLabel(strip, "Label11", "x =");
-    QLabel* pointY = makeLabel(strip, "Label12", "y =");
-    reserveWidthFor(pointX, {"th ="});
-    reserveWidthFor(pointY, {"r ="});
-    QLabel* pointZValue = makeValueLabel(strip, "Label14");
-    QLabel* pointXValue = makeValueLabel(strip, "Label15");
-    QLabel* pointYValue = makeValueLabel(strip, "Label16");
+    r.freeze = makeLabel(strip, "Label9", "Freeze x(z), y(z)");
+    reserveWidthFor(r.freeze, {"Freeze th(z), r(z)"});
+    r.pointZ = makeLabel(strip, "Label10", "z =");
+    r.pointX = makeLabel(strip, "Label11", "x =");
+    r.pointY = makeLabel(strip, "Label12", "y =");
+    reserveWidthFor(r.pointX, {"th ="});
+    reserveWidthFor(r.pointY, {"r ="});
+    r.pointZValue = makeValueLabel(strip, "Label14");
+    r.pointXValue = makeValueLabel(strip, "Label15");
+    r.pointYValue = makeValueLabel(strip, "Label16");
 
     // The mouse display shows only while the mouse is over the window, and
     // the point only once a z is given.
     // Captions keep their own width; the room goes to the values.
-    for (QLabel* label : {mouseTitle, mouseX, mouseY, freeze, pointZ, pointX, pointY}) {
+    for (QLabel* label : {r.mouseTitle, r.mouseX, r.mouseY, r.freeze, r.pointZ, r.pointX, r.pointY}) {
         label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         makeHiddenReadout(label);
     }
 
-    grid->addWidget(mouseTitle, 0, 0);
-    grid->addWidget(mouseX, 0, 3);
-    grid->addWidget(mouseXValue, 0, 4);
-    grid->addWidget(mouseY, 0, 5);
-    grid->addWidget(mouseYValue, 0, 6);
-    grid->addWidget(freeze, 1, 0);
-    grid->addWidget(pointZ, 1, 1);
-    grid->addWidget(pointZValue, 1, 2);
-    grid->addWidget(pointX, 1, 3);
-    grid->addWidget(pointXValue, 1, 4);
-    grid->addWidget(pointY, 1, 5);
-    grid->addWidget(pointYValue, 1, 6);
+    grid->addWidget(r.mouseTitle, 0, 0);
+    grid->addWidget(r.mouseX, 0, 3);
+    grid->addWidget(r.mouseXValue, 0, 4);
+    grid->addWidget(r.mouseY, 0, 5);
+    grid->addWidget(r.mouseYValue, 0, 6);
+    grid->addWidget(r.freeze, 1, 0);
+    grid->addWidget(r.pointZ, 1, 1);
+    grid->addWidget(r.pointZValue, 1, 2);
+    grid->addWidget(r.pointX, 1, 3);
+    grid->addWidget(r.pointXValue, 1, 4);
+    grid->addWidget(r.pointY, 1, 5);
+    grid->addWidget(r.pointYValue, 1, 6);
     // The values take most of the width, up to their largest; the rest
     // stays empty at the right end.
     for (int valueColumn : {2, 4, 6}) grid->setColumnStretch(valueColumn, 2);
@@ -226,7 +226,7 @@ QWidget* GraphPanel::buildReadouts() {
 QWidget* GraphPanel::buildFunctionControls() {
     auto* frame = new QFrame(this);
     frame->setObjectName("FunctionControls");
-    functionControls_ = frame;
+    functionBlock_ = frame;
     auto* rows = new QVBoxLayout(frame);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(5);
@@ -241,25 +241,34 @@ QGridLayout* GraphPanel::buildExpressionGrid(QWidget* frame) {
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(5);
 
-    xCaption_ = makeLabel(frame, "XCaption", "x(z) =");
-    yCaption_ = makeLabel(frame, "YCaption", "y(z) =");
-    reserveWidthFor(xCaption_, {"th(z) ="});
-    reserveWidthFor(yCaption_, {"r(z) ="});
-    xBox_ = makeBox(frame, "Text8");
-    yBox_ = makeBox(frame, "Text9");
-    grid->addWidget(xCaption_, 0, 0);
-    grid->addWidget(xBox_, 0, 1, 1, 3);
-    grid->addWidget(yCaption_, 1, 0);
-    grid->addWidget(yBox_, 1, 1, 1, 3);
+    FunctionControls& f = function_;
+    f.xCaption = makeLabel(frame, "XCaption", "x(z) =");
+    f.yCaption = makeLabel(frame, "YCaption", "y(z) =");
+    reserveWidthFor(f.xCaption, {"th(z) ="});
+    reserveWidthFor(f.yCaption, {"r(z) ="});
+    f.x = makeBox(frame, "Text8");
+    f.y = makeBox(frame, "Text9");
+    grid->addWidget(f.xCaption, 0, 0);
+    grid->addWidget(f.x, 0, 1, 1, 3);
+    grid->addWidget(f.yCaption, 1, 0);
+    grid->addWidget(f.y, 1, 1, 1, 3);
 
-    grid->addWidget(makeLabel(frame, "Label21", "z min:"), 2, 0);
-    grid->addWidget(makeBox(frame, "Text6"), 2, 1);
-    grid->addWidget(makeLabel(frame, "Label22", "z max:"), 2, 2);
-    grid->addWidget(makeBox(frame, "Text7"), 2, 3);
-    grid->addWidget(makeLabel(frame, "Label19", "A min:"), 3, 0);
-    grid->addWidget(makeBox(frame, "Text10"), 3, 1);
-    grid->addWidget(makeLabel(frame, "Label23", "A max:"), 3, 2);
-    grid->addWidget(makeBox(frame, "Text11"), 3, 3);
+    f.zMinLabel = makeLabel(frame, "Label21", "z min:");
+    f.zMin = makeBox(frame, "Text6");
+    f.zMaxLabel = makeLabel(frame, "Label22", "z max:");
+    f.zMax = makeBox(frame, "Text7");
+    f.aMinLabel = makeLabel(frame, "Label19", "A min:");
+    f.aMin = makeBox(frame, "Text10");
+    f.aMaxLabel = makeLabel(frame, "Label23", "A max:");
+    f.aMax = makeBox(frame, "Text11");
+    grid->addWidget(f.zMinLabel, 2, 0);
+    grid->addWidget(f.zMin, 2, 1);
+    grid->addWidget(f.zMaxLabel, 2, 2);
+    grid->addWidget(f.zMax, 2, 3);
+    grid->addWidget(f.aMinLabel, 3, 0);
+    grid->addWidget(f.aMin, 3, 1);
+    grid->addWidget(f.aMaxLabel, 3, 2);
+    grid->addWidget(f.aMax, 3, 3);
 
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -269,35 +278,40 @@ QGridLayout* GraphPanel::buildExpressionGrid(QWidget* frame) {
 // The plot and stop buttons, the graphing mode and the curve options.
 void GraphPanel::addCurveOptions(QWidget* frame, QVBoxLayout* rows) {
     // The value of A while it is animated; empty otherwise.
-    QLabel* aValue = makeLabel(frame, "Label24", QString());
-    aValue->setMinimumWidth(aValue->fontMetrics().horizontalAdvance("A = -0000.0"));
-    plotButton_ = makeButton(frame, "Command19", "Plot  Line");
+    FunctionControls& f = function_;
+    f.aValue = makeLabel(frame, "Label24", QString());
+    f.aValue->setMinimumWidth(f.aValue->fontMetrics().horizontalAdvance("A = -0000.0"));
+    f.plot = makeButton(frame, "Command19", "Plot  Line");
     // The caption reads "Pause" while A is animated.
-    reserveWidthFor(plotButton_, {"Pause"});
+    reserveWidthFor(f.plot, {"Pause"});
+    f.stop = makeButton(frame, "Command20", "Stop");
     auto* plotRow = new QHBoxLayout;
-    plotRow->addWidget(plotButton_, 1);
-    plotRow->addWidget(aValue);
-    plotRow->addWidget(makeButton(frame, "Command20", "Stop"));
+    plotRow->addWidget(f.plot, 1);
+    plotRow->addWidget(f.aValue);
+    plotRow->addWidget(f.stop);
     rows->addLayout(plotRow);
 
     // The two mode buttons are the only option buttons in this block, so
     // they exclude each other.
-    QRadioButton* cartesian = makeOption(frame, "Option1", "Cartesian");
-    cartesian->setChecked(true);
+    f.cartesian = makeOption(frame, "Option1", "Cartesian");
+    f.cartesian->setChecked(true);
+    f.polar = makeOption(frame, "Option2", "Polar");
     auto* modes = new QHBoxLayout;
-    modes->addWidget(cartesian);
-    modes->addWidget(makeOption(frame, "Option2", "Polar"));
+    modes->addWidget(f.cartesian);
+    modes->addWidget(f.polar);
     modes->addStretch(1);
     rows->addLayout(modes);
 
+    f.derivative = makeCheck(frame, "Check10", "Plot Derivative");
+    f.secondDerivative = makeCheck(frame, "Check4", "2nd Derivative");
     auto* derivatives = new QHBoxLayout;
-    derivatives->addWidget(makeCheck(frame, "Check10", "Plot Derivative"));
-    derivatives->addWidget(makeCheck(frame, "Check4", "2nd Derivative"));
+    derivatives->addWidget(f.derivative);
+    derivatives->addWidget(f.secondDerivative);
     derivatives->addStretch(1);
     rows->addLayout(derivatives);
-    QCheckBox* all = makeCheck(frame, "Check1", "Plot all functions as y(z)");
-    reserveWidthFor(all, {"Plot all functions as r(z)"});
-    rows->addWidget(all);
+    f.plotAll = makeCheck(frame, "Check1", "Plot all functions as y(z)");
+    reserveWidthFor(f.plotAll, {"Plot all functions as r(z)"});
+    rows->addWidget(f.plotAll);
 }
 
 // "Go to z =" with its box and the button that evaluates the function there.
@@ -309,21 +323,28 @@ QWidget* GraphPanel::buildPointEvaluation() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
-    goToZBox_ = makeBox(row, "Text5");
-    findButton_ = makeButton(row, "Command1", "Find x(z), y(z)");
-    reserveWidthFor(findButton_, {"Find th(z), r(z)"});
+    point_.goToZ = makeBox(row, "Text5");
+    point_.find = makeButton(row, "Command1", "Find x(z), y(z)");
+    reserveWidthFor(point_.find, {"Find th(z), r(z)"});
     layout->addWidget(makeLabel(row, "GoToZLabel", "Go to z ="));
-    layout->addWidget(goToZBox_, 1);
-    layout->addWidget(findButton_);
+    layout->addWidget(point_.goToZ, 1);
+    layout->addWidget(point_.find);
     return row;
 }
 
-void GraphPanel::addRangeRow(QGridLayout* grid, int row, const char* boxName, const QString& start,
-                             const char* timesPiName, const char* byPiName) {
+// One box of the view range (index 0 to 3) or the tick scales (4 and 5)
+// with its pi buttons.
+QLineEdit* GraphPanel::addRangeRow(QGridLayout* grid, int row, int index, const char* boxName, const QString& start,
+                                   const char* timesPiName, const char* byPiName) {
     QWidget* parent = grid->parentWidget();
-    grid->addWidget(makeBox(parent, boxName, start), row, 2);
-    grid->addWidget(makeSmallButton(parent, timesPiName, "*pi"), row, 3);
-    grid->addWidget(makeSmallButton(parent, byPiName, "/pi"), row, 4);
+    QLineEdit* box = makeBox(parent, boxName, start);
+    const auto i = static_cast<size_t>(index);
+    view_.timesPi[i] = makeSmallButton(parent, timesPiName, "*pi");
+    view_.byPi[i] = makeSmallButton(parent, byPiName, "/pi");
+    grid->addWidget(box, row, 2);
+    grid->addWidget(view_.timesPi[i], row, 3);
+    grid->addWidget(view_.byPi[i], row, 4);
+    return box;
 }
 
 // The view range and tick scales, one box a row, each with its pi buttons.
@@ -351,14 +372,17 @@ QWidget* GraphPanel::buildViewRange() {
     };
     int row = 0;
     for (const Range& r : kRanges) {
-        grid->addWidget(makeLabel(block, r.label, r.caption), row, 0, 1, 2);
-        addRangeRow(grid, row++, r.box, r.start, r.timesPi, r.byPi);
+        const auto i = static_cast<size_t>(row);
+        view_.rangeLabel[i] = makeLabel(block, r.label, r.caption);
+        grid->addWidget(view_.rangeLabel[i], row, 0, 1, 2);
+        view_.range[i] = addRangeRow(grid, row, row, r.box, r.start, r.timesPi, r.byPi);
+        ++row;
     }
     grid->addWidget(makeLabel(block, "TickScalesLabel", "Tick Scales:"), row, 0);
     grid->addWidget(makeLabel(block, "TickScaleXLabel", "x"), row, 1);
-    addRangeRow(grid, row++, "Text17", "1", "Command17", "Command47");
+    view_.xTick = addRangeRow(grid, row++, 4, "Text17", "1", "Command17", "Command47");
     grid->addWidget(makeLabel(block, "TickScaleYLabel", "y"), row, 1);
-    addRangeRow(grid, row, "Text18", "1", "Command18", "Command48");
+    view_.yTick = addRangeRow(grid, row, 5, "Text18", "1", "Command18", "Command48");
 
     grid->setColumnStretch(2, 1);
     return block;
@@ -374,19 +398,31 @@ QWidget* GraphPanel::buildNavigation() {
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(4);
 
-    grid->addWidget(makeButton(block, "Command7", "zoom in x"), 0, 0);
-    grid->addWidget(makeButton(block, "Command8", "zoom out x"), 0, 1);
-    grid->addWidget(makeButton(block, "Command9", "zoom in y"), 1, 0);
-    grid->addWidget(makeButton(block, "Command10", "zoom out y"), 1, 1);
-    grid->addWidget(makeButton(block, "Command11", "zoom in all"), 2, 0);
-    grid->addWidget(makeButton(block, "Command12", "zoom out all"), 2, 1);
-    grid->addWidget(makeButton(block, "Command2", "Set to default"), 3, 0, 1, 2);
+    ViewControls& v = view_;
+    v.zoomInX = makeButton(block, "Command7", "zoom in x");
+    v.zoomOutX = makeButton(block, "Command8", "zoom out x");
+    v.zoomInY = makeButton(block, "Command9", "zoom in y");
+    v.zoomOutY = makeButton(block, "Command10", "zoom out y");
+    v.zoomInAll = makeButton(block, "Command11", "zoom in all");
+    v.zoomOutAll = makeButton(block, "Command12", "zoom out all");
+    v.setToDefault = makeButton(block, "Command2", "Set to default");
+    grid->addWidget(v.zoomInX, 0, 0);
+    grid->addWidget(v.zoomOutX, 0, 1);
+    grid->addWidget(v.zoomInY, 1, 0);
+    grid->addWidget(v.zoomOutY, 1, 1);
+    grid->addWidget(v.zoomInAll, 2, 0);
+    grid->addWidget(v.zoomOutAll, 2, 1);
+    grid->addWidget(v.setToDefault, 3, 0, 1, 2);
 
     grid->setColumnMinimumWidth(2, 10);
-    grid->addWidget(makeSmallButton(block, "Command13", "^"), 0, 4);
-    grid->addWidget(makeSmallButton(block, "Command16", "<"), 1, 3);
-    grid->addWidget(makeSmallButton(block, "Command14", ">"), 1, 5);
-    grid->addWidget(makeSmallButton(block, "Command15", "v"), 2, 4);
+    v.up = makeSmallButton(block, "Command13", "^");
+    v.left = makeSmallButton(block, "Command16", "<");
+    v.right = makeSmallButton(block, "Command14", ">");
+    v.down = makeSmallButton(block, "Command15", "v");
+    grid->addWidget(v.up, 0, 4);
+    grid->addWidget(v.left, 1, 3);
+    grid->addWidget(v.right, 1, 5);
+    grid->addWidget(v.down, 2, 4);
     grid->setColumnStretch(6, 1);
     return block;
 }
@@ -397,22 +433,24 @@ QWidget* GraphPanel::buildNavigation() {
 void GraphPanel::applyInputConventions() {
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         selectAllOnFocus(box);
-        connect(box, &QLineEdit::textEdited, this, [this] {
-            if (ctx_.markEdited) ctx_.markEdited();
-        });
+        connect(box, &QLineEdit::textEdited, &ctx_.events, &PanelEvents::markEdited);
     }
 }
 
-QLineEdit* GraphPanel::box(const char* name) const { return control<QLineEdit>(name); }
-QPushButton* GraphPanel::button(const char* name) const { return control<QPushButton>(name); }
-QLabel* GraphPanel::label(const char* name) const { return control<QLabel>(name); }
-QCheckBox* GraphPanel::checkBox(const char* name) const { return control<QCheckBox>(name); }
-QRadioButton* GraphPanel::option(const char* name) const { return control<QRadioButton>(name); }
+QLineEdit* GraphPanel::firstFunctionBox() const {
+    return function_.x->text().isEmpty() ? function_.x : function_.y;
+}
 
 void GraphPanel::setPointLabelsVisible(bool visible) {
-    for (const char* name : {"Label9", "Label10", "Label11", "Label12", "Label14", "Label15", "Label16"}) {
-        if (QLabel* l = label(name)) l->setVisible(visible);
+    const Readouts& r = readouts_;
+    for (QLabel* l : {r.freeze, r.pointZ, r.pointX, r.pointY, r.pointZValue, r.pointXValue, r.pointYValue}) {
+        l->setVisible(visible);
     }
+}
+
+void GraphPanel::setMouseLabelsVisible(bool visible) {
+    const Readouts& r = readouts_;
+    for (QLabel* l : {r.mouseX, r.mouseXValue, r.mouseY, r.mouseYValue, r.mouseTitle}) l->setVisible(visible);
 }
 
 }  // namespace qv

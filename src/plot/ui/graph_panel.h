@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <array>
+
 #include "plot/ui/picture_area.h"
 
 class QCheckBox;
@@ -15,9 +17,79 @@ class QVBoxLayout;
 
 namespace qv {
 
-
-
 struct PanelContext;
+
+// The current function's block: its two expressions with their captions,
+// the z and A ranges with their labels, the plot and stop buttons, the
+// graphing mode and the curve options.
+struct FunctionControls {
+    QLineEdit* x = nullptr;     // Text8
+    QLineEdit* y = nullptr;     // Text9
+    QLabel* xCaption = nullptr;  // th(z) and r(z) in polar mode
+    QLabel* yCaption = nullptr;
+    QLineEdit* zMin = nullptr;  // Text6
+    QLineEdit* zMax = nullptr;  // Text7
+    QLineEdit* aMin = nullptr;  // Text10
+    QLineEdit* aMax = nullptr;  // Text11
+    QLabel* zMinLabel = nullptr;  // Label21
+    QLabel* zMaxLabel = nullptr;  // Label22
+    QLabel* aMinLabel = nullptr;  // Label19
+    QLabel* aMaxLabel = nullptr;  // Label23
+    QPushButton* plot = nullptr;  // Command19
+    QPushButton* stop = nullptr;  // Command20
+    QLabel* aValue = nullptr;     // Label24, the value of A while it is animated
+    QRadioButton* cartesian = nullptr;  // Option1
+    QRadioButton* polar = nullptr;      // Option2
+    QCheckBox* derivative = nullptr;        // Check10
+    QCheckBox* secondDerivative = nullptr;  // Check4
+    QCheckBox* plotAll = nullptr;           // Check1
+};
+
+// "Go to z =" and the button that evaluates the functions there.
+struct PointControls {
+    QLineEdit* goToZ = nullptr;  // Text5
+    QPushButton* find = nullptr;  // Command1
+};
+
+// The view range and tick scales with their pi buttons, the zoom and shift
+// buttons and "Set to default".
+struct ViewControls {
+    std::array<QLineEdit*, 4> range{};    // Text1 .. Text4: x min, x max, y min, y max
+    std::array<QLabel*, 4> rangeLabel{};  // Label1 .. Label4
+    QLineEdit* xTick = nullptr;  // Text17
+    QLineEdit* yTick = nullptr;  // Text18
+    // The pi buttons beside x min, x max, y min, y max, x tick and y tick.
+    std::array<QPushButton*, 6> timesPi{};  // Command3 .. Command6, Command17, Command18
+    std::array<QPushButton*, 6> byPi{};     // Command43 .. Command48
+    QPushButton* zoomInX = nullptr;     // Command7
+    QPushButton* zoomOutX = nullptr;    // Command8
+    QPushButton* zoomInY = nullptr;     // Command9
+    QPushButton* zoomOutY = nullptr;    // Command10
+    QPushButton* zoomInAll = nullptr;   // Command11
+    QPushButton* zoomOutAll = nullptr;  // Command12
+    QPushButton* setToDefault = nullptr;  // Command2
+    QPushButton* up = nullptr;     // Command13
+    QPushButton* right = nullptr;  // Command14
+    QPushButton* down = nullptr;   // Command15
+    QPushButton* left = nullptr;   // Command16
+};
+
+// The read-outs under the picture: the mouse position and the evaluated
+// point.
+struct Readouts {
+    QLabel* mouseTitle = nullptr;   // Label13 "Mouse Coordinates"
+    QLabel* mouseX = nullptr;       // Label5
+    QLabel* mouseY = nullptr;       // Label7
+    QLabel* mouseXValue = nullptr;  // Label6
+    QLabel* mouseYValue = nullptr;  // Label8
+    QLabel* freeze = nullptr;       // Label9
+    QLabel* pointZ = nullptr;       // Label10
+    QLabel* pointX = nullptr;       // Label11
+    QLabel* pointY = nullptr;       // Label12
+    QLabel* pointZValue = nullptr;  // Label14
+    QLabel* pointXValue = nullptr;  // Label15
+    QLabel* pointYValue = nullptr;  // Label16
+};
 
 // The graph area of the main window: the picture area, the function boxes
 // with their z and A ranges, the view range and tick-scale boxes with the
@@ -25,9 +97,10 @@ struct PanelContext;
 // the mouse position and of the evaluated point.
 //
 // Every control carries its given name as objectName (Text8, Command19,
-// Label14, ...); handlers and tests find them by it. The panel only builds
-// the controls and reports edits; the behaviour lives with the plot, the
-// navigation and the point evaluation.
+// Label14, ...) for tests and files; the program reaches them through the
+// typed groups below. The panel only builds the controls and reports edits;
+// the behaviour lives with the plot, the navigation and the point
+// evaluation.
 class GraphPanel : public QWidget {
     Q_OBJECT
 
@@ -38,34 +111,24 @@ public:
     PictureArea* picture() const { return picture_; }
     // The function boxes and their options, as one block: the definite
     // integral panel is shown in its place while that tool is open.
-    QWidget* functionControls() const { return functionControls_; }
-    // The stack that holds functionControls(); the integral panel joins it
+    QWidget* functionBlock() const { return functionBlock_; }
+    // The stack that holds functionBlock(); the integral panel joins it
     // as a further page and is raised over the function controls.
     QStackedWidget* functionArea() const { return functionArea_; }
 
-    QPushButton* plotButton() const { return plotButton_; }  // Command19
-    QPushButton* findButton() const { return findButton_; }  // Command1
-    QLineEdit* xBox() const { return xBox_; }                // Text8
-    QLineEdit* yBox() const { return yBox_; }                // Text9
-    QLineEdit* goToZBox() const { return goToZBox_; }        // Text5
-    // The captions of the x(z) and y(z) boxes, which read th(z) and r(z)
-    // in polar mode.
-    QLabel* xCaption() const { return xCaption_; }
-    QLabel* yCaption() const { return yCaption_; }
+    const FunctionControls& function() const { return function_; }
+    const PointControls& point() const { return point_; }
+    const ViewControls& view() const { return view_; }
+    const Readouts& readouts() const { return readouts_; }
 
-    // Any control of the panel by its objectName, or nullptr.
-    template <typename T>
-    T* control(const char* name) const {
-        return findChild<T*>(QString::fromLatin1(name));
-    }
+    // The box that takes the focus in the parametric grapher: x(z) while
+    // it is empty, else y(z).
+    QLineEdit* firstFunctionBox() const;
     // Shows or hides the seven labels of the point evaluation ("Freeze",
     // the three captions and the three values).
     void setPointLabelsVisible(bool visible);
-    QLineEdit* box(const char* name) const;
-    QPushButton* button(const char* name) const;
-    QLabel* label(const char* name) const;
-    QCheckBox* checkBox(const char* name) const;
-    QRadioButton* option(const char* name) const;
+    // Shows or hides the five labels of the mouse-coordinate display.
+    void setMouseLabelsVisible(bool visible);
 
 private:
     QWidget* buildReadouts();
@@ -75,21 +138,18 @@ private:
     QWidget* buildPointEvaluation();
     QWidget* buildViewRange();
     QWidget* buildNavigation();
-    void addRangeRow(QGridLayout* grid, int row, const char* boxName, const QString& start,
+    QLineEdit* addRangeRow(QGridLayout* grid, int row, int index, const char* boxName, const QString& start,
                      const char* timesPiName, const char* byPiName);
     void applyInputConventions();
 
     PanelContext& ctx_;
     PictureArea* picture_ = nullptr;
     QStackedWidget* functionArea_ = nullptr;
-    QWidget* functionControls_ = nullptr;
-    QPushButton* plotButton_ = nullptr;
-    QPushButton* findButton_ = nullptr;
-    QLineEdit* xBox_ = nullptr;
-    QLineEdit* yBox_ = nullptr;
-    QLineEdit* goToZBox_ = nullptr;
-    QLabel* xCaption_ = nullptr;
-    QLabel* yCaption_ = nullptr;
+    QWidget* functionBlock_ = nullptr;
+    FunctionControls function_;
+    PointControls point_;
+    ViewControls view_;
+    Readouts readouts_;
 };
 
 }  // namespace qv

@@ -1,16 +1,13 @@
 #include "plot/ui/navigation_controller.h"
 
-#include <QAction>
 #include <QEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QLineEdit>
-#include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include <numbers>
 #include <optional>
-#include <string_view>
 
 #include "document/graph_document.h"
 #include "plot/ui/graph_panel.h"
@@ -29,23 +26,6 @@ std::optional<double> number(const QLineEdit* box) { return toNumber(box->text()
 
 void setNumber(QLineEdit* box, double v) { box->setText(QString::fromStdString(plainText(v))); }
 
-// The range labels, the box each steps, by how much, and which way the
-// left button goes (the right one goes the other way).
-struct RangeLabel {
-    const char* label;
-    const char* box;
-    enum class Step { XTick, YTick, One } step;
-    int leftSign;
-    bool plots;
-};
-
-constexpr RangeLabel kRangeLabels[] = {
-    {"Label1", "Text1", RangeLabel::Step::XTick, -1, false}, {"Label2", "Text2", RangeLabel::Step::XTick, 1, false},
-    {"Label3", "Text3", RangeLabel::Step::YTick, -1, false}, {"Label4", "Text4", RangeLabel::Step::YTick, 1, false},
-    {"Label21", "Text6", RangeLabel::Step::One, -1, true},   {"Label22", "Text7", RangeLabel::Step::One, 1, true},
-    {"Label19", "Text10", RangeLabel::Step::One, -1, false}, {"Label23", "Text11", RangeLabel::Step::One, 1, false},
-};
-
 const QString kHoverStyle = QStringLiteral("background-color: rgb(200, 200, 200);");
 
 }  // namespace
@@ -53,68 +33,72 @@ const QString kHoverStyle = QStringLiteral("background-color: rgb(200, 200, 200)
 NavigationController::NavigationController(GraphPanel& panel, PanelContext& context, PlotController& plotter,
                                            QObject* parent)
     : QObject(parent), panel_(panel), ctx_(context), plotter_(plotter) {
-    rangeBoxes_ = {panel_.box("Text1"), panel_.box("Text2"), panel_.box("Text3"), panel_.box("Text4")};
+    const ViewControls& v = panel_.view();
+    const FunctionControls& f = panel_.function();
+    rangeBoxes_ = v.range;
+    using Step = RangeLabel::Step;
+    rangeLabels_ = {{
+        {v.rangeLabel[0], v.range[0], Step::XTick, -1, false, true},
+        {v.rangeLabel[1], v.range[1], Step::XTick, 1, false, true},
+        {v.rangeLabel[2], v.range[2], Step::YTick, -1, false, true},
+        {v.rangeLabel[3], v.range[3], Step::YTick, 1, false, true},
+        {f.zMinLabel, f.zMin, Step::One, -1, true, false},
+        {f.zMaxLabel, f.zMax, Step::One, 1, true, false},
+        {f.aMinLabel, f.aMin, Step::One, -1, false, false},
+        {f.aMaxLabel, f.aMax, Step::One, 1, false, false},
+    }};
     timer_.setInterval(kTransitionIntervalMs);
     connect(&timer_, &QTimer::timeout, this, [this] { transitionTick(); });
     connectControls();
 }
 
 void NavigationController::connectControls() {
+    const ViewControls& v = panel_.view();
     for (int i = 0; i < 4; ++i) {
         connect(rangeBoxes_[i], &QLineEdit::textChanged, this, [this, i] { rangeBoxChanged(i); });
     }
-    connect(panel_.box("Text17"), &QLineEdit::textChanged, this, [this] { tickBoxChanged(true); });
-    connect(panel_.box("Text18"), &QLineEdit::textChanged, this, [this] { tickBoxChanged(false); });
+    connect(v.xTick, &QLineEdit::textChanged, this, [this] { tickBoxChanged(true); });
+    connect(v.yTick, &QLineEdit::textChanged, this, [this] { tickBoxChanged(false); });
     struct ZoomButton {
-        const char* name;
+        QPushButton* button;
         bool in, x, y;
     };
-    for (const ZoomButton& b : {ZoomButton{"Command7", true, true, false}, ZoomButton{"Command8", false, true, false},
-                                ZoomButton{"Command9", true, false, true}, ZoomButton{"Command10", false, false, true},
-                                ZoomButton{"Command11", true, true, true}, ZoomButton{"Command12", false, true, true}}) {
-        connect(panel_.button(b.name), &QPushButton::clicked, this, [this, b] { zoom(b.in, b.x, b.y); });
+    for (const ZoomButton& b : {ZoomButton{v.zoomInX, true, true, false}, ZoomButton{v.zoomOutX, false, true, false},
+                                ZoomButton{v.zoomInY, true, false, true}, ZoomButton{v.zoomOutY, false, false, true},
+                                ZoomButton{v.zoomInAll, true, true, true}, ZoomButton{v.zoomOutAll, false, true, true}}) {
+        connect(b.button, &QPushButton::clicked, this, [this, b] { zoom(b.in, b.x, b.y); });
     }
     struct ShiftButton {
-        const char* name;
+        QPushButton* button;
         int dx, dy;
     };
-    for (const ShiftButton& b : {ShiftButton{"Command13", 0, 1}, ShiftButton{"Command14", 1, 0},
-                                 ShiftButton{"Command15", 0, -1}, ShiftButton{"Command16", -1, 0}}) {
-        connect(panel_.button(b.name), &QPushButton::clicked, this, [this, b] { shift(b.dx, b.dy); });
+    for (const ShiftButton& b : {ShiftButton{v.up, 0, 1}, ShiftButton{v.right, 1, 0}, ShiftButton{v.down, 0, -1},
+                                 ShiftButton{v.left, -1, 0}}) {
+        connect(b.button, &QPushButton::clicked, this, [this, b] { shift(b.dx, b.dy); });
     }
-    connect(panel_.button("Command2"), &QPushButton::clicked, this, [this] { setToDefault(); });
-    for (const RangeLabel& r : kRangeLabels) {
-        if (QLabel* label = panel_.label(r.label)) {
-            label->installEventFilter(this);
-            label->setMouseTracking(true);
-        }
+    connect(v.setToDefault, &QPushButton::clicked, this, [this] { setToDefault(); });
+    for (const RangeLabel& r : rangeLabels_) {
+        r.label->installEventFilter(this);
+        r.label->setMouseTracking(true);
     }
     panel_.picture()->installEventFilter(this);
     // The pi buttons beside x min, x max, y min, y max, x tick and y tick.
-    const char* boxes[] = {"Text1", "Text2", "Text3", "Text4", "Text17", "Text18"};
-    const char* times[] = {"Command3", "Command4", "Command5", "Command6", "Command17", "Command18"};
-    const char* by[] = {"Command43", "Command44", "Command45", "Command46", "Command47", "Command48"};
-    for (int i = 0; i < 6; ++i) {
-        QLineEdit* box = panel_.box(boxes[i]);
-        connect(panel_.button(times[i]), &QPushButton::clicked, this, [this, box] { scaleByPi(box, true); });
-        connect(panel_.button(by[i]), &QPushButton::clicked, this, [this, box] { scaleByPi(box, false); });
+    const std::array<QLineEdit*, 6> boxes = {v.range[0], v.range[1], v.range[2], v.range[3], v.xTick, v.yTick};
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        QLineEdit* box = boxes[i];
+        connect(v.timesPi[i], &QPushButton::clicked, this, [this, box] { scaleByPi(box, true); });
+        connect(v.byPi[i], &QPushButton::clicked, this, [this, box] { scaleByPi(box, false); });
     }
 }
 
-void NavigationController::addViewMenuEntries(QMenu* view) {
-    view->addSeparator();
-    auto add = [&](const char* text, const char* name, std::function<void()> slot) {
-        QAction* a = view->addAction(tr(text));
-        a->setObjectName(name);
-        connect(a, &QAction::triggered, this, std::move(slot));
-    };
-    add("Set to Default", "SettoDefault", [this] { setToDefault(); });
-    add("Zoom &In", "ZoomIn", [this] { zoom(true, true, true); });
-    add("Zoom &Out", "ZoomOut", [this] { zoom(false, true, true); });
-    add("Shift Graph &Left", "ShiftGraphLeft", [this] { shift(-1, 0); });
-    add("Shift Graph &Right", "ShiftGraphRight", [this] { shift(1, 0); });
-    add("Shift Graph &Up", "ShiftGraphUp", [this] { shift(0, 1); });
-    add("Shift Graph &Down", "ShiftGraphDown", [this] { shift(0, -1); });
+void NavigationController::startTransition() {
+    timer_.start();
+    plotter_.setScrolling(ScrollSource::Transition, true);
+}
+
+void NavigationController::stopTransition() {
+    timer_.stop();
+    plotter_.setScrolling(ScrollSource::Transition, false);
 }
 
 double* NavigationController::rangeVariable(int index) {
@@ -126,16 +110,16 @@ double* NavigationController::rangeVariable(int index) {
 // A range box changed: the view travels from where it is to the boxes'
 // range in fifteen steps.
 void NavigationController::rangeBoxChanged(int index) {
-    if (ctx_.markEdited) ctx_.markEdited();
+    ctx_.events.markEdited();
     step_ = 0;
-    timer_.stop();
+    stopTransition();
     const std::optional<double> v = number(rangeBoxes_[index]);
     const int pair = index < 2 ? 0 : 2;
     const std::optional<double> lo = number(rangeBoxes_[pair]);
     const std::optional<double> hi = number(rangeBoxes_[pair + 1]);
     if (!v || !lo || !hi || !(*hi - *lo > 0)) return;
     delta_[index] = *v - *rangeVariable(index);
-    timer_.start();
+    startTransition();
 }
 
 void NavigationController::transitionTick() {
@@ -147,15 +131,15 @@ void NavigationController::transitionTick() {
             delta_[i] = 0;
         }
         step_ = 0;
-        timer_.stop();
-        ctx_.doc->full_replot = "1";
+        stopTransition();
+        ctx_.doc->full_replot = true;
     }
     redraw();
 }
 
 void NavigationController::tickBoxChanged(bool x) {
-    if (ctx_.markEdited) ctx_.markEdited();
-    const std::optional<double> v = number(panel_.box(x ? "Text17" : "Text18"));
+    ctx_.events.markEdited();
+    const std::optional<double> v = number(x ? panel_.view().xTick : panel_.view().yTick);
     if (!v || !(*v > 0)) return;
     (x ? ctx_.doc->x_tick_scale : ctx_.doc->y_tick_scale) = *v;
     redraw();
@@ -190,10 +174,10 @@ void NavigationController::shift(int dx, int dy) {
     setNumber(hi, *b + s);
 }
 
-void NavigationController::stepRangeLabel(const char* name, bool leftButton) {
-    for (const RangeLabel& r : kRangeLabels) {
-        if (std::string_view(r.label) != name) continue;
-        QLineEdit* box = panel_.box(r.box);
+void NavigationController::stepRangeLabel(const QLabel* label, bool leftButton) {
+    for (const RangeLabel& r : rangeLabels_) {
+        if (r.label != label) continue;
+        QLineEdit* box = r.box;
         const std::optional<double> v = number(box);
         if (!v) return;
         const double size = r.step == RangeLabel::Step::XTick   ? ctx_.doc->x_tick_scale
@@ -209,14 +193,11 @@ void NavigationController::stepRangeLabel(const char* name, bool leftButton) {
 // one at a time, and the picture clears them all.
 void NavigationController::highlightLabel(QObject* watched) {
     const bool picture = watched == panel_.picture();
-    auto isXY = [](const RangeLabel& r) { return std::string_view(r.box).size() == 5; };  // Text1 .. Text4
     bool overXY = false;
-    for (const RangeLabel& r : kRangeLabels) overXY |= isXY(r) && panel_.label(r.label) == watched;
-    for (const RangeLabel& r : kRangeLabels) {
-        QLabel* label = panel_.label(r.label);
-        if (label == nullptr) continue;
-        if (label == watched) label->setStyleSheet(kHoverStyle);
-        else if (picture || (overXY && isXY(r))) label->setStyleSheet(QString());
+    for (const RangeLabel& r : rangeLabels_) overXY |= r.viewRange && r.label == watched;
+    for (const RangeLabel& r : rangeLabels_) {
+        if (r.label == watched) r.label->setStyleSheet(kHoverStyle);
+        else if (picture || (overXY && r.viewRange)) r.label->setStyleSheet(QString());
     }
 }
 
@@ -226,7 +207,7 @@ bool NavigationController::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::MouseButtonPress && watched != panel_.picture()) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton || mouse->button() == Qt::RightButton) {
-            stepRangeLabel(watched->objectName().toLatin1().constData(), mouse->button() == Qt::LeftButton);
+            stepRangeLabel(qobject_cast<const QLabel*>(watched), mouse->button() == Qt::LeftButton);
             return true;
         }
     }
@@ -248,7 +229,7 @@ void NavigationController::scaleByPi(QLineEdit* box, bool times) {
 }
 
 void NavigationController::redraw() {
-    if (!parametricActive_ || parametricActive_()) plotter_.plot();
+    if (ctx_.events.parametric()) plotter_.plot();
 }
 
 }  // namespace qv

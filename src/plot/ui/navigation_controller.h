@@ -4,10 +4,9 @@
 #include <QTimer>
 
 #include <array>
-#include <functional>
 
+class QLabel;
 class QLineEdit;
-class QMenu;
 
 namespace qv {
 
@@ -16,16 +15,14 @@ class PlotController;
 struct PanelContext;
 
 // View navigation by boxes and buttons: the range boxes with their animated
-// transition, the tick-scale boxes, zoom and shift, "Set to default", and
-// the pi buttons, with their View menu entries.
+// transition, the tick-scale boxes, zoom and shift, "Set to default", the
+// pi buttons, and the range labels that step their boxes. The View menu's
+// entries call the same commands.
 class NavigationController : public QObject {
     Q_OBJECT
 
 public:
     NavigationController(GraphPanel& panel, PanelContext& context, PlotController& plotter, QObject* parent = nullptr);
-
-    void addViewMenuEntries(QMenu* view);
-    void setParametricActive(std::function<bool()> active) { parametricActive_ = std::move(active); }
 
     bool transitionRunning() const { return timer_.isActive(); }
     int transitionStep() const { return step_; }
@@ -35,7 +32,7 @@ public:
     void zoom(bool in, bool x, bool y);
     // A mouse button pressed on a range label: the left one widens the
     // range, the right one narrows it.
-    void stepRangeLabel(const char* label, bool leftButton);
+    void stepRangeLabel(const QLabel* label, bool leftButton);
     void shift(int dx, int dy);
     void setToDefault();
 
@@ -43,7 +40,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A range label, the box it steps, by how much, and which way the left
+    // button goes (the right one goes the other way).
+    struct RangeLabel {
+        QLabel* label;
+        QLineEdit* box;
+        enum class Step { XTick, YTick, One } step;
+        int leftSign;
+        bool plots;
+        bool viewRange;  // x or y range (they light up one at a time)
+    };
+
     void connectControls();
+    void startTransition();
+    void stopTransition();
     void highlightLabel(QObject* label);
     void rangeBoxChanged(int index);
     void tickBoxChanged(bool x);
@@ -54,11 +64,11 @@ private:
     GraphPanel& panel_;
     PanelContext& ctx_;
     PlotController& plotter_;
-    std::function<bool()> parametricActive_;
     QTimer timer_;
     int step_ = 0;
     std::array<double, 4> delta_{};  // x min, x max, y min, y max still to travel
     std::array<QLineEdit*, 4> rangeBoxes_{};
+    std::array<RangeLabel, 8> rangeLabels_{};
 };
 
 }  // namespace qv

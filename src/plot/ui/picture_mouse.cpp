@@ -12,12 +12,12 @@
 #include "expression/number_text.h"
 #include "plot/mouse_reading.h"
 #include "plot/ui/plot_controller.h"
+#include "plot/ui/point_evaluation_controller.h"
 
 namespace qv {
 
 namespace {
 
-constexpr const char* kDisplayLabels[] = {"Label5", "Label6", "Label7", "Label8", "Label13"};
 constexpr int kCoordinateIntervalMs = 100;
 
 double twips(double pixels) { return pixels * kTwipsPerPixel; }
@@ -26,16 +26,17 @@ ViewRange viewOf(const GraphDocument& d) { return {d.x_min, d.x_max, d.y_min, d.
 
 }  // namespace
 
-PictureMouse::PictureMouse(GraphPanel& panel, PanelContext& context, PlotController& plotter, QObject* parent)
-    : QObject(parent), panel_(panel), ctx_(context), plotter_(plotter) {
+PictureMouse::PictureMouse(GraphPanel& panel, PanelContext& context, PlotController& plotter,
+                           const PointEvaluationController& point, QObject* parent)
+    : QObject(parent), panel_(panel), ctx_(context), plotter_(plotter), point_(point) {
     panel_.picture()->installEventFilter(this);
-    if (QLabel* title = panel_.label("Label13")) title->installEventFilter(this);
+    panel_.readouts().mouseTitle->installEventFilter(this);
     coordinateTimer_.setInterval(kCoordinateIntervalMs);
     connect(&coordinateTimer_, &QTimer::timeout, this, [this] { coordinateTimerTick(); });
 }
 
 bool PictureMouse::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == panel_.label("Label13")) {
+    if (watched == panel_.readouts().mouseTitle) {
         if (event->type() == QEvent::MouseButtonPress) piDisplay_ = !piDisplay_;
         return false;
     }
@@ -50,13 +51,13 @@ bool PictureMouse::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PictureMouse::press(const QMouseEvent& e) {
-    if (traceRunning_ && traceRunning_()) return;
+    if (point_.closingBoxRunning()) return;
     const double x = twips(e.position().x()), y = twips(e.position().y());
     if (e.button() == Qt::LeftButton) {
         const AxisPoint a = axisPointAt(viewOf(*ctx_.doc), *panel_.picture(), x, y);
         dragStartX_ = a.x;
         dragStartY_ = a.y;
-        dragging_ = true;
+        setDragging(true);
         zoomBox_ = false;
         panel_.picture()->setOverlayLines({});
     } else if (e.button() == Qt::RightButton) {
@@ -68,8 +69,8 @@ void PictureMouse::press(const QMouseEvent& e) {
 
 void PictureMouse::move(const QMouseEvent& e) {
     // The first move after a menu closed belongs to the menu.
-    if (ctx_.doc->menu_opened == "0") {
-        ctx_.doc->menu_opened = "1";
+    if (ctx_.doc->menu_opened) {
+        ctx_.doc->menu_opened = false;
         return;
     }
     if (!coordinateTimer_.isActive()) coordinateTimer_.start();
@@ -84,7 +85,7 @@ void PictureMouse::move(const QMouseEvent& e) {
     if (dragging_ && (e.buttons() & Qt::LeftButton)) {
         dragMoved_ = true;
         GraphDocument& d = *ctx_.doc;
-        d.full_replot = "1";
+        d.full_replot = true;
         d.x_min -= a.x - dragStartX_;
         d.x_max -= a.x - dragStartX_;
         d.y_min -= a.y - dragStartY_;
@@ -102,7 +103,7 @@ void PictureMouse::release(const QMouseEvent& e) {
         const double x = twips(e.position().x()), y = twips(e.position().y());
         if (zoomBoxRange(viewOf(*ctx_.doc), *panel_.picture(), boxX_, boxY_, x, y, r)) setRangeBoxes(r);
     } else if (e.button() == Qt::LeftButton) {
-        dragging_ = false;
+        setDragging(false);
         if (dragMoved_) {
             dragMoved_ = false;
             plotter_.plot();
@@ -112,8 +113,8 @@ void PictureMouse::release(const QMouseEvent& e) {
         // The point shown in the coordinate display becomes the centre.
         doubleClicked_ = false;
         GraphDocument& d = *ctx_.doc;
-        const double shownX = leadingNumber(panel_.label("Label6")->text().toStdString());
-        const double shownY = leadingNumber(panel_.label("Label8")->text().toStdString());
+        const double shownX = leadingNumber(panel_.readouts().mouseXValue->text().toStdString());
+        const double shownY = leadingNumber(panel_.readouts().mouseYValue->text().toStdString());
         const double cx = shownX - (d.x_min + d.x_max) / 2;
         const double cy = shownY - (d.y_min + d.y_max) / 2;
         setRangeBoxes({d.x_min + cx, d.x_max + cx, d.y_min + cy, d.y_max + cy});
@@ -123,7 +124,7 @@ void PictureMouse::release(const QMouseEvent& e) {
 void PictureMouse::showCoordinates(double x, double y) {
     const PlotOptions& o = plotter_.options();
     double a = x, b = y;
-    if (panel_.option("Option2")->isChecked()) {
+    if (panel_.function().polar->isChecked()) {
         const PolarReading p = polarReading(x, y);
         a = p.th;
         b = p.r;
@@ -137,28 +138,28 @@ void PictureMouse::showCoordinates(double x, double y) {
         if (!piDisplay_) return QString::fromStdString(plainText(v));
         return QString::fromStdString(plainText(v / ctx_.doc->const_pi) + " * pi");
     };
-    panel_.label("Label6")->setText(text(a));
-    panel_.label("Label8")->setText(text(b));
-    setDisplayVisible(true);
-}
-
-void PictureMouse::setDisplayVisible(bool visible) {
-    for (const char* name : kDisplayLabels) {
-        if (QLabel* l = panel_.label(name)) l->setVisible(visible);
-    }
+    panel_.readouts().mouseXValue->setText(text(a));
+    panel_.readouts().mouseYValue->setText(text(b));
+    panel_.setMouseLabelsVisible(true);
 }
 
 void PictureMouse::setRangeBoxes(const ViewRange& r) {
-    const char* boxes[] = {"Text1", "Text2", "Text3", "Text4"};
     const double values[] = {r.x_min, r.x_max, r.y_min, r.y_max};
-    for (int i = 0; i < 4; ++i) panel_.box(boxes[i])->setText(QString::fromStdString(plainText(values[i])));
+    for (size_t i = 0; i < 4; ++i) {
+        panel_.view().range[i]->setText(QString::fromStdString(plainText(values[i])));
+    }
+}
+
+void PictureMouse::setDragging(bool on) {
+    dragging_ = on;
+    plotter_.setScrolling(ScrollSource::Drag, on);
 }
 
 // The display stays while the cursor is over the window.
 void PictureMouse::coordinateTimerTick() {
     QWidget* window = panel_.window();
     if (window->rect().contains(window->mapFromGlobal(QCursor::pos()))) return;
-    setDisplayVisible(false);
+    panel_.setMouseLabelsVisible(false);
     coordinateTimer_.stop();
 }
 

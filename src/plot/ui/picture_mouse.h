@@ -3,8 +3,6 @@
 #include <QObject>
 #include <QTimer>
 
-#include <functional>
-
 #include "draw/viewport.h"
 
 class QMouseEvent;
@@ -13,6 +11,7 @@ namespace qv {
 
 class GraphPanel;
 class PlotController;
+class PointEvaluationController;
 struct PanelContext;
 
 // The mouse on the picture area: the live coordinate display, dragging the
@@ -21,10 +20,10 @@ class PictureMouse : public QObject {
     Q_OBJECT
 
 public:
-    PictureMouse(GraphPanel& panel, PanelContext& context, PlotController& plotter, QObject* parent = nullptr);
+    // Presses wait while the evaluated point's closing box runs.
+    PictureMouse(GraphPanel& panel, PanelContext& context, PlotController& plotter,
+                 const PointEvaluationController& point, QObject* parent = nullptr);
 
-    // Whether the evaluated point's closing box runs (presses wait for it).
-    void setTraceRunning(std::function<bool()> running) { traceRunning_ = std::move(running); }
     bool piDisplay() const { return piDisplay_; }
     bool dragging() const { return dragging_; }
 
@@ -36,14 +35,14 @@ private:
     void move(const QMouseEvent& e);
     void release(const QMouseEvent& e);
     void showCoordinates(double x, double y);
-    void setDisplayVisible(bool visible);
     void setRangeBoxes(const ViewRange& range);
     void coordinateTimerTick();
+    void setDragging(bool on);
 
     GraphPanel& panel_;
     PanelContext& ctx_;
     PlotController& plotter_;
-    std::function<bool()> traceRunning_;
+    const PointEvaluationController& point_;
     QTimer coordinateTimer_;
     bool piDisplay_ = false;
     bool dragging_ = false;  // left button held

@@ -1,19 +1,16 @@
 #include "plot/ui/plot_controller.h"
 
-#include <QAction>
 #include <QCheckBox>
-#include <QLabel>
-#include <QMenu>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 #include "document/graph_document.h"
+#include "platform/platform.h"
 #include "plot/ui/graph_panel.h"
 #include "ui/panel_context.h"
-#include "platform/platform.h"
 
 namespace qv {
 
@@ -26,96 +23,92 @@ void setIfChanged(QLineEdit* box, const std::string& s) {
     if (box->text() != q) box->setText(q);
 }
 
+// The flag of one transformation, for a const or a writable PlotOptions.
+template <typename Options>
+auto& transformationFlag(Options& o, AxisTransformation which) {
+    switch (which) {
+    case AxisTransformation::LogX: return o.logX;
+    case AxisTransformation::LogY: return o.logY;
+    case AxisTransformation::InvertX: return o.invertX;
+    case AxisTransformation::InvertY: break;
+    }
+    return o.invertY;
+}
+
+// The other transformation of the same axis.
+AxisTransformation partnerOf(AxisTransformation which) {
+    switch (which) {
+    case AxisTransformation::LogX: return AxisTransformation::InvertX;
+    case AxisTransformation::LogY: return AxisTransformation::InvertY;
+    case AxisTransformation::InvertX: return AxisTransformation::LogX;
+    case AxisTransformation::InvertY: break;
+    }
+    return AxisTransformation::LogY;
+}
+
 }  // namespace
 
-PlotController::PlotController(GraphPanel& panel, PanelContext& context, FunctionSource functions, QObject* parent)
-    : QObject(parent), panel_(panel), ctx_(context), functions_(std::move(functions)) {
+PlotController::PlotController(GraphPanel& panel, PanelContext& context, QObject* parent)
+    : QObject(parent), panel_(panel), ctx_(context) {
     connectControls();
 }
 
 void PlotController::connectControls() {
-    connect(panel_.plotButton(), &QPushButton::clicked, this, [this] { plotLine(); });
+    const FunctionControls& f = panel_.function();
+    connect(f.plot, &QPushButton::clicked, this, [this] { plotLine(); });
     // Editing the function boxes asks the next redraw to read them again.
-    for (const char* name : {"Text6", "Text7", "Text8", "Text9", "Text10", "Text11"}) {
-        connect(panel_.box(name), &QLineEdit::textChanged, this, [this] { ctx_.doc->full_replot = "1"; });
+    for (QLineEdit* box : {f.zMin, f.zMax, f.x, f.y, f.aMin, f.aMax}) {
+        connect(box, &QLineEdit::textChanged, this, [this] { ctx_.doc->full_replot = true; });
     }
     // A resized area has lost its picture.
     connect(panel_.picture(), &PictureArea::resized, this, [this] { plot(); });
-    connect(panel_.option("Option1"), &QRadioButton::clicked, this, [this] { graphingModeChanged(false); });
-    connect(panel_.option("Option2"), &QRadioButton::clicked, this, [this] { graphingModeChanged(true); });
-    for (const char* name : {"Check10", "Check4"}) {
-        connect(panel_.checkBox(name), &QCheckBox::clicked, this, [this](bool checked) { derivativeClicked(checked); });
+    connect(f.cartesian, &QRadioButton::clicked, this, [this] { graphingModeChanged(false); });
+    connect(f.polar, &QRadioButton::clicked, this, [this] { graphingModeChanged(true); });
+    for (QCheckBox* check : {f.derivative, f.secondDerivative}) {
+        connect(check, &QCheckBox::clicked, this, [this](bool checked) {
+            if (checked) state_.smooth_pass = smoothPlotting_;
+            plot();
+            state_.smooth_pass = false;
+        });
     }
+    connect(&ctx_.events, &PanelEvents::plotRequested, this, [this] { plot(); });
 }
 
-QAction* PlotController::addCheck(QMenu* menu, const char* text, const char* name) {
-    QAction* action = menu->addAction(tr(text));
-    action->setObjectName(name);
-    action->setCheckable(true);
-    return action;
+void PlotController::setAutoZRange(bool on) {
+    options_.autoZRange = on;
+    if (!on) return;
+    ctx_.doc->full_replot = true;
+    plot();
 }
 
-void PlotController::addViewMenuEntries(QMenu* view) {
-    QAction* plotEntry = view->addAction(tr("&Plot"));
-    plotEntry->setObjectName("Plot_");
-    connect(plotEntry, &QAction::triggered, this, [this] { plotLine(); });
-    view->addSeparator();
-    hideScrolling_ = addCheck(view, "&Hide Scrolling Plot", "hideplot");
-    smoothPlotting_ = addCheck(view, "&Smooth Plotting", "SmoothPlot");
-    autoZ_ = addCheck(view, "&Auto z Range", "AutoZ");
-    connect(autoZ_, &QAction::triggered, this, [this](bool checked) {
-        options_.autoZRange = checked;
-        if (!checked) return;
-        ctx_.doc->full_replot = "1";
-        plot();
-    });
-    view->addSeparator();
-    logX_ = addCheck(view, "Log x-axis", "Logx");
-    logY_ = addCheck(view, "Log y-axis", "Logy");
-    invertX_ = addCheck(view, "1 / x-axis", "x_invert");
-    invertY_ = addCheck(view, "1 / y-axis", "y_invert");
-    connect(logX_, &QAction::triggered, this, [this] { toggleTransformation(logX_, invertX_); });
-    connect(logY_, &QAction::triggered, this, [this] { toggleTransformation(logY_, invertY_); });
-    connect(invertX_, &QAction::triggered, this, [this] { toggleTransformation(invertX_, logX_); });
-    connect(invertY_, &QAction::triggered, this, [this] { toggleTransformation(invertY_, logY_); });
+bool PlotController::transformation(AxisTransformation which) const {
+    return transformationFlag(options_, which);
 }
 
-bool PlotController::calculusAllowed() const {
-    return !panel_.option("Option2")->isChecked() && !options_.logX && !options_.logY && !options_.invertX &&
-           !options_.invertY;
-}
-
-// The four transformation entries: checking one unchecks its partner on the
-// same axis (and, in polar mode, first says that it will not apply there).
-void PlotController::toggleTransformation(QAction* entry, QAction* partner) {
-    // The menu has already flipped the check: the state before the click is
-    // the opposite.
-    const bool checking = entry->isChecked();
-    if (checking) {
-        if (panel_.option("Option2")->isChecked() && ctx_.platform) {
+void PlotController::setTransformation(AxisTransformation which, bool on) {
+    if (on) {
+        if (panel_.function().polar->isChecked() && ctx_.platform) {
             ctx_.platform->message("Quorvanta",
                                    "Note that axis transformations will not take effect while in polar graphing mode.",
                                    MessageButtons::Ok, MessageIcon::None);
         }
-        partner->setChecked(false);
+        transformationFlag(options_, partnerOf(which)) = false;
     }
-    options_.logX = logX_->isChecked();
-    options_.logY = logY_->isChecked();
-    options_.invertX = invertX_->isChecked();
-    options_.invertY = invertY_->isChecked();
-    if (optionsChanged_) optionsChanged_();
-    ctx_.doc->full_replot = "1";
+    transformationFlag(options_, which) = on;
+    Q_EMIT optionsChanged();
+    ctx_.doc->full_replot = true;
     plotWithSmoothing();
 }
 
-void PlotController::plotWithSmoothing() {
-    state_.smooth_pass = smoothPlotting_ != nullptr && smoothPlotting_->isChecked();
-    plot();
-    state_.smooth_pass = false;
+bool PlotController::calculusAllowed() const {
+    return !panel_.function().polar->isChecked() && !options_.logX && !options_.logY && !options_.invertX &&
+           !options_.invertY;
 }
 
-void PlotController::derivativeClicked(bool checked) {
-    if (checked) state_.smooth_pass = smoothPlotting_ != nullptr && smoothPlotting_->isChecked();
+void PlotController::setScrolling(ScrollSource source, bool on) { scrolling_[static_cast<int>(source)] = on; }
+
+void PlotController::plotWithSmoothing() {
+    state_.smooth_pass = smoothPlotting_;
     plot();
     state_.smooth_pass = false;
 }
@@ -123,64 +116,66 @@ void PlotController::derivativeClicked(bool checked) {
 // "Cartesian" and "Polar": the captions of the labels that name the
 // coordinates, then a redraw in the parametric grapher.
 void PlotController::graphingModeChanged(bool polar) {
+    const Readouts& r = panel_.readouts();
+    const FunctionControls& f = panel_.function();
     struct Caption {
-        const char* name;
+        QLabel* label;
         const char* cartesian;
         const char* polar;
     };
-    static const Caption kCaptions[] = {
-        {"Label5", "x =", "th="}, {"Label7", "y =", "r  ="}, {"Label11", "x =", "th ="}, {"Label12", "y =", "r ="},
-        {"Label9", "Freeze x(z), y(z)", "Freeze th(z), r(z)"},
+    const Caption captions[] = {
+        {r.mouseX, "x =", "th="},  {r.mouseY, "y =", "r  ="}, {r.pointX, "x =", "th ="},
+        {r.pointY, "y =", "r ="},  {r.freeze, "Freeze x(z), y(z)", "Freeze th(z), r(z)"},
+        {f.xCaption, "x(z)=", "th(z) ="}, {f.yCaption, "y(z)=", "r(z) ="},
     };
-    for (const Caption& c : kCaptions) {
-        if (QLabel* label = panel_.label(c.name)) label->setText(polar ? c.polar : c.cartesian);
-    }
-    panel_.xCaption()->setText(polar ? "th(z) =" : "x(z)=");
-    panel_.yCaption()->setText(polar ? "r(z) =" : "y(z)=");
-    panel_.findButton()->setText(polar ? "Find th(z), r(z)" : "Find x(z), y(z)");
-    panel_.checkBox("Check1")->setText(polar ? "Plot all functions as r(z)" : "Plot all functions as y(z)");
-    if (optionsChanged_) optionsChanged_();
-    ctx_.doc->full_replot = "1";
-    state_.smooth_pass = smoothPlotting_ != nullptr && smoothPlotting_->isChecked();
-    if (!parametricActive_ || parametricActive_()) plot();
+    for (const Caption& c : captions) c.label->setText(polar ? c.polar : c.cartesian);
+    panel_.point().find->setText(polar ? "Find th(z), r(z)" : "Find x(z), y(z)");
+    f.plotAll->setText(polar ? "Plot all functions as r(z)" : "Plot all functions as y(z)");
+    Q_EMIT optionsChanged();
+    ctx_.doc->full_replot = true;
+    state_.smooth_pass = smoothPlotting_;
+    if (ctx_.events.parametric()) plot();
     state_.smooth_pass = false;
 }
 
 PlotOptions PlotController::gatherOptions() const {
+    const FunctionControls& f = panel_.function();
     PlotOptions o = options_;
-    o.polar = panel_.option("Option2")->isChecked();
-    o.derivative = panel_.checkBox("Check10")->isChecked();
-    o.secondDerivative = panel_.checkBox("Check4")->isChecked();
-    o.plotAllFunctions = panel_.checkBox("Check1")->isChecked();
-    o.autoZRange = autoZ_ != nullptr && autoZ_->isChecked();
-    o.frameOnly = hideScrolling_ != nullptr && hideScrolling_->isChecked() && scrolling_ && scrolling_();
+    o.polar = f.polar->isChecked();
+    o.derivative = f.derivative->isChecked();
+    o.secondDerivative = f.secondDerivative->isChecked();
+    o.plotAllFunctions = f.plotAll->isChecked();
+    o.frameOnly = hideScrolling_ && (scrolling_[0] || scrolling_[1]);
     return o;
 }
 
 PlotBoxes PlotController::gatherBoxes() const {
+    const FunctionControls& f = panel_.function();
+    const ViewControls& v = panel_.view();
     PlotBoxes b;
-    b.zMin = text(panel_.box("Text6"));
-    b.zMax = text(panel_.box("Text7"));
-    b.x = text(panel_.box("Text8"));
-    b.y = text(panel_.box("Text9"));
-    b.aMin = text(panel_.box("Text10"));
-    b.aMax = text(panel_.box("Text11"));
-    b.xMinBox = text(panel_.box("Text1"));
-    b.xMaxBox = text(panel_.box("Text2"));
-    b.xTickBox = text(panel_.box("Text17"));
-    b.yTickBox = text(panel_.box("Text18"));
+    b.zMin = text(f.zMin);
+    b.zMax = text(f.zMax);
+    b.x = text(f.x);
+    b.y = text(f.y);
+    b.aMin = text(f.aMin);
+    b.aMax = text(f.aMax);
+    b.xMinBox = text(v.range[0]);
+    b.xMaxBox = text(v.range[1]);
+    b.xTickBox = text(v.xTick);
+    b.yTickBox = text(v.yTick);
     return b;
 }
 
 void PlotController::writeBack(const PlotBoxes& b) {
-    setIfChanged(panel_.box("Text6"), b.zMin);
-    setIfChanged(panel_.box("Text7"), b.zMax);
-    setIfChanged(panel_.box("Text8"), b.x);
-    setIfChanged(panel_.box("Text9"), b.y);
-    setIfChanged(panel_.box("Text10"), b.aMin);
-    setIfChanged(panel_.box("Text11"), b.aMax);
-    setIfChanged(panel_.box("Text17"), b.xTickBox);
-    setIfChanged(panel_.box("Text18"), b.yTickBox);
+    const FunctionControls& f = panel_.function();
+    setIfChanged(f.zMin, b.zMin);
+    setIfChanged(f.zMax, b.zMax);
+    setIfChanged(f.x, b.x);
+    setIfChanged(f.y, b.y);
+    setIfChanged(f.aMin, b.aMin);
+    setIfChanged(f.aMax, b.aMax);
+    setIfChanged(panel_.view().xTick, b.xTickBox);
+    setIfChanged(panel_.view().yTick, b.yTickBox);
 }
 
 void PlotController::plot() {
@@ -206,28 +201,26 @@ void PlotController::runPlot() {
         if (ctx_.platform) ctx_.platform->message(m.title, m.text, MessageButtons::Ok, MessageIcon::None);
     };
     hooks.yieldToEvents = [] { QCoreApplication::processEvents(); };
-    hooks.afterCurve = afterCurve_;
+    hooks.afterCurve = [this](int curve) { Q_EMIT curveDrawn(curve); };
     // The point's labels go while curves are drawn; the point evaluation
     // after each curve shows them again.
-    hooks.hideReadouts = [this] { hidePointLabels(); };
+    hooks.hideReadouts = [this] { panel_.setPointLabelsVisible(false); };
     // Plot writes the rewritten boxes back only through `boxes`; their
     // change handlers then ask for a full replot only where a text changed.
-    const std::vector<std::string> functions = functions_ ? functions_() : std::vector<std::string>();
     const PlotOptions options = gatherOptions();
     // A scrolling pass draws the frame only, without the point.
-    if (options.frameOnly) hidePointLabels();
-    Plot(*panel_.picture(), *ctx_.evaluator, *ctx_.rewrite, *ctx_.doc, boxes, functions, options, state_, hooks);
-    const std::string replot = ctx_.doc->full_replot;
+    if (options.frameOnly) panel_.setPointLabelsVisible(false);
+    Plot(*panel_.picture(), *ctx_.evaluator, *ctx_.rewrite, *ctx_.doc, boxes, ctx_.doc->functions.entries(), options,
+         state_, hooks);
+    const bool replot = ctx_.doc->full_replot;
     writeBack(boxes);
     // The rewritten forms are what was prepared: writing them back is no edit.
     ctx_.doc->full_replot = replot;
 }
 
-void PlotController::hidePointLabels() { panel_.setPointLabelsVisible(false); }
-
 void PlotController::plotLine() {
-    QLineEdit* x = panel_.xBox();
-    QLineEdit* y = panel_.yBox();
+    QLineEdit* x = panel_.function().x;
+    QLineEdit* y = panel_.function().y;
     const QString word = x->text();
     // The effect words; the effects themselves run with the animation.
     if (word == "warp") {

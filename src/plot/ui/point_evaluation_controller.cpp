@@ -20,8 +20,6 @@ namespace qv {
 
 namespace {
 
-constexpr const char* kValueLabels[] = {"Label14", "Label15", "Label16"};
-
 QString valueCaption(const Value& v) { return QString::fromStdString(valueText(v)); }
 
 }  // namespace
@@ -29,15 +27,16 @@ QString valueCaption(const Value& v) { return QString::fromStdString(valueText(v
 PointEvaluationController::PointEvaluationController(GraphPanel& panel, PanelContext& context, PlotController& plotter,
                                                      QObject* parent)
     : QObject(parent), panel_(panel), ctx_(context), plotter_(plotter) {
-    connect(panel_.findButton(), &QPushButton::clicked, this, [this] { evaluate(false); });
-    connect(panel_.goToZBox(), &QLineEdit::textChanged, this, [this] {
-        if (ctx_.markEdited) ctx_.markEdited();
-        ctx_.doc->full_replot = "1";
+    const PointControls& c = panel_.point();
+    connect(c.find, &QPushButton::clicked, this, [this] { evaluate(false); });
+    connect(c.goToZ, &QLineEdit::textChanged, this, [this] {
+        ctx_.events.markEdited();
+        ctx_.doc->full_replot = true;
     });
-    panel_.goToZBox()->installEventFilter(this);
-    panel_.findButton()->installEventFilter(this);
-    panel_.label("Label9")->installEventFilter(this);
-    plotter_.setAfterCurve([this](int) { evaluate(true); });
+    c.goToZ->installEventFilter(this);
+    c.find->installEventFilter(this);
+    panel_.readouts().freeze->installEventFilter(this);
+    connect(&plotter_, &PlotController::curveDrawn, this, [this] { evaluate(true); });
     closingTimer_.setInterval(30);
     connect(&closingTimer_, &QTimer::timeout, this, [this] { closingBoxTick(); });
 }
@@ -56,7 +55,7 @@ void PointEvaluationController::closingBoxTick() {
         right_ = markX_ + p.width();
         top_ = markY_ - p.height();
         bottom_ = markY_ + p.height();
-        panel_.findButton()->setEnabled(false);
+        panel_.point().find->setEnabled(false);
         firstTick_ = false;
     } else {
         const double dx = 210, dy = w > 0 ? 210 * h / w : 210;
@@ -68,7 +67,7 @@ void PointEvaluationController::closingBoxTick() {
     if (markX_ - left_ < 45) {
         firstTick_ = true;
         p.setOverlayLines({});
-        panel_.findButton()->setEnabled(true);
+        panel_.point().find->setEnabled(true);
         closingTimer_.stop();
         return;
     }
@@ -80,7 +79,7 @@ void PointEvaluationController::closingBoxTick() {
 void PointEvaluationController::setLabelsVisible(bool visible) { panel_.setPointLabelsVisible(visible); }
 
 void PointEvaluationController::evaluate(bool fromPlot) {
-    QLineEdit* box = panel_.goToZBox();
+    QLineEdit* box = panel_.point().goToZ;
     QString text = box->text();
     text.remove(' ');
     if (text != box->text()) box->setText(text);
@@ -101,13 +100,14 @@ void PointEvaluationController::evaluate(bool fromPlot) {
     const PlotOptions& o = plotter_.options();
     const GraphDocument& d = *ctx_.doc;
     PointRequest request{display, st.x_copy, st.y_copy, st.a_current,
-                         o.animationRunning, panel_.option("Option2")->isChecked(), o.logX, o.logY, o.invertX,
+                         o.animationRunning, panel_.function().polar->isChecked(), o.logX, o.logY, o.invertX,
                          o.invertY, ViewRange{d.x_min, d.x_max, d.y_min, d.y_max}};
     const PointResult r = evaluatePoint(*ctx_.evaluator, request, *panel_.picture());
     if (!r.zNumeric) return;
-    panel_.label("Label14")->setText(QString::fromStdString(plainText(r.z)));
-    panel_.label("Label15")->setText(valueCaption(r.x));
-    panel_.label("Label16")->setText(valueCaption(r.y));
+    const Readouts& labels = panel_.readouts();
+    labels.pointZValue->setText(QString::fromStdString(plainText(r.z)));
+    labels.pointXValue->setText(valueCaption(r.x));
+    labels.pointYValue->setText(valueCaption(r.y));
     markX_ = r.pictureX;
     markY_ = r.pictureY;
     if (!stepping_ && !closingTimer_.isActive() && !o.animationRunning) {
@@ -132,11 +132,11 @@ bool PointEvaluationController::stepZ(int key, Qt::KeyboardModifiers modifiers) 
     if (mods == Qt::ControlModifier) fraction = 0.1;
     else if (mods == (Qt::ControlModifier | Qt::AltModifier)) fraction = 0.01;
     else return false;
-    QLineEdit* box = panel_.goToZBox();
+    QLineEdit* box = panel_.point().goToZ;
     if (box->text().isEmpty()) return false;
     const std::string display = heal(box->text().toStdString(), *ctx_.rewrite);
     const NumResult zNow = toArithmetic(z(*ctx_.evaluator, heal_2(display)));
-    const std::optional<double> tick = toNumber(panel_.box("Text17")->text().toStdString());
+    const std::optional<double> tick = toNumber(panel_.view().xTick->text().toStdString());
     if (zNow.failed() || !tick) return true;
     const double next = zNow.value + (up ? 1 : -1) * fraction * *tick;
     stepping_ = true;
@@ -147,8 +147,10 @@ bool PointEvaluationController::stepZ(int key, Qt::KeyboardModifiers modifiers) 
 }
 
 void PointEvaluationController::freeze(bool on) {
+    const Readouts& r = panel_.readouts();
+    const std::array<QLabel*, 3> values = {r.pointZValue, r.pointXValue, r.pointYValue};
     for (size_t i = 0; i < 3; ++i) {
-        QLabel* label = panel_.label(kValueLabels[i]);
+        QLabel* label = values[i];
         if (on) {
             savedCaptions_[i] = label->text();
             const std::optional<double> v = toNumber(label->text().toStdString());
@@ -161,15 +163,16 @@ void PointEvaluationController::freeze(bool on) {
 
 bool PointEvaluationController::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type t = event->type();
-    if (watched == panel_.goToZBox() || watched == panel_.findButton()) {
-        if (t == QEvent::FocusIn) ctx_.defaults->setDefaultButton(panel_.findButton());
-        if (t == QEvent::FocusOut) ctx_.defaults->setDefaultButton(panel_.plotButton());
-        if (t == QEvent::KeyPress && watched == panel_.goToZBox()) {
+    const PointControls& c = panel_.point();
+    if (watched == c.goToZ || watched == c.find) {
+        if (t == QEvent::FocusIn) ctx_.defaults->setDefaultButton(c.find);
+        if (t == QEvent::FocusOut) ctx_.defaults->setDefaultButton(panel_.function().plot);
+        if (t == QEvent::KeyPress && watched == c.goToZ) {
             auto* key = static_cast<QKeyEvent*>(event);
             return stepZ(key->key(), key->modifiers());
         }
     }
-    if (watched == panel_.label("Label9")) {
+    if (watched == panel_.readouts().freeze) {
         if (t == QEvent::MouseButtonPress) freeze(true);
         if (t == QEvent::MouseButtonRelease) freeze(false);
     }

@@ -1,28 +1,25 @@
 #include "shell/ui/main_window.h"
 
-#include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 
 #include "calculator/ui/calculator_panel.h"
 #include "calculus/ui/calculus_commands.h"
 #include "data/ui/list_panel.h"
 #include "document/startup.h"
-#include "shell/ui/app_icon.h"
-#include "plot/ui/graph_panel.h"
-#include "ui/input_conventions.h"
-#include "plot/ui/point_evaluation_controller.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
+#include "plot/ui/graph_panel.h"
 #include "plot/ui/navigation_controller.h"
 #include "plot/ui/picture_mouse.h"
 #include "plot/ui/plot_controller.h"
+#include "plot/ui/point_evaluation_controller.h"
+#include "shell/ui/app_icon.h"
+#include "shell/ui/window_menus.h"
+#include "ui/input_conventions.h"
 #include "vectors/ui/vector_panel.h"
 
 namespace qv {
@@ -68,26 +65,16 @@ MainWindow::MainWindow(Platform* platform, std::vector<std::string> arguments, Q
     context_.defaults = defaults_;
     context_.platform = platform_;
     context_.rewrite = &rewrite_;
-    context_.markEdited = [this] { markEdited(); };
 
     buildPanels();
-    buildMenus();
+    buildControllers();
+    menus_ = new WindowMenus(*this, context_, *plotter_, *navigation_, *calculus_);
+    connectEvents();
     resize(1180, 760);
     startUp(arguments);
 }
 
-MainWindow::~MainWindow() {
-    // The controllers watch the panels' widgets; they go before the widgets
-    // do, so that no event of a dying widget reaches them.
-    plotter_->setAfterCurve({});
-    plotter_->setScrolling({});
-    plotter_->setOptionsChanged({});
-    delete calculus_commands_;
-    delete mouse_;
-    delete point_;
-    delete navigation_;
-    delete plotter_;
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::buildPanels() {
     auto* central = new QWidget(this);
@@ -106,75 +93,24 @@ void MainWindow::buildPanels() {
     list_->hide();
     vectors_->hide();
     setCentralWidget(central);
-    plotter_ = new PlotController(*graph_, context_, [this] { return list_->functions().entries(); }, this);
-    navigation_ = new NavigationController(*graph_, context_, *plotter_, this);
-    point_ = new PointEvaluationController(*graph_, context_, *plotter_, this);
-    mouse_ = new PictureMouse(*graph_, context_, *plotter_, this);
-    mouse_->setTraceRunning([this] { return point_->closingBoxRunning(); });
-    calculus_commands_ = new CalculusCommands(*graph_, context_, *plotter_, this);
-    calculus_commands_->setPointEvaluation([this] { point_->evaluate(false); });
-    calculus_commands_->setFunctionList([this] { return list_->functions().entries(); });
-    plotter_->setOptionsChanged([this] { calculus_commands_->refreshEnabling(); });
 }
 
-void MainWindow::buildMenus() {
-    auto addMenu = [this](const char* title, const char* name) {
-        QMenu* menu = menuBar()->addMenu(tr(title));
-        menu->setObjectName(name);
-        // Opening one of these menus tells the graph's mouse handler that
-        // the click it may see next belonged to the menu.
-        connect(menu, &QMenu::aboutToShow, this, [this] { doc_.menu_opened = "0"; });
-        return menu;
-    };
-    auto addAction = [this](QMenu* menu, const char* text, const char* name, auto slot) {
-        QAction* action = menu->addAction(tr(text));
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this, slot);
-        return action;
-    };
+void MainWindow::buildControllers() {
+    plotter_ = std::make_unique<PlotController>(*graph_, context_);
+    navigation_ = std::make_unique<NavigationController>(*graph_, context_, *plotter_);
+    point_ = std::make_unique<PointEvaluationController>(*graph_, context_, *plotter_);
+    mouse_ = std::make_unique<PictureMouse>(*graph_, context_, *plotter_, *point_);
+    calculus_ = std::make_unique<CalculusCommands>(*graph_, context_, *plotter_, *point_);
+}
 
-    QMenu* file = addMenu("&File", "File");
-    addAction(file, "&New Graph", "NewGraph", [this] { newGraph(); })->setShortcut(QKeySequence::New);
-    addAction(file, "New &Window", "NewWindow", [this] { newWindow(); });
-    file->addSeparator();
-    addAction(file, "E&xit", "Exit", [this] { close(); })->setShortcut(QKeySequence::Quit);
-
-    viewMenu_ = addMenu("&View", "View");
-    plotter_->addViewMenuEntries(viewMenu_);
-    plotter_->setParametricActive([this] { return mode_ == Mode::Parametric; });
-    navigation_->addViewMenuEntries(viewMenu_);
-    navigation_->setParametricActive([this] { return mode_ == Mode::Parametric; });
-    plotter_->setScrolling([this] { return navigation_->transitionRunning() || mouse_->dragging(); });
-
-    QMenu* modeMenu = addMenu("&Mode", "Mode");
-    auto* group = new QActionGroup(this);
-    const struct {
-        const char* text;
-        const char* name;
-        Mode mode;
-    } modes[] = {
-        {"&Parametric Grapher", "ParametricGrapher", Mode::Parametric},
-        {"&Calculator", "Calculator", Mode::Calculator},
-        {"&List", "List", Mode::List},
-        {"&Vectors", "Vectors", Mode::Vectors},
-    };
-    for (const auto& m : modes) {
-        QAction* action = addAction(modeMenu, m.text, m.name, [this, mode = m.mode] { setMode(mode); });
-        action->setCheckable(true);
-        action->setActionGroup(group);
-        modeActions_[static_cast<int>(m.mode)] = action;
-    }
-    modeActions_[static_cast<int>(Mode::Parametric)]->setChecked(true);
-
-    calculus_commands_->addMenuEntries(addMenu("&Calculus", "Calculus"));
-    calculus_commands_->setWindowHooks(
-        [this](bool on) {
-            viewMenu_->setEnabled(on);
-            viewMenu_->menuAction()->setEnabled(on);
-        },
-        [this] { setMode(Mode::Parametric); });
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->setObjectName("Help");
+void MainWindow::connectEvents() {
+    PanelEvents& events = context_.events;
+    connect(&events, &PanelEvents::documentEdited, this, [this] { doc_.document_saved = false; });
+    connect(&events, &PanelEvents::plotRequested, this, [this] { ++plotRequests_; });
+    connect(&events, &PanelEvents::modeRequested, this, &MainWindow::setMode);
+    connect(menus_, &WindowMenus::newGraphRequested, this, &MainWindow::newGraph);
+    connect(menus_, &WindowMenus::newWindowRequested, this, &MainWindow::newWindow);
+    connect(menus_, &WindowMenus::exitRequested, this, &MainWindow::close);
 }
 
 void MainWindow::startUp(const std::vector<std::string>& arguments) {
@@ -195,14 +131,14 @@ void MainWindow::startUp(const std::vector<std::string>& arguments) {
         plainStart();
         return;
     }
-    doc_.open_from_path = "0";
+    doc_.open_from_path = false;
     refreshTitle();
 }
 
 void MainWindow::plainStart() {
-    requestPlot();
-    doc_.open_from_path = "0";
-    doc_.document_saved = "1";
+    context_.events.requestPlot();
+    doc_.open_from_path = false;
+    doc_.document_saved = true;
     refreshTitle();
     focusForMode();
 }
@@ -218,8 +154,6 @@ bool MainWindow::saveDocument() {
     return false;
 }
 
-void MainWindow::markEdited() { doc_.document_saved = "0"; }
-
 void MainWindow::refreshTitle() {
     const TitleChoice t = documentTitle(doc_.document_path);
     if (t.clearPath) doc_.document_path.clear();
@@ -227,7 +161,7 @@ void MainWindow::refreshTitle() {
 }
 
 bool MainWindow::promptToSave(PromptFor reason) {
-    if (doc_.saved()) return true;
+    if (doc_.document_saved) return true;
     const MessageAnswer answer = platform_->message(kSaveTitle, reason == PromptFor::Exit ? kSaveBeforeExit : kSaveBeforeNew,
                                                     MessageButtons::YesNoCancel, MessageIcon::Question);
     if (answer == MessageAnswer::Cancel) return false;
@@ -246,7 +180,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::newGraph() {
     if (!promptToSave(PromptFor::NewGraph)) return;
     platform_->startOwnProgram({});
-    doc_.document_saved = "1";
+    doc_.document_saved = true;
     closingForNewGraph_ = true;  // the prompt has been answered already
     close();
 }
@@ -263,46 +197,31 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::setMode(Mode mode) {
-    modeActions_[static_cast<int>(mode)]->setChecked(true);
-    if (mode == mode_) return;
-    mode_ = mode;
+    if (mode == context_.events.mode()) return;
     calculator_->setVisible(mode == Mode::Calculator);
     list_->setVisible(mode == Mode::List);
     vectors_->setVisible(mode == Mode::Vectors);
-    applyModeEnabling();
-    if (mode == Mode::List) doc_.full_replot = "1";
+    // The menus' checks and enabling follow the announcement.
+    context_.events.announceMode(mode);
+    if (mode == Mode::List) doc_.full_replot = true;
     focusForMode();
-    if (mode == Mode::Parametric) requestPlot();
-}
-
-// Which menu entries each mode enables. The entries of the later commands
-// (calculus, list files, printing) join these rules as they are built.
-void MainWindow::applyModeEnabling() {
-    const bool view = mode_ == Mode::Parametric && !calculus_commands_->integralShown();
-    viewMenu_->setEnabled(view);
-    viewMenu_->menuAction()->setEnabled(view);
-    calculus_commands_->setModeEnabled(mode_ == Mode::Parametric);
+    if (mode == Mode::Parametric) context_.events.requestPlot();
 }
 
 void MainWindow::focusForMode(bool moveDefault) {
-    switch (mode_) {
+    switch (mode()) {
     case Mode::Parametric:
-        if (calculus_commands_->integralShown()) {
-            calculus_commands_->focusIntegral();
+        if (calculus_->integralShown()) {
+            calculus_->focusIntegral();
             break;
         }
-        if (moveDefault) defaults_->setDefaultButton(graph_->plotButton());
-        (graph_->xBox()->text().isEmpty() ? graph_->xBox() : graph_->yBox())->setFocus();
+        if (moveDefault) defaults_->setDefaultButton(graph_->function().plot);
+        graph_->firstFunctionBox()->setFocus();
         break;
     case Mode::Calculator: calculator_->setFocus(); break;
     case Mode::List: list_->setFocus(); break;
     case Mode::Vectors: vectors_->setFocus(); break;
     }
-}
-
-void MainWindow::requestPlot() {
-    ++plotRequests_;
-    plotter_->plot();
 }
 
 }  // namespace qv

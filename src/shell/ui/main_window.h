@@ -7,36 +7,31 @@
 #include <vector>
 
 #include "document/graph_document.h"
-#include "ui/panel_context.h"
 #include "expression/evaluator.h"
 #include "expression/math_library.h"
 #include "expression/random_source.h"
 #include "expression/rewrite.h"
-
-class QAction;
-class QMenu;
+#include "ui/panel_context.h"
 
 namespace qv {
 
 class CalculatorPanel;
+class CalculusCommands;
 class DefaultButtonKeeper;
 class GraphPanel;
 class ListPanel;
-class PlotController;
 class NavigationController;
-class PointEvaluationController;
 class PictureMouse;
-class CalculusCommands;
 class Platform;
+class PlotController;
+class PointEvaluationController;
 class VectorPanel;
-
-// The window's four exclusive modes.
-enum class Mode : unsigned char { Parametric, Calculator, List, Vectors };
+class WindowMenus;
 
 // The program's one top-level window. It owns the document state, the math
-// library and the evaluator, assembles the panels, menus and modes, keeps
-// the title and the saved flag, and asks before discarding unsaved work.
-// The panels do the work.
+// library and the evaluator, assembles the panels, controllers and menus,
+// switches the modes, keeps the title and the saved flag, and asks before
+// discarding unsaved work. The panels and controllers do the work.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -49,20 +44,22 @@ public:
 
     GraphDocument& document() { return doc_; }
     Evaluator& evaluator() { return evaluator_; }
-    Mode mode() const { return mode_; }
+    Mode mode() const { return context_.events.mode(); }
     DefaultButtonKeeper& defaults() { return *defaults_; }
 
     // Switches mode as the mode commands do; the checked mode does nothing.
     void setMode(Mode mode);
     // Marks the document as changed since it was last saved.
-    void markEdited();
+    void markEdited() { context_.events.markEdited(); }
     // Recomputes the title from the document path.
     void refreshTitle();
 
-    // How often the window asked for a redraw.
+    // How often a redraw was asked for through the panels' events.
     int plotRequests() const { return plotRequests_; }
     PlotController& plotter() { return *plotter_; }
     NavigationController& navigation() { return *navigation_; }
+    PointEvaluationController& pointEvaluation() { return *point_; }
+    CalculusCommands& calculus() { return *calculus_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -72,7 +69,8 @@ private:
     enum class PromptFor { Exit, NewGraph };
 
     void buildPanels();
-    void buildMenus();
+    void buildControllers();
+    void connectEvents();
     void startUp(const std::vector<std::string>& arguments);
     void plainStart();
     // Loads a graph file at start-up; the graph-file reader plugs in here.
@@ -81,10 +79,8 @@ private:
     bool saveDocument();
     // Asks about unsaved work; false when the user cancels.
     bool promptToSave(PromptFor reason);
-    void applyModeEnabling();
     // The focus (and, on a mode switch, the default button) for the mode.
     void focusForMode(bool moveDefault = true);
-    void requestPlot();
     void newGraph();
     void newWindow();
 
@@ -101,19 +97,21 @@ private:
     DefaultButtonKeeper* defaults_ = nullptr;
     PanelContext context_;
 
+    // The panels belong to the window's widget tree.
     GraphPanel* graph_ = nullptr;
     CalculatorPanel* calculator_ = nullptr;
     ListPanel* list_ = nullptr;
     VectorPanel* vectors_ = nullptr;
-    PlotController* plotter_ = nullptr;
-    NavigationController* navigation_ = nullptr;
-    PointEvaluationController* point_ = nullptr;
-    PictureMouse* mouse_ = nullptr;
-    CalculusCommands* calculus_commands_ = nullptr;
+    // The controllers watch the panels' widgets. As members they are
+    // destroyed before the widget tree, so no event of a dying widget
+    // reaches them.
+    std::unique_ptr<PlotController> plotter_;
+    std::unique_ptr<NavigationController> navigation_;
+    std::unique_ptr<PointEvaluationController> point_;
+    std::unique_ptr<PictureMouse> mouse_;
+    std::unique_ptr<CalculusCommands> calculus_;
+    WindowMenus* menus_ = nullptr;
 
-    Mode mode_ = Mode::Parametric;
-    QMenu* viewMenu_ = nullptr;
-    QAction* modeActions_[4] = {nullptr, nullptr, nullptr, nullptr};
     int plotRequests_ = 0;
     bool closingForNewGraph_ = false;
 };

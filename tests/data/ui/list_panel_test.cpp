@@ -1,4 +1,5 @@
 #include "data/ui/list_panel.h"
+#include "document/graph_document.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,8 @@ protected:
         keeper = new DefaultButtonKeeper(window.get());
         ctx.defaults = keeper;
         ctx.rewrite = &rewriteCtx;
-        ctx.markEdited = [this] { ++edits; };
+        ctx.doc = &doc;
+        QObject::connect(&ctx.events, &PanelEvents::documentEdited, [this] { ++edits; });
         panel = new ListPanel(ctx, window.get());
         auto* layout = new QHBoxLayout(window.get());
         layout->addWidget(panel);
@@ -104,6 +106,7 @@ protected:
     RecordingSink sink;
     RewriteContext rewriteCtx;
     int edits = 0;
+    GraphDocument doc;
     PanelContext ctx;
     std::unique_ptr<QWidget> window;  // destroyed before ctx, which the panel uses
     DefaultButtonKeeper* keeper = nullptr;
@@ -216,9 +219,11 @@ TEST_F(ListPanelTest, AFullListKeepsTheTypedText) {
 }
 
 TEST_F(ListPanelTest, WorksWithoutTheWindowsRewriterOrKeeper) {
+    GraphDocument bareDoc;
     PanelContext bare;
+    bare.doc = &bareDoc;
     int bareEdits = 0;
-    bare.markEdited = [&] { ++bareEdits; };
+    QObject::connect(&bare.events, &PanelEvents::documentEdited, [&] { ++bareEdits; });
     ListPanel alone(bare);
     alone.functionEntryBox()->setText("2 z");
     QTest::mouseClick(alone.findChild<QPushButton*>("Command28"), Qt::LeftButton);

@@ -49,7 +49,7 @@ TEST_F(NavigationControllerTest, ZoomInThenOutRestoresTheBoxesAndTheView) {
     EXPECT_EQ(box("Text1")->text(), "-5");
     EXPECT_EQ(box("Text4")->text(), "4.16");
     EXPECT_EQ(doc().x_max, 5.0);
-    EXPECT_EQ(doc().document_saved, "0");
+    EXPECT_FALSE(doc().document_saved);
 }
 
 TEST_F(NavigationControllerTest, TheTransitionEndsExactlyOnTheTargetAfterFifteenTicks) {
@@ -63,7 +63,7 @@ TEST_F(NavigationControllerTest, TheTransitionEndsExactlyOnTheTargetAfterFifteen
     window->navigation().transitionTick();
     EXPECT_FALSE(window->navigation().transitionRunning());
     EXPECT_EQ(doc().x_max, 15.0);
-    EXPECT_EQ(doc().full_replot, "0");  // the final redraw prepared everything
+    EXPECT_FALSE(doc().full_replot);  // the final redraw prepared everything
 }
 
 TEST_F(NavigationControllerTest, NonNumericAndReversedRangesAreIgnored) {

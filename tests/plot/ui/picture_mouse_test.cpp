@@ -23,7 +23,7 @@ protected:
         window->resize(1100, 720);
         window->show();
         picture = window->findChild<PictureArea*>("Picture1");
-        window->document().menu_opened = "1";
+        window->document().menu_opened = false;
     }
     QLineEdit* box(const char* name) { return window->findChild<QLineEdit*>(name); }
     void moveTo(QPoint p, Qt::MouseButtons held) {
@@ -72,10 +72,10 @@ TEST_F(PictureMouseTest, PolarCoordinatesReadTwoPiOnThePositiveAxis) {
 }
 
 TEST_F(PictureMouseTest, TheFirstMoveAfterAMenuOnlyClearsTheFlag) {
-    window->document().menu_opened = "0";
+    window->document().menu_opened = true;
     moveTo(QPoint(50, 50), Qt::NoButton);
     EXPECT_FALSE(window->findChild<QLabel*>("Label13")->isVisible());
-    EXPECT_EQ(window->document().menu_opened, "1");
+    EXPECT_FALSE(window->document().menu_opened);
 }
 
 }  // namespace

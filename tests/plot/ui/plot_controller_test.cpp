@@ -53,8 +53,8 @@ TEST_F(PlotControllerTest, EnterPlotsTheTypedCurveAndShowsTheDisplayForms) {
     EXPECT_EQ(box("Text8")->text(), "cos(3*z)");
     EXPECT_EQ(box("Text9")->text(), "sin(2*z)");
     EXPECT_GT(curvePixels(), 500);
-    EXPECT_EQ(window->document().full_replot, "0");
-    EXPECT_EQ(window->document().document_saved, "0");
+    EXPECT_FALSE(window->document().full_replot);
+    EXPECT_FALSE(window->document().document_saved);
 }
 
 TEST_F(PlotControllerTest, EffectWordsDoNotPlot) {

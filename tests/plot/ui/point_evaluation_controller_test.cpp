@@ -118,7 +118,7 @@ TEST_F(PointEvaluationTest, TheClosingBoxClosesInOnThePointAndEnds) {
     functions("z", "z", "-2", "2");
     box("Text5")->setText("1");
     find();
-    auto& point = *window->findChild<PointEvaluationController*>();
+    auto& point = window->pointEvaluation();
     ASSERT_TRUE(point.closingBoxRunning());
     QPushButton* findButton = window->findChild<QPushButton*>("Command1");
     point.closingBoxTick();

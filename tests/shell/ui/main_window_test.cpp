@@ -71,8 +71,8 @@ TEST_F(MainWindowTest, StartsWithTheDefaultState) {
     EXPECT_EQ(c[kMovingAverage], 255u + 256u * 150u);
     EXPECT_EQ(c[kSecondDerivative], 175u + 256u * 75u + 65536u * 75u);
     EXPECT_EQ(c[kGrid], 200u + 256u * 200u + 65536u * 200u);
-    EXPECT_EQ(w.document().document_saved, "1");
-    EXPECT_EQ(w.document().open_from_path, "0");
+    EXPECT_TRUE(w.document().document_saved);
+    EXPECT_FALSE(w.document().open_from_path);
     EXPECT_EQ(w.mode(), Mode::Parametric);
     EXPECT_TRUE(action("ParametricGrapher")->isChecked());
     EXPECT_EQ(w.plotRequests(), 1);
@@ -116,9 +116,9 @@ TEST_F(MainWindowTest, ModesShowTheirPanelsAndEnableTheirMenus) {
 
 TEST_F(MainWindowTest, ListModeAsksForAFullReplot) {
     MainWindow& w = open();
-    w.document().full_replot = "0";
+    w.document().full_replot = false;
     action("List")->trigger();
-    EXPECT_EQ(w.document().full_replot, "1");
+    EXPECT_TRUE(w.document().full_replot);
 }
 
 TEST_F(MainWindowTest, ChoosingTheCheckedModeChangesNothing) {
@@ -148,7 +148,7 @@ TEST_F(MainWindowTest, ClosingAfterAnEditAsksToSave) {
         platform_.messages.clear();
         MainWindow& w = open();
         QTest::keyClicks(box("Text8"), "2z");
-        EXPECT_EQ(w.document().document_saved, "0");
+        EXPECT_FALSE(w.document().document_saved);
         platform_.answerMessages({c.answer});
         EXPECT_EQ(w.close(), c.closes);
         ASSERT_EQ(platform_.messages.size(), 1u);
@@ -176,7 +176,7 @@ TEST_F(MainWindowTest, NewGraphAsksThenStartsANewProcessAndCloses) {
     EXPECT_FALSE(w.isVisible());
     // Closing for the new graph asks no second time.
     EXPECT_EQ(platform_.messages.size(), 2u);
-    EXPECT_EQ(w.document().document_saved, "1");
+    EXPECT_TRUE(w.document().document_saved);
 }
 
 TEST_F(MainWindowTest, NewGraphWithoutChangesAsksNothing) {
@@ -202,8 +202,8 @@ TEST_F(MainWindowTest, NamedFilesAndTheInitializeFileLeadToThePlainStartForNow) 
           std::vector<std::string>{folder_.string()}}) {
         MainWindow& w = open(args);
         EXPECT_EQ(w.windowTitle(), "Quorvanta");
-        EXPECT_EQ(w.document().document_saved, "1");
-        EXPECT_EQ(w.document().open_from_path, "0");
+        EXPECT_TRUE(w.document().document_saved);
+        EXPECT_FALSE(w.document().open_from_path);
         EXPECT_EQ(w.document().document_path, "");
         EXPECT_TRUE(platform_.messages.empty());
     }

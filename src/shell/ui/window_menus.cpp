@@ -1,0 +1,171 @@
+#include "shell/ui/window_menus.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "calculus/ui/calculus_commands.h"
+#include "document/graph_document.h"
+#include "plot/ui/navigation_controller.h"
+#include "plot/ui/plot_controller.h"
+#include "ui/panel_context.h"
+
+namespace qv {
+
+WindowMenus::WindowMenus(QMainWindow& window, PanelContext& context, PlotController& plotter,
+                         NavigationController& navigation, CalculusCommands& calculus)
+    : QObject(&window), window_(window), ctx_(context), plotter_(plotter), navigation_(navigation), calculus_(calculus) {
+    buildFile();
+    buildView();
+    buildMode();
+    buildCalculus();
+    window_.menuBar()->addMenu(tr("&Help"))->setObjectName("Help");
+    connect(&plotter_, &PlotController::optionsChanged, this, &WindowMenus::showTransformations);
+    connect(&calculus_, &CalculusCommands::enablingChanged, this, &WindowMenus::applyEnabling);
+    connect(&ctx_.events, &PanelEvents::modeChanged, this, [this](Mode mode) {
+        modes_[static_cast<size_t>(mode)]->setChecked(true);
+        applyEnabling();
+    });
+    applyEnabling();
+}
+
+QMenu* WindowMenus::addMenu(const char* title, const char* name) {
+    QMenu* menu = window_.menuBar()->addMenu(tr(title));
+    menu->setObjectName(name);
+    // Opening one of these menus tells the graph's mouse handler that the
+    // move it may see next belongs to the menu.
+    connect(menu, &QMenu::aboutToShow, this, [this] { ctx_.doc->menu_opened = true; });
+    return menu;
+}
+
+QAction* WindowMenus::addAction(QMenu* menu, const char* text, const char* name) {
+    QAction* action = menu->addAction(tr(text));
+    action->setObjectName(name);
+    return action;
+}
+
+QAction* WindowMenus::addCheck(QMenu* menu, const char* text, const char* name) {
+    QAction* action = addAction(menu, text, name);
+    action->setCheckable(true);
+    return action;
+}
+
+void WindowMenus::buildFile() {
+    QMenu* file = addMenu("&File", "File");
+    QAction* newGraph = addAction(file, "&New Graph", "NewGraph");
+    newGraph->setShortcut(QKeySequence::New);
+    connect(newGraph, &QAction::triggered, this, &WindowMenus::newGraphRequested);
+    connect(addAction(file, "New &Window", "NewWindow"), &QAction::triggered, this, &WindowMenus::newWindowRequested);
+    file->addSeparator();
+    QAction* exit = addAction(file, "E&xit", "Exit");
+    exit->setShortcut(QKeySequence::Quit);
+    connect(exit, &QAction::triggered, this, &WindowMenus::exitRequested);
+}
+
+void WindowMenus::buildView() {
+    view_ = addMenu("&View", "View");
+    connect(addAction(view_, "&Plot", "Plot_"), &QAction::triggered, &plotter_, &PlotController::plotLine);
+    view_->addSeparator();
+    connect(addCheck(view_, "&Hide Scrolling Plot", "hideplot"), &QAction::triggered, &plotter_,
+            &PlotController::setHideScrollingPlot);
+    connect(addCheck(view_, "&Smooth Plotting", "SmoothPlot"), &QAction::triggered, &plotter_,
+            &PlotController::setSmoothPlotting);
+    connect(addCheck(view_, "&Auto z Range", "AutoZ"), &QAction::triggered, &plotter_, &PlotController::setAutoZRange);
+    view_->addSeparator();
+    const struct {
+        const char* text;
+        const char* name;
+        AxisTransformation which;
+    } transformations[] = {
+        {"Log x-axis", "Logx", AxisTransformation::LogX},
+        {"Log y-axis", "Logy", AxisTransformation::LogY},
+        {"1 / x-axis", "x_invert", AxisTransformation::InvertX},
+        {"1 / y-axis", "y_invert", AxisTransformation::InvertY},
+    };
+    for (const auto& t : transformations) {
+        QAction* entry = addCheck(view_, t.text, t.name);
+        transformations_[static_cast<size_t>(t.which)] = entry;
+        connect(entry, &QAction::triggered, this, [this, which = t.which](bool on) { plotter_.setTransformation(which, on); });
+    }
+    view_->addSeparator();
+    NavigationController& n = navigation_;
+    connect(addAction(view_, "Set to Default", "SettoDefault"), &QAction::triggered, &n, &NavigationController::setToDefault);
+    connect(addAction(view_, "Zoom &In", "ZoomIn"), &QAction::triggered, &n, [&n] { n.zoom(true, true, true); });
+    connect(addAction(view_, "Zoom &Out", "ZoomOut"), &QAction::triggered, &n, [&n] { n.zoom(false, true, true); });
+    connect(addAction(view_, "Shift Graph &Left", "ShiftGraphLeft"), &QAction::triggered, &n, [&n] { n.shift(-1, 0); });
+    connect(addAction(view_, "Shift Graph &Right", "ShiftGraphRight"), &QAction::triggered, &n, [&n] { n.shift(1, 0); });
+    connect(addAction(view_, "Shift Graph &Up", "ShiftGraphUp"), &QAction::triggered, &n, [&n] { n.shift(0, 1); });
+    connect(addAction(view_, "Shift Graph &Down", "ShiftGraphDown"), &QAction::triggered, &n, [&n] { n.shift(0, -1); });
+}
+
+void WindowMenus::buildMode() {
+    QMenu* mode = addMenu("&Mode", "Mode");
+    auto* group = new QActionGroup(this);
+    const struct {
+        const char* text;
+        const char* name;
+        Mode mode;
+    } modes[] = {
+        {"&Parametric Grapher", "ParametricGrapher", Mode::Parametric},
+        {"&Calculator", "Calculator", Mode::Calculator},
+        {"&List", "List", Mode::List},
+        {"&Vectors", "Vectors", Mode::Vectors},
+    };
+    for (const auto& m : modes) {
+        QAction* action = addCheck(mode, m.text, m.name);
+        action->setActionGroup(group);
+        modes_[static_cast<size_t>(m.mode)] = action;
+        connect(action, &QAction::triggered, this, [this, m = m.mode] { ctx_.events.requestMode(m); });
+    }
+    modes_[static_cast<size_t>(ctx_.events.mode())]->setChecked(true);
+}
+
+void WindowMenus::buildCalculus() {
+    QMenu* calculus = addMenu("&Calculus", "Calculus");
+    CalculusCommands& c = calculus_;
+    auto addSearch = [&](const char* text, const char* name, SearchKind kind) {
+        QAction* a = addAction(calculus, text, name);
+        connect(a, &QAction::triggered, &c, [&c, kind] { c.search(kind); });
+        return a;
+    };
+    root_ = addSearch("Find &Root", "Root", SearchKind::Root);
+    extremum_ = addSearch("Find Local &Extremum", "Extrema", SearchKind::Extremum);
+    inflection_ = addSearch("Find Inflection &Point", "Inflection_Point", SearchKind::Inflection);
+    intersection_ = addSearch("&Find Intersection", "Intersection", SearchKind::Intersection);
+    calculus->addSeparator();
+    derivative_ = addAction(calculus, "Evaluate &Derivative", "Derivative");
+    connect(derivative_, &QAction::triggered, &c, [&c] { c.evaluateDerivative(false); });
+    secondDerivative_ = addAction(calculus, "Evaluate &Second Derivative", "Second_Derivative");
+    connect(secondDerivative_, &QAction::triggered, &c, [&c] { c.evaluateDerivative(true); });
+    integral_ = addCheck(calculus, "Evaluate &Integral...", "Integral");
+    connect(integral_, &QAction::triggered, this, [this] {
+        calculus_.toggleIntegral();
+        // The check mark follows the panel, not the click.
+        integral_->setChecked(calculus_.integralShown());
+    });
+}
+
+void WindowMenus::showTransformations() {
+    for (size_t i = 0; i < transformations_.size(); ++i) {
+        transformations_[i]->setChecked(plotter_.transformation(static_cast<AxisTransformation>(i)));
+    }
+}
+
+void WindowMenus::applyEnabling() {
+    const CalculusEnabling e = calculus_.enabling();
+    const bool view = ctx_.events.parametric() && !e.integralShown;
+    view_->setEnabled(view);
+    view_->menuAction()->setEnabled(view);
+    derivative_->setEnabled(e.derivative);
+    secondDerivative_->setEnabled(e.secondDerivative);
+    root_->setEnabled(e.root);
+    extremum_->setEnabled(e.extremum);
+    inflection_->setEnabled(e.inflection);
+    intersection_->setEnabled(e.intersection);
+    integral_->setEnabled(e.integral);
+    integral_->setChecked(e.integralShown);
+}
+
+}  // namespace qv

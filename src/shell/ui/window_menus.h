@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+
+#include <array>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace qv {
+
+class CalculusCommands;
+class NavigationController;
+class PlotController;
+struct PanelContext;
+
+// The window's menu bar: "&File", "&View", "&Mode", "&Calculus" and "&Help"
+// with their entries, each carrying its role name as objectName. The
+// entries call the commands of the controllers; their checks and enabling
+// follow the controllers' state and the window's mode.
+class WindowMenus : public QObject {
+    Q_OBJECT
+
+public:
+    WindowMenus(QMainWindow& window, PanelContext& context, PlotController& plotter, NavigationController& navigation,
+                CalculusCommands& calculus);
+
+Q_SIGNALS:
+    void newGraphRequested();
+    void newWindowRequested();
+    void exitRequested();
+
+private:
+    QMenu* addMenu(const char* title, const char* name);
+    QAction* addAction(QMenu* menu, const char* text, const char* name);
+    QAction* addCheck(QMenu* menu, const char* text, const char* name);
+    void buildFile();
+    void buildView();
+    void buildMode();
+    void buildCalculus();
+    // The View menu's transformation checks as the plot has them.
+    void showTransformations();
+    // The View menu and the calculus entries, as the mode and the calculus
+    // commands allow.
+    void applyEnabling();
+
+    QMainWindow& window_;
+    PanelContext& ctx_;
+    PlotController& plotter_;
+    NavigationController& navigation_;
+    CalculusCommands& calculus_;
+    QMenu* view_ = nullptr;
+    std::array<QAction*, 4> transformations_{};  // by AxisTransformation
+    std::array<QAction*, 4> modes_{};            // by Mode
+    QAction* derivative_ = nullptr;
+    QAction* secondDerivative_ = nullptr;
+    QAction* root_ = nullptr;
+    QAction* extremum_ = nullptr;
+    QAction* inflection_ = nullptr;
+    QAction* intersection_ = nullptr;
+    QAction* integral_ = nullptr;
+};
+
+}  // namespace qv

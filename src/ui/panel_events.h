@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+
+namespace qv {
+
+// The window's four exclusive modes.
+enum class Mode : unsigned char { Parametric, Calculator, List, Vectors };
+
+// What the panels tell each other. A panel announces an event here; whoever
+// cares listens, and nobody needs to know who else is there. The window
+// answers the requests (a mode switch, a redraw) and keeps the current mode
+// here for every panel to read.
+class PanelEvents : public QObject {
+    Q_OBJECT
+
+public:
+    Mode mode() const { return mode_; }
+    bool parametric() const { return mode_ == Mode::Parametric; }
+
+    // Every edit of the document calls this.
+    void markEdited() { Q_EMIT documentEdited(); }
+    // Asks for a redraw of the graph.
+    void requestPlot() { Q_EMIT plotRequested(); }
+    // Asks the window to switch modes.
+    void requestMode(Mode mode) { Q_EMIT modeRequested(mode); }
+    // The window announces its new mode.
+    void announceMode(Mode mode) {
+        mode_ = mode;
+        Q_EMIT modeChanged(mode);
+    }
+
+Q_SIGNALS:
+    void documentEdited();
+    void plotRequested();
+    void modeRequested(Mode mode);
+    void modeChanged(Mode mode);
+
+private:
+    Mode mode_ = Mode::Parametric;
+};
+
+}  // namespace qv
