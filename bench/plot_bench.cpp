@@ -26,9 +26,9 @@
 #include "expression/evaluator.h"
 #include "expression/math_library.h"
 #include "expression/random_source.h"
+#include "draw/canvas.h"
 #include "expression/rewrite.h"
 #include "plot/axes.h"
-#include "draw/canvas.h"
 #include "plot/curves.h"
 #include "plot/plot.h"
 
@@ -235,7 +235,7 @@ public:
         qv::GraphDocument doc;
         doc.x_min = doc.y_min = -c.range;
         doc.x_max = doc.y_max = c.range;
-        doc.full_replot = "1";
+        doc.full_replot = true;
         return doc;
     }
 
@@ -322,7 +322,8 @@ struct PlotTimings {
     double ours = INFINITY, native = INFINITY;
 };
 
-PlotTimings timeCase(PlotHarness& h, const PlotCase& c, double widthPixels) {
+PlotTimings timeCase(PlotHarness& h, const PlotCase& c, double widthPixels, int repetitions = kRepetitions,
+                     int passes = kPassesPerRepetition) {
     const std::vector<std::string> list = h.displayForms(c.typedFunctions);
     NullCanvas oursCanvas(widthPixels, kHeightPixels), nativeCanvas(widthPixels, kHeightPixels);
     {
@@ -333,30 +334,57 @@ PlotTimings timeCase(PlotHarness& h, const PlotCase& c, double widthPixels) {
         checkSameDrawing(c.name, widthPixels, oursCanvas, nativeCanvas);
     }
     PlotTimings best;
-    for (int rep = 0; rep < kRepetitions; ++rep) {
+    for (int rep = 0; rep < repetitions; ++rep) {
         for (int k = 0; k < 2; ++k) {
             if ((rep + k) % 2 == 0) {
                 // Fresh boxes and documents for every pass, made before the clock starts.
-                std::vector<qv::GraphDocument> docs(kPassesPerRepetition, h.document(c));
-                std::vector<qv::PlotBoxes> boxes(kPassesPerRepetition, PlotHarness::boxes(c));
+                std::vector<qv::GraphDocument> docs(static_cast<size_t>(passes), h.document(c));
+                std::vector<qv::PlotBoxes> boxes(static_cast<size_t>(passes), PlotHarness::boxes(c));
                 oursCanvas.reset();
                 const Clock::time_point start = Clock::now();
-                for (int i = 0; i < kPassesPerRepetition; ++i)
+                for (size_t i = 0; i < docs.size(); ++i)
                     h.ours(oursCanvas, c, list, docs[i], boxes[i]);
-                best.ours = std::min(best.ours, usSince(start, kPassesPerRepetition));
+                best.ours = std::min(best.ours, usSince(start, passes));
                 g_plotSink = g_plotSink + oursCanvas.sum();
             } else {
                 const qv::GraphDocument doc = h.document(c);
                 nativeCanvas.reset();
                 const Clock::time_point start = Clock::now();
-                for (int i = 0; i < kPassesPerRepetition; ++i)
+                for (int i = 0; i < passes; ++i)
                     PlotHarness::native(nativeCanvas, c, doc);
-                best.native = std::min(best.native, usSince(start, kPassesPerRepetition));
+                best.native = std::min(best.native, usSince(start, passes));
                 g_plotSink = g_plotSink + nativeCanvas.sum();
             }
         }
     }
     return best;
+}
+
+// A graph whose function list holds `count` different curves, all drawn.
+PlotCase manyCurves(int count) {
+    PlotCase c{"many-curves", "-5", "5", "z", "sin(z)", 5, {}, {}, {}};
+    c.options.plotAllFunctions = true;
+    for (int k = 1; k <= count; ++k) {
+        char typed[40];
+        std::snprintf(typed, sizeof typed, "sin(z)+%d*0.001", k);
+        c.typedFunctions.push_back(typed);
+        c.native.push_back({nativeIdentity, nativeShiftedSin, k * 0.001});
+    }
+    c.native.push_back({nativeIdentity, nativeShiftedSin, 0});
+    return c;
+}
+
+// The cost of a redraw per curve as the function list grows: redrawing the
+// same long list again must find its compiled forms, however many there are.
+void printManyCurves(PlotHarness& harness) {
+    for (int count : {64, 256, 512, 1000}) {
+        const PlotCase c = manyCurves(count);
+        const PlotTimings t = timeCase(harness, c, 1200, 5, 3);
+        const double curves = count + 1;
+        std::printf("plot many-curves %d 1200px: ours %.2f us/curve native %.2f us/curve ratio %.2f\n", count,
+                    t.ours / curves, t.native / curves, t.ours / t.native);
+        std::fflush(stdout);
+    }
 }
 
 }  // namespace
@@ -374,4 +402,5 @@ void printPlotSummary() {
             std::fflush(stdout);
         }
     }
+    printManyCurves(harness);
 }
