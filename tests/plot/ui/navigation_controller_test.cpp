@@ -12,8 +12,9 @@
 
 #include <memory>
 
-#include "shell/ui/main_window.h"
 #include "plot/ui/navigation_controller.h"
+#include "plot/ui/picture_area.h"
+#include "shell/ui/main_window.h"
 #include "support/fake_platform.h"
 
 namespace qv {
@@ -140,6 +141,43 @@ TEST_F(NavigationControllerTest, HoveringPaintsOneRangeLabelGrey) {
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(window->findChild<QWidget*>("Picture1"), &move);
     EXPECT_TRUE(xMax->styleSheet().isEmpty());
+}
+
+// With "Hide Scrolling Plot" a moving view draws its frame only, whether it
+// moves by the range transition or by a drag, and the curve returns when
+// the view stops.
+TEST_F(NavigationControllerTest, HideScrollingPlotDrawsTheFrameOnlyWhileTheViewMoves) {
+    auto* picture = window->findChild<PictureArea*>("Picture1");
+    auto curveShown = [picture] {
+        const QImage& img = picture->image();
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixelColor(x, y) == QColor(0, 0, 255)) return true;
+        return false;
+    };
+    box("Text8")->setText("z");
+    box("Text9")->setText("z");
+    box("Text6")->setText("-5");
+    box("Text7")->setText("5");
+    click("Command19");
+    ASSERT_TRUE(curveShown());
+    window->findChild<QAction*>("hideplot")->trigger();
+
+    box("Text2")->setText("6");
+    window->navigation().transitionTick();
+    EXPECT_FALSE(curveShown()) << "during the transition";
+    finishTransition();
+    EXPECT_TRUE(curveShown()) << "after the transition";
+
+    doc().menu_opened = false;  // the first move would belong to a menu
+    const QPoint from(200, 100), to(150, 100);
+    QTest::mousePress(picture, Qt::LeftButton, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, to, picture->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(picture, &move);
+    EXPECT_FALSE(curveShown()) << "during the drag";
+    QTest::mouseRelease(picture, Qt::LeftButton, Qt::NoModifier, to);
+    finishTransition();
+    EXPECT_TRUE(curveShown()) << "after the drag";
 }
 
 }  // namespace
