@@ -24,6 +24,7 @@
 #include <memory>
 #include <numbers>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "expression/derivatives.h"
@@ -438,6 +439,43 @@ void registerBenchmarks(Harness& h) {
     }
 }
 
+// Long flat chains, evaluated in a loop whatever their length: z added to
+// itself (one instruction a term, run as machine code) and multiples of z
+// (three a term, past what machine code takes: the portable machine).
+constexpr int kChainTerms = 10'000;
+
+double zSumChain(double z) {
+    double acc = z;
+    for (int k = 1; k < kChainTerms; ++k) acc += z;
+    return acc;
+}
+
+double multiplesChain(double z) {
+    double acc = 1.0 * z;
+    for (int k = 2; k <= kChainTerms; ++k) acc += k * z;
+    return acc;
+}
+
+void registerChainBenchmarks(Harness& h) {
+    std::string zSum = "z", multiples = "1*z";
+    for (int k = 2; k <= kChainTerms; ++k) {
+        zSum += "+z";
+        multiples += "+" + std::to_string(k) + "*z";
+    }
+    const std::pair<const char*, std::pair<std::string, NativeFn>> chains[] = {
+        {"z_sum10000", {zSum, zSumChain}}, {"multiples10000", {multiples, multiplesChain}}};
+    for (const auto& [key, chain] : chains) {
+        const qv::BoundForm bound = h.evaluator().bind(chain.first);
+        // The same additions in the same order: the same bits.
+        for (double z : kCheckPoints) {
+            const qv::NumResult r = bound.number(z);
+            if (r.failed() || r.value != chain.second(z)) die(std::string("chain ") + key + " is wrong");
+        }
+        registerCase(std::string("Chain/ours/") + key, h.points(),
+                     [bound](double z) { return bound.number(z).value; });
+    }
+}
+
 }  // namespace
 
 // A full redraw beside native C++ (plot_bench.cpp).
@@ -451,6 +489,7 @@ int main(int argc, char** argv) {
         benchmark::Initialize(&argc, argv);
         if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
         registerBenchmarks(harness);
+        registerChainBenchmarks(harness);
         benchmark::RunSpecifiedBenchmarks();
         benchmark::Shutdown();
         return 0;

@@ -24,12 +24,16 @@ SlotLetters lettersFor(Binding b) {
     return s;
 }
 
-std::string cacheKey(std::string_view text, Binding binding) {
-    std::string key;
-    key.reserve(text.size() + 2);
-    key.push_back(static_cast<char>('0' + static_cast<int>(binding)));
+void makeCacheKey(std::string& key, std::string_view text, Binding binding) {
+    key.assign(1, static_cast<char>('0' + static_cast<int>(binding)));
     key.append(text);
-    return key;
+}
+
+// What a cached form holds, roughly: its key and text, its tree, its code.
+size_t formBytes(const CompiledForm& f) {
+    return 1 + 2 * f.text.size() + f.ast.nodes.size() * (sizeof(Node) + sizeof(CompiledForm::NameInfo)) +
+           static_cast<size_t>(f.fast.instructionCount()) * sizeof(NumericProgram::Instr) +
+           (f.fast.empty() ? 0 : kMachineCodeAllowance);
 }
 
 // Constant members of the math library, read as numbers.
@@ -55,7 +59,9 @@ bool nearParseLimits(const Ast& ast, int slotNesting) {
         switch (n.kind) {
         case NodeKind::Slot: height[i] = 2; break;
         case NodeKind::Unary: height[i] = height[n.lhs] + 1; break;
-        case NodeKind::Binary: height[i] = std::max(height[n.lhs], height[n.rhs]) + 1; break;
+        case NodeKind::Binary:
+            height[i] = operationHeight(ast.nodes[n.lhs].kind == NodeKind::Binary, height[n.lhs], height[n.rhs]);
+            break;
         case NodeKind::Call:
             for (int a : n.args) height[i] = std::max(height[i], height[a] + 1);
             break;
@@ -89,8 +95,15 @@ void Evaluator::invalidate() {
 
 void Evaluator::clearCache() {
     cache_.clear();
+    recent_.clear();
     cacheBytes_ = 0;
     last_.reset();
+}
+
+bool Evaluator::cached(std::string_view text, Binding binding) const {
+    std::string key;
+    makeCacheKey(key, text, binding);
+    return cache_.find(key) != cache_.end();
 }
 
 std::shared_ptr<CompiledForm> Evaluator::compile(std::string_view text, Binding binding) {
@@ -246,23 +259,43 @@ void Evaluator::buildFastProgram(CompiledForm& f) {
     f.fast.emitTree(f.ast, plan.leaves, f.calls);
 }
 
+// The last form looked up is always the most recently used one, so the
+// short-cut through last_ leaves the order as it is.
 std::shared_ptr<const CompiledForm> Evaluator::compiled(std::string_view text, Binding binding) {
     if (last_ && last_->binding == binding && last_->text == text) return last_;
     if (text.size() > kUncachedTextLength) return compile(text, binding);
-    const std::string key = cacheKey(text, binding);
-    auto it = cache_.find(key);
+    makeCacheKey(key_, text, binding);
+    auto it = cache_.find(key_);
     if (it != cache_.end()) {
-        last_ = it->second;
+        recent_.splice(recent_.begin(), recent_, it->second);
+        last_ = it->second->form;
         return last_;
     }
-    std::shared_ptr<const CompiledForm> f = compile(text, binding);
-    if (cache_.size() >= kCacheMaxForms || cacheBytes_ + 2 * key.size() > kCacheMaxBytes) clearCache();
-    cacheBytes_ += key.size() + f->text.size() + f->ast.nodes.size() * (sizeof(Node) + sizeof(CompiledForm::NameInfo)) +
-                   static_cast<size_t>(f->fast.instructionCount()) * sizeof(NumericProgram::Instr) +
-                   (f->fast.empty() ? 0 : kMachineCodeAllowance);
-    cache_.emplace(key, f);
-    last_ = f;
-    return f;
+    last_ = compile(text, binding);
+    remember(last_);
+    return last_;
+}
+
+// Holders of a form (bound forms, last_) keep it alive when it leaves the
+// cache; only the cache's own reference goes.
+void Evaluator::remember(const std::shared_ptr<const CompiledForm>& f) {
+    const size_t bytes = formBytes(*f);
+    // One form bigger than the whole bound would only push every other out.
+    if (bytes > kCacheMaxBytes) return;
+    while (!recent_.empty() && (cache_.size() >= kCacheMaxForms || cacheBytes_ + bytes > kCacheMaxBytes)) {
+        evictOldest();
+    }
+    makeCacheKey(key_, f->text, f->binding);
+    recent_.push_front({key_, f, bytes});
+    cache_.emplace(recent_.front().key, recent_.begin());
+    cacheBytes_ += bytes;
+}
+
+void Evaluator::evictOldest() {
+    const CacheEntry& oldest = recent_.back();
+    cache_.erase(oldest.key);
+    cacheBytes_ -= oldest.bytes;
+    recent_.pop_back();
 }
 
 EvalResult Evaluator::run(const CompiledForm& f, const double* slotValues) {
@@ -321,17 +354,39 @@ EvalResult Evaluator::evalNode(const CompiledForm& f, int node, const double* sl
         if (x.failed()) return x;
         return applyUnary(n.uop, x.value);
     }
-    case NodeKind::Binary: {
-        // Both sides are always evaluated, left first; the first error wins.
-        EvalResult l = evalNode(f, n.lhs, slotValues);
-        if (l.failed()) return l;
-        EvalResult r = evalNode(f, n.rhs, slotValues);
-        if (r.failed()) return r;
-        return applyBinary(n.bop, l.value, r.value);
-    }
+    case NodeKind::Binary: return evalChain(f, node, slotValues);
     case NodeKind::Call: return evalCall(f, n, node, slotValues);
     }
     return EvalResult::fail(kSyntaxError);
+}
+
+// A chain of operations in a loop, in the order the nested evaluation takes:
+// both sides of each operation are always evaluated, left first, and the
+// first error wins. The operations wait in chain_ (shared by the chains of
+// the operands, each working above where its own started).
+EvalResult Evaluator::evalChain(const CompiledForm& f, int top, const double* slotValues) {
+    const std::vector<Node>& nodes = f.ast.nodes;
+    const size_t base = chain_.size();
+    int first = top;
+    for (; nodes[first].kind == NodeKind::Binary; first = nodes[first].lhs) chain_.push_back(first);
+    EvalResult acc = evalNode(f, first, slotValues);
+    while (!acc.failed() && chain_.size() > base) {
+        const Node& n = nodes[chain_.back()];
+        chain_.pop_back();
+        EvalResult r = evalNode(f, n.rhs, slotValues);
+        if (r.failed()) {
+            acc = std::move(r);
+        } else if (n.bop == BinaryOp::Concat) {
+            // Appended in place: a long chain of "&" stays linear.
+            if (!acc.value.isString()) acc.value = Value::string(valueText(acc.value));
+            if (r.value.isString()) acc.value.str += r.value.str;
+            else acc.value.str += valueText(r.value);
+        } else {
+            acc = applyBinary(n.bop, acc.value, r.value);
+        }
+    }
+    chain_.resize(base);
+    return acc;
 }
 
 EvalResult Evaluator::evalCall(const CompiledForm& f, const Node& n, int node, const double* slotValues) {

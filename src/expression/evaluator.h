@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -107,14 +108,22 @@ public:
     // Drops every compiled program (the cache is bounded anyway).
     void clearCache();
     size_t cacheSize() const { return cache_.size(); }
+    // Whether the compiled form of a text is kept; asking does not count as
+    // a use.
+    bool cached(std::string_view text, Binding binding) const;
     // What the cached programs hold, roughly: texts, trees, code.
     size_t cacheBytes() const { return cacheBytes_; }
     // Longer texts are refused as malformed: their trees alone would take
     // hundreds of megabytes, and no box or file of the program needs them.
     static constexpr size_t kMaxTextLength = 4u << 20;
-    // The cache is cleared whole when it grows past either bound: simple, and
-    // the working set of a graph (a few dozen forms) stays far below them.
-    static constexpr size_t kCacheMaxForms = 512;
+    // Past either bound the least recently used forms make room, so one-off
+    // texts (calculator lines, substituted texts) push out only each other
+    // and old forms, never the ones a redraw keeps using. More distinct forms
+    // than fit, visited in turn (every curve of a huge graph, redrawn), would
+    // all miss, as with any cache of this kind: so the count stays above what
+    // the bytes allow for short forms (a page of machine code each, some
+    // 1,500 of them), and the bytes are what bound the memory.
+    static constexpr size_t kCacheMaxForms = 2048;
     static constexpr size_t kCacheMaxBytes = 8u << 20;
 
     MathLibrary& math() { return *ctx_.math; }
@@ -129,19 +138,33 @@ private:
     void buildFastProgram(CompiledForm& f);
     EvalResult run(const CompiledForm& f, const double* slotValues);
     EvalResult evalNode(const CompiledForm& f, int node, const double* slotValues);
+    EvalResult evalChain(const CompiledForm& f, int top, const double* slotValues);
     EvalResult evalCall(const CompiledForm& f, const Node& n, int node, const double* slotValues);
     EvalResult evalTextually(const CompiledForm& f, const double* slotValues);
     void invalidate();
     const Value* variableZ();
+    void remember(const std::shared_ptr<const CompiledForm>& f);
+    void evictOldest();
 
     BuiltinContext ctx_;
     std::unordered_map<std::string, Value> variables_;  // lower-case names
-    std::unordered_map<std::string, std::shared_ptr<const CompiledForm>> cache_;
+    struct CacheEntry {
+        std::string key;  // the binding's digit, then the text
+        std::shared_ptr<const CompiledForm> form;
+        size_t bytes = 0;
+    };
+    // Most recently used first; the map's keys are views of the entries'
+    // own keys (list nodes never move, a use splices its node to the front).
+    std::list<CacheEntry> recent_;
+    std::unordered_map<std::string_view, std::list<CacheEntry>::iterator> cache_;
+    std::string key_;  // the key of the text being looked up
     size_t cacheBytes_ = 0;
     std::shared_ptr<const CompiledForm> last_;  // most recent look-up
     uint64_t generation_ = 1;
     bool machineCode_ = true;
     Value* zCell_ = nullptr;  // the script variable z, once it exists
+    // The operations of the chains being evaluated, innermost last.
+    std::vector<int> chain_;
 };
 
 QV_CALLS_MACHINE_CODE

@@ -146,7 +146,7 @@ void NumericProgram::emitNode(const Ast& ast, int node, const std::vector<Leaf>&
         emitNode(ast, n.args[0], leaves, calls);
         return push({Op::Call, 0, 0.0, calls[node]->unary, calls[node]});
     }
-    emitBinary(ast, n, leaves, calls);
+    emitChain(ast, node, leaves, calls);
 }
 
 namespace {
@@ -191,33 +191,72 @@ NumericProgram::Op stackOperandOp(BinaryOp op) {
 
 }  // namespace
 
+// A chain of operations (1+2+3+..., or any operation whose left operand is
+// another) in a loop: the first operation's code, then each later one's
+// right operand and instruction, as the nested emission would give them. A
+// left operand folded to a constant ends the chain: it is an operand.
+void NumericProgram::emitChain(const Ast& ast, int top, const std::vector<Leaf>& leaves,
+                               const std::vector<const Builtin*>& calls) {
+    std::vector<int> later;  // from the top down
+    int first = top;
+    for (;;) {
+        const int left = ast.nodes[first].lhs;
+        if (leaves[left].kind != Leaf::Kind::None || ast.nodes[left].kind != NodeKind::Binary) break;
+        later.push_back(first);
+        first = left;
+    }
+    emitBinary(ast, ast.nodes[first], leaves, calls);
+    for (auto it = later.rbegin(); it != later.rend(); ++it) emitRightOperand(ast, ast.nodes[*it], leaves, calls);
+}
+
 // Constants and slotValues become operands of one instruction; a constant left
 // operand of + or * may swap sides, since those are exactly commutative and
 // constants cannot fail.
 void NumericProgram::emitBinary(const Ast& ast, const Node& n, const std::vector<Leaf>& leaves,
                                 const std::vector<const Builtin*>& calls) {
+    if (leaves[n.lhs].kind == Leaf::Kind::Const && emitConstantLeft(ast, n, leaves, calls)) return;
+    emitNode(ast, n.lhs, leaves, calls);
+    emitRightOperand(ast, n, leaves, calls);
+}
+
+// The forms that compute the right operand first and take the constant left
+// one as the instruction's operand; false where there is none.
+bool NumericProgram::emitConstantLeft(const Ast& ast, const Node& n, const std::vector<Leaf>& leaves,
+                                      const std::vector<const Builtin*>& calls) {
     const Leaf& l = leaves[n.lhs];
     const Leaf& r = leaves[n.rhs];
     const BinaryOp op = n.bop;
-    if (r.kind == Leaf::Kind::Const || (l.kind == Leaf::Kind::Const && commutes(op))) {
+    if (r.kind == Leaf::Kind::Const || commutes(op)) {
         const bool right = r.kind == Leaf::Kind::Const;
         const double k = right ? r.value : l.value;
         const Op code = constantOperandOp(op, k);
         if (code != Op::Ret) {
             emitNode(ast, right ? n.lhs : n.rhs, leaves, calls);
-            return push({code, 0, k});
+            push({code, 0, k});
+            return true;
         }
     }
-    if (l.kind == Leaf::Kind::Const && (op == BinaryOp::Sub || op == BinaryOp::Div || op == BinaryOp::Pow)) {
+    if (op == BinaryOp::Sub || op == BinaryOp::Div || op == BinaryOp::Pow) {
         emitNode(ast, n.rhs, leaves, calls);
         const Op code = op == BinaryOp::Sub ? Op::KSub : (op == BinaryOp::Div ? Op::KDiv : Op::KPow);
-        return push({code, 0, l.value});
+        push({code, 0, l.value});
+        return true;
     }
-    if (r.kind == Leaf::Kind::Slot && slotOperandOp(op) != Op::Ret) {
-        emitNode(ast, n.lhs, leaves, calls);
-        return push({slotOperandOp(op), r.slot});
+    return false;
+}
+
+// With the left operand in the accumulator: the right one as the
+// instruction's operand where it is a constant or a slot, else computed
+// above it on the stack.
+void NumericProgram::emitRightOperand(const Ast& ast, const Node& n, const std::vector<Leaf>& leaves,
+                                      const std::vector<const Builtin*>& calls) {
+    const Leaf& r = leaves[n.rhs];
+    const BinaryOp op = n.bop;
+    if (r.kind == Leaf::Kind::Const) {
+        const Op code = constantOperandOp(op, r.value);
+        if (code != Op::Ret) return push({code, 0, r.value});
     }
-    emitNode(ast, n.lhs, leaves, calls);
+    if (r.kind == Leaf::Kind::Slot && slotOperandOp(op) != Op::Ret) return push({slotOperandOp(op), r.slot});
     emitNode(ast, n.rhs, leaves, calls);
     push({stackOperandOp(op)});
 }

@@ -75,8 +75,14 @@ public:
 private:
     void emitNode(const Ast& ast, int node, const std::vector<Leaf>& leaves,
               const std::vector<const Builtin*>& calls);
+    void emitChain(const Ast& ast, int top, const std::vector<Leaf>& leaves,
+                   const std::vector<const Builtin*>& calls);
     void emitBinary(const Ast& ast, const Node& n, const std::vector<Leaf>& leaves,
                     const std::vector<const Builtin*>& calls);
+    bool emitConstantLeft(const Ast& ast, const Node& n, const std::vector<Leaf>& leaves,
+                          const std::vector<const Builtin*>& calls);
+    void emitRightOperand(const Ast& ast, const Node& n, const std::vector<Leaf>& leaves,
+                          const std::vector<const Builtin*>& calls);
     bool emitSinCos(const Ast& ast, int node, const std::vector<Leaf>& leaves,
                     const std::vector<const Builtin*>& calls);
     void push(Instr in) { code_.push_back(in); }

@@ -48,7 +48,7 @@ private:
         n.bop = op;
         n.lhs = l;
         n.rhs = r;
-        return add(std::move(n), 1 + std::max(heights_[l], heights_[r]));
+        return add(std::move(n), operationHeight(nodes_[l].kind == NodeKind::Binary, heights_[l], heights_[r]));
     }
     int unary(UnaryOp op, int x) {
         if (x < 0) return -1;

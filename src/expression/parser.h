@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,8 +39,20 @@ struct ParseResult {
 // Limits that keep every text's parse and evaluation bounded: parentheses,
 // signs and Not nested deeper than kMaxNesting, or a tree taller than
 // kMaxHeight, are syntax errors.
+//
+// Height counts what a walk of the tree must recurse through. An operation
+// whose left operand is itself an operation continues a chain (the
+// left-associative 1+2+3+..., or (a*b)-c), and every walk follows a chain in
+// a loop, left operand first; so a chain of any length is one level taller
+// than its tallest operand, and a sum of thousands of terms is no deeper than
+// a sum of two.
 inline constexpr int kMaxNesting = 200;
 inline constexpr int kMaxHeight = 1000;
+
+// The height of an operation from those of its operands.
+inline int operationHeight(bool leftIsOperation, int left, int right) {
+    return leftIsOperation ? std::max(left, right + 1) : 1 + std::max(left, right);
+}
 
 ParseResult parseExpression(std::string_view text, SlotLetters letters);
 

@@ -148,5 +148,57 @@ TEST_F(RobustnessTest, CacheStaysBounded) {
     EXPECT_LE(largestHeld, Evaluator::kCacheMaxBytes);
 }
 
+// Past either bound the least recently used forms go: a form used just
+// before the cache overflows stays, the oldest ones are compiled again when
+// next needed, with the same results, and bound forms keep their own.
+TEST_F(RobustnessTest, CacheEvictsTheLeastRecentlyUsedForms) {
+    // Texts have no compiled program, so these small forms reach the count
+    // bound well within the byte bound.
+    auto form = [](size_t i) { return "\"" + std::to_string(i) + "\" & z"; };
+    const size_t bound = Evaluator::kCacheMaxForms;
+    const BoundForm oldest = ev.bind("0*z+1");
+    for (size_t i = 1; i < bound; ++i) ASSERT_TRUE(matches(ev.evalBound(form(i), 2), str(std::to_string(i) + "2")));
+    ASSERT_EQ(ev.cacheSize(), bound);
+    ASSERT_TRUE(ev.cached("0*z+1", Binding::Z));
+    ASSERT_TRUE(matches(ev.evalBound(form(1), 3), str("13")));  // form 1 is now the most recent
+    for (size_t i = bound; i < bound + 10; ++i) {
+        ASSERT_TRUE(matches(ev.evalBound(form(i), 2), str(std::to_string(i) + "2")));
+    }
+
+    EXPECT_EQ(ev.cacheSize(), bound);
+    EXPECT_TRUE(ev.cached(form(1), Binding::Z));
+    EXPECT_FALSE(ev.cached("0*z+1", Binding::Z));
+    for (size_t i = 2; i < 11; ++i) EXPECT_FALSE(ev.cached(form(i), Binding::Z)) << i;
+    for (size_t i = 11; i < bound + 10; ++i) EXPECT_TRUE(ev.cached(form(i), Binding::Z)) << i;
+    EXPECT_FALSE(ev.cached(form(1), Binding::None));  // each binding has its own entry
+    EXPECT_TRUE(matches(oldest.eval(-2.5), num(1)));
+    EXPECT_EQ(oldest.number(4).value, 1.0);
+    EXPECT_TRUE(matches(ev.evalBound(form(5), 2), str("52")));  // compiled again
+    EXPECT_TRUE(ev.cached(form(5), Binding::Z));
+    EXPECT_FALSE(ev.cached(form(11), Binding::Z));  // now the oldest, it made room
+
+    // Large texts make room by their size: as few of the oldest forms go as
+    // the bytes need, while a form used between them stays.
+    auto large = [](int i) { return std::string(700000, ' ') + std::to_string(i); };
+    for (int i = 0; i < 12; ++i) {
+        ASSERT_TRUE(matches(ev.eval(large(i)), num(i)));
+        ASSERT_TRUE(matches(ev.evalBound(form(1), 2), str("12")));
+        EXPECT_LE(ev.cacheBytes(), Evaluator::kCacheMaxBytes);
+        if (i > 0) {
+            EXPECT_TRUE(ev.cached(large(i - 1), Binding::None)) << i;  // only the oldest went
+        }
+    }
+    EXPECT_TRUE(ev.cached(form(1), Binding::Z));
+    EXPECT_TRUE(ev.cached(large(11), Binding::None));
+    EXPECT_FALSE(ev.cached(large(0), Binding::None));
+
+    ev.setVariable("fresh", Value::number(1));  // a new name drops every compiled form
+    EXPECT_EQ(ev.cacheSize(), 0u);
+    EXPECT_EQ(ev.cacheBytes(), 0u);
+    EXPECT_FALSE(ev.cached(form(1), Binding::Z));
+    EXPECT_TRUE(matches(oldest.eval(3), num(1)));
+    EXPECT_TRUE(matches(ev.evalBound(form(7), 2), str("72")));
+}
+
 }  // namespace
 }  // namespace qv
