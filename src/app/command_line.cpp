@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -94,14 +95,14 @@ std::string resultText(const EvalResult& r) {
 }
 
 // A value given on the command line: a number, or an expression in the
-// program's notation.
+// program's notation that gives a finite number. A name nothing assigned
+// ("nan", "inf", "abc") reads as Empty and would pass as 0 unnoticed, so
+// anything but a number is refused.
 std::optional<double> readValue(Evaluator& ev, const std::string& text, RewriteContext& rc) {
     if (const std::optional<double> d = toNumber(text)) return d;
     const EvalResult r = ev.eval(heal_2(heal(text, rc)));
-    if (r.failed()) return std::nullopt;
-    const NumResult n = toArithmetic(r.value);
-    if (n.failed()) return std::nullopt;
-    return n.value;
+    if (r.failed() || !r.value.isNumber() || !std::isfinite(r.value.num)) return std::nullopt;
+    return r.value.num;
 }
 
 int run(const Options& o) {
@@ -115,11 +116,11 @@ int run(const Options& o) {
 
     std::optional<double> z, a;
     if (o.z && !(z = readValue(ev, *o.z, rc))) {
-        std::fprintf(stderr, "quorvanta: --z %s has no numeric value\n", o.z->c_str());
+        std::fprintf(stderr, "quorvanta: --z %s is not a finite number\n", o.z->c_str());
         return 2;
     }
     if (o.a && !(a = readValue(ev, *o.a, rc))) {
-        std::fprintf(stderr, "quorvanta: --A %s has no numeric value\n", o.a->c_str());
+        std::fprintf(stderr, "quorvanta: --A %s is not a finite number\n", o.a->c_str());
         return 2;
     }
 

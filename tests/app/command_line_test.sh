@@ -113,6 +113,14 @@ check "negative point" "near" "$(near -6 "$("$qv" --derive 1 "z^2" --z -3 2>/dev
 check "derivative order 4 refused" "2" "$?"
 "$qv" --eval >/dev/null 2>&1
 check "missing text refused" "2" "$?"
+# A value of z or A that is no finite number is refused in one line, not read as 0.
+for bad in nan inf abc 1e999 '"text"'; do
+    for option in --z --A; do
+        err=$("$qv" --derive 1 "z^2" "$option" "$bad" 2>&1 >/dev/null)
+        check "$option $bad refused" "2" "$?"
+        check "$option $bad message" "1" "$(wc -l <<<"$err" | tr -d ' ')"
+    done
+done
 "$qv" --help | grep -q -- "--eval"
 check "help lists --eval" "0" "$?"
 
