@@ -165,7 +165,9 @@ bool MainWindow::promptToSave(PromptFor reason) {
     const MessageAnswer answer = platform_->message(kSaveTitle, reason == PromptFor::Exit ? kSaveBeforeExit : kSaveBeforeNew,
                                                     MessageButtons::YesNoCancel, MessageIcon::Question);
     if (answer == MessageAnswer::Cancel) return false;
-    if (answer == MessageAnswer::Yes) saveDocument();
+    // A save that did not happen (cancelled, failed) keeps the window and
+    // the document as they are.
+    if (answer == MessageAnswer::Yes) return saveDocument();
     return true;
 }
 

@@ -77,7 +77,8 @@ private:
     bool openAtStartUp(const std::string& path);
     // The save command; the graph-file writer plugs in here. True when saved.
     bool saveDocument();
-    // Asks about unsaved work; false when the user cancels.
+    // Asks about unsaved work; false when the user cancels or a save that
+    // was asked for did not happen.
     bool promptToSave(PromptFor reason);
     // The focus (and, on a mode switch, the default button) for the mode.
     void focusForMode(bool moveDefault = true);

@@ -144,7 +144,9 @@ TEST_F(MainWindowTest, ClosingAfterAnEditAsksToSave) {
         MessageAnswer answer;
         bool closes;
     };
-    for (const Case c : {Case{MessageAnswer::Cancel, false}, Case{MessageAnswer::No, true}, Case{MessageAnswer::Yes, true}}) {
+    // Until a save succeeds, "Yes" keeps the window and its graph: nothing
+    // could be saved yet.
+    for (const Case c : {Case{MessageAnswer::Cancel, false}, Case{MessageAnswer::No, true}, Case{MessageAnswer::Yes, false}}) {
         platform_.messages.clear();
         MainWindow& w = open();
         QTest::keyClicks(box("Text8"), "2z");
@@ -156,6 +158,10 @@ TEST_F(MainWindowTest, ClosingAfterAnEditAsksToSave) {
         EXPECT_EQ(platform_.messages[0].text, "Would you like to save your graph before exiting?");
         EXPECT_EQ(platform_.messages[0].buttons, MessageButtons::YesNoCancel);
         EXPECT_TRUE(platform_.allAnswersUsed());
+        if (!c.closes) {
+            EXPECT_EQ(box("Text8")->text(), "2z");
+            EXPECT_FALSE(w.document().document_saved);
+        }
     }
 }
 
@@ -170,12 +176,19 @@ TEST_F(MainWindowTest, NewGraphAsksThenStartsANewProcessAndCloses) {
     EXPECT_EQ(platform_.messages[0].text, "Would you like to save your graph before starting a new one?");
     EXPECT_EQ(platform_.messages[0].title, "Quorvanta  -  Save?");
 
+    // "Yes" with a save that did not happen keeps this graph, and starts none.
+    platform_.answerMessages({MessageAnswer::Yes});
+    action("NewGraph")->trigger();
+    EXPECT_TRUE(platform_.startedPrograms.empty());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.document().document_saved);
+
     platform_.answerMessages({MessageAnswer::No});
     action("NewGraph")->trigger();
     EXPECT_EQ(platform_.startedPrograms.size(), 1u);
     EXPECT_FALSE(w.isVisible());
     // Closing for the new graph asks no second time.
-    EXPECT_EQ(platform_.messages.size(), 2u);
+    EXPECT_EQ(platform_.messages.size(), 3u);
     EXPECT_TRUE(w.document().document_saved);
 }
 
