@@ -22,6 +22,10 @@
 namespace qv {
 namespace {
 
+// These waits end as soon as the window system's events are processed; the
+// bound only stops a broken run, so it is far beyond any loaded machine.
+constexpr int kEventWaitMs = 60000;
+
 using Entries = std::vector<std::string>;
 
 class RecordingSink : public FormulaErrorSink {
@@ -48,7 +52,7 @@ protected:
         window->resize(800, 500);
         window->show();
         QApplication::setActiveWindow(window.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get(), kEventWaitMs));
 
         entry = panel->findChild<QLineEdit*>("Text27");
         list = panel->findChild<QListWidget*>("List2");

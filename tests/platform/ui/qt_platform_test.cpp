@@ -24,47 +24,47 @@ namespace qv {
 namespace {
 
 // Acts on the next modal dialog from inside the event loop its exec() runs,
-// so the real modal path runs without anyone at the keyboard. A dialog still
-// up after the watchdog time (the action did not close it, or a second box
-// appeared) is rejected so the run goes on, and the test fails. The watchdog
-// has a timer of its own: Qt does not fire a timer again while its slot is
-// still running, and the action may be stuck in a nested dialog.
+// so the real modal path runs without anyone at the keyboard. Nothing here
+// depends on how long the dialog takes to appear: the driver waits for it
+// as long as the dialog's own exec() runs. Once it has acted, any modal
+// dialog still or newly up (the action did not close it, or a second box
+// appeared, even one nested inside the action) is rejected at once so the
+// run goes on, and the test fails on leftOpen(). The second timer is needed
+// because Qt does not fire a timer again while its slot is still running,
+// and the action may be stuck in a nested dialog.
 class ModalDriver {
 public:
     explicit ModalDriver(std::function<void(QWidget*)> action) : action_(std::move(action)) {
         poll_.setInterval(10);
         QObject::connect(&poll_, &QTimer::timeout, [this] { poll(); });
         poll_.start();
-        watchdog_.setInterval(kWatchdogMs);
-        QObject::connect(&watchdog_, &QTimer::timeout, [this] { rejectAll(); });
-        watchdog_.start();
+        guard_.setInterval(10);
+        QObject::connect(&guard_, &QTimer::timeout, [this] { rejectLeftOpen(); });
     }
     bool acted() const { return acted_; }
-    bool timedOut() const { return timedOut_; }
+    bool leftOpen() const { return leftOpen_; }
 
 private:
     void poll() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || acted_) return;
-        acted_ = true;
+        if (!modal) return;
         poll_.stop();
+        acted_ = true;
+        guard_.start();
         action_(modal);
+        rejectLeftOpen();
     }
-    void rejectAll() {
-        watchdog_.setInterval(50);
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible()) {
-                timedOut_ = true;
-                dialog->reject();
-            }
+    void rejectLeftOpen() {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            leftOpen_ = true;
+            dialog->reject();
         }
     }
-    static constexpr int kWatchdogMs = 10000;
     std::function<void(QWidget*)> action_;
     QTimer poll_;
-    QTimer watchdog_;
+    QTimer guard_;
     bool acted_ = false;
-    bool timedOut_ = false;
+    bool leftOpen_ = false;
 };
 
 const char* const kTitle = "Quorvanta  -  Wrong extension!";
@@ -156,7 +156,7 @@ TEST(QtPlatform, ShownMessageAnswerTable) {
         MessageAnswer answer = platform.message(kTitle, "Question?", c.buttons, MessageIcon::Question);
         SCOPED_TRACE("case " + std::to_string(i));
         EXPECT_TRUE(driver.acted());
-        EXPECT_FALSE(driver.timedOut());
+        EXPECT_FALSE(driver.leftOpen());
         EXPECT_EQ(shownTitle, kTitle);
         EXPECT_EQ(answer, c.expected);
     }
@@ -175,7 +175,7 @@ TEST(QtPlatform, ParentDestroyedWhileDialogsAreUp) {
             EXPECT_EQ(platform.saveFileName({"Save As", "", "", ""}), std::nullopt);
         }
         EXPECT_TRUE(driver.acted());
-        EXPECT_FALSE(driver.timedOut());
+        EXPECT_FALSE(driver.leftOpen());
     }
 }
 
@@ -266,7 +266,7 @@ TEST(QtPlatform, FileDialogsShownAndAnswered) {
         auto chosen = c.forSaving ? platform.saveFileName(saveAs) : platform.openFileName(saveAs);
         SCOPED_TRACE(c.typed.toStdString() + (c.forSaving ? " save" : " open"));
         EXPECT_TRUE(driver.acted());
-        EXPECT_FALSE(driver.timedOut());
+        EXPECT_FALSE(driver.leftOpen());
         ASSERT_EQ(chosen.has_value(), c.expected.has_value());
         if (chosen) {
             // The new file does not exist yet, so compare folder and name.
@@ -313,7 +313,7 @@ TEST(QtPlatform, ColorChooserShownAndAnswered) {
         });
         EXPECT_EQ(platform.chooseColor(0x0000FFu), 10u + 256u * 20u + 65536u * 30u);
         EXPECT_TRUE(driver.acted());
-        EXPECT_FALSE(driver.timedOut());
+        EXPECT_FALSE(driver.leftOpen());
         ASSERT_TRUE(shownWith.has_value());
         EXPECT_EQ(*shownWith, QColor(255, 0, 0));
     }
@@ -322,7 +322,7 @@ TEST(QtPlatform, ColorChooserShownAndAnswered) {
     });
     EXPECT_EQ(platform.chooseColor(0x0000FFu), std::nullopt);
     EXPECT_TRUE(cancel.acted());
-    EXPECT_FALSE(cancel.timedOut());
+    EXPECT_FALSE(cancel.leftOpen());
 }
 
 PrintRequest picture3x2() {
