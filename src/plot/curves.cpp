@@ -60,14 +60,14 @@ Point mapToCanvas(const Point& p, const Canvas& canvas, const CurveView& view) {
 
 class CurveSampler {
 public:
-    CurveSampler(const Canvas& canvas, const CurveForms& forms, const CurveView& view)
-        : canvas_(canvas), forms_(forms), view_(view) {}
+    CurveSampler(const Canvas& canvas, const CurveForms& forms, const CurveView& view, CurveStats& stats)
+        : canvas_(canvas), forms_(forms), view_(view), stats_(stats) {}
 
     // Computes the sample at z. The derivative values of the previous
     // sample stay where a quotient fails.
     Sample at(double z, bool& skip) {
-        const double x = value(forms_.x, z);
-        const double y = value(forms_.y, z);
+        const double x = value(forms_.x, z, stats_.xFailures, stats_.xError);
+        const double y = value(forms_.y, z, stats_.yFailures, stats_.yError);
         Sample s;
         s.function = {x, y};
         if (view_.derivative || view_.secondDerivative) {
@@ -94,14 +94,18 @@ public:
     }
 
 private:
-    static double value(const BoundForm& f, double z) {
+    // A failed evaluation counts as 0; the failure is counted.
+    static double value(const BoundForm& f, double z, int& failures, int& firstError) {
         const NumResult r = f.number(z);
-        return r.failed() ? 0.0 : r.value;
+        if (!r.failed()) return r.value;
+        if (failures++ == 0) firstError = r.error;
+        return 0.0;
     }
 
     const Canvas& canvas_;
     const CurveForms& forms_;
     const CurveView& view_;
+    CurveStats& stats_;
     double firstB_ = 0, secondB_ = 0;
 };
 
@@ -121,7 +125,7 @@ CurveStats drawCurve(Canvas& canvas, const CurveForms& forms, const SampleRange&
                      bool& skip, const std::function<void()>& yieldToEvents) {
     CurveStats stats;
     if (!(range.step > 0) || !(range.end > range.start)) return stats;
-    CurveSampler sampler(canvas, forms, view);
+    CurveSampler sampler(canvas, forms, view, stats);
     double z = range.start;
     Sample p0 = sampler.at(z, skip);
     stats.samples = 1;

@@ -38,10 +38,13 @@ struct CurveForms {
     BoundForm y;
 };
 
-// Counts of what a curve drew, for tests and benchmarks.
+// Counts of what a curve drew, for tests, benchmarks and the status line:
+// the samples whose x (or y) failed to evaluate, and the first error each.
 struct CurveStats {
     int samples = 0;
     int segments = 0;
+    int xFailures = 0, yFailures = 0;
+    int xError = 0, yError = 0;
 };
 
 // Draws one curve. `skipSegment` leaves out the next derivative segments

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "expression/error_names.h"
 #include "expression/routines.h"
 #include "plot/curves.h"
 
@@ -53,10 +54,43 @@ CurveView curveView(const GraphDocument& doc, const PlotOptions& o) {
     return v;
 }
 
+// Why the z range gives no samples, or nothing.
+std::string rangeStatus(const PlotBoxes& boxes, const PlotState& state) {
+    if (boxes.zMin.empty() && boxes.zMax.empty()) return "z min and z max are empty";
+    if (boxes.zMin.empty()) return "z min is empty";
+    if (boxes.zMax.empty()) return "z max is empty";
+    if (!(state.z_end > state.z_start)) return "z max is not greater than z min";
+    return {};
+}
+
+// Why a drawn curve shows nothing: one of its coordinates failed at every
+// sample. `name` is the coordinate's caption for the y coordinate.
+std::string curveStatus(const CurveStats& stats, bool polar, const std::string& yName) {
+    if (stats.samples == 0) return {};
+    if (stats.xFailures == stats.samples) {
+        return std::string(polar ? "th(z)" : "x(z)") + ": " + errorName(stats.xError) + " at every sample";
+    }
+    if (stats.yFailures == stats.samples) return yName + ": " + errorName(stats.yError) + " at every sample";
+    return {};
+}
+
+// Nothing is drawn while x(z) or y(z) is empty; once one of them is typed,
+// the other one's absence is worth a word.
+std::optional<std::string> missingBoxStatus(const PlotBoxes& boxes, const PlotOptions& options) {
+    const bool noY = boxes.y.empty() && !options.plotAllFunctions;
+    if (boxes.x.empty() && (noY || boxes.y.empty())) return std::nullopt;
+    if (boxes.x.empty()) return std::string(options.polar ? "th(z)" : "x(z)") + " is empty";
+    return std::string(options.polar ? "r(z)" : "y(z)") + " is empty";
+}
+
 void drawCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, const PlotBoxes& boxes,
                 const std::vector<std::string>& functionList, const PlotOptions& options, PlotState& state,
                 const PlotHooks& hooks, PlotResult& result) {
-    if (boxes.x.empty() || (boxes.y.empty() && !options.plotAllFunctions)) return;
+    if (boxes.x.empty() || (boxes.y.empty() && !options.plotAllFunctions)) {
+        result.status = missingBoxStatus(boxes, options);
+        return;
+    }
+    result.status = rangeStatus(boxes, state);
     if (!options.animationRunning && hooks.hideReadouts) hooks.hideReadouts();
     if (state.a_end - state.a_start > 0) state.smooth_pass = false;
     const size_t count = 1 + (options.plotAllFunctions ? functionList.size() : 0);
@@ -75,6 +109,11 @@ void drawCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, 
         }
         const CurveForms forms{evaluator.bind(x), evaluator.bind(yForm)};
         const CurveStats stats = drawCurve(canvas, forms, range, view, state.skip_segment, yield);
+        if (result.status->empty()) {
+            const std::string yName = k + 1 == count ? (options.polar ? "r(z)" : "y(z)")
+                                                     : "Function list entry " + std::to_string(k + 1);
+            result.status = curveStatus(stats, options.polar, yName);
+        }
         ++result.curves;
         result.segments += stats.segments;
         if (hooks.afterCurve) hooks.afterCurve(static_cast<int>(k));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,11 @@ struct PlotResult {
     bool drawn = false;  // false: the range was empty or reversed, nothing changed
     int curves = 0;
     int segments = 0;
+    // Set when the curves were to be drawn: why a curve drew nothing ("z min
+    // is empty", "x(z): Type mismatch at every sample"), or empty when all
+    // went well. Unset for a pass that drew no curves by design (a frame
+    // only, nothing typed yet).
+    std::optional<std::string> status;
 };
 
 PlotResult Plot(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, GraphDocument& doc, PlotBoxes& boxes,

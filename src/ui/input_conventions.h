@@ -12,9 +12,34 @@ class QWidget;
 // and numeric boxes correct themselves.
 namespace qv {
 
-// Makes the box select its whole text whenever it gets the focus (by the
-// keyboard or by a click).
-void selectAllOnFocus(QLineEdit* box);
+// The conventions every box follows: it selects its whole text whenever it
+// gets the focus (by the keyboard or by a click); when the focus leaves, or
+// when the program writes it while the focus is elsewhere, it shows the
+// start of its text, unselected.
+void applyBoxConventions(QLineEdit* box);
+
+// Disables a control; when it has the focus, the focus goes to `focusTo`
+// first rather than to whatever control Qt would pick next.
+void disableKeepingFocus(QWidget* control, QWidget* focusTo);
+
+// Tells whether the user has chosen where the focus goes: a mouse button
+// went down on a control of the window that takes the focus by a click since
+// the window was last deactivated, or a button is down now. The window's own
+// focus rule on activation stands back then, so an activation that comes
+// with a click never moves the focus away from the control clicked.
+class ClickFocusWatcher : public QObject {
+    Q_OBJECT
+public:
+    explicit ClickFocusWatcher(QWidget* window);
+    bool userChoseFocus() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* window_;
+    bool clicked_ = false;
+};
 
 // Keeps the window's current default button and clicks it on Enter or
 // Return in any box of the window. Handlers move the default with

@@ -18,7 +18,7 @@ QLineEdit* addRow(QGridLayout* grid, int row, const char* caption, const char* n
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     label->setBuddy(box);
-    selectAllOnFocus(box);
+    applyBoxConventions(box);
     grid->addWidget(label, row, 0);
     grid->addWidget(box, row, 1);
     return box;

@@ -45,7 +45,7 @@ void ListPanel::buildFunctionControls() {
 
     entry_ = new QLineEdit(this);
     entry_->setObjectName("Text27");
-    selectAllOnFocus(entry_);
+    applyBoxConventions(entry_);
     entry_->installEventFilter(this);
     connect(entry_, &QLineEdit::textEdited, &ctx_.events, &PanelEvents::markEdited);
 

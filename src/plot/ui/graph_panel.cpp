@@ -1,6 +1,7 @@
 #include "plot/ui/graph_panel.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 #include "plot/ui/picture_area.h"
 #include "ui/input_conventions.h"
@@ -24,10 +26,12 @@ namespace qv {
 
 namespace {
 
-// The room a read-out label keeps: at least a short number, so that the
-// layout does not jump as values come and go, and given room, a long one.
-constexpr const char* kShortReadout = "-0.1234567";
-constexpr const char* kLongReadout = "-0.123456789012345 * pi";
+// The longest texts a read-out shows: a number in its longest plain form,
+// and the same as a multiple of pi (the mouse coordinates only). Every
+// value label keeps room for them, so that values never get cut and the
+// layout does not jump as they come and go.
+constexpr const char* kLongestNumber = "-1.23456789012345E-100";
+constexpr const char* kLongestPiMultiple = "-1.23456789012345E-100 * pi";
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
@@ -97,14 +101,12 @@ void makeHiddenReadout(QLabel* label) {
     label->hide();
 }
 
-// A value read-out has a fixed range of widths and ignores the length of
-// its text: a long value is cut rather than widening the window.
-QLabel* makeValueLabel(QWidget* parent, const char* name) {
+// A value read-out has the width of the longest number it shows, whatever
+// its text: a value that is no number (a long text) is cut rather than
+// widening the window.
+QLabel* makeValueLabel(QWidget* parent, const char* name, const char* longest) {
     QLabel* label = makeLabel(parent, name, QString());
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    const QFontMetrics fm = label->fontMetrics();
-    label->setMinimumWidth(fm.horizontalAdvance(QString::fromLatin1(kShortReadout)));
-    label->setMaximumWidth(fm.horizontalAdvance(QString::fromLatin1(kLongReadout)));
+    label->setFixedWidth(label->fontMetrics().horizontalAdvance(QString::fromLatin1(longest)) + 2);
     makeHiddenReadout(label);
     return label;
 }
@@ -127,12 +129,9 @@ GraphPanel::GraphPanel(PanelContext& ctx, QWidget* parent) : QWidget(parent), ct
     picture_->clear(0xFFFFFF);
     picture_->setMinimumSize(240, 180);
 
-    // Left: the picture with the read-outs under it; right: one column of
-    // controls of a fixed width, so every extra pixel goes to the picture.
-    auto* left = new QVBoxLayout;
-    left->setSpacing(4);
-    left->addWidget(picture_, 1);
-    left->addWidget(buildReadouts());
+    // Top: the picture, and one column of controls of a fixed width beside
+    // it, so every extra pixel goes to the picture. Below both, the
+    // read-outs, which have the panel's whole width to show their values.
 
     auto* column = new QWidget(this);
     column->setObjectName("GraphControls");
@@ -155,24 +154,27 @@ GraphPanel::GraphPanel(PanelContext& ctx, QWidget* parent) : QWidget(parent), ct
     const int columnWidth = 44 * column->fontMetrics().averageCharWidth();
     column->setFixedWidth(std::max(column->minimumSizeHint().width(), columnWidth));
 
-    auto* layout = new QHBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(8);
+    top->addWidget(picture_, 1);
+    top->addWidget(column, 0);
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(8);
-    layout->addLayout(left, 1);
-    layout->addWidget(column, 0);
+    layout->setSpacing(4);
+    layout->addLayout(top, 1);
+    layout->addWidget(buildReadouts());
 
     applyInputConventions();
 }
 
-// Two rows under the picture: the mouse position, and the point found by
-// "Find x(z), y(z)". The x and y columns of both rows line up.
+// The read-outs under the picture: the mouse position, the point found by
+// "Find x(z), y(z)", and the plot's status line. How they are arranged
+// depends on the width they have (arrangeReadouts).
 QWidget* GraphPanel::buildReadouts() {
-    auto* strip = new QWidget(this);
+    readoutStrip_ = new QWidget(this);
+    QWidget* strip = readoutStrip_;
     strip->setObjectName("Readouts");
-    auto* grid = new QGridLayout(strip);
-    grid->setContentsMargins(2, 0, 2, 0);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(2);
+    strip->installEventFilter(this);
 
     Readouts& r = readouts_;
     r.mouseTitle = makeLabel(strip, "Label13", "Mouse Coordinates");
@@ -180,8 +182,8 @@ QWidget* GraphPanel::buildReadouts() {
     r.mouseY = makeLabel(strip, "Label7", "y =");
     reserveWidthFor(r.mouseX, {"th="});
     reserveWidthFor(r.mouseY, {"r  ="});
-    r.mouseXValue = makeValueLabel(strip, "Label6");
-    r.mouseYValue = makeValueLabel(strip, "Label8");
+    r.mouseXValue = makeValueLabel(strip, "Label6", kLongestPiMultiple);
+    r.mouseYValue = makeValueLabel(strip, "Label8", kLongestPiMultiple);
 
     r.freeze = makeLabel(strip, "Label9", "Freeze x(z), y(z)");
     reserveWidthFor(r.freeze, {"Freeze th(z), r(z)"});
@@ -190,9 +192,9 @@ QWidget* GraphPanel::buildReadouts() {
     r.pointY = makeLabel(strip, "Label12", "y =");
     reserveWidthFor(r.pointX, {"th ="});
     reserveWidthFor(r.pointY, {"r ="});
-    r.pointZValue = makeValueLabel(strip, "Label14");
-    r.pointXValue = makeValueLabel(strip, "Label15");
-    r.pointYValue = makeValueLabel(strip, "Label16");
+    r.pointZValue = makeValueLabel(strip, "Label14", kLongestNumber);
+    r.pointXValue = makeValueLabel(strip, "Label15", kLongestNumber);
+    r.pointYValue = makeValueLabel(strip, "Label16", kLongestNumber);
 
     // The mouse display shows only while the mouse is over the window, and
     // the point only once a z is given.
@@ -201,24 +203,93 @@ QWidget* GraphPanel::buildReadouts() {
         label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         makeHiddenReadout(label);
     }
+    // Why the last redraw drew no curve; empty otherwise. It has a line of
+    // its own under the values.
+    status_ = makeLabel(strip, "PlotStatus", QString());
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    status_->setMinimumHeight(status_->fontMetrics().height());
+    readoutRows_ = new QVBoxLayout(strip);
+    readoutRows_->setContentsMargins(2, 0, 2, 0);
+    readoutRows_->setSpacing(2);
+    readoutRows_->addWidget(status_);
 
-    grid->addWidget(r.mouseTitle, 0, 0);
-    grid->addWidget(r.mouseX, 0, 3);
-    grid->addWidget(r.mouseXValue, 0, 4);
-    grid->addWidget(r.mouseY, 0, 5);
-    grid->addWidget(r.mouseYValue, 0, 6);
-    grid->addWidget(r.freeze, 1, 0);
-    grid->addWidget(r.pointZ, 1, 1);
-    grid->addWidget(r.pointZValue, 1, 2);
-    grid->addWidget(r.pointX, 1, 3);
-    grid->addWidget(r.pointXValue, 1, 4);
-    grid->addWidget(r.pointY, 1, 5);
-    grid->addWidget(r.pointYValue, 1, 6);
-    // The values take most of the width, up to their largest; the rest
-    // stays empty at the right end.
-    for (int valueColumn : {2, 4, 6}) grid->setColumnStretch(valueColumn, 2);
-    grid->setColumnStretch(7, 1);
+    // The widths each arrangement needs, measured once: the captions keep
+    // room for their polar texts and the values for their longest texts.
+    for (const ReadoutArrangement a : {ReadoutArrangement::Stacked, ReadoutArrangement::ThreeRows,
+                                       ReadoutArrangement::TwoRows}) {
+        arrangeReadouts(a);
+        readoutWidths_[static_cast<size_t>(a)] = readoutRows_->minimumSize().width();
+    }
+    // The narrowest arrangement fits whatever width the panel has.
+    strip->setMinimumWidth(readoutWidths_[static_cast<size_t>(ReadoutArrangement::Stacked)]);
     return strip;
+}
+
+// Two rows with the x and y columns lined up where the width allows; else
+// the point's values on a row of their own; else every pair on its own row.
+void GraphPanel::arrangeReadouts(ReadoutArrangement arrangement) {
+    readoutArrangement_ = arrangement;
+    delete readoutGrid_;
+    readoutGrid_ = new QGridLayout;
+    readoutRows_->insertLayout(0, readoutGrid_);
+    QGridLayout* grid = readoutGrid_;
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+    const Readouts& r = readouts_;
+    struct Cell {
+        QWidget* widget;
+        int row, column;
+    };
+    std::vector<Cell> cells;
+    switch (arrangement) {
+    case ReadoutArrangement::TwoRows:
+        cells = {{r.mouseTitle, 0, 0},  {r.mouseX, 0, 3},      {r.mouseXValue, 0, 4}, {r.mouseY, 0, 5},
+                 {r.mouseYValue, 0, 6}, {r.freeze, 1, 0},      {r.pointZ, 1, 1},      {r.pointZValue, 1, 2},
+                 {r.pointX, 1, 3},      {r.pointXValue, 1, 4}, {r.pointY, 1, 5},      {r.pointYValue, 1, 6}};
+        break;
+    case ReadoutArrangement::ThreeRows:
+        cells = {{r.mouseTitle, 0, 0}, {r.mouseX, 0, 1},      {r.mouseXValue, 0, 2}, {r.mouseY, 0, 3},
+                 {r.mouseYValue, 0, 4}, {r.freeze, 1, 0},     {r.pointZ, 1, 1},      {r.pointZValue, 1, 2},
+                 {r.pointX, 2, 1},      {r.pointXValue, 2, 2}, {r.pointY, 2, 3},     {r.pointYValue, 2, 4}};
+        break;
+    case ReadoutArrangement::Stacked:
+        cells = {{r.mouseTitle, 0, 0}, {r.mouseX, 1, 0},      {r.mouseXValue, 1, 1}, {r.mouseY, 1, 2},
+                 {r.mouseYValue, 1, 3}, {r.freeze, 2, 0},     {r.pointZ, 3, 0},      {r.pointZValue, 3, 1},
+                 {r.pointX, 4, 0},      {r.pointXValue, 4, 1}, {r.pointY, 4, 2},     {r.pointYValue, 4, 3}};
+        break;
+    }
+    int columns = 0;
+    for (const Cell& c : cells) {
+        // A title spans the caption and value after it where those are free.
+        const bool title = c.widget == r.mouseTitle || c.widget == r.freeze;
+        const int span = title && arrangement == ReadoutArrangement::Stacked ? 4 : 1;
+        grid->addWidget(c.widget, c.row, c.column, 1, span);
+        columns = std::max(columns, c.column + span);
+    }
+    // The rest of the width stays empty at the right end.
+    grid->setColumnStretch(columns, 1);
+}
+
+bool GraphPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == readoutStrip_ && event->type() == QEvent::Resize) {
+        const int width = readoutStrip_->width();
+        ReadoutArrangement fits = ReadoutArrangement::Stacked;
+        for (const ReadoutArrangement a : {ReadoutArrangement::ThreeRows, ReadoutArrangement::TwoRows}) {
+            if (width >= readoutWidths_[static_cast<size_t>(a)]) fits = a;
+        }
+        if (fits != readoutArrangement_) {
+            arrangeReadouts(fits);
+            // The strip has its size already: place the labels now, not at
+            // the next layout pass.
+            readoutRows_->activate();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void GraphPanel::setPlotStatus(const QString& text) {
+    if (status_->text() != text) status_->setText(text);
 }
 
 // The current function: its two expressions, the z and A ranges, the plot
@@ -432,7 +503,7 @@ QWidget* GraphPanel::buildNavigation() {
 // count as edits.
 void GraphPanel::applyInputConventions() {
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
-        selectAllOnFocus(box);
+        applyBoxConventions(box);
         connect(box, &QLineEdit::textEdited, &ctx_.events, &PanelEvents::markEdited);
     }
 }

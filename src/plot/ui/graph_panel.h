@@ -129,9 +129,20 @@ public:
     void setPointLabelsVisible(bool visible);
     // Shows or hides the five labels of the mouse-coordinate display.
     void setMouseLabelsVisible(bool visible);
+    // The status line under the picture: why the last redraw drew no
+    // curve, or nothing.
+    void setPlotStatus(const QString& text);
+    QLabel* plotStatus() const { return status_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // How the read-outs are laid out for the width they have.
+    enum class ReadoutArrangement : unsigned char { Stacked, ThreeRows, TwoRows };
+
     QWidget* buildReadouts();
+    void arrangeReadouts(ReadoutArrangement arrangement);
     QWidget* buildFunctionControls();
     QGridLayout* buildExpressionGrid(QWidget* frame);
     void addCurveOptions(QWidget* frame, QVBoxLayout* rows);
@@ -150,6 +161,12 @@ private:
     PointControls point_;
     ViewControls view_;
     Readouts readouts_;
+    QWidget* readoutStrip_ = nullptr;
+    QVBoxLayout* readoutRows_ = nullptr;
+    QGridLayout* readoutGrid_ = nullptr;
+    QLabel* status_ = nullptr;
+    ReadoutArrangement readoutArrangement_ = ReadoutArrangement::Stacked;
+    std::array<int, 3> readoutWidths_{};  // by ReadoutArrangement
 };
 
 }  // namespace qv

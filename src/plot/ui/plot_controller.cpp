@@ -210,8 +210,11 @@ void PlotController::runPlot() {
     const PlotOptions options = gatherOptions();
     // A scrolling pass draws the frame only, without the point.
     if (options.frameOnly) panel_.setPointLabelsVisible(false);
-    Plot(*panel_.picture(), *ctx_.evaluator, *ctx_.rewrite, *ctx_.doc, boxes, ctx_.doc->functions.entries(), options,
-         state_, hooks);
+    const PlotResult result = Plot(*panel_.picture(), *ctx_.evaluator, *ctx_.rewrite, *ctx_.doc, boxes,
+                                   ctx_.doc->functions.entries(), options, state_, hooks);
+    // Why the curves show nothing, in the status line; a successful redraw
+    // clears it, a pass that drew no curves by design leaves it.
+    if (result.status) panel_.setPlotStatus(QString::fromStdString(*result.status));
     const bool replot = ctx_.doc->full_replot;
     writeBack(boxes);
     // The rewritten forms are what was prepared: writing them back is no edit.

@@ -55,7 +55,9 @@ void PointEvaluationController::closingBoxTick() {
         right_ = markX_ + p.width();
         top_ = markY_ - p.height();
         bottom_ = markY_ + p.height();
-        panel_.point().find->setEnabled(false);
+        // The focus stays with the point's box, not with whatever control
+        // comes next after the button.
+        disableKeepingFocus(panel_.point().find, panel_.point().goToZ);
         firstTick_ = false;
     } else {
         const double dx = 210, dy = w > 0 ? 210 * h / w : 210;
@@ -141,6 +143,8 @@ bool PointEvaluationController::stepZ(int key, Qt::KeyboardModifiers modifiers) 
     const double next = zNow.value + (up ? 1 : -1) * fraction * *tick;
     stepping_ = true;
     box->setText(QString::fromStdString(plainText(next)));
+    // Stepping is no typing: the box shows where its number begins.
+    box->setCursorPosition(0);
     plotter_.plot();
     stepping_ = false;
     return true;

@@ -60,6 +60,7 @@ MainWindow::MainWindow(Platform* platform, std::vector<std::string> arguments, Q
     rewrite_.function_names = &doc_.function_names;
 
     defaults_ = new DefaultButtonKeeper(this);
+    clicks_ = new ClickFocusWatcher(this);
     context_.doc = &doc_;
     context_.evaluator = &evaluator_;
     context_.defaults = defaults_;
@@ -192,9 +193,10 @@ void MainWindow::newWindow() { platform_->startOwnProgram({}); }
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
-    // Activation: the mode's focus (the default button stays), the title;
-    // the colour shading joins here with the effects.
-    focusForMode(false);
+    // Activation: the mode's focus (the default button stays), unless the
+    // activation came with a click on a control, which keeps the focus it
+    // took; then the title. The colour shading joins here with the effects.
+    if (!clicks_->userChoseFocus()) focusForMode(false);
     refreshTitle();
 }
 

@@ -17,6 +17,7 @@ namespace qv {
 
 class CalculatorPanel;
 class CalculusCommands;
+class ClickFocusWatcher;
 class DefaultButtonKeeper;
 class GraphPanel;
 class ListPanel;
@@ -96,6 +97,7 @@ private:
     std::unique_ptr<Platform> ownPlatform_;
     Platform* platform_ = nullptr;
     DefaultButtonKeeper* defaults_ = nullptr;
+    ClickFocusWatcher* clicks_ = nullptr;
     PanelContext context_;
 
     // The panels belong to the window's widget tree.

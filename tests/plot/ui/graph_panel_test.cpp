@@ -194,9 +194,14 @@ protected:
     void showAllReadouts() {
         for (const char* name : kHiddenReadouts) {
             auto* label = panel->findChild<QLabel*>(name);
-            if (label->text().isEmpty()) label->setText("-0.123456789012345");
+            if (label->text().isEmpty()) label->setText("-1.23456789012345E-100");
             label->show();
         }
+        // The mouse coordinates may show multiples of pi.
+        for (const char* name : {"Label6", "Label8"}) {
+            panel->findChild<QLabel*>(name)->setText("-1.23456789012345E-100 * pi");
+        }
+        panel->setPlotStatus("x(z): Type mismatch at every sample");
         panel->layout()->activate();
     }
 
@@ -371,7 +376,11 @@ TEST_P(GraphPanelSizeTest, NothingOverlapsAndNoCaptionIsCut) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ScreenSizes, GraphPanelSizeTest,
-                         ::testing::Values(QSize(1024, 720), QSize(1920, 1080)),
+                         // The whole window, and the graph panel beside the
+                         // list or calculator panel at 1024x720, and beside
+                         // them in the smallest window.
+                         ::testing::Values(QSize(1024, 720), QSize(1920, 1080), QSize(700, 680),
+                                           QSize(520, 680)),
                          [](const auto& info) {
                              return std::to_string(info.param.width()) + "x" +
                                     std::to_string(info.param.height());
@@ -392,6 +401,9 @@ TEST_F(GraphPanelTest, EveryBoxSelectsItsWholeTextOnFocus) {
 }
 
 TEST_F(GraphPanelTest, TypingMarksTheDocumentEditedButProgramWritesDoNot) {
+    showAt({1024, 720});
+    QApplication::setActiveWindow(panel.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get(), kEventWaitMs));
     for (const NamedControl& c : kControls) {
         if (c.kind != Kind::Box) continue;
         SCOPED_TRACE(c.name);
@@ -399,6 +411,9 @@ TEST_F(GraphPanelTest, TypingMarksTheDocumentEditedButProgramWritesDoNot) {
         edits = 0;
         box->setText("3");
         EXPECT_EQ(edits, 0);
+        EXPECT_EQ(box->cursorPosition(), 0) << "a written text shows its start";
+        box->setFocus();
+        box->end(false);  // typing goes where the user puts the caret
         QTest::keyClick(box, Qt::Key_7);
         EXPECT_EQ(edits, 1);
         EXPECT_EQ(box->text(), "37");

@@ -46,6 +46,30 @@ TEST_F(PictureAreaTest, DrawnLinesStayUntilCleared) {
     EXPECT_EQ(at(100, 50), QColor(0, 0, 255));
 }
 
+// Slanted lines are smoothed; lines along an axis keep whole pixels in their
+// own colour, one pixel wide, wherever between two pixels they fall.
+TEST_F(PictureAreaTest, SlantedLinesAreAntialiasedAxisLinesStayCrisp) {
+    const uint32_t blue = 65536u * 255u;
+    area.line(10 * 15, 10 * 15, 190 * 15, 70 * 15, blue);
+    int blended = 0;
+    for (int x = 10; x < 190; ++x) {
+        for (int y = 0; y < 100; ++y) {
+            const QColor c = at(x, y);
+            blended += c != QColor(Qt::white) && c != QColor(0, 0, 255);
+        }
+    }
+    EXPECT_GT(blended, 100);
+    area.clear(0xFFFFFF);
+    area.line(100.4 * 15, 0, 100.4 * 15, 99 * 15, blue);
+    area.line(0, 40.6 * 15, 199 * 15, 40.6 * 15, blue);
+    EXPECT_EQ(at(100, 20), QColor(0, 0, 255));
+    EXPECT_EQ(at(99, 20), QColor(Qt::white));
+    EXPECT_EQ(at(101, 20), QColor(Qt::white));
+    EXPECT_EQ(at(20, 41), QColor(0, 0, 255));
+    EXPECT_EQ(at(20, 40), QColor(Qt::white));
+    EXPECT_EQ(at(20, 42), QColor(Qt::white));
+}
+
 TEST_F(PictureAreaTest, PackedColoursAreRedGreenBlue) {
     EXPECT_EQ(packedToQColor(255 + 256 * 150), QColor(255, 150, 0));
     EXPECT_EQ(packedToQColor(175 + 256 * 75 + 65536 * 75), QColor(175, 75, 75));

@@ -45,6 +45,8 @@ TEST_F(PictureMouseTest, DraggingAQuarterWidthMovesTheViewAndTheBoxes) {
     EXPECT_NEAR(window->document().x_min, -2.5, 0.05);
     EXPECT_NEAR(window->document().x_max, 7.5, 0.05);
     EXPECT_NEAR(box("Text1")->text().toDouble(), -2.5, 0.05);
+    // The program wrote the boxes: each shows where its number begins.
+    for (const char* name : {"Text1", "Text2", "Text3", "Text4"}) EXPECT_EQ(box(name)->cursorPosition(), 0) << name;
 }
 
 TEST_F(PictureMouseTest, ARightDragZoomsToTheBoxAndAClickChangesNothing) {

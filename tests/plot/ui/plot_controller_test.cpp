@@ -30,12 +30,16 @@ protected:
     }
     QLineEdit* box(const char* name) { return window->findChild<QLineEdit*>(name); }
     QPushButton* button(const char* name) { return window->findChild<QPushButton*>(name); }
-    // Pixels of the picture in the function-line colour.
+    // Pixels of the picture in (or, antialiased, near) the function-line
+    // colour.
     int curvePixels() {
         const QImage& img = window->findChild<PictureArea*>("Picture1")->image();
         int n = 0;
         for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x) n += img.pixelColor(x, y) == QColor(0, 0, 255);
+            for (int x = 0; x < img.width(); ++x) {
+                const QColor c = img.pixelColor(x, y);
+                n += c.blue() > c.red() + 60 && c.blue() > c.green() + 60;
+            }
         return n;
     }
 
@@ -76,6 +80,39 @@ TEST_F(PlotControllerTest, EffectWordsDoNotPlot) {
     EXPECT_EQ(box("Text8")->text(), "");
     EXPECT_EQ(box("Text9")->text(), "");
     EXPECT_EQ(window->plotter().redraws(), before + 1);
+}
+
+// A redraw that draws no curve says why under the picture, without a
+// message box; the next good redraw clears it.
+TEST_F(PlotControllerTest, TheStatusLineSaysWhyNoCurveWasDrawn) {
+    struct Case {
+        const char* x;
+        const char* y;
+        const char* zMin;
+        const char* zMax;
+        const char* status;
+    };
+    const Case cases[] = {
+        {"cos(3z)", "sin(2z)", "", "", "z min and z max are empty"},
+        {"cos(3z)", "sin(2z)", "0", "6.3", ""},
+        {"cos(3z)", "sin(2z)", "0", "", "z max is empty"},
+        {"z", "z", "2", "1", "z max is not greater than z min"},
+        {"z", "\"a\"", "0", "1", "y(z): Type mismatch at every sample"},
+        {"1/(z-z)", "z", "0", "1", "x(z): Division by zero at every sample"},
+        {"z", "", "0", "1", "y(z) is empty"},
+        {"z", "sqrt(z)", "-1", "1", ""},  // some samples fail, not all
+    };
+    auto* status = window->findChild<QLabel*>("PlotStatus");
+    ASSERT_NE(status, nullptr);
+    for (const Case& c : cases) {
+        box("Text8")->setText(c.x);
+        box("Text9")->setText(c.y);
+        box("Text6")->setText(c.zMin);
+        box("Text7")->setText(c.zMax);
+        button("Command19")->click();
+        EXPECT_EQ(status->text(), c.status) << c.x << " / " << c.y;
+    }
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(PlotControllerTest, TooManyTicksShowsTheMessageAndAWiderScale) {

@@ -80,11 +80,29 @@ TEST_F(PointEvaluationTest, CtrlUpStepsByATenthOfTheTickScale) {
     box("Text5")->setFocus();
     QTest::keyClick(box("Text5"), Qt::Key_Up, Qt::ControlModifier);
     EXPECT_EQ(box("Text5")->text(), "1.6707963267949");
+    EXPECT_EQ(box("Text5")->cursorPosition(), 0) << "the stepped number shows its start";
     QTest::keyClick(box("Text5"), Qt::Key_Left, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(box("Text5")->text(), "1.6607963267949");
     // Without Ctrl the arrows move the caret as usual.
     QTest::keyClick(box("Text5"), Qt::Key_Up);
     EXPECT_EQ(box("Text5")->text(), "1.6607963267949");
+}
+
+// Find disables itself while the closing box runs; the focus it had goes
+// to the point's box, never to the next control, whose text the next keys
+// would overwrite.
+TEST_F(PointEvaluationTest, TheFocusOfADisabledFindStaysWithThePoint) {
+    QApplication::setActiveWindow(window.get());
+    functions("z", "z", "-2", "2");
+    box("Text5")->setText("1");
+    QTest::mouseClick(window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    ASSERT_TRUE(window->pointEvaluation().closingBoxRunning());
+    window->pointEvaluation().closingBoxTick();
+    EXPECT_EQ(QApplication::focusWidget(), box("Text5"));
+    QApplication::processEvents();  // the box selects its text on entry
+    QTest::keyClicks(QApplication::focusWidget(), "2");
+    EXPECT_EQ(box("Text5")->text(), "2");
+    EXPECT_EQ(box("Text1")->text(), "-5");
 }
 
 TEST_F(PointEvaluationTest, FreezeShowsMultiplesOfPiWhileHeld) {

@@ -133,6 +133,40 @@ TEST_F(MainWindowTest, ChoosingTheCheckedModeChangesNothing) {
     EXPECT_EQ(w.mode(), Mode::Vectors);
 }
 
+// Activation gives the focus to the mode's box, unless it came with a click
+// on a control: that control keeps the focus, so the keys typed next go
+// where the user clicked, with the integral panel open too.
+TEST_F(MainWindowTest, ActivationNeverTakesTheFocusFromAClickedBox) {
+    struct Case {
+        bool integral;
+        const char* clicked;  // nullptr: activation by the keyboard
+        const char* focused;
+    };
+    const Case cases[] = {
+        {false, "Text5", "Text5"}, {false, nullptr, "Text9"}, {true, "Text30", "Text30"}, {true, nullptr, "Text33"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.clicked ? c.clicked : "keyboard");
+        MainWindow& w = open();
+        box("Text8")->setText("z");
+        box("Text9")->setText("z^2");
+        if (c.integral) action("Integral")->trigger();
+        QWidget other;  // another window takes the activation, as a message box does
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QApplication::processEvents();  // what the window system says of the new window
+        ASSERT_FALSE(w.isActiveWindow());
+        if (c.clicked) QTest::mouseClick(box(c.clicked), Qt::LeftButton);
+        QApplication::setActiveWindow(&w);
+        QApplication::processEvents();  // the box selects its text on entry
+        ASSERT_TRUE(w.isActiveWindow());
+        EXPECT_EQ(QApplication::focusWidget(), box(c.focused));
+        QTest::keyClicks(QApplication::focusWidget(), "7");
+        EXPECT_EQ(box(c.focused)->text(), "7");
+        EXPECT_EQ(box("Text9")->text(), c.focused == std::string("Text9") ? "7" : "z^2");
+    }
+}
+
 TEST_F(MainWindowTest, ClosingUnchangedAsksNothing) {
     open();
     EXPECT_TRUE(window_->close());
