@@ -85,6 +85,7 @@ private:
 using NativeFn = double (*)(double, double);
 
 double nativeIdentity(double z, double) { return z; }
+double nativeFarIdentity(double z, double) { return z + 1000000000005.0; }
 double nativeSquare(double z, double) { return std::pow(z, 2); }
 double nativeSin4(double z, double) { return std::sin(4 * z); }
 double nativeShiftedSin(double z, double shift) { return std::sin(z) + shift; }
@@ -101,6 +102,7 @@ struct PlotCase {
     qv::PlotOptions options;
     std::vector<std::string> typedFunctions;  // the function list, as typed
     std::vector<NativeCurve> native;          // the list's curves, then the y box's
+    double xCentre = 0;                       // the x view is moved to lie around it
 };
 
 std::vector<PlotCase> plotCases() {
@@ -233,8 +235,10 @@ public:
 
     qv::GraphDocument document(const PlotCase& c) const {
         qv::GraphDocument doc;
-        doc.x_min = doc.y_min = -c.range;
-        doc.x_max = doc.y_max = c.range;
+        doc.x_min = c.xCentre - c.range;
+        doc.x_max = c.xCentre + c.range;
+        doc.y_min = -c.range;
+        doc.y_max = c.range;
         doc.full_replot = true;
         return doc;
     }
@@ -387,6 +391,21 @@ void printManyCurves(PlotHarness& harness) {
     }
 }
 
+// The parabola moved far from the origin: x from 1E12 to 1E12 + 10, ticked
+// every unit. Its ticks are as many as the centred parabola's, so its redraw
+// must cost about the same: printed beside the centred one's.
+void printFarFromZero(PlotHarness& harness, const PlotTimings& centred) {
+    PlotCase far{"far-from-zero", "-5", "5", "z+1000000000005", "z^2", 5, {}, {}, {}};
+    far.native.push_back({nativeFarIdentity, nativeSquare, 0});
+    far.xCentre = 1000000000005.0;
+    const PlotTimings t = timeCase(harness, far, 1200);
+    std::printf("plot %s 1200px: ours %.1f us native %.1f us ratio %.2f\n", far.name, t.ours,
+                t.native, t.ours / t.native);
+    std::printf("plot far-from-zero/centred 1200px: ours %.2f native %.2f\n", t.ours / centred.ours,
+                t.native / centred.native);
+    std::fflush(stdout);
+}
+
 }  // namespace
 
 // One line per case and picture width: a full redraw after typing, ours
@@ -394,13 +413,16 @@ void printManyCurves(PlotHarness& harness) {
 void printPlotSummary() {
     PlotHarness harness;
     const double widths[] = {1200, 3840};
+    PlotTimings centred;
     for (const PlotCase& c : plotCases()) {
         for (double w : widths) {
             const PlotTimings t = timeCase(harness, c, w);
             std::printf("plot %s %.0fpx: ours %.1f us native %.1f us ratio %.2f\n", c.name, w,
                         t.ours, t.native, t.ours / t.native);
             std::fflush(stdout);
+            if (std::string(c.name) == "parabola" && w == 1200) centred = t;
         }
     }
+    printFarFromZero(harness, centred);
     printManyCurves(harness);
 }

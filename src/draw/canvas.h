@@ -32,6 +32,14 @@ public:
     virtual int lineWidth() const = 0;
     // The colour text is drawn in.
     virtual void setTextColor(uint32_t color) = 0;
+
+    // The extent of a text as text() draws it, in twips: its width, and the
+    // height of a line. These defaults estimate a small font, 90 twips a
+    // character and 195 a line; a canvas that knows its font measures it.
+    virtual double textWidth(const std::string& s) const {
+        return 90.0 * static_cast<double>(s.size());
+    }
+    virtual double textHeight() const { return 195; }
 };
 
 }  // namespace qv

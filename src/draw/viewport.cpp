@@ -1,17 +1,13 @@
 #include "draw/viewport.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "expression/number_text.h"
 
 namespace qv {
 
 namespace {
-// Twips a tick number's character takes, and the room below the number's
-// top that a text line needs.
-constexpr double kCharWidth = 90;
-constexpr double kTextLineRoom = 210;
+// Numbers keep this far from the left and top edges.
 constexpr double kEdge = 15;
 }  // namespace
 
@@ -34,13 +30,8 @@ AxisPositions axisPositions(const ViewRange& range, const Canvas& canvas) {
 
 double bound(const Canvas& canvas, double pos, bool horizontal, double value, int decimals) {
     if (pos < kEdge) return kEdge;
-    double limit = 0;
-    if (horizontal) {
-        const auto chars = static_cast<double>(plainText(roundHalfEven(std::fabs(value), decimals)).size());
-        limit = canvas.width() - kCharWidth * (chars + 1);
-    } else {
-        limit = canvas.height() - kTextLineRoom;
-    }
+    const double limit = horizontal ? usableWidth(canvas) - canvas.textWidth(strText(roundHalfEven(value, decimals)))
+                                    : usableHeight(canvas) - canvas.textHeight();
     return std::min(pos, limit);
 }
 

@@ -37,9 +37,11 @@ struct AxisPositions {
 AxisPositions axisPositions(const ViewRange& range, const Canvas& canvas);
 
 // Keeps a tick number inside the area. pos is its left (horizontal) or top
-// (vertical) position; value and decimals are the number to be printed,
-// whose width a horizontal position has to leave room for (90 twips a
-// character plus one). A position before 15 twips becomes 15.
+// (vertical) position; value and decimals are the number to be printed, in
+// its print form (sign or blank, then the digits of the value rounded to the
+// decimals). A position before 15 twips becomes 15; a position whose text
+// would reach past the usable extent is moved back so the whole text fits:
+// its measured width horizontally, a text line vertically.
 double bound(const Canvas& canvas, double pos, bool horizontal, double value, int decimals);
 
 }  // namespace qv

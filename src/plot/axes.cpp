@@ -14,28 +14,38 @@ namespace {
 constexpr long kTickLimit = 1000;
 
 // Tick geometry in twips: the mark reaches this far above (left of) the axis
-// and below (right of) it; tick numbers sit below the horizontal axis and
-// left of the vertical one; a character of a number is about 90 twips wide.
+// and below (right of) it; numbers of the x axis sit below the horizontal
+// axis, a character's width left of their tick; numbers of the y axis end
+// this far left of the vertical axis and sit that character's width above
+// their tick.
 constexpr double kMarkBefore = 100;
 constexpr double kMarkAfter = 115;
 constexpr double kNumberBelowAxis = 175;
-constexpr double kNumberLeftOfAxis = 210;
+constexpr double kNumberEndBeforeAxis = 120;
 constexpr double kCharWidth = 90;
 // The lone "1" of a log axis is narrow; moving it right centres it.
 constexpr double kLogOneShift = 30;
 // One more decimal for every 150 twips between two ticks, up to 15.
 constexpr double kTwipsPerDecimal = 150;
 constexpr int kMaxDecimals = 15;
-// Log axes tick only within these values, so their loops always end.
+// Log axes tick only within these values, so their loops always end (after
+// at most a few hundred rounds: they never reach the tick limit).
 constexpr double kLogTop = 1e23;
 constexpr double kLogBottom = 1e-14;
 constexpr int kLogDownDecimals = 7;
 
-// Guards against ranges the loops cannot cross in reasonable time (a range
-// far from 0 with a fine tick scale, infinite or overflowing widths): a loop
-// stops after this many rounds, and the pass restarts at most this often
-// (ten times the scale per restart reaches infinity well before).
-constexpr long kRoundGuard = 10'000'000;
+// Tick indexes below this step by exactly one; beyond it neighbouring ticks
+// are closer than the doubles around them and the walk starts at the view's
+// edge instead of at a multiple of the scale.
+constexpr double kExactIndexLimit = 0x1p52;
+// The first tick inside the view is found by a division rounded down, which
+// may fall a step or two short of it; this many steps put it right.
+constexpr int kStartAdjustments = 8;
+// A loop runs from its first visible tick, so it never needs more rounds
+// than the tick limit allows; this only guards against the unforeseen. The
+// restart guard is how often the scales may grow before the pass gives up
+// on ticks; a scale reaches infinity, which always fits, within about 630.
+constexpr long kRoundGuard = 4 * kTickLimit;
 constexpr int kRestartGuard = 1000;
 
 enum class Direction { Up, Down };
@@ -53,6 +63,27 @@ struct Pass {
     Canvas& canvas;
     const AxesInput& in;
     AxisPositions axes;
+};
+
+// Where a drawn number lies along its axis.
+struct Span {
+    double from = 0, to = 0;
+};
+
+bool overlaps(const std::optional<Span>& a, const Span& b) { return a && a->from < b.to && b.from < a->to; }
+
+// The numbers drawn on one axis. Each loop draws outwards, so a number that
+// clears the previous one of its loop clears all before it; the loop
+// downwards starts next to the innermost number of the loop upwards, which is
+// the axis' first.
+struct AxisNumbers {
+    std::optional<Span> first, previous;
+
+    bool covers(const Span& s) const { return overlaps(first, s) || overlaps(previous, s); }
+    void add(const Span& s) {
+        if (!first) first = s;
+        previous = s;
+    }
 };
 
 // The value a tick-scale box gives back after the scale was written into it.
@@ -85,34 +116,58 @@ double extent(const Pass& pass, const AxisSetup& a) {
     return a.axis == TickAxis::X ? usableWidth(pass.canvas) : usableHeight(pass.canvas);
 }
 
+// A loop draws (and counts) the ticks that have reached the area from the
+// origin's side, and stops after the first that has left it on the far side.
+bool entered(const Pass& pass, const AxisSetup& a, Direction dir, double p) {
+    return increasing(a, dir) ? p >= 0 : p <= extent(pass, a);
+}
+
+bool leftArea(const Pass& pass, const AxisSetup& a, Direction dir, double p) {
+    return increasing(a, dir) ? p > extent(pass, a) : p < 0;
+}
+
 double tickPosition(const Pass& pass, const AxisSetup& a, Direction dir, double t) {
     const double u = a.log ? std::log10(t) : (dir == Direction::Up ? t : -t);
     return a.axis == TickAxis::X ? mapX(pass.in.range, pass.canvas, u) : mapY(pass.in.range, pass.canvas, u);
 }
 
-double printedValue(const AxisSetup& a, Direction dir, double q) {
-    if (a.log && dir == Direction::Down) return roundHalfEven(q, kLogDownDecimals);
-    return roundHalfEven(a.invert ? 1 / q : q, a.decimals);
+// The number printed at a tick, rounded, and its decimals.
+struct Printed {
+    double value = 0;
+    int decimals = 0;
+};
+
+Printed printed(const AxisSetup& a, Direction dir, double q) {
+    if (a.log && dir == Direction::Down) return {roundHalfEven(q, kLogDownDecimals), kLogDownDecimals};
+    return {roundHalfEven(a.invert ? 1 / q : q, a.decimals), a.decimals};
 }
 
-void drawTickNumber(const Pass& pass, const AxisSetup& a, Direction dir, double p, double q) {
-    const double shown = printedValue(a, dir, q);
+void drawTickNumber(const Pass& pass, const AxisSetup& a, Direction dir, double p, double q, AxisNumbers& numbers) {
+    // The number of a tick beyond the edge would be cut off, or, kept
+    // inside, stand beside a tick it does not belong to.
+    if (!(p >= 0 && p <= extent(pass, a))) return;
+    Canvas& c = pass.canvas;
+    const Printed shown = printed(a, dir, q);
+    const std::string text = strText(shown.value);
     double x = 0, y = 0;
+    Span span;
     if (a.axis == TickAxis::X) {
         x = p - kCharWidth + (a.log && q == 1 ? kLogOneShift : 0);
-        y = bound(pass.canvas, pass.axes.axis_y_pos + kNumberBelowAxis, false, q, a.decimals);
+        x = bound(c, x, true, shown.value, shown.decimals);
+        y = bound(c, pass.axes.axis_y_pos + kNumberBelowAxis, false, shown.value, shown.decimals);
+        span = {x, x + c.textWidth(text)};
     } else {
-        auto chars = static_cast<double>(plainText(shown).size());
-        // A minus sign is narrow: it is not counted on the negative side.
-        if (dir == Direction::Down && !a.log) chars -= 1;
-        y = p - kCharWidth;
-        x = pass.axes.axis_x_pos - kNumberLeftOfAxis - kCharWidth * chars;
-        x = bound(pass.canvas, x, true, a.invert ? 1 / q : q, a.decimals);
+        x = bound(c, pass.axes.axis_x_pos - kNumberEndBeforeAxis - c.textWidth(text), true, shown.value,
+                  shown.decimals);
+        y = bound(c, p - kCharWidth, false, shown.value, shown.decimals);
+        span = {y, y + c.textHeight()};
     }
-    pass.canvas.text(x, y, strText(shown));
+    if (numbers.covers(span)) return;
+    numbers.add(span);
+    c.text(x, y, text);
 }
 
-void drawTick(const Pass& pass, const AxisSetup& a, Direction dir, double p, double q) {
+void drawTick(const Pass& pass, const AxisSetup& a, Direction dir, double p, double q, AxisNumbers& numbers) {
     Canvas& c = pass.canvas;
     if (a.axis == TickAxis::X) {
         if (pass.in.show_grid) c.line(p, 0, p, c.height(), pass.in.grid_color);
@@ -123,64 +178,137 @@ void drawTick(const Pass& pass, const AxisSetup& a, Direction dir, double p, dou
         const double x = pass.axes.axis_x_pos;
         c.line(x - kMarkBefore, p, x + kMarkAfter, p, pass.in.axis_color);
     }
-    if (pass.in.show_tick_numbers && q != 0) drawTickNumber(pass, a, dir, p, q);
-}
-
-bool logTickAllowed(const AxisSetup& a, Direction dir, double t) {
-    if (!a.log) return true;
-    return dir == Direction::Up ? t < kLogTop : t > kLogBottom;
-}
-
-bool logLoopEnds(const AxisSetup& a, Direction dir, double t) {
-    if (!a.log) return false;
-    return dir == Direction::Up ? t > kLogTop : t < kLogBottom;
+    if (pass.in.show_tick_numbers && q != 0) drawTickNumber(pass, a, dir, p, q, numbers);
 }
 
 // A log axis ticks 1, 2, ..., 9, 10, 20, ... upwards and 1, 0.9, ..., 0.2,
-// 0.19, ... downwards: the step grows or shrinks by ten at each decade.
+// 0.1, 0.09, ... downwards: the step grows or shrinks by ten at each decade.
 double logStep(Direction dir, double t, double s) {
     if (dir == Direction::Up) return t == 10 * s ? 10 * s : s;
     return t <= 2 * s ? s / 10 : s;
 }
 
-// Ticks from the origin (1 on a log axis) outwards in one direction, until
-// the previous tick lay beyond the far edge. Returns false when the tick
-// limit was reached.
-bool tickLoop(const Pass& pass, const AxisSetup& a, Direction dir) {
-    double s = a.scale, t = 0, q = 0;
-    if (a.log) {
-        t = q = s = 1;
-    } else if (!(s > 0)) {
-        return true;  // no tick scale to step by
+// The ticks of a log axis, from 1 outwards until the previous tick lay
+// beyond the far edge or the values run out of the log range.
+void logLoop(const Pass& pass, const AxisSetup& a, Direction dir, AxisNumbers& numbers) {
+    const bool up = dir == Direction::Up;
+    double t = 1, q = 1, s = 1;
+    for (long round = 0; round < kRoundGuard; ++round) {
+        s = logStep(dir, t, s);
+        const double p = tickPosition(pass, a, dir, t);
+        if (entered(pass, a, dir, p) && (up ? t < kLogTop : t > kLogBottom)) drawTick(pass, a, dir, p, q, numbers);
+        q += up ? s : -s;
+        if (up ? t > kLogTop : t < kLogBottom) break;
+        t += up ? s : -s;
+        if (leftArea(pass, a, dir, p)) break;
     }
-    const bool inc = increasing(a, dir);
+}
+
+// The ticks of a linear loop lie k steps of the scale from the origin,
+// k = 0, 1, 2, ... A loop starts at the first of them inside the view, where
+// a walk from the origin would first draw, so a view far from the origin
+// costs no more than one beside it.
+struct LinearWalk {
+    // The index of the first tick; or, where indexes no longer step by one,
+    // the value at the view's edge, from which the ticks step by the scale.
+    double start = 0;
+    double scale = 1;
+    bool indexed = true;
+
+    double tick(double j) const {
+        if (!indexed) return start + j * scale;
+        const double k = start + j;
+        return k == 0 ? 0 : k * scale;  // 0 * infinity would be NaN
+    }
+};
+
+// How far the loop goes from the origin before it reaches the view: the
+// distance to the view's near edge, 0 when the origin is not before it.
+double distanceToView(const Pass& pass, const AxisSetup& a, Direction dir) {
+    const ViewRange& r = pass.in.range;
+    const bool x = a.axis == TickAxis::X;
+    const double near = dir == Direction::Up ? (x ? r.x_min : r.y_min) : -(x ? r.x_max : r.y_max);
+    return near > 0 ? near : 0;
+}
+
+LinearWalk linearWalk(const Pass& pass, const AxisSetup& a, Direction dir) {
+    const double s = a.scale;
+    const double distance = distanceToView(pass, a, dir);
+    // Rounded down, the quotient never passes the first tick inside: below
+    // kExactIndexLimit a step is larger than its rounding.
+    double k = std::floor(distance / s);
+    // At the edge itself the first tick is inside: its position is exactly 0
+    // or the extent, as the mapping divides the width by itself.
+    if (!(k < kExactIndexLimit)) return {distance, s, false};
+    const LinearWalk at{0, s, true};
+    auto inside = [&](double index) { return entered(pass, a, dir, tickPosition(pass, a, dir, at.tick(index))); };
+    for (int i = 0; i < kStartAdjustments && !inside(k); ++i) k += 1;
+    return {k, s, true};
+}
+
+// A linear loop from its first tick inside the view outwards, until the
+// previous tick lay beyond the far edge. Returns false when the tick limit
+// was reached.
+bool linearLoop(const Pass& pass, const AxisSetup& a, Direction dir, AxisNumbers& numbers) {
+    if (!(a.scale > 0)) return true;  // no tick scale to step by
+    const LinearWalk walk = linearWalk(pass, a, dir);
     const double sign = dir == Direction::Up ? 1 : -1;
     long n = 0;
-    double previous = 0;
-    for (long round = 0; round < kRoundGuard; ++round) {
-        const double far = extent(pass, a);
-        if (round > 0 && (inc ? previous > far : previous < 0)) break;
-        if (a.log) s = logStep(dir, t, s);
+    for (long j = 0; j < kRoundGuard; ++j) {
+        const double t = walk.tick(static_cast<double>(j));
         const double p = tickPosition(pass, a, dir, t);
-        const bool visible = inc ? p >= 0 : p <= far;
-        if (visible && logTickAllowed(a, dir, t)) drawTick(pass, a, dir, p, q);
-        q += sign * s;
-        if (logLoopEnds(a, dir, t)) break;
+        // Past an overflow of the mapping no later tick can be placed.
+        if (std::isnan(p)) break;
+        const bool visible = entered(pass, a, dir, p);
+        if (visible) drawTick(pass, a, dir, p, sign * t, numbers);
         if (n > kTickLimit) return false;
-        t += (a.log && dir == Direction::Down) ? -s : s;
         if (visible) ++n;
-        previous = p;
+        if (leftArea(pass, a, dir, p)) break;
     }
     return true;
 }
 
+// Whether a loop would stop at the tick limit, without walking it. Positions
+// only move outwards as the loop goes on, so it does exactly when its first
+// tick is inside and the one kTickLimit steps later has still not left the
+// area: the round after it then finds more than kTickLimit visible ticks.
+bool loopReachesLimit(const Pass& pass, const AxisSetup& a, Direction dir) {
+    if (a.log || !(a.scale > 0)) return false;
+    const LinearWalk walk = linearWalk(pass, a, dir);
+    const double first = tickPosition(pass, a, dir, walk.tick(0));
+    const double last = tickPosition(pass, a, dir, walk.tick(kTickLimit));
+    return entered(pass, a, dir, first) && !std::isnan(last) && !leftArea(pass, a, dir, last);
+}
+
 bool axisTicks(const Pass& pass, const AxisSetup& a) {
-    return tickLoop(pass, a, Direction::Up) && tickLoop(pass, a, Direction::Down);
+    AxisNumbers numbers;
+    for (Direction dir : {Direction::Up, Direction::Down}) {
+        numbers.previous.reset();
+        if (a.log) {
+            logLoop(pass, a, dir, numbers);
+        } else if (!linearLoop(pass, a, dir, numbers)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void drawAxisLines(Canvas& c, const AxisPositions& axes, uint32_t color) {
     c.line(axes.axis_x_pos, usableHeight(c), axes.axis_x_pos, 0, color);
     c.line(0, axes.axis_y_pos, usableWidth(c), axes.axis_y_pos, color);
+}
+
+// The axis whose tick loop the next pass would stop on, found without
+// drawing. Like the pass, it takes the x scale back from its box once the x
+// ticks have fitted and the y ticks then do not.
+std::optional<TickAxis> foreseenLimit(Canvas& canvas, const AxesInput& in, AxesResult& out) {
+    const Pass pass{canvas, in, axisPositions(in.range, canvas)};
+    const AxisSetup x = axisSetup(canvas, in, TickAxis::X, out.x_tick_scale);
+    if (loopReachesLimit(pass, x, Direction::Up) || loopReachesLimit(pass, x, Direction::Down)) return TickAxis::X;
+    const AxisSetup y = axisSetup(canvas, in, TickAxis::Y, out.y_tick_scale);
+    if (!loopReachesLimit(pass, y, Direction::Up) && !loopReachesLimit(pass, y, Direction::Down)) return std::nullopt;
+    out.x_tick_scale = boxValue(out.x_tick_scale);
+    return TickAxis::Y;
 }
 
 // One pass from clearing the area to the axes. Returns the axis whose tick
@@ -200,6 +328,18 @@ std::optional<TickAxis> axesPass(Canvas& canvas, const AxesInput& in, AxesResult
     return std::nullopt;
 }
 
+// Ten times the scale of an axis whose ticks did not fit; its message goes
+// out the first time only.
+void growScale(TickAxis axis, AxesResult& out, const TickLimitHandler& on_tick_limit) {
+    const bool x = axis == TickAxis::X;
+    (x ? out.x_tick_scale : out.y_tick_scale) *= 10;
+    ++(x ? out.x_restarts : out.y_restarts);
+    for (const TickLimitMessage& m : out.tick_limit_messages)
+        if (m.axis == axis) return;
+    out.tick_limit_messages.push_back(tickLimitMessage(axis));
+    if (on_tick_limit) on_tick_limit(out.tick_limit_messages.back());
+}
+
 }  // namespace
 
 TickLimitMessage tickLimitMessage(TickAxis axis) {
@@ -216,18 +356,22 @@ AxesResult drawAxes(Canvas& canvas, const AxesInput& input, const TickLimitHandl
     if (!input.range.valid()) return out;
     out.drawn = true;
     for (int restart = 0;; ++restart) {
-        const std::optional<TickAxis> limited = axesPass(canvas, input, out);
+        // A pass that would stop at the tick limit is foreseen and not drawn:
+        // the scales grow as its restart would have made them grow, and only
+        // the pass whose ticks fit is drawn.
+        std::optional<TickAxis> limited = foreseenLimit(canvas, input, out);
+        if (!limited) limited = axesPass(canvas, input, out);
         if (!limited) break;
-        const TickLimitMessage message = tickLimitMessage(*limited);
-        out.tick_limit_messages.push_back(message);
-        if (on_tick_limit) on_tick_limit(message);
-        double& scale = *limited == TickAxis::X ? out.x_tick_scale : out.y_tick_scale;
-        scale *= 10;
+        growScale(*limited, out, on_tick_limit);
         if (restart >= kRestartGuard) {
             // Give up on ticks rather than loop on: draw the axes alone.
-            drawAxisLines(canvas, axisPositions(input.range, canvas), input.axis_color);
             out.x_tick_box = plainText(out.x_tick_scale);
             out.y_tick_box = plainText(out.y_tick_scale);
+            canvas.clear(input.background_color);
+            const AxisPositions axes = axisPositions(input.range, canvas);
+            out.axis_x_pos = axes.axis_x_pos;
+            out.axis_y_pos = axes.axis_y_pos;
+            drawAxisLines(canvas, axes, input.axis_color);
             break;
         }
     }

@@ -28,8 +28,8 @@ struct AxesInput {
 
 enum class TickAxis { X, Y };
 
-// Raised when a tick loop counted too many visible ticks; the pass is then
-// restarted with ten times that axis' tick scale.
+// Shown when a tick loop would count too many visible ticks: that axis'
+// tick scale is then multiplied by ten until its ticks fit.
 struct TickLimitMessage {
     TickAxis axis = TickAxis::X;
     std::string title;
@@ -46,14 +46,19 @@ struct AxesResult {
     // texts the tick-scale boxes are to show.
     double x_tick_scale = 1, y_tick_scale = 1;
     std::string x_tick_box, y_tick_box;
-    // One entry per restart, in order.
+    // How often each axis' scale was multiplied by ten before its ticks fit.
+    int x_restarts = 0, y_restarts = 0;
+    // One entry per axis whose scale had to grow, in the order they arose.
     std::vector<TickLimitMessage> tick_limit_messages;
 };
 
-// Called at each restart, before the area is cleared again, so the caller can
-// show the message at the moment the pass gives up (it may be empty).
+// Called once for each axis whose scale has to grow, before the area is
+// cleared, so the caller can show the message (it may be empty).
 using TickLimitHandler = std::function<void(const TickLimitMessage&)>;
 
+// Tick numbers are printed only for ticks inside the area, kept whole inside
+// it (see bound), and left out where they would cover a number drawn before
+// on the same axis; their tick marks and grid lines stay.
 AxesResult drawAxes(Canvas& canvas, const AxesInput& input, const TickLimitHandler& on_tick_limit = {});
 
 }  // namespace qv

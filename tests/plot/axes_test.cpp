@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "draw/viewport.h"
+#include "expression/number_text.h"
 #include "support/recording_canvas.h"
 
 namespace qv {
@@ -103,10 +105,10 @@ TEST(Viewport, BoundKeepsTickNumbersInside) {
         {"before the left edge", -400, true, 3, 0, 15},
         {"before the top edge", 14.9, false, 3, 0, 15},
         {"inside stays", 500, true, 3, 0, 500},
-        // "12.35" is 5 characters: 10015 - 90 * 6.
-        {"right edge leaves room for the digits", 9999, true, 12.345678, 2, 9475},
-        {"sign does not count", 9999, true, -12.345678, 2, 9475},
-        {"value rounded before counting", 9999, true, 0.99996, 4, 10015 - 90 * 2},
+        // " 12.35" is 6 characters and ends at the usable width: 10000 - 90 * 6.
+        {"right edge leaves room for the digits", 9999, true, 12.345678, 2, 9460},
+        {"a minus sign takes the blank's place", 9999, true, -12.345678, 2, 9460},
+        {"value rounded before counting", 9999, true, 0.99996, 4, 10000 - 90 * 2},
         {"bottom edge leaves a text line", 8200, false, 123456, 0, 8125},
         {"bottom edge ignores the value", 9000, false, 0, 0, 8125},
     };
@@ -136,22 +138,26 @@ TEST(Axes, DefaultRangeTicksEveryUnitAndNumbersAllButZero) {
         EXPECT_DOUBLE_EQ(l.x1, 4900);
         EXPECT_DOUBLE_EQ(l.x2, 5115);
     }
+    // The ticks past the edges (6 and -6) get no number; the numbers at the
+    // edges are moved inside, whole.
     const auto xs = xNumbers(d, 4160 + 175);
-    EXPECT_EQ(textsOf(xs), (std::vector<std::string>{" 1", " 2", " 3", " 4", " 5", " 6",  //
-                                                     "-1", "-2", "-3", "-4", "-5", "-6"}));
+    EXPECT_EQ(textsOf(xs), (std::vector<std::string>{" 1", " 2", " 3", " 4", " 5",  //
+                                                     "-1", "-2", "-3", "-4", "-5"}));
     EXPECT_DOUBLE_EQ(xs[0].x, 6000 - 90);
-    EXPECT_DOUBLE_EQ(xs[6].x, 4000 - 90);
+    EXPECT_DOUBLE_EQ(xs[4].x, 10000 - 180);
+    EXPECT_DOUBLE_EQ(xs[5].x, 4000 - 90);
+    EXPECT_DOUBLE_EQ(xs[9].x, 15);
     // y numbers: 210 twips plus one character left of the axis; the minus
     // sign of the negative ones is not counted.
     std::vector<RecordedText> ys;
     for (const auto& t : d.canvas.texts)
         if (t.y != 4160 + 175) ys.push_back(t);
-    ASSERT_EQ(ys.size(), 10u);
+    ASSERT_EQ(ys.size(), 8u);
     EXPECT_EQ(ys[0].text, " 1");
     EXPECT_NEAR(ys[0].y, 3160 - 90, 1e-9);
     EXPECT_DOUBLE_EQ(ys[0].x, 5000 - 210 - 90);
-    EXPECT_EQ(ys[5].text, "-1");
-    EXPECT_DOUBLE_EQ(ys[5].x, 5000 - 210 - 90);
+    EXPECT_EQ(ys[4].text, "-1");
+    EXPECT_DOUBLE_EQ(ys[4].x, 5000 - 210 - 90);
     EXPECT_EQ(d.result.x_tick_box, "1");
     EXPECT_EQ(d.result.y_tick_box, "1");
     EXPECT_TRUE(d.result.tick_limit_messages.empty());
@@ -214,12 +220,37 @@ TEST(Axes, NumbersStayInsideWhenTheAxesLieOutside) {
             if (tc.y_numbers_at_left) {
                 EXPECT_DOUBLE_EQ(t.x, 15) << tc.name << " " << t.text;
             } else {
-                // "-12" rounded absolute value "12": room for three characters.
-                const double chars = static_cast<double>(t.text.size()) - 1;
-                EXPECT_DOUBLE_EQ(t.x, kW - 90 * (chars + 1)) << tc.name << " " << t.text;
+                // "-12" ends at the usable width.
+                const double chars = static_cast<double>(t.text.size());
+                EXPECT_DOUBLE_EQ(t.x, kW - 15 - 90 * chars) << tc.name << " " << t.text;
             }
         }
         EXPECT_FALSE(xNumbers(d, tc.x_number_y).empty()) << tc.name;
+    }
+}
+
+TEST(Axes, TicksPastTheEdgeGetNoNumber) {
+    // Each loop draws one tick past the edge; kept inside, its number would
+    // stand beside the wrong tick.
+    struct Case {
+        const char* name;
+        ViewRange range;
+        const char* last_inside;
+        const char* past_edge;
+    };
+    const std::vector<Case> cases = {
+        {"right", {-5, 5.5, -4.16, 4.16}, " 5", " 6"},
+        {"left", {-5.5, 5, -4.16, 4.16}, "-5", "-6"},
+        {"top", {-3.5, 3.5, -4.16, 4.6}, " 4", " 5"},
+        {"bottom", {-3.5, 3.5, -4.6, 4.16}, "-4", "-5"},
+    };
+    for (const auto& tc : cases) {
+        AxesInput in = baseInput();
+        in.range = tc.range;
+        const Drawn d = draw(in);
+        const auto texts = textsOf(d.canvas.texts);
+        EXPECT_NE(std::find(texts.begin(), texts.end(), tc.last_inside), texts.end()) << tc.name;
+        EXPECT_EQ(std::find(texts.begin(), texts.end(), tc.past_edge), texts.end()) << tc.name;
     }
 }
 
@@ -252,9 +283,10 @@ TEST(Axes, TooManyTicksRestartsWithTenTimesTheScale) {
         EXPECT_EQ(r.tick_limit_messages[0].axis, tc.axis);
         EXPECT_EQ(r.tick_limit_messages[0].title, "Quorvanta  -  Too many tick marks!");
         EXPECT_EQ(r.tick_limit_messages[0].text, tc.text);
-        // The message comes before the picture is cleared again.
-        EXPECT_EQ(clears_at_message, std::vector<int>{1}) << tc.name;
-        EXPECT_EQ(c.clears, 2);
+        // The pass that would stop is not drawn: the message comes before the
+        // picture is cleared, once.
+        EXPECT_EQ(clears_at_message, std::vector<int>{0}) << tc.name;
+        EXPECT_EQ(c.clears, 1);
         EXPECT_DOUBLE_EQ(r.x_tick_scale, tc.final_x);
         EXPECT_DOUBLE_EQ(r.y_tick_scale, tc.final_y);
         EXPECT_EQ(tc.axis == TickAxis::X ? r.x_tick_box : r.y_tick_box, "0.01");
@@ -264,19 +296,29 @@ TEST(Axes, TooManyTicksRestartsWithTenTimesTheScale) {
 TEST(Axes, TheLimitIsMoreThanAThousandVisibleTicks) {
     // A binary tick scale keeps every tick position exact. Each loop draws
     // one tick past the edge, counted too: 1000 ticks up to the edge pass,
-    // 1001 do not.
+    // 1001 do not, wherever the view lies. The pass that would stop is
+    // never drawn: the area is cleared once.
     struct Case {
         double ticks_to_edge;
+        double from;  // the view's edge nearest the origin
+        bool negative;
         size_t messages;
     };
     const double scale = 1.0 / 1024;
-    for (const Case& tc : {Case{999, 0}, Case{1000, 1}}) {
+    const std::vector<Case> cases = {
+        {999, 0, false, 0},    {1000, 0, false, 1},   {999, 1024, false, 0},
+        {1000, 1024, false, 1}, {999, 1024, true, 0}, {1000, 1024, true, 1},
+    };
+    for (const Case& tc : cases) {
         AxesInput in = baseInput();
-        in.range.x_max = tc.ticks_to_edge * scale;
-        in.range.x_min = -in.range.x_max;
+        const double far = tc.from + tc.ticks_to_edge * scale;
+        in.range.x_min = tc.from == 0 ? -far : tc.from;
+        in.range.x_max = far;
+        if (tc.negative) in.range = {-in.range.x_max, -in.range.x_min, in.range.y_min, in.range.y_max};
         in.x_tick_scale = scale;
         const Drawn d = draw(in);
-        EXPECT_EQ(d.result.tick_limit_messages.size(), tc.messages) << tc.ticks_to_edge;
+        EXPECT_EQ(d.result.tick_limit_messages.size(), tc.messages) << tc.ticks_to_edge << " from " << tc.from;
+        EXPECT_EQ(d.canvas.clears, 1) << tc.ticks_to_edge << " from " << tc.from;
     }
 }
 
@@ -298,18 +340,22 @@ TEST(Axes, LogXAxisTicksDecadesAndKeepsTheScale) {
     in.log_x = true;
     in.x_tick_scale = 0.5;
     const Drawn d = draw(in);
+    // Every tick keeps its mark: 1 to 200 upwards, 1 to 0.09 downwards.
+    EXPECT_EQ(xTickMarks(d).size(), 31u);
+    // Numbers that would cover the one before are left out (9, 60, 80 and
+    // 100 at the edge, the second 1, 0.9 and 0.8 beside it, ...); 200 and
+    // 0.09 lie beyond the edges.
     const auto xs = xNumbers(d, d.result.axis_y_pos + 175);
-    EXPECT_EQ(textsOf(xs), (std::vector<std::string>{
-                               " 1",   " 2",   " 3",   " 4",   " 5",   " 6",   " 7",   " 8",   " 9",   " 10",
-                               " 20",  " 30",  " 40",  " 50",  " 60",  " 70",  " 80",  " 90",  " 100", " 200",
-                               " 1",   " 0.9", " 0.8", " 0.7", " 0.6", " 0.5", " 0.4", " 0.3", " 0.2", " 0.1",
-                               " 0.09"}));
+    EXPECT_EQ(textsOf(xs), (std::vector<std::string>{" 1", " 2", " 3", " 4", " 5", " 6", " 7", " 8", " 10", " 20", " 30",
+                                                     " 40", " 50", " 70", " 90", " 0.7", " 0.5", " 0.3", " 0.2",
+                                                     " 0.1"}));
     const double unit = 10000.0 / 3;
-    // The lone 1 is moved right by 30 twips; the others sit 90 left of their tick.
+    // The lone 1 is moved right by 30 twips; the others sit 90 left of their
+    // tick, or inside the edge.
     EXPECT_NEAR(xs[0].x, unit - 90 + 30, 1e-9);
-    EXPECT_NEAR(xs[9].x, 2 * unit - 90, 1e-9);
-    EXPECT_NEAR(xs[18].x, 3 * unit - 90, 1e-9);
-    EXPECT_NEAR(xs[29].x, -90, 1e-9);
+    EXPECT_NEAR(xs[8].x, 2 * unit - 90, 1e-9);
+    EXPECT_DOUBLE_EQ(xs[14].x, 10000 - 270);
+    EXPECT_DOUBLE_EQ(xs[19].x, 15);
     EXPECT_DOUBLE_EQ(d.result.x_tick_scale, 0.5);
     EXPECT_EQ(d.result.x_tick_box, "0.5");
 }
@@ -322,11 +368,12 @@ TEST(Axes, LogYAxisCountsEveryCharacter) {
     const Drawn d = draw(in);
     bool found = false;
     for (const auto& t : d.canvas.texts) {
-        if (t.text != " 0.9") continue;
+        if (t.text != " 0.5") continue;
         found = true;
-        // "0.9" is three characters, none of them a minus sign.
+        // "0.5" is three characters, none of them a minus sign. (0.9 is
+        // within a text line of 1, and left out.)
         EXPECT_DOUBLE_EQ(t.x, 5000 - 210 - 90 * 3);
-        EXPECT_NEAR(t.y, 8320 - 8320 * (std::log10(0.9) + 1) / 3 - 90, 1e-6);
+        EXPECT_NEAR(t.y, 8320 - 8320 * (std::log10(0.5) + 1) / 3 - 90, 1e-6);
     }
     EXPECT_TRUE(found);
 }
@@ -366,12 +413,14 @@ TEST(Axes, NumbersAreRoundedToTheirDecimals) {
         double scale;
         std::vector<std::string> first;  // the first upward x numbers
     };
+    // Ticks 100 to 300 twips apart: every second to fourth number is left
+    // out, as it would cover the one before.
     const std::vector<Case> cases = {
-        // 0.1 + 0.1 + 0.1 is not 0.3 exactly, but prints so.
-        {0.1, {" 0.1", " 0.2", " 0.3", " 0.4"}},
-        {0.3, {" 0.3", " 0.6", " 0.9", " 1.2"}},
+        // 9 * 0.1 is not 0.9 exactly, but prints so.
+        {0.1, {" 0.1", " 0.5", " 0.9", " 1.3"}},
+        {0.3, {" 0.3", " 0.9", " 1.5", " 2.1"}},
         // 123 twips between ticks: one decimal.
-        {0.123, {" 0.1", " 0.2", " 0.4", " 0.5"}},
+        {0.123, {" 0.1", " 0.5", " 0.9", " 1.2"}},
     };
     for (const auto& tc : cases) {
         AxesInput in = baseInput();
@@ -411,34 +460,188 @@ TEST(Axes, NonPositiveTickScaleDrawsNoTicksOnThatAxis) {
     }
 }
 
+TEST(Axes, RestartsGoStraightToTheScaleTheyWouldReach) {
+    // The scale a run of restarts ends on, each ten times the one before in
+    // floating point, and how many there are. The counts are those the
+    // restarts reach when every one of them is drawn.
+    struct Case {
+        const char* name;
+        ViewRange range;
+        double x_scale, y_scale;
+        int x_restarts, y_restarts;
+    };
+    const std::vector<Case> cases = {
+        {"x scale 0.001", {-5, 5, -4.16, 4.16}, 0.001, 1, 1, 0},
+        {"both axes", {-5, 5, -4.16, 4.16}, 1e-7, 3e-9, 5, 7},
+        {"y scale 1E-300", {-5, 5, -4.16, 4.16}, 1, 1e-300, 0, 298},
+        // Past about 1E+304 the mapping overflows and a loop ends there.
+        {"x max 1E308", {-5, 1e308, -4.16, 4.16}, 1, 1, 302, 0},
+        {"1E-300 on a width of 1E+300", {-5e299, 5e299, -4.16, 4.16}, 1e-300, 1, 597, 0},
+        // Far from the origin: 2000 ticks of 1E+297 across the view, 200 of 1E+298.
+        {"view far from the origin", {1e300, 3e300, -4.16, 4.16}, 1, 1, 298, 0},
+    };
+    for (const auto& tc : cases) {
+        AxesInput in = baseInput();
+        in.range = tc.range;
+        in.x_tick_scale = tc.x_scale;
+        in.y_tick_scale = tc.y_scale;
+        RecordingCanvas c(kW, kH);
+        std::vector<TickAxis> shown;
+        const AxesResult r = drawAxes(c, in, [&](const TickLimitMessage& m) { shown.push_back(m.axis); });
+        EXPECT_EQ(r.x_restarts, tc.x_restarts) << tc.name;
+        EXPECT_EQ(r.y_restarts, tc.y_restarts) << tc.name;
+        double x = tc.x_scale, y = tc.y_scale;
+        for (int k = 0; k < tc.x_restarts; ++k) x *= 10;
+        for (int k = 0; k < tc.y_restarts; ++k) y *= 10;
+        EXPECT_EQ(r.x_tick_box, plainText(x)) << tc.name;
+        EXPECT_EQ(r.y_tick_box, plainText(y)) << tc.name;
+        EXPECT_EQ(r.x_tick_scale, toNumber(plainText(x))) << tc.name;
+        EXPECT_EQ(r.y_tick_scale, toNumber(plainText(y))) << tc.name;
+        // One message per axis, x first, and one drawing.
+        std::vector<TickAxis> expected;
+        if (tc.x_restarts > 0) expected.push_back(TickAxis::X);
+        if (tc.y_restarts > 0) expected.push_back(TickAxis::Y);
+        EXPECT_EQ(shown, expected) << tc.name;
+        EXPECT_EQ(r.tick_limit_messages.size(), expected.size()) << tc.name;
+        EXPECT_EQ(c.clears, 1) << tc.name;
+        EXPECT_EQ(c.lines.back().color, kAxis) << tc.name;
+    }
+}
+
+TEST(Axes, ViewsFarFromTheOriginHaveTheirTicks) {
+    // Ten units across, a tick every 1000 twips wherever the view lies.
+    struct Case {
+        const char* name;
+        ViewRange range;
+        bool x_axis;
+        size_t ticks;  // inside the area
+        const char* first_number;
+    };
+    const std::vector<Case> cases = {
+        {"x from 1E12", {1e12, 1e12 + 10, -4.16, 4.16}, true, 11, " 1000000000000"},
+        {"x up to -1E12", {-1e12 - 10, -1e12, -4.16, 4.16}, true, 11, "-1000000000000"},
+        {"x from 12345.5", {12345.5, 12355.5, -4.16, 4.16}, true, 10, " 12346"},
+        {"y from 1E12", {-5, 5, 1e12, 1e12 + 8.32}, false, 9, " 1000000000000"},
+    };
+    for (const auto& tc : cases) {
+        AxesInput in = baseInput();
+        in.range = tc.range;
+        const Drawn d = draw(in);
+        EXPECT_TRUE(d.result.tick_limit_messages.empty()) << tc.name;
+        const double extent = tc.x_axis ? kW - 15 : kH - 15;
+        const double first = tc.x_axis ? mapX(in.range, d.canvas, std::ceil(in.range.x_min))
+                                       : mapY(in.range, d.canvas, std::ceil(in.range.y_min));
+        std::vector<double> inside;
+        for (double p : tc.x_axis ? xTickMarks(d) : yTickMarks(d))
+            if (p >= 0 && p <= extent) inside.push_back(p);
+        std::sort(inside.begin(), inside.end());
+        if (!tc.x_axis) std::reverse(inside.begin(), inside.end());
+        ASSERT_EQ(inside.size(), tc.ticks) << tc.name;
+        for (size_t k = 0; k < inside.size(); ++k)
+            EXPECT_NEAR(inside[k], first + (tc.x_axis ? 1000.0 : -1000.0) * static_cast<double>(k), 0.1) << tc.name;
+        bool found = false;
+        for (const auto& t : d.canvas.texts) found = found || t.text == tc.first_number;
+        EXPECT_TRUE(found) << tc.name;
+    }
+}
+
+// Splits the numbers by axis: all of the x axis is drawn before the first
+// tick mark of the y axis.
+struct AxisTexts {
+    std::vector<RecordedText> x, y;
+};
+
+AxisTexts numbersByAxis(const Drawn& d) {
+    AxisTexts out;
+    bool y_axis = false;
+    for (const RecordedItem& item : d.canvas.order) {
+        if (item.kind == RecordedItem::Text) {
+            (y_axis ? out.y : out.x).push_back(d.canvas.texts[item.index]);
+            continue;
+        }
+        const RecordedLine& l = d.canvas.lines[item.index];
+        if (l.color == kAxis && l.y1 == l.y2 && l.x1 == d.result.axis_x_pos - 100) y_axis = true;
+    }
+    return out;
+}
+
+// What is wrong with the numbers of one axis: one covering another along
+// the axis, or one reaching out of the usable extent.
+std::string numberFaults(const std::vector<RecordedText>& texts, bool along_x, const RecordingCanvas& c) {
+    const double line = c.textHeight();
+    std::string faults;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const RecordedText& a = texts[i];
+        const double width = c.textWidth(a.text);
+        if (a.x < 0 || a.x + width > c.width() - 15 || a.y < 0 || a.y + line > c.height() - 15)
+            faults += " outside:" + a.text;
+        for (size_t j = 0; j < i; ++j) {
+            const RecordedText& b = texts[j];
+            const double a0 = along_x ? a.x : a.y, b0 = along_x ? b.x : b.y;
+            const double a1 = a0 + (along_x ? width : line), b1 = b0 + (along_x ? c.textWidth(b.text) : line);
+            if (a0 < b1 && b0 < a1) faults += " overlap:" + b.text + "/" + a.text;
+        }
+    }
+    return faults;
+}
+
+TEST(Axes, TickNumbersNeverOverlapAndStayInside) {
+    enum class Kind { Linear, Log, Reciprocal };
+    const std::vector<ViewRange> views = {
+        {-5, 5, -4.16, 4.16}, {-1, 2, -3, 3}, {0.3, 0.9, 0.2, 0.7}, {-123.4, -120, -0.05, 0.02}, {1e12, 1e12 + 10, 5, 9},
+    };
+    const std::vector<double> scales = {1, 0.25, 0.1, 0.003};
+    const std::vector<std::pair<double, double>> pixels = {{300, 200}, {900, 600}, {1920, 1080}};
+    for (Kind kind : {Kind::Linear, Kind::Log, Kind::Reciprocal})
+        for (const ViewRange& view : views)
+            for (double scale : scales)
+                for (const auto& [w, h] : pixels)
+                    for (double char_width : {90.0, 130.0}) {
+                        AxesInput in = baseInput();
+                        in.range = view;
+                        in.x_tick_scale = in.y_tick_scale = scale;
+                        in.log_x = in.log_y = kind == Kind::Log;
+                        in.invert_x = in.invert_y = kind == Kind::Reciprocal;
+                        Drawn d;
+                        d.canvas.resize(w * 15, h * 15);
+                        d.canvas.char_width = char_width;
+                        d.result = drawAxes(d.canvas, in);
+                        const AxisTexts numbers = numbersByAxis(d);
+                        const std::string faults = numberFaults(numbers.x, true, d.canvas) +
+                                                   numberFaults(numbers.y, false, d.canvas);
+                        EXPECT_EQ(faults, "") << "kind " << static_cast<int>(kind) << " view " << view.x_min << ".."
+                                              << view.x_max << " scale " << scale << " " << w << "x" << h << " char "
+                                              << char_width;
+                    }
+}
+
 TEST(Axes, ExtremeScalesAndRangesEnd) {
-    // A scale of 1e-300 on a width of 1e300: restarts, ten times coarser
-    // each time, until 5e299 / scale is under the limit.
-    AxesInput fine = baseInput();
-    fine.range.x_min = -5e299;
-    fine.range.x_max = 5e299;
-    fine.x_tick_scale = 1e-300;
-    const Drawn a = draw(fine);
-    EXPECT_DOUBLE_EQ(a.result.x_tick_scale, 1e297);
-    EXPECT_EQ(a.result.tick_limit_messages.size(), 597u);
-    EXPECT_EQ(a.canvas.lines.back().color, kAxis);
-
-    // A range far from 0 that no tick walk from the origin reaches in time.
-    AxesInput far = baseInput();
-    far.range.x_min = 1e300;
-    far.range.x_max = 2e300;
-    const Drawn b = draw(far);
-    EXPECT_TRUE(b.result.drawn);
-    EXPECT_TRUE(b.result.tick_limit_messages.empty());
-    for (double x : xTickMarks(b)) EXPECT_LT(x, 0);
-
-    // A width that overflows: every tick maps to the same place.
-    AxesInput huge = baseInput();
-    huge.range.x_min = -1e308;
-    huge.range.x_max = 1e308;
-    const Drawn c = draw(huge);
-    EXPECT_TRUE(c.result.drawn);
-    EXPECT_EQ(c.canvas.lines.back().color, kAxis);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        const char* name;
+        ViewRange range;
+        double x_scale, y_scale;
+    };
+    const std::vector<Case> cases = {
+        {"width that overflows", {-1e308, 1e308, -4.16, 4.16}, 1, 1},
+        {"1E+300 each way, finest scales", {-1e300, 1e300, -1e300, 1e300}, 5e-324, 5e-324},
+        {"width of 1E-300", {0, 1e-300, 1, 1 + 1e-15}, 1e-310, 1e-300},
+        {"width of 1E-300 far out", {1e300, 1e300 * (1 + 1e-15), -1e-300, 1e-300}, 1e-310, 1e-300},
+        {"huge scales", {-5, 5, -4.16, 4.16}, 1e308, std::numeric_limits<double>::infinity()},
+        {"NaN scales", {-5, 5, -4.16, 4.16}, nan, nan},
+    };
+    for (const auto& tc : cases) {
+        AxesInput in = baseInput();
+        in.range = tc.range;
+        in.x_tick_scale = tc.x_scale;
+        in.y_tick_scale = tc.y_scale;
+        const Drawn d = draw(in);
+        EXPECT_TRUE(d.result.drawn) << tc.name;
+        EXPECT_LE(d.result.tick_limit_messages.size(), 2u) << tc.name;
+        EXPECT_LE(d.canvas.lines.size(), 4u * 1003 * 2 + 2) << tc.name;
+        ASSERT_FALSE(d.canvas.lines.empty()) << tc.name;
+        EXPECT_EQ(d.canvas.lines.back().color, kAxis) << tc.name;
+    }
 }
 
 }  // namespace

@@ -64,12 +64,16 @@ public:
     void setLineWidth(int pixels) override { line_width_ = pixels; }
     int lineWidth() const override { return line_width_; }
     void setTextColor(uint32_t color) override { text_color_ = color; }
+    // Texts measure char_width twips a character: 90, as the default
+    // estimate, unless a test asks for a wider font.
+    double textWidth(const std::string& s) const override { return char_width * static_cast<double>(s.size()); }
 
     std::vector<RecordedLine> lines;
     std::vector<RecordedText> texts;
     std::vector<RecordedItem> order;
     int clears = 0;
     uint32_t last_clear_color = 0;
+    double char_width = 90;
 
 private:
     double width_;

@@ -1,5 +1,6 @@
 #include "plot/ui/picture_area.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPaintEvent>
 
@@ -86,6 +87,12 @@ void PictureArea::text(double x, double y, const std::string& s) {
     p.drawText(QPointF(toPixels(x), toPixels(y) + metrics.ascent()), QString::fromStdString(s));
     update();
 }
+
+double PictureArea::textWidth(const std::string& s) const {
+    return QFontMetricsF(font()).horizontalAdvance(QString::fromStdString(s)) * kTwipsPerPixel;
+}
+
+double PictureArea::textHeight() const { return QFontMetricsF(font()).height() * kTwipsPerPixel; }
 
 void PictureArea::setLineWidth(int pixels) { lineWidth_ = std::clamp(pixels, 1, 11); }
 

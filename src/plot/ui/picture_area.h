@@ -32,6 +32,9 @@ public:
     void clear(uint32_t color) override;
     void line(double x1, double y1, double x2, double y2, uint32_t color) override;
     void text(double x, double y, const std::string& s) override;
+    // The extent of a text in the picture's font, in twips.
+    double textWidth(const std::string& s) const override;
+    double textHeight() const override;
     void setLineWidth(int pixels) override;
     int lineWidth() const override { return lineWidth_; }
     void setTextColor(uint32_t color) override { textColor_ = color; }
