@@ -15,6 +15,7 @@
 
 #include "shell/ui/main_window.h"
 #include "plot/ui/picture_area.h"
+#include "plot/ui/navigation_controller.h"
 #include "plot/ui/plot_controller.h"
 #include "support/fake_platform.h"
 
@@ -125,6 +126,20 @@ TEST_F(PlotControllerTest, TooManyTicksShowsTheMessageAndAWiderScale) {
               "The x tick scale is not large enough!  Quorvanta will restart the plot using your current x tick scale "
               "multiplied by 10.");
     EXPECT_EQ(box("Text17")->text(), "0.01");
+}
+
+// A range that needs hundreds of restarts of the tick scale shows the
+// message once, through the whole transition to it, and ends on the scale
+// the restarts reach.
+TEST_F(PlotControllerTest, AHugeRangeShowsTheTickMessageOnce) {
+    platform.answerMessages({MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok});
+    QTest::keyClicks(box("Text2"), "e308");  // "5" becomes "5e308": too large, nothing moves
+    box("Text2")->setText("1e308");
+    for (int i = 0; i < 20 && window->navigation().transitionRunning(); ++i) window->navigation().transitionTick();
+    ASSERT_FALSE(window->navigation().transitionRunning());
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(window->document().x_max, 1e308);
+    EXPECT_EQ(box("Text17")->text(), "1E+302");
 }
 
 TEST_F(PlotControllerTest, AFailingExpressionNeverStopsTheWindow) {
