@@ -25,6 +25,7 @@
 #include "document/graph_document.h"
 #include "expression/evaluator.h"
 #include "expression/math_library.h"
+#include "expression/number_text.h"
 #include "expression/random_source.h"
 #include "draw/canvas.h"
 #include "expression/rewrite.h"
@@ -130,10 +131,14 @@ std::vector<PlotCase> plotCases() {
     return cases;
 }
 
+// Every evaluation sees the value of z's 15-digit number text, on both
+// sides, so that the comparison is like with like.
+double at15(NativeFn f, double z, double p) { return f(qv::plainTextValue(z), p); }
+
 // The difference formula of the derivatives, with the same literals.
 double nativeDerive(NativeFn f, double p, double z) {
-    return (f(z - 0.000912, p) - 8 * f(z - 0.000456, p) + 8 * f(z + 0.000456, p) -
-            f(z + 0.000912, p)) /
+    return (at15(f, z - 0.000912, p) - 8 * at15(f, z - 0.000456, p) + 8 * at15(f, z + 0.000456, p) -
+            at15(f, z + 0.000912, p)) /
            0.005472;
 }
 
@@ -162,8 +167,8 @@ public:
     }
 
     NativeSample at(double z) {
-        const double x = c_.x(z, 0);
-        const double y = c_.y(z, c_.yParameter);
+        const double x = at15(c_.x, z, 0);
+        const double y = at15(c_.y, z, c_.yParameter);
         NativeSample s;
         s.function = map(polar({x, y}));
         if (v_.derivative || v_.secondDerivative) {

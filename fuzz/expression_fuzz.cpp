@@ -12,9 +12,12 @@
 //  - heal reports a parenthesis error at most once, with the fixed message,
 //    and clears smooth_pass exactly when it does;
 //  - bound evaluation at z (and A) gives what evaluating the substituted
-//    text gives: the same error, or the same kind and text of value and,
-//    for numbers, the same bits (-0 and 0 count as equal). Forms that draw
-//    random numbers or hold a string literal are left out of this check;
+//    text (each value as its 15-digit number text) gives: the same error,
+//    or the same kind and text of value and, for numbers, the same bits (-0
+//    and 0 count as equal). Forms that draw random numbers are left out of
+//    this check;
+//  - plainTextValue of z, of A and of every 8 bytes of the input read as a
+//    double is, bit for bit, what the plain number text reads back as;
 //  - BoundForm::number agrees with BoundForm::eval, and machine code with
 //    the portable machine, bit for bit;
 //  - "z = form" fails exactly as evaluating the form does and stores its
@@ -165,14 +168,6 @@ bool containsLower(std::string_view text, std::string_view word) {
     return lowerCase(text).find(word) != std::string::npos;
 }
 
-size_t countLower(std::string_view text, std::string_view word) {
-    const std::string low = lowerCase(text);
-    size_t n = 0;
-    for (size_t at = low.find(word); at != std::string::npos; at = low.find(word, at + 1))
-        ++n;
-    return n;
-}
-
 // Evaluates from the reset state. The text is compiled here too, after the
 // reset, while a bound form was compiled before it: compiling must leave no
 // trace in what an evaluation reads (math.error, for one).
@@ -187,9 +182,8 @@ bool drawsRandom(std::string_view form) {
 }
 
 // Which comparisons apply to a form: evaluations of it agree with each other
-// unless it draws random numbers, and with its substituted text unless it
-// also holds a string literal (a bound letter in one is substituted
-// textually, so its value depends on how the number is written).
+// and with its substituted text unless it draws random numbers. (A bound
+// letter inside a string literal is substituted as text on both sides.)
 struct Checks {
     bool repeatable = false;
     bool substitutable = false;
@@ -198,8 +192,27 @@ struct Checks {
 Checks checksFor(std::string_view form) {
     Checks c;
     c.repeatable = !drawsRandom(form);
-    c.substitutable = c.repeatable && form.find('"') == std::string_view::npos;
+    c.substitutable = c.repeatable;
     return c;
+}
+
+// The value the plain number text of x reads back as, by printing it: a
+// text that overflows reads as the infinity of its sign, and what has no
+// number text stays as it is.
+double valueOfPlainText(double x) {
+    if (!std::isfinite(x)) return x;
+    return qv::toNumber(qv::plainText(x)).value_or(std::copysign(HUGE_VAL, x));
+}
+
+void checkPlainTextValue(double x) {
+    const double got = qv::plainTextValue(x);
+    const double want = valueOfPlainText(x);
+    if (std::memcmp(&got, &want, sizeof got) != 0 && !(std::isnan(got) && std::isnan(want))) {
+        char detail[160];
+        std::snprintf(detail, sizeof detail, "plainTextValue(%a) = %a, its text \"%s\" reads %a", x, got,
+                      qv::plainText(x).c_str(), want);
+        violated({"plainTextValue", {}, x}, "the rounding differs from the text round trip", detail);
+    }
 }
 
 void checkHeal(std::string_view text, int calculatorRewrite) {
@@ -315,7 +328,9 @@ void checkForm(Engine& e, std::string_view form, double extraZ, double extraA) {
     Engine& p = portableEngine();
     p.evaluator.clearCache();
     const BoundPair bound{e.evaluator.bind(form), p.evaluator.bind(form)};
-    static const double kPoints[] = {-0.0, -2.5, 1e300, 1e-300, -1e300};
+    // Besides the extremes: a value with more digits than its text keeps,
+    // and the largest double, whose text overflows.
+    static const double kPoints[] = {-0.0, -2.5, 1e300, 1e-300, -1e300, 0.1 + 0.2, 1.7976931348623157e308};
     checkBoundAt(e, bound, form, extraZ, checks);
     for (double z : kPoints)
         checkBoundAt(e, bound, form, z, checks);
@@ -357,9 +372,13 @@ void run(const uint8_t* data, size_t size) {
     const auto* chars = reinterpret_cast<const char*>(data);
     const size_t nul = std::string_view(chars, size).find('\0');
     const std::string_view text(chars, nul == std::string_view::npos ? size : nul);
+    for (size_t at = 0; at + 8 <= size; at += 8) checkPlainTextValue(bitsAt(data + at, 8));
     double z = 0.0, a = 0.0;
     if (nul != std::string_view::npos) {
         const size_t rest = size - nul - 1;
+        // The raw bits too, infinities and NaN included.
+        checkPlainTextValue(bitsAt(data + nul + 1, rest));
+        if (rest > 8) checkPlainTextValue(bitsAt(data + nul + 9, rest - 8));
         z = finiteOr(bitsAt(data + nul + 1, rest), 0.75);
         a = rest > 8 ? finiteOr(bitsAt(data + nul + 9, rest - 8), -1.25) : 0.0;
     } else {
@@ -367,6 +386,8 @@ void run(const uint8_t* data, size_t size) {
         z = pointFromHash(h);
         a = pointFromHash(h >> 17);
     }
+    checkPlainTextValue(z);
+    checkPlainTextValue(a);
     // Every input starts from the same state, so a finding reproduces alone.
     e.rng.seed(kSeed);
     e.evaluator.clearCache();

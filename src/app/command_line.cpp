@@ -145,7 +145,7 @@ int run(const Options& o) {
     EvalResult r;
     if (z && a) r = ev.evalBound(evaluation, *z, *a);
     else if (z) r = ev.evalBound(evaluation, *z);
-    else if (a) r = ev.eval(replaceAll(evaluation, "A", "(" + roundTripText(*a) + ")"));
+    else if (a) r = ev.eval(replaceAll(evaluation, "A", "(" + plainText(*a) + ")"));
     else r = ev.eval(evaluation);
     std::printf("display: %s\nevaluation: %s\nvalue: %s\n", display.c_str(), evaluation.c_str(),
                 resultText(r).c_str());

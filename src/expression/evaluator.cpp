@@ -31,7 +31,12 @@ void makeCacheKey(std::string& key, std::string_view text, Binding binding) {
 
 // What a cached form holds, roughly: its key and text, its tree, its code.
 size_t formBytes(const CompiledForm& f) {
-    return 1 + 2 * f.text.size() + f.ast.nodes.size() * (sizeof(Node) + sizeof(CompiledForm::NameInfo)) +
+    const Ast& a = f.ast;
+    size_t names = 0;
+    for (const std::string& name : a.names) names += sizeof(std::string) + name.size();
+    return 1 + 2 * f.text.size() + a.nodes.size() * sizeof(Node) + a.constants.size() * sizeof(Value) + names +
+           a.calls.size() * (sizeof(CallSite) + sizeof(const Builtin*)) + a.args.size() * sizeof(int) +
+           f.names.size() * sizeof(CompiledForm::NameInfo) +
            static_cast<size_t>(f.fast.instructionCount()) * sizeof(NumericProgram::Instr) +
            (f.fast.empty() ? 0 : kMachineCodeAllowance);
 }
@@ -63,12 +68,25 @@ bool nearParseLimits(const Ast& ast, int slotNesting) {
             height[i] = operationHeight(ast.nodes[n.lhs].kind == NodeKind::Binary, height[n.lhs], height[n.rhs]);
             break;
         case NodeKind::Call:
-            for (int a : n.args) height[i] = std::max(height[i], height[a] + 1);
+            for (int k = 0; k < ast.argCount(n); ++k) height[i] = std::max(height[i], height[ast.arg(n, k)] + 1);
             break;
         default: break;
         }
     }
     return height[ast.root] > kMaxHeight;
+}
+
+// Whether a bound letter that the form holds stands for a value without a
+// number text that reads back (the overflow of a huge value, an infinity).
+bool mentionsUnreadable(const CompiledForm& f, const double* slotValues) {
+    static constexpr char kLetters[2] = {'z', 'A'};
+    const int slots = f.binding == Binding::ZA ? 2 : 1;
+    for (int i = 0; i < slots; ++i) {
+        if (std::isfinite(slotValues[i])) continue;
+        // A form that did not compile has no slot list: its text does.
+        if (f.error == 0 ? f.usesSlot[i] || f.textual : f.text.find(kLetters[i]) != std::string::npos) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -130,31 +148,30 @@ std::shared_ptr<CompiledForm> Evaluator::compile(std::string_view text, Binding 
 }
 
 void Evaluator::resolve(CompiledForm& f) {
-    const size_t n = f.ast.nodes.size();
-    f.names.assign(n, {});
-    f.calls.assign(n, nullptr);
-    for (size_t i = 0; i < n; ++i) {
-        const Node& node = f.ast.nodes[i];
+    f.names.assign(f.ast.names.size(), {});
+    f.calls.assign(f.ast.calls.size(), nullptr);
+    for (const Node& node : f.ast.nodes) {
         if (node.kind == NodeKind::Name) {
-            CompiledForm::NameInfo& info = f.names[i];
-            if (memberConstant(*ctx_.math, node.name, info.constant)) {
+            CompiledForm::NameInfo& info = f.names[static_cast<size_t>(node.ref)];
+            const std::string& name = f.ast.name(node);
+            if (memberConstant(*ctx_.math, name, info.constant)) {
                 info.kind = CompiledForm::NameKind::Constant;
-            } else if (node.name == "error") {
+            } else if (name == "error") {
                 info.kind = CompiledForm::NameKind::ErrorMember;
-            } else if (const Builtin* b = findBuiltin(node.name)) {
+            } else if (const Builtin* b = findBuiltin(name)) {
                 // A function named without parentheses is called with none.
                 if (b->minArgs > 0) { f.error = kWrongArgCount; return; }
                 info.kind = CompiledForm::NameKind::BuiltinCall;
                 info.builtin = b;
-            } else if (node.name == "z" && f.binding == Binding::None) {
+            } else if (name == "z" && f.binding == Binding::None) {
                 f.readsVariableZ = true;
             }
         } else if (node.kind == NodeKind::Call) {
-            const Builtin* b = findBuiltin(node.name);
+            const Builtin* b = findBuiltin(f.ast.name(node));
             if (b == nullptr) continue;  // fails as a type mismatch when reached
-            const int argc = static_cast<int>(node.args.size());
+            const int argc = f.ast.argCount(node);
             if (argc < b->minArgs || argc > b->maxArgs) { f.error = kWrongArgCount; return; }
-            f.calls[i] = b;
+            f.calls[static_cast<size_t>(node.ref)] = b;
         }
     }
 }
@@ -167,7 +184,12 @@ struct Evaluator::FastPlan {
     std::vector<Type> type;
     std::vector<NumericProgram::Leaf> leaves;
     std::vector<bool> constant;
+    std::vector<double> values;  // of the constant leaves
     bool numeric(int k) const { return type[k] != Type::Other; }
+    NumericProgram::Leaf constantLeaf(double v) {
+        values.push_back(v);
+        return {NumericProgram::Leaf::Kind::Const, 0, static_cast<int>(values.size()) - 1};
+    }
 };
 
 void Evaluator::classifyNode(const CompiledForm& f, size_t i, FastPlan& plan) {
@@ -177,36 +199,19 @@ void Evaluator::classifyNode(const CompiledForm& f, size_t i, FastPlan& plan) {
     Type& type = plan.type[i];
     std::vector<bool>::reference constant = plan.constant[i];
     switch (n.kind) {
-    case NodeKind::Const:
-        if (n.constant.isNumber()) type = Type::Num;
-        else if (n.constant.isEmpty()) type = Type::Empty;
+    case NodeKind::Const: {
+        const Value& v = f.ast.constant(n);
+        if (v.isNumber()) type = Type::Num;
+        else if (v.isEmpty()) type = Type::Empty;
         constant = type != Type::Other;
-        if (constant) plan.leaves[i] = {Leaf::Kind::Const, n.constant.num, 0};
-        break;
-    case NodeKind::Slot:
-        type = Type::Num;
-        plan.leaves[i] = {Leaf::Kind::Slot, 0.0, n.slot};
-        break;
-    case NodeKind::Name: {
-        const CompiledForm::NameInfo& info = f.names[i];
-        if (info.kind == CompiledForm::NameKind::Constant) {
-            type = Type::Num;
-            constant = true;
-            plan.leaves[i] = {Leaf::Kind::Const, info.constant, 0};
-        } else if (info.kind == CompiledForm::NameKind::Variable) {
-            if (f.binding == Binding::None && n.name == "z") {
-                type = Type::Num;
-                plan.leaves[i] = {Leaf::Kind::Slot, 0.0, 0};
-            } else if (variables_.find(n.name) == variables_.end()) {
-                // Nothing assigned it: Empty now, and the cache is dropped
-                // the moment something does.
-                type = Type::Empty;
-                constant = true;
-                plan.leaves[i] = {Leaf::Kind::Const, 0.0, 0};
-            }
-        }
+        if (constant) plan.leaves[i] = plan.constantLeaf(v.num);
         break;
     }
+    case NodeKind::Slot:
+        type = Type::Num;
+        plan.leaves[i] = {Leaf::Kind::Slot, n.slot, -1};
+        break;
+    case NodeKind::Name: classifyName(f, i, plan); break;
     case NodeKind::Unary:
         if (n.uop != UnaryOp::Not && plan.numeric(n.lhs)) {
             type = n.uop == UnaryOp::Plus ? plan.type[n.lhs] : Type::Num;
@@ -220,13 +225,37 @@ void Evaluator::classifyNode(const CompiledForm& f, size_t i, FastPlan& plan) {
         }
         break;
     case NodeKind::Call: {
-        const Builtin* b = f.calls[i];
-        if (b != nullptr && b->pure && b->unary != nullptr && n.args.size() == 1 && plan.numeric(n.args[0])) {
+        const Builtin* b = f.calls[static_cast<size_t>(n.ref)];
+        if (b != nullptr && b->pure && b->unary != nullptr && f.ast.argCount(n) == 1 &&
+            plan.numeric(f.ast.arg(n, 0))) {
             type = Type::Num;
-            constant = plan.constant[n.args[0]] && !b->setsError;
+            constant = plan.constant[f.ast.arg(n, 0)] && !b->setsError;
         }
         break;
     }
+    }
+}
+
+void Evaluator::classifyName(const CompiledForm& f, size_t i, FastPlan& plan) {
+    using Type = FastPlan::Type;
+    const Node& n = f.ast.nodes[i];
+    const CompiledForm::NameInfo& info = f.names[static_cast<size_t>(n.ref)];
+    if (info.kind == CompiledForm::NameKind::Constant) {
+        plan.type[i] = Type::Num;
+        plan.constant[i] = true;
+        plan.leaves[i] = plan.constantLeaf(info.constant);
+    } else if (info.kind == CompiledForm::NameKind::Variable) {
+        const std::string& name = f.ast.name(n);
+        if (f.binding == Binding::None && name == "z") {
+            plan.type[i] = Type::Num;
+            plan.leaves[i] = {NumericProgram::Leaf::Kind::Slot, 0, -1};
+        } else if (variables_.find(name) == variables_.end()) {
+            // Nothing assigned it: Empty now, and the cache is dropped the
+            // moment something does.
+            plan.type[i] = Type::Empty;
+            plan.constant[i] = true;
+            plan.leaves[i] = plan.constantLeaf(0.0);
+        }
     }
 }
 
@@ -236,27 +265,32 @@ void Evaluator::classifyNode(const CompiledForm& f, size_t i, FastPlan& plan) {
 void Evaluator::buildFastProgram(CompiledForm& f) {
     const size_t count = f.ast.nodes.size();
     FastPlan plan{std::vector<FastPlan::Type>(count, FastPlan::Type::Other),
-                  std::vector<NumericProgram::Leaf>(count), std::vector<bool>(count, false)};
-    std::vector<int> parent(count, -1);
+                  std::vector<NumericProgram::Leaf>(count), std::vector<bool>(count, false), {}};
+    // Every node but the root has one parent; those of a constant parent are
+    // inside a larger constant subtree.
+    std::vector<bool> constantParent(count, false);
     for (size_t i = 0; i < count; ++i) {
         classifyNode(f, i, plan);
+        if (!plan.constant[i]) continue;
         const Node& n = f.ast.nodes[i];
-        if (n.lhs >= 0) parent[n.lhs] = static_cast<int>(i);
-        if (n.rhs >= 0) parent[n.rhs] = static_cast<int>(i);
-        for (int a : n.args) parent[a] = static_cast<int>(i);
+        if (n.lhs >= 0) constantParent[n.lhs] = true;
+        if (n.rhs >= 0) constantParent[n.rhs] = true;
+        if (n.kind == NodeKind::Call) {
+            for (int k = 0; k < f.ast.argCount(n); ++k) constantParent[f.ast.arg(n, k)] = true;
+        }
     }
     // Each largest constant subtree is evaluated once, so folding stays
     // linear in the size of the form.
     for (size_t i = 0; i < count; ++i) {
-        if (!plan.constant[i] || (parent[i] >= 0 && plan.constant[parent[i]])) continue;
+        if (!plan.constant[i] || constantParent[i]) continue;
         const EvalResult r = evalNode(f, static_cast<int>(i), nullptr);
         if (!r.failed() && (r.value.isNumber() || r.value.isEmpty())) {
-            plan.leaves[i] = {NumericProgram::Leaf::Kind::Const, r.value.num, 0};
+            plan.leaves[i] = plan.constantLeaf(r.value.num);
         }
         // A failing one stays code: it fails at run time, where it is reached.
     }
     if (plan.type[f.ast.root] != FastPlan::Type::Num) return;
-    f.fast.emitTree(f.ast, plan.leaves, f.calls);
+    f.fast.emitTree({f.ast, plan.leaves, plan.values, f.calls});
 }
 
 // The last form looked up is always the most recently used one, so the
@@ -299,13 +333,14 @@ void Evaluator::evictOldest() {
 }
 
 EvalResult Evaluator::run(const CompiledForm& f, const double* slotValues) {
+    // A value whose text overflows (or an infinity, or a NaN) is written into
+    // the form as a literal that overflows: where that error stands among
+    // the form's own faults only the text tells.
+    if (slotValues != nullptr && f.binding != Binding::None && mentionsUnreadable(f, slotValues)) {
+        return evalTextually(f, slotValues);
+    }
     if (f.error != 0) return EvalResult::fail(f.error);
     if (f.textual) return evalTextually(f, slotValues);
-    // An infinity or a NaN has no text that reads back as a number: written
-    // into the form it would be an overflowing literal.
-    for (int i = 0; i < 2; ++i) {
-        if (f.usesSlot[i] && !std::isfinite(slotValues[i])) return EvalResult::fail(kOverflow);
-    }
     double own[2] = {0.0, 0.0};
     if (f.readsVariableZ) {
         const Value* zValue = variableZ();
@@ -331,10 +366,10 @@ EvalResult Evaluator::evalCareful(const CompiledForm& f, const double* slotValue
 EvalResult Evaluator::evalNode(const CompiledForm& f, int node, const double* slotValues) {
     const Node& n = f.ast.nodes[node];
     switch (n.kind) {
-    case NodeKind::Const: return EvalResult::ok(n.constant);
+    case NodeKind::Const: return EvalResult::ok(f.ast.constant(n));
     case NodeKind::Slot: return EvalResult::ok(Value::number(slotValues[n.slot]));
     case NodeKind::Name: {
-        const CompiledForm::NameInfo& info = f.names[node];
+        const CompiledForm::NameInfo& info = f.names[static_cast<size_t>(n.ref)];
         switch (info.kind) {
         case CompiledForm::NameKind::Constant: return EvalResult::ok(Value::number(info.constant));
         case CompiledForm::NameKind::ErrorMember: return EvalResult::ok(Value::number(ctx_.math->error));
@@ -346,7 +381,7 @@ EvalResult Evaluator::evalNode(const CompiledForm& f, int node, const double* sl
         }
         case CompiledForm::NameKind::Variable: break;
         }
-        auto it = variables_.find(n.name);
+        auto it = variables_.find(f.ast.name(n));
         return EvalResult::ok(it == variables_.end() ? Value::empty() : it->second);
     }
     case NodeKind::Unary: {
@@ -355,7 +390,7 @@ EvalResult Evaluator::evalNode(const CompiledForm& f, int node, const double* sl
         return applyUnary(n.uop, x.value);
     }
     case NodeKind::Binary: return evalChain(f, node, slotValues);
-    case NodeKind::Call: return evalCall(f, n, node, slotValues);
+    case NodeKind::Call: return evalCall(f, n, slotValues);
     }
     return EvalResult::fail(kSyntaxError);
 }
@@ -389,18 +424,19 @@ EvalResult Evaluator::evalChain(const CompiledForm& f, int top, const double* sl
     return acc;
 }
 
-EvalResult Evaluator::evalCall(const CompiledForm& f, const Node& n, int node, const double* slotValues) {
-    const Builtin* b = f.calls[node];
+EvalResult Evaluator::evalCall(const CompiledForm& f, const Node& n, const double* slotValues) {
+    const Builtin* b = f.calls[static_cast<size_t>(n.ref)];
     if (b == nullptr) return EvalResult::fail(kTypeMismatch);
     double args[2] = {0.0, 0.0};
-    for (size_t k = 0; k < n.args.size(); ++k) {
-        EvalResult a = evalNode(f, n.args[k], slotValues);
+    const int argc = f.ast.argCount(n);
+    for (int k = 0; k < argc; ++k) {
+        EvalResult a = evalNode(f, f.ast.arg(n, k), slotValues);
         if (a.failed()) return a;
         const NumResult x = toArithmetic(a.value);
         if (x.failed()) return EvalResult::fail(x.error);
         args[k] = x.value;
     }
-    const NumResult r = b->call(ctx_, args, static_cast<int>(n.args.size()));
+    const NumResult r = b->call(ctx_, args, argc);
     if (std::strcmp(b->name, "set_constants") == 0) invalidate();  // constants were compiled in
     if (r.failed()) return EvalResult::fail(r.error);
     return EvalResult::ok(Value::number(r.value));
@@ -422,9 +458,11 @@ int Evaluator::executeStatement(std::string_view statement) {
     const LexResult lx = lex(statement, SlotLetters{});
     if (lx.error != 0) return lx.error;
     const std::vector<Token>& t = lx.tokens;
+    // The statement's first word, when it is a name.
+    const std::string first = t[0].kind == Tok::Name ? lx.texts[static_cast<size_t>(t[0].ref)] : std::string();
     if (t.size() == 2 && t[0].kind == Tok::Name) {
         // A call of a procedure without arguments, such as set_constants.
-        const Builtin* b = findBuiltin(t[0].text);
+        const Builtin* b = findBuiltin(first);
         if (b == nullptr) return kTypeMismatch;
         if (b->minArgs > 0) return kWrongArgCount;
         const NumResult r = b->call(ctx_, nullptr, 0);
@@ -435,7 +473,7 @@ int Evaluator::executeStatement(std::string_view statement) {
     const size_t eq = statement.find('=');
     const EvalResult v = eval(statement.substr(eq + 1));
     if (v.failed()) return v.error;
-    const std::string& name = t[0].text;
+    const std::string& name = first;
     MathLibrary& m = *ctx_.math;
     double* member = name == "pi" ? &m.pi : name == "e" ? &m.e : name == "g" ? &m.G : name == "mol" ? &m.mol : nullptr;
     if (member != nullptr || name == "life" || name == "error") {
@@ -500,12 +538,12 @@ BoundForm Evaluator::bind(std::string_view form, Binding binding) {
 }
 
 EvalResult Evaluator::evalBound(std::string_view form, double z) {
-    const double slotValues[2] = {z, 0.0};
+    const double slotValues[2] = {plainTextValue(z), 0.0};
     return run(*compiled(form, Binding::Z), slotValues);
 }
 
 EvalResult Evaluator::evalBound(std::string_view form, double z, double a) {
-    const double slotValues[2] = {z, a};
+    const double slotValues[2] = {plainTextValue(z), plainTextValue(a)};
     return run(*compiled(form, Binding::ZA), slotValues);
 }
 
@@ -522,21 +560,33 @@ void BoundForm::refresh() const {
 
 EvalResult BoundForm::eval(double z, double a) const {
     if (form_->generation != evaluator_->generation_) refresh();
-    const double slotValues[2] = {z, a};
+    const double slotValues[2] = {plainTextValue(z), plainTextValue(a)};
     return evaluator_->run(*form_, slotValues);
 }
 
-NumResult BoundForm::numberSlow(double z, double a) const {
+NumResult BoundForm::numberSlow(const double* slotValues) const {
     if (form_->generation != evaluator_->generation_) refresh();
-    const double slotValues[2] = {z, a};
     const EvalResult r = evaluator_->run(*form_, slotValues);
     if (r.failed()) return NumResult::fail(r.error);
     return toArithmetic(r.value);
 }
 
+namespace {
+
+// Every value from 1.797693134862315E+308 on has the plain text
+// "1.79769313486232E+308", which overflows when read; bound evaluation
+// carries such a value as an infinity, so an infinity (and a NaN, which has
+// no number text either) is written as that text.
+std::string valueInParentheses(double v) {
+    if (std::isfinite(v)) return "(" + plainText(v) + ")";
+    return std::isinf(v) && v < 0 ? "(-1.79769313486232E+308)" : "(1.79769313486232E+308)";
+}
+
+}  // namespace
+
 std::string substituteValues(std::string_view form, double z, std::optional<double> a) {
-    const std::string zt = "(" + roundTripText(z) + ")";
-    const std::string at = a ? "(" + roundTripText(*a) + ")" : std::string();
+    const std::string zt = valueInParentheses(z);
+    const std::string at = a ? valueInParentheses(*a) : std::string();
     std::string out;
     out.reserve(form.size() + 16);
     for (char c : form) {

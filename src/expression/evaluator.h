@@ -11,6 +11,7 @@
 
 #include "expression/builtins.h"
 #include "expression/machine_code.h"
+#include "expression/number_text.h"
 #include "expression/numeric_program.h"
 #include "expression/parser.h"
 #include "expression/value.h"
@@ -26,7 +27,9 @@ class Evaluator;
 enum class Binding : unsigned char { None, Z, ZA };
 
 // A form compiled once. Bound forms read each bound letter as the value in
-// parentheses at that place, exactly as if the text had been substituted.
+// parentheses at that place, exactly as if the text had been substituted:
+// the value that the number text of the value reads back as, 15 significant
+// digits (plainTextValue), not the double itself.
 struct CompiledForm {
     enum class NameKind : unsigned char { Variable, Constant, ErrorMember, BuiltinCall };
     struct NameInfo {
@@ -44,8 +47,8 @@ struct CompiledForm {
     mutable unsigned runs = 0;   // evaluations so far, up to the translation
     uint64_t generation = 0;
     Ast ast;
-    std::vector<NameInfo> names;             // per node: how a name reads
-    std::vector<const Builtin*> calls;       // per node: the built-in called
+    std::vector<NameInfo> names;             // per name of the tree: how it reads
+    std::vector<const Builtin*> calls;       // per call of the tree: the built-in called
     NumericProgram fast;                     // empty when only the careful path applies
 };
 
@@ -64,7 +67,8 @@ public:
 private:
     friend class Evaluator;
     void refresh() const;
-    NumResult numberSlow(double z, double a) const;
+    // Takes values already read back from their texts.
+    NumResult numberSlow(const double* slotValues) const;
     Evaluator* evaluator_ = nullptr;
     mutable std::shared_ptr<const CompiledForm> form_;
     // Copies for the inline path: the form's machine code (if any), the
@@ -94,7 +98,7 @@ public:
     Value variable(std::string_view name) const;
 
     // Evaluation of a form with every "z" (and every "A") replaced by the
-    // value in parentheses, without printing the numbers.
+    // value's number text in parentheses, without printing the numbers.
     BoundForm bind(std::string_view form, Binding binding = Binding::Z);
     EvalResult evalBound(std::string_view form, double z);
     EvalResult evalBound(std::string_view form, double z, double a);
@@ -135,11 +139,13 @@ private:
     void resolve(CompiledForm& f);
     struct FastPlan;
     void classifyNode(const CompiledForm& f, size_t node, FastPlan& plan);
+    void classifyName(const CompiledForm& f, size_t node, FastPlan& plan);
     void buildFastProgram(CompiledForm& f);
+    // Slot values are those the number texts read back as (plainTextValue).
     EvalResult run(const CompiledForm& f, const double* slotValues);
     EvalResult evalNode(const CompiledForm& f, int node, const double* slotValues);
     EvalResult evalChain(const CompiledForm& f, int top, const double* slotValues);
-    EvalResult evalCall(const CompiledForm& f, const Node& n, int node, const double* slotValues);
+    EvalResult evalCall(const CompiledForm& f, const Node& n, const double* slotValues);
     EvalResult evalTextually(const CompiledForm& f, const double* slotValues);
     void invalidate();
     const Value* variableZ();
@@ -169,18 +175,22 @@ private:
 
 QV_CALLS_MACHINE_CODE
 inline NumResult BoundForm::number(double z, double a) const {
-    // Infinite or NaN values take the slow path, which refuses them.
-    if (entry_ != nullptr && generation_ == *currentGeneration_ && std::fabs(z) <= 1.7976931348623157e308 &&
-        std::fabs(a) <= 1.7976931348623157e308) {
-        const double slotValues[2] = {z, a};
+    // The values the number texts of z and A read back as.
+    const double slotValues[2] = {plainTextValue(z), plainTextValue(a)};
+    // Infinite or NaN values (texts that overflow) take the slow path, which
+    // refuses them as their texts would be refused.
+    if (entry_ != nullptr && generation_ == *currentGeneration_ &&
+        std::fabs(slotValues[0]) <= 1.7976931348623157e308 && std::fabs(slotValues[1]) <= 1.7976931348623157e308) {
         const MachineCode::Result r = entry_(slotValues, ctx_);
         if (r.ok != 0) return NumResult::ok(r.value);
     }
-    return numberSlow(z, a);
+    return numberSlow(slotValues);
 }
 
 // The text of a form with every "z" (and every "A" when `a` is given)
-// replaced by the value in parentheses: what bound evaluation stands for.
+// replaced by the value's plain number text in parentheses: what bound
+// evaluation stands for. An infinity or a NaN, which has no number text, is
+// written as the text of the largest values, which overflows when read.
 std::string substituteValues(std::string_view form, double z, std::optional<double> a = std::nullopt);
 
 }  // namespace qv

@@ -41,7 +41,11 @@ char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' +
 
 class Lexer {
 public:
-    Lexer(std::string_view text, SlotLetters letters) : s_(text), slots_(letters) {}
+    Lexer(std::string_view text, SlotLetters letters) : s_(text), slots_(letters) {
+        // Each token takes at least one character: no copies while a long
+        // text is read (what is reserved and never written takes no memory).
+        result_.tokens.reserve(text.size() + 1);
+    }
 
     LexResult run() {
         while (result_.error == 0) {
@@ -63,13 +67,17 @@ private:
         while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\t')) ++i_;
     }
 
-    void push(Tok k) { result_.tokens.push_back(Token{k, 0.0, {}, 0}); }
+    void push(Tok k) { result_.tokens.push_back(Token{k, 0, -1}); }
+    void pushText(Tok k, std::string text) {
+        result_.tokens.push_back(Token{k, 0, static_cast<int>(result_.texts.size())});
+        result_.texts.push_back(std::move(text));
+    }
 
     void next() {
         const char c = s_[i_];
         const int slot = slots_.slotOf(c);
         if (slot >= 0) {
-            result_.tokens.push_back(Token{Tok::Slot, 0.0, {}, slot});
+            result_.tokens.push_back(Token{Tok::Slot, static_cast<unsigned char>(slot), -1});
             ++i_;
             return;
         }
@@ -128,7 +136,8 @@ private:
             return;
         }
         if (!std::isfinite(v)) { result_.error = kOverflow; return; }
-        result_.tokens.push_back(Token{Tok::Number, v, {}, 0});
+        result_.tokens.push_back(Token{Tok::Number, 0, static_cast<int>(result_.numbers.size())});
+        result_.numbers.push_back(v);
     }
 
     void name() {
@@ -146,7 +155,7 @@ private:
         for (const Keyword& k : kKeywords) {
             if (n == k.word) return push(k.tok);
         }
-        result_.tokens.push_back(Token{Tok::Name, 0.0, std::move(n), 0});
+        pushText(Tok::Name, std::move(n));
     }
 
     void string() {
@@ -163,7 +172,7 @@ private:
             if (slots_.slotOf(c) >= 0) result_.slotInString = true;
             out.push_back(c);
         }
-        result_.tokens.push_back(Token{Tok::String, 0.0, std::move(out), 0});
+        pushText(Tok::String, std::move(out));
     }
 
     std::string_view s_;

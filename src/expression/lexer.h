@@ -16,12 +16,14 @@ enum class Tok : unsigned char {
     End,
 };
 
+// Small, since a long text has millions of them: numbers and the texts of
+// strings and names are kept beside the tokens.
 struct Token {
     Tok kind = Tok::End;
-    double number = 0.0;  // Number
-    std::string text;     // String contents, or Name in lower case
-    int slot = 0;         // Slot index
+    unsigned char slot = 0;  // Slot index
+    int ref = -1;            // Number: LexResult::numbers; String, Name: LexResult::texts
 };
+static_assert(sizeof(Token) <= 8, "a token stays small: long texts have millions");
 
 // Which letters of a form stand for bound values. A bound letter is read as
 // if the text held the value in parentheses at that place: it ends a name
@@ -37,8 +39,10 @@ struct SlotLetters {
 };
 
 struct LexResult {
-    std::vector<Token> tokens;  // ends with Tok::End
-    int error = 0;              // syntax error or overflow of a literal
+    std::vector<Token> tokens;       // ends with Tok::End
+    std::vector<double> numbers;     // of Number tokens
+    std::vector<std::string> texts;  // of String tokens, and Name tokens in lower case
+    int error = 0;                   // syntax error or overflow of a literal
     bool slotInString = false;  // a bound letter stands inside a string literal
 };
 

@@ -99,7 +99,7 @@ public:
 constexpr int kF2 = 0xF2, k66 = 0x66;
 constexpr int MOVSD_LOAD = 0x10, MOVSD_STORE = 0x11, ADDSD = 0x58, MULSD = 0x59, SUBSD = 0x5C, DIVSD = 0x5E;
 constexpr int MOVAPD = 0x28, XORPD = 0x57, ANDPD = 0x54, SQRTSD = 0x51;
-constexpr int JAE = 0x83, JNZ = 0x85, JMP = -1;
+constexpr int JAE = 0x83, JNZ = 0x85;
 
 class Translator {
 public:
@@ -341,7 +341,7 @@ private:
         if (in.builtin->raw != nullptr) {
             call(reinterpret_cast<const void*>(in.builtin->raw), false, false);
         } else {
-            call(reinterpret_cast<const void*>(in.fn), true, true);
+            call(reinterpret_cast<const void*>(in.builtin->unary), true, true);
         }
     }
 

@@ -226,4 +226,31 @@ double roundHalfEven(double x, int decimals) {
     return rounded / scale;
 }
 
+namespace number_text_detail {
+
+// One fused multiply-add gives the error exactly: x * 10^k - p for a
+// product, and the remainder x - p * 10^-k of a quotient, whose sign is that
+// of the error (both are representable, so nothing is rounded).
+int roundingSide(double x, int k, double p) {
+    const double power = kExactPowersOfTen[k >= 0 ? k : -k];
+    const double error = k >= 0 ? std::fma(x, power, -p) : std::fma(-p, power, x);
+    return error > 0.0 ? 1 : error < 0.0 ? -1 : 0;
+}
+
+// The digits plainText lays out come from this very to_chars call, and
+// toNumber reads a text with from_chars: the same round trip, without
+// building strings. Every 15-digit text of a nonzero double is at least
+// half the smallest subnormal, so reading fails only by overflowing.
+double plainTextValueByText(double x) {
+    if (!std::isfinite(x)) return x;
+    if (x == 0.0) return 0.0;
+    std::array<char, 32> text{};
+    const auto printed = std::to_chars(text.data(), text.data() + text.size(), x, std::chars_format::scientific, 14);
+    double value = 0.0;
+    if (std::from_chars(text.data(), printed.ptr, value).ec != std::errc()) return std::copysign(HUGE_VAL, x);
+    return value;
+}
+
+}  // namespace number_text_detail
+
 }  // namespace qv

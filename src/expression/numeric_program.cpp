@@ -48,7 +48,7 @@ inline bool callFunction(const Instr& in, BuiltinContext& ctx, double& acc) {
         acc = in.builtin->raw(acc);
         return true;
     }
-    const NumResult r = in.fn(ctx, acc);
+    const NumResult r = in.builtin->unary(ctx, acc);
     acc = r.value;
     return !r.failed();
 }
@@ -130,23 +130,22 @@ bool commutes(BinaryOp op) { return op == BinaryOp::Add || op == BinaryOp::Mul; 
 
 }  // namespace
 
-void NumericProgram::emitNode(const Ast& ast, int node, const std::vector<Leaf>& leaves,
-                          const std::vector<const Builtin*>& calls) {
-    const Leaf& leaf = leaves[node];
-    if (leaf.kind == Leaf::Kind::Const) return push({Op::LoadK, 0, leaf.value});
-    if (leaf.kind == Leaf::Kind::Slot) return push({Op::LoadS, leaf.slot});
-    const Node& n = ast.nodes[node];
+void NumericProgram::emitNode(const Plan& p, int node) {
+    const Leaf& leaf = p.leaf(node);
+    if (leaf.kind == Leaf::Kind::Const) return push({Op::LoadK, 0, {p.value(leaf)}});
+    if (leaf.kind == Leaf::Kind::Slot) return push({Op::LoadS, leaf.slot, {}});
+    const Node& n = p.ast.nodes[static_cast<size_t>(node)];
     if (n.kind == NodeKind::Unary) {
-        emitNode(ast, n.lhs, leaves, calls);
-        if (n.uop == UnaryOp::Neg) push({Op::Neg});
+        emitNode(p, n.lhs);
+        if (n.uop == UnaryOp::Neg) push({Op::Neg, 0, {}});
         return;
     }
     if (n.kind == NodeKind::Call) {
-        if (emitSinCos(ast, node, leaves, calls)) return;
-        emitNode(ast, n.args[0], leaves, calls);
-        return push({Op::Call, 0, 0.0, calls[node]->unary, calls[node]});
+        if (emitSinCos(p, node)) return;
+        emitNode(p, p.ast.arg(n, 0));
+        return push(Instr::call(p.builtin(n)));
     }
-    emitChain(ast, node, leaves, calls);
+    emitChain(p, node);
 }
 
 namespace {
@@ -195,51 +194,49 @@ NumericProgram::Op stackOperandOp(BinaryOp op) {
 // another) in a loop: the first operation's code, then each later one's
 // right operand and instruction, as the nested emission would give them. A
 // left operand folded to a constant ends the chain: it is an operand.
-void NumericProgram::emitChain(const Ast& ast, int top, const std::vector<Leaf>& leaves,
-                               const std::vector<const Builtin*>& calls) {
+void NumericProgram::emitChain(const Plan& p, int top) {
+    const std::vector<Node>& nodes = p.ast.nodes;
     std::vector<int> later;  // from the top down
     int first = top;
     for (;;) {
-        const int left = ast.nodes[first].lhs;
-        if (leaves[left].kind != Leaf::Kind::None || ast.nodes[left].kind != NodeKind::Binary) break;
+        const int left = nodes[static_cast<size_t>(first)].lhs;
+        if (p.leaf(left).kind != Leaf::Kind::None || nodes[static_cast<size_t>(left)].kind != NodeKind::Binary) break;
         later.push_back(first);
         first = left;
     }
-    emitBinary(ast, ast.nodes[first], leaves, calls);
-    for (auto it = later.rbegin(); it != later.rend(); ++it) emitRightOperand(ast, ast.nodes[*it], leaves, calls);
+    emitBinary(p, nodes[static_cast<size_t>(first)]);
+    for (auto it = later.rbegin(); it != later.rend(); ++it) emitRightOperand(p, nodes[static_cast<size_t>(*it)]);
 }
 
 // Constants and slotValues become operands of one instruction; a constant left
 // operand of + or * may swap sides, since those are exactly commutative and
 // constants cannot fail.
-void NumericProgram::emitBinary(const Ast& ast, const Node& n, const std::vector<Leaf>& leaves,
-                                const std::vector<const Builtin*>& calls) {
-    if (leaves[n.lhs].kind == Leaf::Kind::Const && emitConstantLeft(ast, n, leaves, calls)) return;
-    emitNode(ast, n.lhs, leaves, calls);
-    emitRightOperand(ast, n, leaves, calls);
+void NumericProgram::emitBinary(const Plan& p, const Node& n) {
+    if (p.leaf(n.lhs).kind == Leaf::Kind::Const && emitConstantLeft(p, n)) return;
+    emitNode(p, n.lhs);
+    emitRightOperand(p, n);
 }
 
 // The forms that compute the right operand first and take the constant left
 // one as the instruction's operand; false where there is none.
-bool NumericProgram::emitConstantLeft(const Ast& ast, const Node& n, const std::vector<Leaf>& leaves,
-                                      const std::vector<const Builtin*>& calls) {
-    const Leaf& l = leaves[n.lhs];
-    const Leaf& r = leaves[n.rhs];
+bool NumericProgram::emitConstantLeft(const Plan& p, const Node& n) {
+    const Leaf& l = p.leaf(n.lhs);
+    const Leaf& r = p.leaf(n.rhs);
     const BinaryOp op = n.bop;
     if (r.kind == Leaf::Kind::Const || commutes(op)) {
         const bool right = r.kind == Leaf::Kind::Const;
-        const double k = right ? r.value : l.value;
+        const double k = p.value(right ? r : l);
         const Op code = constantOperandOp(op, k);
         if (code != Op::Ret) {
-            emitNode(ast, right ? n.lhs : n.rhs, leaves, calls);
-            push({code, 0, k});
+            emitNode(p, right ? n.lhs : n.rhs);
+            push({code, 0, {k}});
             return true;
         }
     }
     if (op == BinaryOp::Sub || op == BinaryOp::Div || op == BinaryOp::Pow) {
-        emitNode(ast, n.rhs, leaves, calls);
+        emitNode(p, n.rhs);
         const Op code = op == BinaryOp::Sub ? Op::KSub : (op == BinaryOp::Div ? Op::KDiv : Op::KPow);
-        push({code, 0, l.value});
+        push({code, 0, {p.value(l)}});
         return true;
     }
     return false;
@@ -248,17 +245,16 @@ bool NumericProgram::emitConstantLeft(const Ast& ast, const Node& n, const std::
 // With the left operand in the accumulator: the right one as the
 // instruction's operand where it is a constant or a slot, else computed
 // above it on the stack.
-void NumericProgram::emitRightOperand(const Ast& ast, const Node& n, const std::vector<Leaf>& leaves,
-                                      const std::vector<const Builtin*>& calls) {
-    const Leaf& r = leaves[n.rhs];
+void NumericProgram::emitRightOperand(const Plan& p, const Node& n) {
+    const Leaf& r = p.leaf(n.rhs);
     const BinaryOp op = n.bop;
     if (r.kind == Leaf::Kind::Const) {
-        const Op code = constantOperandOp(op, r.value);
-        if (code != Op::Ret) return push({code, 0, r.value});
+        const Op code = constantOperandOp(op, p.value(r));
+        if (code != Op::Ret) return push({code, 0, {p.value(r)}});
     }
-    if (r.kind == Leaf::Kind::Slot && slotOperandOp(op) != Op::Ret) return push({slotOperandOp(op), r.slot});
-    emitNode(ast, n.rhs, leaves, calls);
-    push({stackOperandOp(op)});
+    if (r.kind == Leaf::Kind::Slot && slotOperandOp(op) != Op::Ret) return push({slotOperandOp(op), r.slot, {}});
+    emitNode(p, n.rhs);
+    push({stackOperandOp(op), 0, {}});
 }
 
 NumericProgram::NumericProgram() = default;
@@ -280,33 +276,37 @@ int sinCosKind(const Builtin* b) {
 
 // sin and cos of the same slot in one form (2*sin(z)*cos(z)) share one
 // computation of both.
-bool NumericProgram::emitSinCos(const Ast& ast, int node, const std::vector<Leaf>& leaves,
-                                const std::vector<const Builtin*>& calls) {
-    const int kind = sinCosKind(calls[node]);
-    const Leaf& arg = leaves[ast.nodes[node].args[0]];
+bool NumericProgram::emitSinCos(const Plan& p, int node) {
+    const Node& n = p.ast.nodes[static_cast<size_t>(node)];
+    const int kind = sinCosKind(p.builtin(n));
+    const Leaf& arg = p.leaf(p.ast.arg(n, 0));
     if (kind < 0 || arg.kind != Leaf::Kind::Slot) return false;
     int& state = sinCos_[arg.slot];
     if ((state & 3) != 3) return false;
-    push({(state & 4) ? Op::Cached : Op::SinCos, arg.slot, static_cast<double>(kind)});
+    push({(state & 4) ? Op::Cached : Op::SinCos, arg.slot, {static_cast<double>(kind)}});
     state |= 4;
     return true;
 }
 
-void NumericProgram::emitTree(const Ast& ast, const std::vector<Leaf>& leaves,
-                              const std::vector<const Builtin*>& calls) {
+void NumericProgram::emitTree(const Plan& p) {
+    const Ast& ast = p.ast;
     code_.clear();
+    // Each node gives at most one instruction of its own: no copies while a
+    // long form is compiled (what is reserved and never written takes no
+    // memory).
+    code_.reserve(ast.nodes.size() + 1);
     machine_.reset();
     translated_ = false;
     sinCos_[0] = sinCos_[1] = 0;
     for (size_t i = 0; i < ast.nodes.size(); ++i) {
         const Node& n = ast.nodes[i];
-        if (n.kind != NodeKind::Call || n.args.size() != 1) continue;
-        const int kind = sinCosKind(calls[i]);
-        const Leaf& arg = leaves[n.args[0]];
+        if (n.kind != NodeKind::Call || ast.argCount(n) != 1) continue;
+        const int kind = sinCosKind(p.builtin(n));
+        const Leaf& arg = p.leaf(ast.arg(n, 0));
         if (kind >= 0 && arg.kind == Leaf::Kind::Slot) sinCos_[arg.slot] |= 1 << kind;
     }
-    emitNode(ast, ast.root, leaves, calls);
-    push({Op::Ret});
+    emitNode(p, ast.root);
+    push({Op::Ret, 0, {}});
     finish();
 }
 

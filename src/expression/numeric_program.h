@@ -31,18 +31,39 @@ public:
     struct Instr {
         Op op;
         int slot = 0;
-        double k = 0.0;
-        NumResult (*fn)(BuiltinContext&, double) = nullptr;
-        const Builtin* builtin = nullptr;  // Call: the function called
+        union {
+            double k = 0.0;            // every operation but Call
+            const Builtin* builtin;    // Call: the function called (its unary form)
+        };
         const void* label = nullptr;  // dispatch target, filled in by finish()
+
+        static Instr call(const Builtin* b) {
+            Instr in{Op::Call, 0, {}, nullptr};
+            in.builtin = b;
+            return in;
+        }
     };
 
     // How each node of the tree is to be read by the compiler: as a number
-    // constant (folded, or a constant name), a slot, or an operation.
+    // constant (folded, or a constant name), a slot, or an operation. Small,
+    // one per node: a constant's value is kept in Plan::values.
     struct Leaf {
         enum class Kind : unsigned char { None, Const, Slot } kind = Kind::None;
-        double value = 0.0;
-        int slot = 0;
+        unsigned char slot = 0;
+        int value = -1;  // Const: Plan::values
+    };
+
+    // What the compiler reads: the tree, each node's leaf, the constants'
+    // values, and the built-in of each call of the tree (Ast::calls).
+    struct Plan {
+        const Ast& ast;
+        const std::vector<Leaf>& leaves;
+        const std::vector<double>& values;
+        const std::vector<const Builtin*>& calls;
+
+        const Leaf& leaf(int node) const { return leaves[static_cast<size_t>(node)]; }
+        double value(const Leaf& l) const { return values[static_cast<size_t>(l.value)]; }
+        const Builtin* builtin(const Node& call) const { return calls[static_cast<size_t>(call.ref)]; }
     };
 
     NumericProgram();
@@ -57,10 +78,8 @@ public:
     // The machine code's entry point, or null.
     const MachineCode* machineCode() const { return machine_.get(); }
 
-    // Appends the code of a subtree; `leaves` tells constant and slot nodes,
-    // `calls` the built-in of each call node.
-    void emitTree(const Ast& ast, const std::vector<Leaf>& leaves,
-                  const std::vector<const Builtin*>& calls);
+    // Compiles the tree.
+    void emitTree(const Plan& plan);
     // Translates the program to machine code where the processor allows,
     // once. Worth it for forms evaluated many times: a translation costs
     // about as much as a few thousand runs of a short form.
@@ -73,18 +92,12 @@ public:
     int instructionCount() const { return static_cast<int>(code_.size()); }
 
 private:
-    void emitNode(const Ast& ast, int node, const std::vector<Leaf>& leaves,
-              const std::vector<const Builtin*>& calls);
-    void emitChain(const Ast& ast, int top, const std::vector<Leaf>& leaves,
-                   const std::vector<const Builtin*>& calls);
-    void emitBinary(const Ast& ast, const Node& n, const std::vector<Leaf>& leaves,
-                    const std::vector<const Builtin*>& calls);
-    bool emitConstantLeft(const Ast& ast, const Node& n, const std::vector<Leaf>& leaves,
-                          const std::vector<const Builtin*>& calls);
-    void emitRightOperand(const Ast& ast, const Node& n, const std::vector<Leaf>& leaves,
-                          const std::vector<const Builtin*>& calls);
-    bool emitSinCos(const Ast& ast, int node, const std::vector<Leaf>& leaves,
-                    const std::vector<const Builtin*>& calls);
+    void emitNode(const Plan& p, int node);
+    void emitChain(const Plan& p, int top);
+    void emitBinary(const Plan& p, const Node& n);
+    bool emitConstantLeft(const Plan& p, const Node& n);
+    void emitRightOperand(const Plan& p, const Node& n);
+    bool emitSinCos(const Plan& p, int node);
     void push(Instr in) { code_.push_back(in); }
     void finish();
 

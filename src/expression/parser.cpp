@@ -1,6 +1,7 @@
 #include "expression/parser.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace qv {
 
@@ -8,7 +9,14 @@ namespace {
 
 class Parser {
 public:
-    explicit Parser(std::vector<Token> tokens) : t_(std::move(tokens)) {}
+    explicit Parser(LexResult lexed)
+        : t_(std::move(lexed.tokens)), numbers_(std::move(lexed.numbers)), texts_(std::move(lexed.texts)) {
+        // Every node takes at least one token of its own, so this is room
+        // enough: no copies while a long text grows its tree (what is
+        // reserved and never written takes no memory).
+        ast_.nodes.reserve(t_.size());
+        heights_.reserve(t_.size());
+    }
 
     ParseResult run() {
         ParseResult r;
@@ -17,8 +25,8 @@ public:
         r.error = error_;
         r.slotNesting = maxSlotDepth_;
         if (error_ == 0) {
-            r.ast.root = root;
-            r.ast.nodes = std::move(nodes_);
+            ast_.root = root;
+            r.ast = std::move(ast_);
         }
         return r;
     }
@@ -37,9 +45,9 @@ private:
 
     int add(Node n, int height) {
         if (height > kMaxHeight) return fail();
-        nodes_.push_back(std::move(n));
+        ast_.nodes.push_back(n);
         heights_.push_back(height);
-        return static_cast<int>(nodes_.size()) - 1;
+        return static_cast<int>(ast_.nodes.size()) - 1;
     }
     int binary(BinaryOp op, int l, int r) {
         if (l < 0 || r < 0) return -1;
@@ -48,7 +56,7 @@ private:
         n.bop = op;
         n.lhs = l;
         n.rhs = r;
-        return add(std::move(n), operationHeight(nodes_[l].kind == NodeKind::Binary, heights_[l], heights_[r]));
+        return add(n, operationHeight(ast_.nodes[l].kind == NodeKind::Binary, heights_[l], heights_[r]));
     }
     int unary(UnaryOp op, int x) {
         if (x < 0) return -1;
@@ -56,7 +64,7 @@ private:
         n.kind = NodeKind::Unary;
         n.uop = op;
         n.lhs = x;
-        return add(std::move(n), 1 + heights_[x]);
+        return add(n, 1 + heights_[x]);
     }
 
     // One left-associative level: sub (op sub)*.
@@ -153,15 +161,32 @@ private:
 
     int constant(Value v) {
         Node n;
-        n.constant = std::move(v);
-        return add(std::move(n), 1);
+        n.ref = static_cast<int>(ast_.constants.size());
+        ast_.constants.push_back(std::move(v));
+        return add(n, 1);
     }
-    int slotNode(int slot) {
+    int slotNode(unsigned char slot) {
         maxSlotDepth_ = std::max(maxSlotDepth_, depth_);
         Node n;
         n.kind = NodeKind::Slot;
         n.slot = slot;
-        return add(std::move(n), 1);
+        return add(n, 1);
+    }
+    // Each distinct name is kept once.
+    int nameIndex(const std::string& name) {
+        const auto [it, added] = nameIndices_.try_emplace(name, static_cast<int>(ast_.names.size()));
+        if (added) ast_.names.push_back(name);
+        return it->second;
+    }
+    // The arguments of one call lie together, after those of the calls
+    // inside them.
+    int callNode(const std::string& name, const std::vector<int>& args, int height) {
+        Node n;
+        n.kind = NodeKind::Call;
+        n.ref = static_cast<int>(ast_.calls.size());
+        ast_.calls.push_back({nameIndex(name), static_cast<int>(ast_.args.size()), static_cast<int>(args.size())});
+        ast_.args.insert(ast_.args.end(), args.begin(), args.end());
+        return add(n, height);
     }
 
     // primary := number | string | True | False | Empty | slot
@@ -169,8 +194,8 @@ private:
     int primary() {
         const Token& tk = t_[pos_];
         switch (tk.kind) {
-        case Tok::Number: ++pos_; return constant(Value::number(tk.number));
-        case Tok::String: ++pos_; return constant(Value::string(tk.text));
+        case Tok::Number: ++pos_; return constant(Value::number(numbers_[static_cast<size_t>(tk.ref)]));
+        case Tok::String: ++pos_; return constant(Value::string(texts_[static_cast<size_t>(tk.ref)]));
         case Tok::True: ++pos_; return constant(Value::boolean(true));
         case Tok::False: ++pos_; return constant(Value::boolean(false));
         case Tok::EmptyKw: ++pos_; return constant(Value::empty());
@@ -184,32 +209,31 @@ private:
             if (!accept(Tok::RParen)) return fail();
             return x;
         }
-        case Tok::Name: ++pos_; return nameOrCall(tk.text);
+        case Tok::Name: ++pos_; return nameOrCall(texts_[static_cast<size_t>(tk.ref)]);
         default: return fail();
         }
     }
 
     int nameOrCall(const std::string& name) {
-        Node n;
-        n.name = name;
         int height = 1;
         if (peek() == Tok::Slot) {
             // A bound letter right after a name reads as "(value)": a call.
-            n.kind = NodeKind::Call;
-            n.args.push_back(slotNode(t_[pos_++].slot));
-            return add(std::move(n), 2);
+            const int arg = slotNode(t_[pos_++].slot);
+            return callNode(name, {arg}, 2);
         }
         if (!accept(Tok::LParen)) {
+            Node n;
             n.kind = NodeKind::Name;
-            return add(std::move(n), 1);
+            n.ref = nameIndex(name);
+            return add(n, 1);
         }
-        n.kind = NodeKind::Call;
         if (!enter()) return -1;
+        std::vector<int> args;
         if (!accept(Tok::RParen)) {
             for (;;) {
                 const int a = expr();
                 if (a < 0) return -1;
-                n.args.push_back(a);
+                args.push_back(a);
                 height = std::max(height, heights_[a] + 1);
                 if (accept(Tok::Comma)) continue;
                 if (accept(Tok::RParen)) break;
@@ -217,15 +241,18 @@ private:
             }
         }
         --depth_;
-        return add(std::move(n), height);
+        return callNode(name, args, height);
     }
 
     std::vector<Token> t_;
+    std::vector<double> numbers_;
+    std::vector<std::string> texts_;
     size_t pos_ = 0;
     int depth_ = 0;
     int maxSlotDepth_ = -1;
     int error_ = 0;
-    std::vector<Node> nodes_;
+    Ast ast_;
+    std::unordered_map<std::string, int> nameIndices_;
     std::vector<int> heights_;
 };
 
@@ -238,8 +265,9 @@ ParseResult parseExpression(std::string_view text, SlotLetters letters) {
         r.error = lx.error;
         return r;
     }
-    ParseResult r = Parser(std::move(lx.tokens)).run();
-    r.slotInString = lx.slotInString;
+    const bool slotInString = lx.slotInString;
+    ParseResult r = Parser(std::move(lx)).run();
+    r.slotInString = slotInString;
     return r;
 }
 

@@ -13,20 +13,45 @@ namespace qv {
 
 enum class NodeKind : unsigned char { Const, Slot, Name, Call, Unary, Binary };
 
+// One node of the tree, 16 bytes: a long flat text has millions of them.
+// What only some nodes have (constants, names, call arguments) is kept in
+// the tree's side tables, which `ref` indexes.
 struct Node {
     NodeKind kind = NodeKind::Const;
-    BinaryOp bop = BinaryOp::Add;
-    UnaryOp uop = UnaryOp::Neg;
-    int slot = 0;           // Slot
-    int lhs = -1, rhs = -1;  // Unary (lhs), Binary
-    Value constant;         // Const
-    std::string name;       // Name, Call (lower case)
-    std::vector<int> args;  // Call
+    BinaryOp bop = BinaryOp::Add;  // Binary
+    UnaryOp uop = UnaryOp::Neg;    // Unary
+    unsigned char slot = 0;        // Slot
+    int lhs = -1, rhs = -1;        // Unary (lhs), Binary
+    int ref = -1;                  // Const: Ast::constants; Name: Ast::names; Call: Ast::calls
 };
 
+static_assert(sizeof(Node) <= 16, "a node stays small: long texts have millions");
+
+// A call: its function's name and its arguments, a run of Ast::args.
+struct CallSite {
+    int name = -1;  // Ast::names
+    int firstArg = 0;
+    int argCount = 0;
+};
+
+// Nodes come children first; the root is the whole expression.
 struct Ast {
     std::vector<Node> nodes;
+    std::vector<Value> constants;
+    std::vector<std::string> names;  // lower case, each name once
+    std::vector<CallSite> calls;
+    std::vector<int> args;  // argument nodes of the calls
     int root = -1;
+
+    const Value& constant(const Node& n) const { return constants[static_cast<size_t>(n.ref)]; }
+    // The name of a Name or a Call node.
+    const std::string& name(const Node& n) const {
+        const int i = n.kind == NodeKind::Call ? calls[static_cast<size_t>(n.ref)].name : n.ref;
+        return names[static_cast<size_t>(i)];
+    }
+    const CallSite& call(const Node& n) const { return calls[static_cast<size_t>(n.ref)]; }
+    int argCount(const Node& n) const { return call(n).argCount; }
+    int arg(const Node& n, int k) const { return args[static_cast<size_t>(call(n).firstArg + k)]; }
 };
 
 struct ParseResult {

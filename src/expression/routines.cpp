@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "expression/number_text.h"
+
 namespace qv {
 
 Value z(Evaluator& evaluator, std::string_view text) {
@@ -10,12 +12,15 @@ Value z(Evaluator& evaluator, std::string_view text) {
 }
 
 Value Func_f_x(Evaluator& evaluator, std::string_view expression, double value, int16_t& eval_error) {
-    // No statement text assigns an infinity or a NaN to z: it fails.
-    if (!std::isfinite(value)) {
+    // The statement is "z = " and the value's number text, so z holds what
+    // that text reads back as. A text that overflows fails the statement,
+    // and no text assigns an infinity or a NaN.
+    const double assigned = plainTextValue(value);
+    if (!std::isfinite(assigned)) {
         eval_error = -1;
         return Value::empty();
     }
-    evaluator.setVariable("z", Value::number(value));
+    evaluator.setVariable("z", Value::number(assigned));
     const size_t first = expression.find_first_not_of(' ');
     const size_t last = expression.find_last_not_of(' ');
     const std::string_view trimmed =

@@ -11,8 +11,9 @@ namespace qv {
 // The value of a text, or Empty when the evaluator reports an error.
 Value z(Evaluator& evaluator, std::string_view text);
 
-// Sets the script variable z to `value` and evaluates the trimmed
-// expression. On an error: Empty, and `eval_error` becomes True (-1).
+// Sets the script variable z to `value` as the statement "z = " and the
+// value's number text would (15 significant digits) and evaluates the
+// trimmed expression. On an error: Empty, and `eval_error` becomes True (-1).
 Value Func_f_x(Evaluator& evaluator, std::string_view expression, double value, int16_t& eval_error);
 
 }  // namespace qv

@@ -155,7 +155,7 @@ CurveStats drawCurve(Canvas& canvas, const CurveForms& forms, const SampleRange&
 }
 
 std::string withAnimationValue(const std::string& form, double a) {
-    return replaceAll(form, "A", "(" + roundTripText(a) + ")");
+    return replaceAll(form, "A", "(" + plainText(a) + ")");
 }
 
 }  // namespace qv

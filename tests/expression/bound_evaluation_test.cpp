@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -162,6 +163,10 @@ const std::vector<double> kSpecialValues = {
     1e300, -1e300, 1e15, 123456789012345.0, 1e16, 32767.0, 32768.0, -32768.5,
     2147483647.5, 1024.0, 1025.0, 709.0, 710.0, 3.141592653589793,
     std::numeric_limits<double>::max(),
+    // more digits than the text keeps, ties of the 15th digit, and the
+    // largest values whose texts do not overflow
+    0.1 + 0.2, 2.0 / 3.0, 999999999999999.5, 1000000000000005.0, 1.0000000000000002,
+    1.79769313486231e308, -1.797693134862315e308,
 };
 
 // Draws values of every character: small integers, halves, plain decimals
@@ -326,6 +331,46 @@ TEST_F(BoundEvaluationTest, BoundValuesActAsParenthesisedOperands) {
     EXPECT_TRUE(matches(ev.bind("Az", Binding::ZA).eval(1, 2), err(kSyntaxError)));
     EXPECT_TRUE(matches(ev.bind("A*z", Binding::ZA).eval(3, -2), num(-6)));
     EXPECT_TRUE(matches(ev.bind("A*z+1").eval(3), num(1)));  // A unbound is Empty
+}
+
+// A bound value is the value its 15-digit text reads back as, on every
+// path: the hot number(), eval(), evalBound() and the careful evaluation.
+TEST_F(BoundEvaluationTest, BoundValuesAreTheirNumberTexts) {
+    struct TextCase {
+        const char* form;
+        double z;
+        Expected want;
+    };
+    const double max = std::numeric_limits<double>::max();
+    const TextCase cases[] = {
+        {"z", 0.1 + 0.2, num(0.3)},
+        {"z-0.3", 0.1 + 0.2, num(0)},
+        {"z*3", 2.0 / 3.0, num(0.666666666666667 * 3)},
+        {"z", 999999999999999.5, num(1e15)},
+        {"z", -1.0000000000000002, num(-1)},
+        {"1/(z-1)", 1.0000000000000002, err(kDivisionByZero)},
+        {"z/2", 1.79769313486231e308, num(1.79769313486231e308 / 2)},
+        {"z", max, err(kOverflow)},  // its text "1.79769313486232E+308" overflows
+        {"z*0", -max, err(kOverflow)},
+    };
+    for (const TextCase& c : cases) {
+        const std::string where = std::string(c.form) + " at " + roundTripText(c.z);
+        const BoundForm bound = ev.bind(c.form);
+        EXPECT_TRUE(matches(bound.eval(c.z), c.want)) << where;
+        EXPECT_TRUE(matches(fromNumber(bound.number(c.z)), c.want)) << where << " (number)";
+        EXPECT_TRUE(matches(ev.evalBound(c.form, c.z), c.want)) << where << " (evalBound)";
+        EXPECT_TRUE(matches(ev.bind("(" + std::string(c.form) + ")*one").eval(c.z), c.want)) << where << " (careful)";
+        std::string withA = c.form;
+        std::replace(withA.begin(), withA.end(), 'z', 'A');
+        EXPECT_TRUE(matches(ev.evalBound(withA, 0.0, c.z), c.want)) << where << " (A)";
+    }
+    // Inside a string literal the letter is replaced by the text itself.
+    EXPECT_TRUE(matches(ev.bind("\"z\" & 1").eval(max), str("(1.79769313486232E+308)1")));
+    EXPECT_TRUE(matches(ev.bind("\"z\"").eval(0.1 + 0.2), str("(0.3)")));
+    // A form that does not compile: the overflowing text is read first.
+    EXPECT_TRUE(matches(ev.bind("z+)").eval(max), err(kOverflow)));
+    EXPECT_TRUE(matches(ev.eval(substituteValues("z+)", max)), err(kOverflow)));
+    EXPECT_TRUE(matches(ev.bind("z+)").eval(1), err(kSyntaxError)));
 }
 
 TEST_F(BoundEvaluationTest, BoundFormOutlivesCacheClearingAndSetUp) {

@@ -191,7 +191,9 @@ const std::vector<std::string> kForms = {
     "z^3", "z^2", "sin(z)*z", "exp(-z^2)", "1/(z+5)", "(z)mod(3)", "sqr(z)", "z*1E200", "fact(z)",
     "baseten(z)", "\"1\" & z",
 };
-const std::vector<double> kPoints = {2, -3, 0, 0.0005, 1e-7, -1.5, 1e10, 3.5e20};
+// Points whose neighbours z +- h are not 15-digit values, too: their texts
+// round them.
+const std::vector<double> kPoints = {2, -3, 0, 0.0005, 1e-7, -1.5, 1e10, 3.5e20, 1.0 / 3.0, 0.1 + 0.2};
 
 TEST_F(DerivativesTest, FirstDerivativeIsTheFormulaOnSubstitutedTexts) {
     for (const std::string& form : kForms) {

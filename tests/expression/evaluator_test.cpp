@@ -17,6 +17,7 @@
 
 #include "expression/routines.h"
 #include "expression/evaluator_fixture.h"
+#include "expression/number_text.h"
 
 namespace qv {
 namespace {
@@ -110,6 +111,7 @@ TEST_F(EvaluatorTest, CallsWithAndWithoutArguments) {
         {"Sqr (16)", num(4)},
         {"Round(2.567, 2)", num(2.57)},
         {"Sqr(Sqr(16))", num(2)},
+        {"Round(Sqr(16.81) * 2, Abs(-1))", num(8.2)},  // calls among the arguments of a call
         {"Sin()", err(kWrongArgCount)},
         {"Sqr", err(kWrongArgCount)},  // a function named without arguments
     });
@@ -658,6 +660,7 @@ TEST_F(EvaluatorTest, FuncFxSetsZAndFlagsOnlyFailures) {
         {"1/(z-1)", 1, empty(), true},
         {"z +", 1, empty(), true},
         {"   ", 1, empty(), true},
+        {"z", 0.1 + 0.2, num(0.3), false},  // the statement holds the 15-digit text
     };
     for (const FxCase& c : cases) {
         for (const int16_t before : {int16_t{0}, int16_t{-1}}) {
@@ -666,17 +669,17 @@ TEST_F(EvaluatorTest, FuncFxSetsZAndFlagsOnlyFailures) {
             EXPECT_TRUE(matches(EvalResult::ok(v), c.want)) << c.expression;
             EXPECT_EQ(flag, c.fails ? -1 : before) << c.expression;
             // The statement ran before the evaluation, failed or not.
-            EXPECT_TRUE(matches(ev.eval("z"), num(c.value))) << c.expression;
+            EXPECT_TRUE(matches(ev.eval("z"), num(*toNumber(plainText(c.value))))) << c.expression;
         }
     }
 }
 
 // The value is assigned by a statement "z = " and its text; an infinity or
-// a NaN has no text that assigns a number, so the statement fails, and with
-// it the routine.
+// a NaN has no text that assigns a number, and the text of the largest
+// doubles overflows, so the statement fails, and with it the routine.
 TEST_F(EvaluatorTest, FuncFxFailsForNonFiniteValues) {
     for (double v : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                     std::numeric_limits<double>::quiet_NaN()}) {
+                     std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::max()}) {
         int16_t flag = 0;
         const Value r = Func_f_x(ev, "z", v, flag);
         EXPECT_TRUE(matches(EvalResult::ok(r), empty())) << v << ": " << describe(EvalResult::ok(r));
