@@ -1,7 +1,9 @@
 #include "plot/axes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include "expression/number_text.h"
 
@@ -72,17 +74,34 @@ struct Span {
 
 bool overlaps(const std::optional<Span>& a, const Span& b) { return a && a->from < b.to && b.from < a->to; }
 
+// Where a drawn number lies on the picture.
+struct Box {
+    double left = 0, top = 0, right = 0, bottom = 0;
+};
+
+bool intersects(const Box& a, const Box& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
 // The numbers drawn on one axis. Each loop draws outwards, so a number that
 // clears the previous one of its loop clears all before it; the loop
 // downwards starts next to the innermost number of the loop upwards, which is
-// the axis' first.
+// the axis' first. The y numbers also keep clear of the x numbers, which
+// meet them near the origin (both log axes number their 1 there).
 struct AxisNumbers {
     std::optional<Span> first, previous;
+    std::vector<Box> boxes;                       // every number this axis drew
+    const std::vector<Box>* otherAxis = nullptr;  // the numbers of the axis drawn before
 
-    bool covers(const Span& s) const { return overlaps(first, s) || overlaps(previous, s); }
-    void add(const Span& s) {
+    bool covers(const Span& s, const Box& b) const {
+        if (overlaps(first, s) || overlaps(previous, s)) return true;
+        if (otherAxis == nullptr) return false;
+        return std::any_of(otherAxis->begin(), otherAxis->end(), [&b](const Box& o) { return intersects(o, b); });
+    }
+    void add(const Span& s, const Box& b) {
         if (!first) first = s;
         previous = s;
+        boxes.push_back(b);
     }
 };
 
@@ -162,8 +181,9 @@ void drawTickNumber(const Pass& pass, const AxisSetup& a, Direction dir, double 
         y = bound(c, p - kCharWidth, false, shown.value, shown.decimals);
         span = {y, y + c.textHeight()};
     }
-    if (numbers.covers(span)) return;
-    numbers.add(span);
+    const Box box{x, y, x + c.textWidth(text), y + c.textHeight()};
+    if (numbers.covers(span, box)) return;
+    numbers.add(span, box);
     c.text(x, y, text);
 }
 
@@ -280,8 +300,7 @@ bool loopReachesLimit(const Pass& pass, const AxisSetup& a, Direction dir) {
     return entered(pass, a, dir, first) && !std::isnan(last) && !leftArea(pass, a, dir, last);
 }
 
-bool axisTicks(const Pass& pass, const AxisSetup& a) {
-    AxisNumbers numbers;
+bool axisTicks(const Pass& pass, const AxisSetup& a, AxisNumbers& numbers) {
     for (Direction dir : {Direction::Up, Direction::Down}) {
         numbers.previous.reset();
         if (a.log) {
@@ -320,9 +339,11 @@ std::optional<TickAxis> axesPass(Canvas& canvas, const AxesInput& in, AxesResult
     const Pass pass{canvas, in, axisPositions(in.range, canvas)};
     out.axis_x_pos = pass.axes.axis_x_pos;
     out.axis_y_pos = pass.axes.axis_y_pos;
-    if (!axisTicks(pass, axisSetup(canvas, in, TickAxis::X, out.x_tick_scale))) return TickAxis::X;
+    AxisNumbers xNumbers, yNumbers;
+    if (!axisTicks(pass, axisSetup(canvas, in, TickAxis::X, out.x_tick_scale), xNumbers)) return TickAxis::X;
     out.x_tick_scale = boxValue(out.x_tick_scale);
-    if (!axisTicks(pass, axisSetup(canvas, in, TickAxis::Y, out.y_tick_scale))) return TickAxis::Y;
+    yNumbers.otherAxis = &xNumbers.boxes;
+    if (!axisTicks(pass, axisSetup(canvas, in, TickAxis::Y, out.y_tick_scale), yNumbers)) return TickAxis::Y;
     drawAxisLines(canvas, pass.axes, in.axis_color);
     out.y_tick_scale = boxValue(out.y_tick_scale);
     return std::nullopt;

@@ -521,7 +521,9 @@ TEST(Axes, ViewsFarFromTheOriginHaveTheirTicks) {
         {"x from 1E12", {1e12, 1e12 + 10, -4.16, 4.16}, true, 11, " 1000000000000"},
         {"x up to -1E12", {-1e12 - 10, -1e12, -4.16, 4.16}, true, 11, "-1000000000000"},
         {"x from 12345.5", {12345.5, 12355.5, -4.16, 4.16}, true, 10, " 12346"},
-        {"y from 1E12", {-5, 5, 1e12, 1e12 + 8.32}, false, 9, " 1000000000000"},
+        // The lowest y number would sit on the x numbers kept along the
+        // bottom edge; the next one up is drawn.
+        {"y from 1E12", {-5, 5, 1e12, 1e12 + 8.32}, false, 9, " 1000000000001"},
     };
     for (const auto& tc : cases) {
         AxesInput in = baseInput();
@@ -585,6 +587,19 @@ std::string numberFaults(const std::vector<RecordedText>& texts, bool along_x, c
     return faults;
 }
 
+// Numbers of the two axes meet near the origin; none may cover another.
+std::string crossAxisFaults(const AxisTexts& n, const RecordingCanvas& c) {
+    std::string faults;
+    for (const RecordedText& a : n.x) {
+        for (const RecordedText& b : n.y) {
+            if (a.x < b.x + c.textWidth(b.text) && b.x < a.x + c.textWidth(a.text) && a.y < b.y + c.textHeight() &&
+                b.y < a.y + c.textHeight())
+                faults += " cross:" + a.text + "/" + b.text;
+        }
+    }
+    return faults;
+}
+
 TEST(Axes, TickNumbersNeverOverlapAndStayInside) {
     enum class Kind { Linear, Log, Reciprocal };
     const std::vector<ViewRange> views = {
@@ -608,7 +623,8 @@ TEST(Axes, TickNumbersNeverOverlapAndStayInside) {
                         d.result = drawAxes(d.canvas, in);
                         const AxisTexts numbers = numbersByAxis(d);
                         const std::string faults = numberFaults(numbers.x, true, d.canvas) +
-                                                   numberFaults(numbers.y, false, d.canvas);
+                                                   numberFaults(numbers.y, false, d.canvas) +
+                                                   crossAxisFaults(numbers, d.canvas);
                         EXPECT_EQ(faults, "") << "kind " << static_cast<int>(kind) << " view " << view.x_min << ".."
                                               << view.x_max << " scale " << scale << " " << w << "x" << h << " char "
                                               << char_width;
