@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "document/data_columns.h"
 #include "document/function_list.h"
 #include "expression/rewrite.h"
 #include "expression/value.h"
@@ -54,6 +55,9 @@ struct GraphDocument {
 
     // The function list kept beside the graph.
     FunctionList functions;
+    // The data list and how it is drawn.
+    DataColumns data;
+    DataPlotOptions data_plot;
 
     // Document status.
     std::string document_path;
