@@ -2,6 +2,8 @@
 
 #include "ui/panel_events.h"
 
+class QUndoStack;
+
 namespace qv {
 
 class DefaultButtonKeeper;
@@ -20,6 +22,8 @@ struct PanelContext {
     Platform* platform = nullptr;
     // The rewriter's context, whose error sink shows the parenthesis message.
     RewriteContext* rewrite = nullptr;
+    // The window's undo history of the lists; null where there is none.
+    QUndoStack* undo = nullptr;
     PanelEvents events;
 };
 

@@ -13,6 +13,7 @@
 
 #include "document/graph_document.h"
 #include "ui/input_conventions.h"
+#include "ui/undo_steps.h"
 #include "ui/panel_context.h"
 
 namespace qv {
@@ -121,7 +122,28 @@ int ListPanel::selectedFunction() const {
 
 void ListPanel::clearFunctionSelection() { selectRow(-1); }
 
+// Runs a command of the function list and records its change in the undo
+// history under `name`.
+template <typename Command>
+void ListPanel::recordFunctions(const char* name, Command command) {
+    std::vector<std::string> before = functions().entries();
+    command();
+    recordStep(ctx_.undo, tr(name), std::move(before), functions().entries(),
+               [this](const std::vector<std::string>& entries) { restoreFunctions(entries); });
+}
+
+// An undo or redo puts the entries back; like any edit, it marks the graph
+// as changed.
+void ListPanel::restoreFunctions(const std::vector<std::string>& entries) {
+    setEntries(entries);
+    ctx_.events.markEdited();
+}
+
 void ListPanel::addFunction() {
+    recordFunctions("Add to Function List", [this] { addFunctionNow(); });
+}
+
+void ListPanel::addFunctionNow() {
     const FunctionListEdit edit = functions().add(entry_->text().toStdString(), rewrite());
     if (edit.changed) list_->addItem(qText(functions().entries().back()));
     writeBack(edit);
@@ -130,6 +152,10 @@ void ListPanel::addFunction() {
 }
 
 void ListPanel::deleteFunction() {
+    recordFunctions("Delete Function", [this] { deleteFunctionNow(); });
+}
+
+void ListPanel::deleteFunctionNow() {
     const int row = selectedFunction();
     const FunctionListEdit edit = functions().remove(row);
     if (edit.changed) delete list_->takeItem(row);
@@ -137,24 +163,30 @@ void ListPanel::deleteFunction() {
 }
 
 void ListPanel::clearFunctions() {
-    const FunctionListEdit edit = functions().clear();
-    list_->clear();
-    writeBack(edit);
+    recordFunctions("Clear Function List", [this] {
+        const FunctionListEdit edit = functions().clear();
+        list_->clear();
+        writeBack(edit);
+    });
     entry_->setFocus();
 }
 
 void ListPanel::moveFunctionUp() {
-    const int row = selectedFunction();
-    const FunctionListEdit edit = functions().moveUp(row);
-    if (edit.changed) swapRows(row, *edit.selection);
-    writeBack(edit);
+    recordFunctions("Move Function Up", [this] {
+        const int row = selectedFunction();
+        const FunctionListEdit edit = functions().moveUp(row);
+        if (edit.changed) swapRows(row, *edit.selection);
+        writeBack(edit);
+    });
 }
 
 void ListPanel::moveFunctionDown() {
-    const int row = selectedFunction();
-    const FunctionListEdit edit = functions().moveDown(row);
-    if (edit.changed) swapRows(row, *edit.selection);
-    writeBack(edit);
+    recordFunctions("Move Function Down", [this] {
+        const int row = selectedFunction();
+        const FunctionListEdit edit = functions().moveDown(row);
+        if (edit.changed) swapRows(row, *edit.selection);
+        writeBack(edit);
+    });
 }
 
 void ListPanel::swapRows(int row, int other) {

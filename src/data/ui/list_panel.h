@@ -57,8 +57,13 @@ private:
     void buildFunctionControls();
     void layOut();
 
+    template <typename Command>
+    void recordFunctions(const char* name, Command command);
+    void restoreFunctions(const std::vector<std::string>& entries);
     void addFunction();
+    void addFunctionNow();
     void deleteFunction();
+    void deleteFunctionNow();
     void clearFunctions();
     void moveFunctionUp();
     void moveFunctionDown();

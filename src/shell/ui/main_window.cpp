@@ -66,6 +66,7 @@ MainWindow::MainWindow(Platform* platform, std::vector<std::string> arguments, Q
     context_.defaults = defaults_;
     context_.platform = platform_;
     context_.rewrite = &rewrite_;
+    context_.undo = &undo_;
 
     buildPanels();
     buildControllers();

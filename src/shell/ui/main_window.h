@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QUndoStack>
 
 #include <memory>
 #include <string>
@@ -98,6 +99,8 @@ private:
     Platform* platform_ = nullptr;
     DefaultButtonKeeper* defaults_ = nullptr;
     ClickFocusWatcher* clicks_ = nullptr;
+    // The history of the changes to the lists; a new window starts without.
+    QUndoStack undo_;
     PanelContext context_;
 
     // The panels belong to the window's widget tree.

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QUndoStack>
 
 #include "calculus/ui/calculus_commands.h"
 #include "document/graph_document.h"
@@ -18,6 +19,7 @@ WindowMenus::WindowMenus(QMainWindow& window, PanelContext& context, PlotControl
                          NavigationController& navigation, CalculusCommands& calculus)
     : QObject(&window), window_(window), ctx_(context), plotter_(plotter), navigation_(navigation), calculus_(calculus) {
     buildFile();
+    buildEdit();
     buildView();
     buildMode();
     buildCalculus();
@@ -62,6 +64,21 @@ void WindowMenus::buildFile() {
     QAction* exit = addAction(file, "E&xit", "Exit");
     exit->setShortcut(QKeySequence::Quit);
     connect(exit, &QAction::triggered, this, &WindowMenus::exitRequested);
+}
+
+// Undo and redo of the changes to the data columns and the function list.
+// A box with the focus takes Ctrl+Z for its own typing first.
+void WindowMenus::buildEdit() {
+    QMenu* edit = addMenu("&Edit", "Edit");
+    if (ctx_.undo == nullptr) return;
+    QAction* undo = ctx_.undo->createUndoAction(edit, tr("&Undo"));
+    undo->setObjectName("Undo");
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = ctx_.undo->createRedoAction(edit, tr("&Redo"));
+    redo->setObjectName("Redo");
+    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    edit->addAction(undo);
+    edit->addAction(redo);
 }
 
 void WindowMenus::buildView() {

@@ -36,6 +36,7 @@ private:
     QAction* addAction(QMenu* menu, const char* text, const char* name);
     QAction* addCheck(QMenu* menu, const char* text, const char* name);
     void buildFile();
+    void buildEdit();
     void buildView();
     void buildMode();
     void buildCalculus();

@@ -11,7 +11,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUndoStack>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,6 +47,7 @@ protected:
         ctx.defaults = keeper;
         ctx.rewrite = &rewriteCtx;
         ctx.doc = &doc;
+        ctx.undo = &undo;
         QObject::connect(&ctx.events, &PanelEvents::documentEdited, [this] { ++edits; });
         panel = new ListPanel(ctx, window.get());
         auto* layout = new QHBoxLayout(window.get());
@@ -111,6 +114,7 @@ protected:
     RewriteContext rewriteCtx;
     int edits = 0;
     GraphDocument doc;
+    QUndoStack undo;
     PanelContext ctx;
     std::unique_ptr<QWidget> window;  // destroyed before ctx, which the panel uses
     DefaultButtonKeeper* keeper = nullptr;
@@ -233,6 +237,45 @@ TEST_F(ListPanelTest, WorksWithoutTheWindowsRewriterOrKeeper) {
     QTest::mouseClick(alone.findChild<QPushButton*>("Command28"), Qt::LeftButton);
     EXPECT_EQ(alone.functions().entries(), Entries{"2*z"});
     EXPECT_EQ(bareEdits, 1);
+}
+
+// Every change of the function list is a named step of the undo history;
+// undo puts the entries back exactly and marks the graph as changed, redo
+// repeats the change.
+TEST_F(ListPanelTest, FunctionListChangesUndoAndRedo) {
+    struct Case {
+        const char* name;
+        std::function<void()> act;
+        Entries after;
+    };
+    const Entries start{"sin(z)", "z^2", "2*z"};
+    const std::vector<Case> cases = {
+        {"Add to Function List", [this] { type("3z"); click("Command28"); }, {"sin(z)", "z^2", "2*z", "3*z"}},
+        {"Delete Function", [this] { clickEntry(1); click("Command29"); }, {"sin(z)", "2*z"}},
+        {"Clear Function List", [this] { click("Command30"); }, {}},
+        {"Move Function Up", [this] { clickEntry(2); click("Command49"); }, {"sin(z)", "2*z", "z^2"}},
+        {"Move Function Down", [this] { clickEntry(0); click("Command50"); }, {"z^2", "sin(z)", "2*z"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        undo.clear();
+        setEntries(start);
+        c.act();
+        EXPECT_EQ(entries(), c.after);
+        ASSERT_EQ(undo.count(), 1);
+        EXPECT_EQ(undo.undoText().toStdString(), c.name);
+        edits = 0;
+        undo.undo();
+        EXPECT_EQ(entries(), start);
+        EXPECT_EQ(edits, 1);
+        undo.redo();
+        EXPECT_EQ(entries(), c.after);
+    }
+    // A command that changes nothing leaves no step.
+    undo.clear();
+    setEntries(start);
+    click("Command29");  // nothing selected
+    EXPECT_EQ(undo.count(), 0);
 }
 
 // ---------------------------------------------------------------------------
