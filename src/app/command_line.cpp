@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/stats_command.h"
 #include "expression/derivatives.h"
 #include "expression/evaluator.h"
 #include "expression/math_library.h"
@@ -21,6 +22,7 @@ const char* const kHelp =
     "Usage: quorvanta [FILE.gph]\n"
     "       quorvanta --eval TEXT [--z VALUE] [--A VALUE] [--calculator]\n"
     "       quorvanta --derive N TEXT --z VALUE\n"
+    "       quorvanta --stats FILE.txt\n"
     "\n"
     "Without options the program opens its window, with FILE.gph if one is named.\n"
     "\n"
@@ -30,6 +32,8 @@ const char* const kHelp =
     "  --A VALUE       the value of the animation parameter A\n"
     "  --calculator    rewrite TEXT as the calculator does\n"
     "  --derive N TEXT the N-th derivative (1, 2 or 3) in z of TEXT at --z\n"
+    "  --stats FILE    read a list file as the import does and show its sum,\n"
+    "                  average, standard deviation and number of elements\n"
     "  --help          show this text\n";
 
 // Shows the parenthesis message where a person running the command sees it.
@@ -43,6 +47,7 @@ public:
 struct Options {
     std::optional<std::string> eval;
     std::optional<std::string> derive;
+    std::optional<std::string> stats;
     int order = 0;
     std::optional<std::string> z;
     std::optional<std::string> a;
@@ -65,6 +70,7 @@ bool parse(int argc, char** argv, Options& o, bool& any) {
         else if (arg == "--z") ok = value(o.z);
         else if (arg == "--A") ok = value(o.a);
         else if (arg == "--calculator") o.calculator = true;
+        else if (arg == "--stats") ok = value(o.stats);
         else if (arg == "--derive") {
             std::optional<std::string> n;
             ok = value(n) && value(o.derive);
@@ -163,6 +169,7 @@ int runCommandLine(int argc, char** argv, bool& handled) {
     }
     handled = any;
     if (!any) return 0;
+    if (o.stats && !o.help) return runStatsCommand(*o.stats, stdout, stderr);
     if (o.help || (!o.eval && !o.derive)) {
         std::fputs(kHelp, stdout);
         return o.help ? 0 : 2;

@@ -7,16 +7,58 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "expression/rewrite.h"
+
 namespace qv {
+
+class Evaluator;
+struct Value;
 
 // Item indexes are 16-bit in the list boxes and in the graph file.
 inline constexpr std::size_t kMaxDataItems = 32767;
 inline constexpr int kDataColumnCount = 4;
 
 enum DataColumn : int { kXData = 0, kYData1 = 1, kYData2 = 2, kYData3 = 3 };
+
+// A message box of the data commands: OK only unless the command says
+// otherwise.
+struct DataMessage {
+    std::string title;
+    std::string text;
+    bool operator==(const DataMessage&) const = default;
+};
+
+inline constexpr const char* kDataErrorTitle = "Quorvanta  -  Data error!";
+inline constexpr const char* kInvalidEntryText = "Invalid input!  Make sure your entry is a real number.";
+inline constexpr const char* kColumnFullText =
+    "The list is full.  A data list holds at most 32767 items.";
+
+// The button that Enter clicks after a command.
+enum class DataDefaultButton : unsigned char { Keep, AddToList, ReplaceData };
+
+// What a command did, for the panel to write back into its controls.
+struct DataColumnEdit {
+    bool changed = false;                  // the selected column's items changed
+    bool edited = false;                   // the document changed (document_saved is cleared)
+    bool replot = false;                   // the plot inputs changed (full_replot is set)
+    std::optional<std::string> entryText;  // new text of the entry box; none keeps the box as it is
+    std::optional<int> selection;          // item selected afterwards, -1 for none; none keeps it
+    int scrollTo = -1;                     // item to bring into view first (the one just added)
+    bool selectEntryText = false;          // select the entry box's whole text
+    bool focusEntry = false;               // give the entry box the focus
+    DataDefaultButton defaultButton = DataDefaultButton::Keep;
+    std::optional<DataMessage> message;    // shown after the controls are written back
+};
+
+// Whether an evaluated entry is a number the list can hold, and which. Only
+// numbers, Booleans (-1 and 0) and texts that read as numbers count: an
+// Empty (a name nothing assigned) or other text is not an entry.
+std::optional<double> numericValue(const Value& v);
 
 class DataColumns {
 public:
@@ -29,7 +71,41 @@ public:
     // does. Items beyond the limit are dropped.
     void assign(int c, std::vector<std::string> items);
 
+    // The commands below act on the selected column; `item` is its selected
+    // item, -1 for none.
+
+    // "Add to List": the blank-free entry is rewritten by heal (the box
+    // shows it); when its evaluation form evaluates to a number, the number
+    // text of the value is appended. An empty or non-numeric entry adds
+    // nothing and shows nothing; an evaluation error shows kInvalidEntryText.
+    DataColumnEdit add(std::string_view entryText, RewriteContext& ctx, Evaluator& evaluator);
+
+    // "Delete Item".
+    DataColumnEdit remove(int item);
+
+    // "Clear List": empties the selected column only; only a column that
+    // had items counts as an edit.
+    DataColumnEdit clear();
+
+    // "Replace Data": the selected item becomes the number text of the
+    // entry's value. Any failure shows kInvalidEntryText and keeps the item.
+    DataColumnEdit replace(int item, std::string_view entryText, RewriteContext& ctx, Evaluator& evaluator);
+
+    // "^" and "v": the item changes places with its neighbour; the selection
+    // follows it and the entry box shows it. Nothing happens without a
+    // selection or at the end the item would leave.
+    DataColumnEdit moveUp(int item);
+    DataColumnEdit moveDown(int item);
+
+    // A click on an item: the entry box shows its text without blanks,
+    // selected, and "Replace Data" becomes the default button.
+    DataColumnEdit clickItem(int item) const;
+
 private:
+    std::vector<std::string>& selectedItems() { return columns_[static_cast<std::size_t>(selected_)]; }
+    bool validItem(int item) const;
+    DataColumnEdit swapWith(int item, int neighbour);
+
     std::array<std::vector<std::string>, kDataColumnCount> columns_;
     int selected_ = kYData1;
 };

@@ -49,6 +49,17 @@ FunctionListEdit FunctionList::remove(int selected) {
     return edit;
 }
 
+FunctionListEdit FunctionList::replace(int selected, std::string_view entryText, RewriteContext& ctx) {
+    FunctionListEdit edit;
+    if (entryText.empty() || selected < 0 || static_cast<std::size_t>(selected) >= entries_.size()) return edit;
+    entries_[static_cast<std::size_t>(selected)] = heal(removeBlanks(entryText), ctx);
+    edit.changed = true;
+    edit.edited = true;
+    edit.entryText = "";
+    edit.selection = -1;
+    return edit;
+}
+
 FunctionListEdit FunctionList::clear() {
     FunctionListEdit edit;
     edit.changed = edit.edited = !entries_.empty();

@@ -57,6 +57,11 @@ public:
     // "Delete Item": removes the selected entry (-1: none, nothing happens).
     FunctionListEdit remove(int selected);
 
+    // "Replace Function": with a text in the entry box and an entry
+    // selected, that entry becomes the heal rewriting of the blank-free
+    // text; the selection goes and the box is emptied. Otherwise nothing.
+    FunctionListEdit replace(int selected, std::string_view entryText, RewriteContext& ctx);
+
     // "Clear List": empties the list; only a list that had entries counts as
     // an edit.
     FunctionListEdit clear();

@@ -24,6 +24,9 @@ public:
     void requestPlot() { Q_EMIT plotRequested(); }
     // Asks the window to switch modes.
     void requestMode(Mode mode) { Q_EMIT modeRequested(mode); }
+    // The data list shows another column (the calculator's answer button
+    // names it).
+    void announceDataColumn(int column) { Q_EMIT dataColumnSelected(column); }
     // The window announces its new mode.
     void announceMode(Mode mode) {
         mode_ = mode;
@@ -35,6 +38,7 @@ Q_SIGNALS:
     void plotRequested();
     void modeRequested(Mode mode);
     void modeChanged(Mode mode);
+    void dataColumnSelected(int column);
 
 private:
     Mode mode_ = Mode::Parametric;

@@ -121,6 +121,25 @@ for bad in nan inf abc 1e999 '"text"'; do
         check "$option $bad message" "1" "$(wc -l <<<"$err" | tr -d ' ')"
     done
 done
+# --stats reads a list file as the import does and prints the panel's four labels.
+stats_dir=$(mktemp -d)
+trap 'rm -rf "$stats_dir"' EXIT
+printf '1\r\n2\r\n3\n4' >"$stats_dir/list.txt"
+check "stats of a list" $'Sum = 10\nAverage =  2.5\nStandard Deviation =  1.29099444873581\nNumber of Elements =  4' \
+    "$("$qv" --stats "$stats_dir/list.txt" 2>/dev/null)"
+printf '1\r\n\0\r\n' >"$stats_dir/binary.txt"
+for bad in missing.txt binary.txt; do
+    out=$("$qv" --stats "$stats_dir/$bad" 2>/dev/null)
+    check "stats of $bad fails" "1" "$?"
+    check "stats of $bad prints nothing" "" "$out"
+    err=$("$qv" --stats "$stats_dir/$bad" 2>&1 >/dev/null)
+    one_line=no
+    [[ "$err" == "error: "* && "$err" != *$'\n'* ]] && one_line=yes
+    check "stats of $bad: one line error: REASON" "yes" "$one_line"
+done
+check "stats of a binary file says so" 'error: The file "binary.txt" is not a text list: it holds binary data.' \
+    "$("$qv" --stats "$stats_dir/binary.txt" 2>&1)"
+check "stats of a missing file says so" 'error: "missing.txt" not found!' "$("$qv" --stats "$stats_dir/missing.txt" 2>&1)"
 "$qv" --help | grep -q -- "--eval"
 check "help lists --eval" "0" "$?"
 

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "data/ui/data_list_panel.h"
 #include "document/graph_document.h"
 #include "ui/input_conventions.h"
 #include "ui/undo_steps.h"
@@ -34,10 +35,12 @@ QString qText(const std::string& text) { return QString::fromStdString(text); }
 ListPanel::ListPanel(PanelContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     setObjectName("Picture3");
     // The data columns take this half of the panel.
-    dataColumns_ = new QWidget(this);
-    dataColumns_->setObjectName("DataColumns");
+    data_ = new DataListPanel(ctx_, this);
     buildFunctionControls();
     layOut();
+    // A click into either entry box clears the selection of the other list.
+    connect(data_, &DataListPanel::entryBoxClicked, this, &ListPanel::clearFunctionSelection);
+    connect(this, &ListPanel::functionEntryBoxClicked, data_, &DataListPanel::clearItemSelection);
 }
 
 void ListPanel::buildFunctionControls() {
@@ -66,10 +69,19 @@ void ListPanel::buildFunctionControls() {
     connect(up_, &QPushButton::clicked, this, &ListPanel::moveFunctionUp);
     connect(down_, &QPushButton::clicked, this, &ListPanel::moveFunctionDown);
 
-    // Replacing an entry comes with the data list's commands; the button is
-    // here already because a click on an entry makes it the default.
     replace_ = makeButton(tr("Replace Function"), "Command39", this);
-    replace_->setEnabled(false);
+    connect(replace_, &QPushButton::clicked, this, &ListPanel::replaceFunction);
+    // The entry box's text goes to the graph's x(z) or y(z) box.
+    toX_ = makeButton(tr("Add to x(z)"), "Command31", this);
+    toY_ = makeButton(tr("Add to y(z)"), "Command32", this);
+    connect(toX_, &QPushButton::clicked, this, [this] {
+        Q_EMIT functionForBox(FunctionBox::X, entry_->text());
+        ctx_.events.markEdited();
+    });
+    connect(toY_, &QPushButton::clicked, this, [this] {
+        Q_EMIT functionForBox(FunctionBox::Y, entry_->text());
+        ctx_.events.markEdited();
+    });
 }
 
 void ListPanel::layOut() {
@@ -87,6 +99,8 @@ void ListPanel::layOut() {
     buttons->addWidget(delete_, 0, 1);
     buttons->addWidget(clear_, 1, 0);
     buttons->addWidget(replace_, 1, 1);
+    buttons->addWidget(toX_, 2, 0);
+    buttons->addWidget(toY_, 2, 1);
 
     auto* functionSide = new QVBoxLayout;
     functionSide->addWidget(functionCaption_);
@@ -95,7 +109,7 @@ void ListPanel::layOut() {
     functionSide->addLayout(buttons);
 
     auto* root = new QHBoxLayout(this);
-    root->addWidget(dataColumns_, 1);
+    root->addWidget(data_, 1);
     root->addLayout(functionSide, 1);
 }
 
@@ -169,6 +183,16 @@ void ListPanel::clearFunctions() {
         writeBack(edit);
     });
     entry_->setFocus();
+}
+
+void ListPanel::replaceFunction() {
+    recordFunctions("Replace Function", [this] {
+        const int row = selectedFunction();
+        const FunctionListEdit edit = functions().replace(row, entry_->text().toStdString(), rewrite());
+        if (edit.changed) list_->item(row)->setText(qText(functions().entries()[static_cast<std::size_t>(row)]));
+        writeBack(edit);
+    });
+    if (selectedFunction() < 0) makeDefault(add_);
 }
 
 void ListPanel::moveFunctionUp() {

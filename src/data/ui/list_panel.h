@@ -16,6 +16,7 @@ class QPushButton;
 
 namespace qv {
 
+class DataListPanel;
 struct PanelContext;
 
 // The list mode's panel: the data columns (left) and the function list
@@ -45,10 +46,16 @@ public:
 
     QLineEdit* functionEntryBox() const { return entry_; }
 
+    DataListPanel& dataList() const { return *data_; }
+
+    enum class FunctionBox : unsigned char { X, Y };
+
 Q_SIGNALS:
     // A click in the function entry box; the data columns clear their
     // selection on it.
     void functionEntryBoxClicked();
+    // "Add to x(z)" and "Add to y(z)": the text for the graph's box.
+    void functionForBox(ListPanel::FunctionBox box, const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,6 +71,7 @@ private:
     void addFunctionNow();
     void deleteFunction();
     void deleteFunctionNow();
+    void replaceFunction();
     void clearFunctions();
     void moveFunctionUp();
     void moveFunctionDown();
@@ -78,7 +86,7 @@ private:
     PanelContext& ctx_;
     RewriteContext localRewrite_;  // used when the window lends no rewriter
 
-    QWidget* dataColumns_ = nullptr;
+    DataListPanel* data_ = nullptr;
     QLabel* functionCaption_ = nullptr;
     QLineEdit* entry_ = nullptr;         // Text27
     QListWidget* list_ = nullptr;        // List2
@@ -88,6 +96,8 @@ private:
     QPushButton* up_ = nullptr;          // Command49
     QPushButton* down_ = nullptr;        // Command50
     QPushButton* replace_ = nullptr;     // Command39
+    QPushButton* toX_ = nullptr;         // Command31
+    QPushButton* toY_ = nullptr;         // Command32
 };
 
 }  // namespace qv

@@ -110,6 +110,9 @@ void MainWindow::connectEvents() {
     connect(&events, &PanelEvents::documentEdited, this, [this] { doc_.document_saved = false; });
     connect(&events, &PanelEvents::plotRequested, this, [this] { ++plotRequests_; });
     connect(&events, &PanelEvents::modeRequested, this, &MainWindow::setMode);
+    connect(list_, &ListPanel::functionForBox, this, [this](ListPanel::FunctionBox box, const QString& text) {
+        (box == ListPanel::FunctionBox::X ? graph_->function().x : graph_->function().y)->setText(text);
+    });
     connect(menus_, &WindowMenus::newGraphRequested, this, &MainWindow::newGraph);
     connect(menus_, &WindowMenus::newWindowRequested, this, &MainWindow::newWindow);
     connect(menus_, &WindowMenus::exitRequested, this, &MainWindow::close);

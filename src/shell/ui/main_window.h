@@ -48,6 +48,7 @@ public:
     Evaluator& evaluator() { return evaluator_; }
     Mode mode() const { return context_.events.mode(); }
     DefaultButtonKeeper& defaults() { return *defaults_; }
+    QUndoStack& undoStack() { return undo_; }
 
     // Switches mode as the mode commands do; the checked mode does nothing.
     void setMode(Mode mode);

@@ -128,12 +128,16 @@ TEST_F(ListPanelTest, ControlsCarryTheirCaptions) {
     const struct { const char* name; const char* caption; } buttons[] = {
         {"Command28", "Add to List"}, {"Command29", "Delete Item"}, {"Command30", "Clear List"},
         {"Command39", "Replace Function"}, {"Command49", "^"}, {"Command50", "v"},
+        {"Command31", "Add to x(z)"}, {"Command32", "Add to y(z)"},
+        {"Command25", "Add to List"}, {"Command26", "Delete Item"}, {"Command27", "Clear List"},
+        {"Command38", "Replace Data"}, {"Command41", "^"}, {"Command42", "v"},
+        {"Command33", "Sum"}, {"Command34", "Average"}, {"Command35", "Standard Dev."}, {"Command37", "n Elements"},
     };
     for (const auto& b : buttons) EXPECT_EQ(button(b.name)->text().toStdString(), b.caption) << b.name;
     bool captionFound = false;
     for (const QLabel* label : panel->findChildren<QLabel*>()) captionFound |= label->text() == "Function List";
     EXPECT_TRUE(captionFound);
-    EXPECT_NE(panel->findChild<QWidget*>("DataColumns"), nullptr);
+    EXPECT_NE(panel->findChild<QWidget*>("DataList"), nullptr);
 }
 
 // ---------------------------------------------------------------------------
@@ -276,6 +280,32 @@ TEST_F(ListPanelTest, FunctionListChangesUndoAndRedo) {
     setEntries(start);
     click("Command29");  // nothing selected
     EXPECT_EQ(undo.count(), 0);
+}
+
+// "Replace Function" puts the entry box's rewritten text in place of the
+// selected entry; "Add to x(z)" and "Add to y(z)" hand the box's text on.
+TEST_F(ListPanelTest, ReplaceFunctionAndTheGraphBoxButtons) {
+    setEntries({"sin(z)", "z^2"});
+    clickEntry(1);
+    type("3 z");
+    click("Command39");
+    EXPECT_EQ(entries(), (Entries{"sin(z)", "3*z"}));
+    EXPECT_EQ(selectedRow(), -1);
+    EXPECT_EQ(entryText(), "");
+    EXPECT_EQ(defaultButton(), button("Command28"));
+    click("Command39");  // nothing selected, nothing typed: nothing happens
+    EXPECT_EQ(entries(), (Entries{"sin(z)", "3*z"}));
+
+    QSignalSpy handed(panel, &ListPanel::functionForBox);
+    type("cos(z)");
+    edits = 0;
+    click("Command31");
+    click("Command32");
+    ASSERT_EQ(handed.size(), 2);
+    EXPECT_EQ(handed[0][0].value<ListPanel::FunctionBox>(), ListPanel::FunctionBox::X);
+    EXPECT_EQ(handed[1][0].value<ListPanel::FunctionBox>(), ListPanel::FunctionBox::Y);
+    EXPECT_EQ(handed[1][1].toString(), "cos(z)");
+    EXPECT_EQ(edits, 2);
 }
 
 // ---------------------------------------------------------------------------

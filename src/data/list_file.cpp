@@ -1,0 +1,327 @@
+#include "data/list_file.h"
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "document/function_list.h"
+#include "expression/evaluator.h"
+#include "expression/number_text.h"
+
+namespace qv {
+
+namespace {
+
+constexpr const char* kListFilter = "Text Files (*.txt)|*.TXT";
+constexpr const char* kDataErrorCapitalTitle = "Quorvanta  -  Data Error!";
+
+ExportPlan refusedExport(const char* title, std::string text) {
+    ExportPlan plan;
+    plan.message = DataMessage{title, std::move(text)};
+    return plan;
+}
+
+ExportPlan notANumber(std::size_t index) {
+    return refusedExport(kDataErrorTitle, "Item " + std::to_string(index + 1) +
+                                              " of the list is not a number, so the list cannot be exported.");
+}
+
+ExportPlan tooLarge(std::size_t index) {
+    return refusedExport(kDataErrorTitle, "The value for item " + std::to_string(index + 1) +
+                                              " of the list is too large, so the list cannot be exported.");
+}
+
+// Each item as a Double, in list order, or the message for the first item
+// that is not a number.
+std::optional<std::vector<double>> itemValues(const std::vector<std::string>& items, ExportPlan& refusal) {
+    std::vector<double> values;
+    values.reserve(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::optional<double> v = toNumber(items[i]);
+        if (!v) {
+            refusal = notANumber(i);
+            return std::nullopt;
+        }
+        values.push_back(*v);
+    }
+    return values;
+}
+
+// Every check passes before the first line is written, so a refused export
+// never leaves half a file.
+ExportPlan valueLines(ExportMode mode, const std::vector<std::string>& items) {
+    ExportPlan plan;
+    const std::optional<std::vector<double>> values = itemValues(items, plan);
+    if (!values) return plan;
+    for (const double v : *values) {
+        if (mode == ExportMode::Log && v <= 0) {
+            return refusedExport(kDataErrorCapitalTitle,
+                                 "One or more of your data items is less than or equal to zero, so a logarithm "
+                                 "cannot be performed on your list.");
+        }
+        if (mode == ExportMode::Inverse && v == 0) {
+            return refusedExport(kDataErrorCapitalTitle,
+                                 "One or more of your data items is equal to zero, so it cannot be inverted.");
+        }
+    }
+    for (std::size_t i = 0; i < values->size(); ++i) {
+        const double v = (*values)[i];
+        const double line = mode == ExportMode::Log ? std::log(v) / std::log(10.0) : 1 / v;
+        if (!std::isfinite(line)) return tooLarge(i);
+        plan.lines.push_back(plainText(line));
+    }
+    return plan;
+}
+
+// f at an x item: bound evaluation for a number (the value its number text
+// reads back as), the substituted text for anything else. A failing
+// evaluation gives Empty, as every evaluation of a function at a point does.
+EvalResult functionAt(const BoundForm& bound, const std::string& form, const std::string& x, Evaluator& evaluator) {
+    const std::optional<double> value = toNumber(x);
+    EvalResult r = value ? bound.eval(*value) : evaluator.eval(replaceAll(form, "z", "(" + x + ")"));
+    if (r.failed()) return EvalResult::ok(Value::empty());
+    return r;
+}
+
+ExportPlan differenceLines(const DataColumns& columns, std::string_view functionEntry, RewriteContext& ctx,
+                           Evaluator& evaluator) {
+    const std::vector<std::string>& xs = columns.column(kXData);
+    const std::vector<std::string>& ys = columns.selectedColumn();
+    if (xs.size() != ys.size() || ys.empty()) {
+        return refusedExport(kDataErrorTitle,
+                             "There is either no data in your current list or the number of data points in your "
+                             "x list does not match the number of data points in your y list.");
+    }
+    if (removeBlanks(functionEntry).empty()) {
+        return refusedExport("Quorvanta  -  Blank field!", "There is no function for which to compare the data.");
+    }
+    const std::string form = heal_2(heal(functionEntry, ctx));
+    const BoundForm bound = evaluator.bind(form);
+    ExportPlan plan;
+    for (std::size_t i = 0; i < ys.size(); ++i) {
+        const std::optional<double> y = toNumber(ys[i]);
+        if (!y) return notANumber(i);
+        // y - f(x) as the language subtracts: Empty is 0, a text must read
+        // as a number.
+        const NumResult f = toArithmetic(functionAt(bound, form, xs[i], evaluator).value);
+        if (f.failed()) {
+            return refusedExport(kDataErrorTitle, "The function does not give a number at item " +
+                                                      std::to_string(i + 1) +
+                                                      " of the x data, so the difference cannot be formed.");
+        }
+        const double d = *y - f.value;
+        if (!std::isfinite(d)) return tooLarge(i);
+        plan.lines.push_back(plainText(d));
+    }
+    return plan;
+}
+
+// The dialog's path: the text before a NUL, without the blanks around it.
+std::string trimmedPath(std::string_view chosen) {
+    chosen = chosen.substr(0, chosen.find('\0'));
+    const std::size_t first = chosen.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return std::string(chosen.substr(first, chosen.find_last_not_of(' ') - first + 1));
+}
+
+// The last component of a path in double quotes, as the messages name a file.
+std::string quotedName(const std::string& path) {
+    return "\"" + std::filesystem::path(path).filename().string() + "\"";
+}
+
+PathCheck refusedPath(std::string path, const char* title, std::string text) {
+    return {PathVerdict::Refuse, std::move(path), DataMessage{title, std::move(text)}};
+}
+
+// Splits a list file's bytes into items while checking that they are one.
+// Fed in chunks, so a file that is not a list is refused as soon as that
+// shows, without reading the rest.
+class ListParser {
+public:
+    // False once the bytes are not a list file; `problem` then says why,
+    // after the file's name.
+    bool feed(const char* data, std::size_t size);
+    // The last line, when the file does not end with a line end.
+    bool finish() { return !lineOpen_ || endLine(); }
+
+    std::vector<std::string> items;
+    std::string problem;
+
+private:
+    bool endLine();
+    bool take(char c);
+
+    std::string line_;
+    bool lineOpen_ = false;  // bytes came since the last line end
+    bool afterCR_ = false;   // an LF right after a CR belongs to it
+    bool first_ = true;
+    std::size_t bytes_ = 0;
+};
+
+// Control bytes other than tab and the line ends appear in no text a user
+// writes: their presence means a binary file (or UTF-16 text, whose every
+// other byte is NUL).
+bool isBinaryByte(unsigned char c) { return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7f; }
+
+bool ListParser::feed(const char* data, std::size_t size) {
+    bytes_ += size;
+    if (bytes_ > kMaxListFileBytes) {
+        problem = " is too large for a data list.";
+        return false;
+    }
+    // A byte order mark some editors write before UTF-8 text is not part
+    // of the first value.
+    if (first_ && size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) {
+        data += 3;
+        size -= 3;
+    }
+    first_ = false;
+    for (std::size_t i = 0; i < size; ++i) {
+        if (!take(data[i])) return false;
+    }
+    return true;
+}
+
+bool ListParser::take(char c) {
+    if (afterCR_) {
+        afterCR_ = false;
+        if (c == '\n') return true;
+    }
+    if (c == '\r' || c == '\n') {
+        // A CR alone ends a line too, so none is ever kept in an item.
+        afterCR_ = c == '\r';
+        return endLine();
+    }
+    if (isBinaryByte(static_cast<unsigned char>(c))) {
+        problem = " is not a text list: it holds binary data.";
+        return false;
+    }
+    if (line_.size() >= kMaxListLineBytes) {
+        problem = " is not a text list: line " + std::to_string(items.size() + 1) + " is longer than 1 MiB.";
+        return false;
+    }
+    line_.push_back(c);
+    lineOpen_ = true;
+    return true;
+}
+
+bool ListParser::endLine() {
+    if (items.size() >= kMaxListFileLines) {
+        problem = " has more than 32767 lines, more than a data list holds.";
+        return false;
+    }
+    std::string item;
+    item.reserve(line_.size() + 1);
+    item.push_back(' ');
+    item += line_;
+    items.push_back(std::move(item));
+    line_.clear();
+    lineOpen_ = false;
+    return true;
+}
+
+ImportResult refusedImport(std::string text) {
+    ImportResult result;
+    result.message = DataMessage{kImportTitle, std::move(text)};
+    return result;
+}
+
+}  // namespace
+
+FileDialogRequest exportDialogRequest() { return {"Export List", kListFilter, "txt", ""}; }
+
+FileDialogRequest importDialogRequest() { return {"Import List", kListFilter, "", ""}; }
+
+ExportPlan planExport(ExportMode mode, const DataColumns& columns, std::string_view functionEntry,
+                      RewriteContext& ctx, Evaluator& evaluator) {
+    const std::vector<std::string>& items = columns.selectedColumn();
+    if (items.empty()) return refusedExport(kDataErrorTitle, "There is no data in the current data list!");
+    switch (mode) {
+    case ExportMode::Normal: {
+        ExportPlan plan;
+        plan.lines.reserve(items.size());
+        for (const std::string& item : items) plan.lines.push_back(removeBlanks(item));
+        return plan;
+    }
+    case ExportMode::Log:
+    case ExportMode::Inverse: return valueLines(mode, items);
+    case ExportMode::Difference: return differenceLines(columns, functionEntry, ctx, evaluator);
+    }
+    return {};
+}
+
+bool pathExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::path(path), ec);
+}
+
+PathCheck checkExportPath(std::string_view chosen, const FileExists& exists) {
+    std::string path = replaceAll(trimmedPath(chosen), "TXT", "txt");
+    if (path.find(".txt") == std::string::npos) {
+        return refusedPath(std::move(path), "Quorvanta  -  Wrong extension!", "Only a TXT extension is allowed.");
+    }
+    if (!exists(path)) return {PathVerdict::Accept, std::move(path), {}};
+    DataMessage question{kExportTitle,
+                         "The file " + quotedName(path) + " already exists.  Would you like to replace this file?"};
+    return {PathVerdict::AskReplace, std::move(path), std::move(question)};
+}
+
+PathCheck checkImportPath(std::string_view chosen, const FileExists& exists) {
+    std::string path = trimmedPath(chosen);
+    // Case-sensitive: a name ending in .TXT is refused like one without.
+    if (path.find(".txt") == std::string::npos) {
+        return refusedPath(std::move(path), "Quorvanta  -  Missing extension!",
+                           "Please add the extension \".txt\" to your file name.");
+    }
+    if (!exists(path)) {
+        std::string text = quotedName(path) + " not found!";
+        return refusedPath(std::move(path), kImportTitle, std::move(text));
+    }
+    return {PathVerdict::Accept, std::move(path), {}};
+}
+
+std::optional<DataMessage> importEraseQuestion(const DataColumns& columns) {
+    if (columns.selectedColumn().empty()) return std::nullopt;
+    return DataMessage{"Quorvanta  -  Remove permanently?", "Your current list still contains data.  Ok to erase?"};
+}
+
+ImportResult readListFile(const std::string& path) {
+    const std::string name = quotedName(path);
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(std::filesystem::path(path), ec);
+    if (!std::filesystem::exists(status)) return refusedImport(name + " not found!");
+    if (std::filesystem::is_directory(status)) return refusedImport(name + " is a folder, not a list file.");
+    // A device or a pipe could be endless, or never end.
+    if (!std::filesystem::is_regular_file(status)) return refusedImport(name + " is not a list file.");
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    if (!in) return refusedImport("The file " + name + " cannot be read.");
+    ListParser parser;
+    std::vector<char> chunk(std::size_t{1} << 16);
+    while (in) {
+        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        if (!parser.feed(chunk.data(), static_cast<std::size_t>(in.gcount()))) {
+            return refusedImport("The file " + name + parser.problem);
+        }
+    }
+    if (in.bad()) return refusedImport("The file " + name + " cannot be read.");
+    if (!parser.finish()) return refusedImport("The file " + name + parser.problem);
+    ImportResult result;
+    result.items = std::move(parser.items);
+    return result;
+}
+
+std::optional<DataMessage> writeListFile(const std::string& path, const std::vector<std::string>& lines) {
+    std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
+    if (!out) return DataMessage{kExportTitle, "The file " + quotedName(path) + " cannot be created."};
+    for (const std::string& line : lines) {
+        out.write(line.data(), static_cast<std::streamsize>(line.size()));
+        out.write("\r\n", 2);
+    }
+    // Closing flushes: a full disk shows here at the latest.
+    out.close();
+    if (!out) return DataMessage{kExportTitle, "The file " + quotedName(path) + " could not be written completely."};
+    return std::nullopt;
+}
+
+}  // namespace qv

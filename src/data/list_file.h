@@ -1,0 +1,98 @@
+#pragma once
+
+// List text files: the selected data column written to and read from a
+// plain 8-bit text file, one value per line, lines ended by CR LF. The
+// window only chooses paths and shows messages; the lines, the checks, the
+// path rules and the file access are here.
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/data_columns.h"
+#include "expression/rewrite.h"
+#include "platform/platform.h"
+
+namespace qv {
+
+class Evaluator;
+
+// The four export commands: the items themselves, their base-10
+// logarithms, their reciprocals, or y - f(x) for the function entry.
+enum class ExportMode : unsigned char { Normal, Log, Inverse, Difference };
+
+// A list file is one column of the data list: a file with more lines than
+// a column holds, a line longer than any value, or more bytes than such a
+// file needs is not one.
+inline constexpr std::size_t kMaxListFileLines = kMaxDataItems;
+inline constexpr std::size_t kMaxListLineBytes = std::size_t{1} << 20;
+inline constexpr std::size_t kMaxListFileBytes = std::size_t{64} << 20;
+
+inline constexpr const char* kExportTitle = "Quorvanta  -  Export";
+inline constexpr const char* kImportTitle = "Quorvanta  -  Import";
+
+// The save dialog of the export and the open dialog of the import.
+FileDialogRequest exportDialogRequest();
+FileDialogRequest importDialogRequest();
+
+struct ExportPlan {
+    std::vector<std::string> lines;      // the file's lines, in list order, when there is no message
+    std::optional<DataMessage> message;  // a check failed: show it and stop, before any dialog
+};
+
+// The lines an export writes for the selected column, or the message of the
+// first check that fails. The difference evaluates the function entry
+// (rewritten by heal, whose parenthesis message goes to ctx, then heal_2)
+// at each x item.
+ExportPlan planExport(ExportMode mode, const DataColumns& columns, std::string_view functionEntry,
+                      RewriteContext& ctx, Evaluator& evaluator);
+
+enum class PathVerdict : unsigned char {
+    Accept,      // use `path`
+    Refuse,      // show `message` (OK) and open the dialog again
+    AskReplace,  // ask `message` with Yes, No and Cancel: Yes uses `path`,
+                 // No opens the dialog again, Cancel ends the command
+};
+
+struct PathCheck {
+    PathVerdict verdict = PathVerdict::Refuse;
+    std::string path;     // the path to write or read
+    DataMessage message;  // for Refuse and AskReplace
+};
+
+using FileExists = std::function<bool(const std::string& path)>;
+
+// Whether anything (a file or a folder) exists at the path.
+bool pathExists(const std::string& path);
+
+// The path a save dialog gave, checked as the export needs it: "TXT"
+// becomes "txt", a path without ".txt" is refused, an existing file is
+// replaced only when the user agrees.
+PathCheck checkExportPath(std::string_view chosen, const FileExists& exists = pathExists);
+
+// The path an open dialog gave, checked as the import needs it: the name
+// must contain ".txt" (lower case) and the file must exist.
+PathCheck checkImportPath(std::string_view chosen, const FileExists& exists = pathExists);
+
+// The question an import asks (Yes and No) before it replaces the items of
+// the selected column; none when the column is empty.
+std::optional<DataMessage> importEraseQuestion(const DataColumns& columns);
+
+struct ImportResult {
+    std::vector<std::string> items;      // one per line, each with one space in front
+    std::optional<DataMessage> message;  // the file was refused: the column stays as it is
+};
+
+// Reads a list file. Lines may end in CR LF, LF or CR alone; a file with
+// binary bytes, an overlong line, too many lines or too many bytes is
+// refused, as is a folder, a missing or an unreadable file.
+ImportResult readListFile(const std::string& path);
+
+// Creates (or replaces) the file and writes each line followed by CR LF;
+// the message when the file cannot be created or written.
+std::optional<DataMessage> writeListFile(const std::string& path, const std::vector<std::string>& lines);
+
+}  // namespace qv

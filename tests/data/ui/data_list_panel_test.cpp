@@ -1,0 +1,255 @@
+// The data list in the window: entering, clicking, replacing and moving
+// items, the column switch, the statistics, the drawing switches with their
+// refusals and size boxes, and the undo history of every column change.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUndoStack>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data/ui/data_list_panel.h"
+#include "data/ui/list_panel.h"
+#include "document/graph_document.h"
+#include "shell/ui/main_window.h"
+#include "support/fake_platform.h"
+#include "ui/input_conventions.h"
+
+namespace qv {
+namespace {
+
+using Items = std::vector<std::string>;
+
+class DataListPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<MainWindow>(&platform);
+        window->resize(1180, 760);
+        window->show();
+        window->setMode(Mode::List);
+        QApplication::setActiveWindow(window.get());
+        data = &window->findChild<ListPanel*>()->dataList();
+        entry = box("Text26");
+    }
+    QLineEdit* box(const char* name) { return window->findChild<QLineEdit*>(name); }
+    QPushButton* button(const char* name) { return window->findChild<QPushButton*>(name); }
+    QCheckBox* check(const char* name) { return window->findChild<QCheckBox*>(name); }
+    QListView* view(int c) { return window->findChild<QListView*>(QString("List1(%1)").arg(c)); }
+    DataColumns& columns() { return window->document().data; }
+    Items shown(int c) {
+        Items out;
+        QAbstractItemModel* m = view(c)->model();
+        for (int r = 0; r < m->rowCount(); ++r) out.push_back(m->index(r, 0).data().toString().toStdString());
+        EXPECT_EQ(out, columns().column(c)) << "the view shows the column";
+        return out;
+    }
+    void enter(const char* text) {
+        entry->setText(text);
+        button("Command25")->click();
+    }
+    void clickItem(int row) {
+        QListView* v = view(columns().selected());
+        v->scrollTo(v->model()->index(row, 0));
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(v->model()->index(row, 0)).center());
+    }
+    QUndoStack& undo() { return window->undoStack(); }
+
+    FakePlatform platform;
+    std::unique_ptr<MainWindow> window;
+    DataListPanel* data = nullptr;
+    QLineEdit* entry = nullptr;
+};
+
+TEST_F(DataListPanelTest, EntriesBecomeNumberTextsOrNothing) {
+    struct Case {
+        const char* typed;
+        Items column;
+        const char* entryAfter;
+    };
+    const Case cases[] = {
+        {"2 + 3", {" 5"}, ""},
+        {"-1/4", {" 5", "-0.25"}, ""},
+        {"\"abc\"", {" 5", "-0.25"}, "\"abc\""},  // a text: nothing added, nothing said
+        {"", {" 5", "-0.25"}, ""},
+    };
+    for (const Case& c : cases) {
+        enter(c.typed);
+        EXPECT_EQ(shown(1), c.column) << c.typed;
+        EXPECT_EQ(entry->text().toStdString(), c.entryAfter) << c.typed;
+    }
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(window->defaults().defaultButton(), button("Command25"));
+}
+
+TEST_F(DataListPanelTest, ClickReplaceAndMoveFollowTheItem) {
+    for (const char* t : {"1", "2", "3"}) enter(t);
+    clickItem(1);
+    EXPECT_EQ(entry->text(), "2");
+    EXPECT_EQ(window->defaults().defaultButton(), button("Command38"));
+    button("Command41")->click();  // ^
+    EXPECT_EQ(shown(1), (Items{" 2", " 1", " 3"}));
+    EXPECT_EQ(data->selectedItem(), 0);
+    EXPECT_EQ(entry->text(), "2");
+    clickItem(2);
+    button("Command42")->click();  // v on the last: nothing
+    EXPECT_EQ(shown(1), (Items{" 2", " 1", " 3"}));
+    entry->setText("7*2");
+    button("Command38")->click();
+    EXPECT_EQ(shown(1), (Items{" 2", " 1", " 14"}));
+    EXPECT_EQ(data->selectedItem(), -1);
+    EXPECT_EQ(window->defaults().defaultButton(), button("Command25"));
+    entry->setText("\"text\"");
+    clickItem(0);
+    entry->setText("1/0");
+    platform.answerMessages({MessageAnswer::Ok});
+    button("Command38")->click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "Quorvanta  -  Data error!");
+    EXPECT_EQ(platform.messages[0].text, "Invalid input!  Make sure your entry is a real number.");
+    EXPECT_EQ(shown(1), (Items{" 2", " 1", " 14"}));
+}
+
+TEST_F(DataListPanelTest, SwitchingColumnsShowsOneAndClearsTheResult) {
+    enter("4");
+    button("Command37")->click();
+    EXPECT_EQ(window->findChild<QLabel*>("Label38")->text(), "Number of Elements =  1");
+    QSignalSpy selected(&window->findChild<ListPanel*>()->dataList(), &DataListPanel::entryBoxClicked);
+    window->findChild<QRadioButton*>("Option3")->click();
+    EXPECT_EQ(columns().selected(), 0);
+    EXPECT_TRUE(window->findChild<QLabel*>("Label38")->text().isEmpty());
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(view(c)->isVisible(), c == 0) << c;
+    enter("9");
+    button("Command27")->click();  // Clear List: only the shown column
+    EXPECT_TRUE(columns().column(0).empty());
+    EXPECT_EQ(columns().column(1), (Items{" 4"}));
+}
+
+TEST_F(DataListPanelTest, StatisticsShowTheirLabels) {
+    for (const char* t : {"1", "2", "3", "4"}) enter(t);
+    const struct {
+        const char* button;
+        const char* label;
+    } cases[] = {
+        {"Command33", "Sum = 10"},
+        {"Command34", "Average =  2.5"},
+        {"Command35", "Standard Deviation =  1.29099444873581"},
+        {"Command37", "Number of Elements =  4"},
+    };
+    for (const auto& c : cases) {
+        button(c.button)->click();
+        EXPECT_EQ(window->findChild<QLabel*>("Label38")->text().toStdString(), c.label);
+    }
+}
+
+// A drawing switched on with columns that cannot make points is refused
+// with its message; one that is accepted locks the list's column choice and
+// edit buttons until every drawing is off again.
+TEST_F(DataListPanelTest, DrawingSwitchesRefuseOrLockTheList) {
+    enter("1");
+    enter("2");  // y has two items, x none
+    platform.answerMessages({MessageAnswer::Ok, MessageAnswer::Ok});
+    check("Check2")->click();
+    EXPECT_FALSE(check("Check2")->isChecked());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "There are 0 X data points, but there are 2 Y data points.  There must be the same number of X and "
+              "Y data points in order to plot them.");
+    window->findChild<QRadioButton*>("Option3")->click();
+    check("Check7")->click();  // x against x: no points at all
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[1].text, "There are no data points with which to plot.");
+    enter("0");
+    enter("1");
+    window->findChild<QRadioButton*>("Option4")->click();
+    check("Check8")->click();
+    EXPECT_TRUE(check("Check8")->isChecked());
+    EXPECT_TRUE(window->document().data_plot.movingAverage);
+    for (const char* name : {"Command25", "Command26", "Command27"}) EXPECT_FALSE(button(name)->isEnabled()) << name;
+    EXPECT_FALSE(window->findChild<QRadioButton*>("Option3")->isEnabled());
+    check("Check8")->click();
+    EXPECT_TRUE(button("Command25")->isEnabled());
+    EXPECT_TRUE(window->findChild<QRadioButton*>("Option3")->isEnabled());
+}
+
+TEST_F(DataListPanelTest, SizeBoxesHoldWholeNumbers) {
+    struct Case {
+        const char* box;
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"Text28", "2.5", "2"}, {"Text28", "-3", "1"}, {"Text28", "abc", "1"},
+        {"Text29", "1.5", "2"}, {"Text29", "-3", "0"}, {"Text29", "abc", "0"},
+    };
+    for (const Case& c : cases) {
+        QLineEdit* b = box(c.box);
+        b->setText(c.typed);
+        Q_EMIT b->editingFinished();  // as leaving the box does
+        EXPECT_EQ(b->text().toStdString(), c.shown) << c.box << " " << c.typed;
+    }
+    EXPECT_EQ(window->document().data_plot.size, 1);
+    EXPECT_EQ(window->document().data_plot.neighbours, 0);
+}
+
+// Every column change is one named step; undo restores the column exactly
+// (a clear of a full column too) and marks the graph as changed.
+TEST_F(DataListPanelTest, EveryColumnChangeUndoesAndRedoes) {
+    for (const char* t : {"1", "2", "3"}) enter(t);
+    const Items start = columns().column(1);
+    struct Case {
+        const char* name;
+        std::function<void()> act;
+    };
+    const std::vector<Case> cases = {
+        {"Add to List", [this] { enter("4"); }},
+        {"Delete Item", [this] { clickItem(1); button("Command26")->click(); }},
+        {"Replace Data", [this] { clickItem(0); entry->setText("8"); button("Command38")->click(); }},
+        {"Move Item Up", [this] { clickItem(2); button("Command41")->click(); }},
+        {"Move Item Down", [this] { clickItem(0); button("Command42")->click(); }},
+        {"Clear List", [this] { button("Command27")->click(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        undo().clear();
+        columns().assign(1, start);
+        data->refresh();
+        c.act();
+        const Items after = shown(1);
+        ASSERT_NE(after, start);
+        ASSERT_EQ(undo().count(), 1);
+        EXPECT_EQ(undo().undoText().toStdString(), c.name);
+        window->document().document_saved = true;
+        undo().undo();
+        EXPECT_EQ(shown(1), start);
+        EXPECT_FALSE(window->document().document_saved);
+        undo().redo();
+        EXPECT_EQ(shown(1), after);
+    }
+    // A full column cleared and brought back.
+    Items full;
+    for (std::size_t i = 0; i < kMaxDataItems; ++i) full.push_back(" " + std::to_string(i));
+    columns().assign(1, full);
+    data->refresh();
+    undo().clear();
+    button("Command27")->click();
+    EXPECT_TRUE(columns().column(1).empty());
+    window->findChild<QAction*>("Undo")->trigger();
+    EXPECT_EQ(columns().column(1), full);
+    EXPECT_EQ(view(1)->model()->rowCount(), static_cast<int>(kMaxDataItems));
+}
+
+}  // namespace
+}  // namespace qv
