@@ -8,6 +8,7 @@
 
 #include "calculator/ui/calculator_panel.h"
 #include "calculus/ui/calculus_commands.h"
+#include "data/ui/list_file_commands.h"
 #include "data/ui/list_panel.h"
 #include "document/startup.h"
 #include "platform/platform.h"
@@ -70,7 +71,7 @@ MainWindow::MainWindow(Platform* platform, std::vector<std::string> arguments, Q
 
     buildPanels();
     buildControllers();
-    menus_ = new WindowMenus(*this, context_, *plotter_, *navigation_, *calculus_);
+    menus_ = new WindowMenus(*this, context_, *plotter_, *navigation_, *calculus_, *listFiles_);
     connectEvents();
     resize(1180, 760);
     startUp(arguments);
@@ -103,6 +104,7 @@ void MainWindow::buildControllers() {
     point_ = std::make_unique<PointEvaluationController>(*graph_, context_, *plotter_);
     mouse_ = std::make_unique<PictureMouse>(*graph_, context_, *plotter_, *point_);
     calculus_ = std::make_unique<CalculusCommands>(*graph_, context_, *plotter_, *point_);
+    listFiles_ = std::make_unique<ListFileCommands>(*list_, context_);
 }
 
 void MainWindow::connectEvents() {

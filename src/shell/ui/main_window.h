@@ -21,6 +21,7 @@ class CalculusCommands;
 class ClickFocusWatcher;
 class DefaultButtonKeeper;
 class GraphPanel;
+class ListFileCommands;
 class ListPanel;
 class NavigationController;
 class PictureMouse;
@@ -117,6 +118,7 @@ private:
     std::unique_ptr<PointEvaluationController> point_;
     std::unique_ptr<PictureMouse> mouse_;
     std::unique_ptr<CalculusCommands> calculus_;
+    std::unique_ptr<ListFileCommands> listFiles_;
     WindowMenus* menus_ = nullptr;
 
     int plotRequests_ = 0;

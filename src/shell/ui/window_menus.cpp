@@ -8,6 +8,7 @@
 #include <QUndoStack>
 
 #include "calculus/ui/calculus_commands.h"
+#include "data/ui/list_file_commands.h"
 #include "document/graph_document.h"
 #include "plot/ui/navigation_controller.h"
 #include "plot/ui/plot_controller.h"
@@ -16,8 +17,9 @@
 namespace qv {
 
 WindowMenus::WindowMenus(QMainWindow& window, PanelContext& context, PlotController& plotter,
-                         NavigationController& navigation, CalculusCommands& calculus)
-    : QObject(&window), window_(window), ctx_(context), plotter_(plotter), navigation_(navigation), calculus_(calculus) {
+                         NavigationController& navigation, CalculusCommands& calculus, ListFileCommands& listFiles)
+    : QObject(&window), window_(window), ctx_(context), plotter_(plotter), navigation_(navigation),
+      calculus_(calculus), listFiles_(listFiles) {
     buildFile();
     buildEdit();
     buildView();
@@ -60,6 +62,26 @@ void WindowMenus::buildFile() {
     newGraph->setShortcut(QKeySequence::New);
     connect(newGraph, &QAction::triggered, this, &WindowMenus::newGraphRequested);
     connect(addAction(file, "New &Window", "NewWindow"), &QAction::triggered, this, &WindowMenus::newWindowRequested);
+    file->addSeparator();
+    // The data list's files, on its shown column.
+    ListFileCommands& l = listFiles_;
+    listFileEntries_[0] = addAction(file, "&Import List...", "Import");
+    connect(listFileEntries_[0], &QAction::triggered, &l, &ListFileCommands::importList);
+    const struct {
+        const char* text;
+        const char* name;
+        ExportMode mode;
+    } exports[] = {
+        {"&Export List...", "Export", ExportMode::Normal},
+        {"Export Log( ) of List...", "ExportLog", ExportMode::Log},
+        {"Export Inverse of List...", "ExportInverse", ExportMode::Inverse},
+        {"Export List-Function &Difference...", "Difference", ExportMode::Difference},
+    };
+    for (size_t i = 0; i < std::size(exports); ++i) {
+        QAction* entry = addAction(file, exports[i].text, exports[i].name);
+        connect(entry, &QAction::triggered, &l, [&l, mode = exports[i].mode] { l.exportList(mode); });
+        listFileEntries_[i + 1] = entry;
+    }
     file->addSeparator();
     QAction* exit = addAction(file, "E&xit", "Exit");
     exit->setShortcut(QKeySequence::Quit);
@@ -183,6 +205,7 @@ void WindowMenus::applyEnabling() {
     intersection_->setEnabled(e.intersection);
     integral_->setEnabled(e.integral);
     integral_->setChecked(e.integralShown);
+    for (QAction* entry : listFileEntries_) entry->setEnabled(ctx_.events.mode() == Mode::List);
 }
 
 }  // namespace qv

@@ -11,6 +11,7 @@ class QMenu;
 namespace qv {
 
 class CalculusCommands;
+class ListFileCommands;
 class NavigationController;
 class PlotController;
 struct PanelContext;
@@ -24,7 +25,7 @@ class WindowMenus : public QObject {
 
 public:
     WindowMenus(QMainWindow& window, PanelContext& context, PlotController& plotter, NavigationController& navigation,
-                CalculusCommands& calculus);
+                CalculusCommands& calculus, ListFileCommands& listFiles);
 
 Q_SIGNALS:
     void newGraphRequested();
@@ -51,6 +52,8 @@ private:
     PlotController& plotter_;
     NavigationController& navigation_;
     CalculusCommands& calculus_;
+    ListFileCommands& listFiles_;
+    std::array<QAction*, 5> listFileEntries_{};
     QMenu* view_ = nullptr;
     std::array<QAction*, 4> transformations_{};  // by AxisTransformation
     std::array<QAction*, 4> modes_{};            // by Mode

@@ -16,10 +16,15 @@
 #include <QTest>
 #include <QUndoStack>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include "data/ui/data_list_panel.h"
 #include "data/ui/list_panel.h"
@@ -249,6 +254,43 @@ TEST_F(DataListPanelTest, EveryColumnChangeUndoesAndRedoes) {
     window->findChild<QAction*>("Undo")->trigger();
     EXPECT_EQ(columns().column(1), full);
     EXPECT_EQ(view(1)->model()->rowCount(), static_cast<int>(kMaxDataItems));
+}
+
+// Export and import through the File menu: the lines written, the refused
+// extension that reopens the dialog, the erase question, a binary file
+// refused with the column kept, the import as an undo step.
+TEST_F(DataListPanelTest, ListFilesThroughTheFileMenu) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("qv-list-files-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string out = (folder / "out.txt").string();
+    for (const char* t : {"2", "-0.5", "10"}) enter(t);
+
+    platform.saveAnswers = {(folder / "out.csv").string(), out};
+    platform.answerMessages({MessageAnswer::Ok});
+    window->findChild<QAction*>("Export")->trigger();
+    EXPECT_EQ(platform.messageTexts(), (std::vector<std::string>{"Only a TXT extension is allowed."}));
+    std::ifstream written(out, std::ios::binary);
+    std::stringstream bytes;
+    bytes << written.rdbuf();
+    EXPECT_EQ(bytes.str(), "2\r\n-0.5\r\n10\r\n");
+    EXPECT_EQ(window->document().export_mode, "normal");
+
+    std::ofstream(folder / "bin.txt", std::ios::binary) << std::string("1\n\0\n2", 5);
+    std::ofstream(folder / "in.txt", std::ios::binary) << "3\r\n-1\n";
+    platform.messages.clear();
+    platform.openAnswers = {(folder / "bin.txt").string(), (folder / "in.txt").string()};
+    platform.answerMessages({MessageAnswer::Yes, MessageAnswer::Ok});
+    undo().clear();
+    window->findChild<QAction*>("Import")->trigger();
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[0].text, "Your current list still contains data.  Ok to erase?");
+    EXPECT_EQ(shown(1), (Items{" 3", " -1"}));
+    EXPECT_TRUE(platform.allAnswersUsed());
+    EXPECT_EQ(undo().undoText().toStdString(), "Import List");
+    undo().undo();
+    EXPECT_EQ(shown(1), (Items{" 2", "-0.5", " 10"}));
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
