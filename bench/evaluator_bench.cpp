@@ -484,6 +484,7 @@ void registerChainBenchmarks(Harness& h) {
 // A full redraw beside native C++ (plot_bench.cpp).
 void printPlotSummary();
 void printCalculusSummary();
+void printDataSummary();
 
 int main(int argc, char** argv) {
     Harness harness;
@@ -500,5 +501,6 @@ int main(int argc, char** argv) {
     printSummary(harness);
     printPlotSummary();
     printCalculusSummary();
+    printDataSummary();
     return 0;
 }

@@ -126,6 +126,42 @@ void drawCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, 
     if (hooks.restoreReadouts) hooks.restoreReadouts();
 }
 
+DataTransforms dataTransforms(const PlotOptions& o) {
+    return {o.polar, o.logX, o.logY, o.invertX, o.invertY};
+}
+
+// The one-shot data autoscale: it applies when a data drawing is on, the x
+// column has more than one item and the request is 1; it clears the request.
+bool applyDataAutoscale(Evaluator& evaluator, GraphDocument& doc, PlotBoxes& boxes, const PlotOptions& options) {
+    if (!doc.data_plot.any() || doc.data.column(kXData).size() <= 1 || doc.autoscale != 1) return false;
+    doc.autoscale = 0;
+    const DataAutoscale a = autoscaleData(evaluator, doc.data, dataTransforms(options));
+    if (a.y) {
+        boxes.yMinBox = a.y->min;
+        boxes.yMaxBox = a.y->max;
+    }
+    if (a.x) {
+        boxes.xMinBox = a.x->min;
+        boxes.xMaxBox = a.x->max;
+    }
+    if (a.z) {
+        boxes.zMin = a.z->min;
+        boxes.zMax = a.z->max;
+    }
+    return true;
+}
+
+DataDrawStats drawData(Canvas& canvas, const GraphDocument& doc, const PlotOptions& options, PlotState& state,
+                       const PlotHooks& hooks) {
+    if (!doc.data_plot.any()) return {};
+    DataDrawing drawing;
+    drawing.range = {doc.x_min, doc.x_max, doc.y_min, doc.y_max};
+    drawing.transforms = dataTransforms(options);
+    drawing.options = doc.data_plot;
+    drawing.colors = doc.colors;
+    return drawDataPoints(canvas, state.data_series.read(doc.data), drawing, state.skip_segment, hooks.dataMessage);
+}
+
 AxesInput axesInput(const GraphDocument& doc, const PlotOptions& o) {
     AxesInput in;
     in.range = {doc.x_min, doc.x_max, doc.y_min, doc.y_max};
@@ -168,10 +204,10 @@ PlotResult Plot(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, G
     boxes.yTickBox = axes.y_tick_box;
     if (!axes.drawn || options.frameOnly) return result;
     if (doc.full_replot) {
-        if (hooks.autoscaleData) hooks.autoscaleData();
+        result.autoscaled = applyDataAutoscale(evaluator, doc, boxes, options);
         prepare(canvas, evaluator, rewrite, doc, boxes, state);
     }
-    if (hooks.drawData) hooks.drawData();
+    result.data = drawData(canvas, doc, options, state, hooks);
     drawCurves(canvas, evaluator, doc, boxes, functionList, options, state, hooks, result);
     return result;
 }

@@ -9,18 +9,23 @@
 #include "expression/evaluator.h"
 #include "expression/rewrite.h"
 #include "plot/axes.h"
+#include "plot/data_points.h"
 #include "draw/canvas.h"
 
 // Plot: the one redraw of the graph. The frame (range check, axes, ticks,
-// grid), the preparation of the typed inputs, and the curves, drawn through
-// a canvas; the window gathers the boxes' texts and writes them back.
+// grid), the data autoscale, the preparation of the typed inputs, the data
+// points and the curves, drawn through a canvas; the window gathers the
+// boxes' texts and writes them back.
 namespace qv {
 
 // The texts of the boxes a redraw reads and writes back.
 struct PlotBoxes {
     std::string zMin, zMax, x, y, aMin, aMax;  // Text6 .. Text11
-    std::string xMinBox, xMaxBox;              // Text1, Text2 (for "Auto z Range")
+    std::string xMinBox, xMaxBox;              // Text1, Text2 ("Auto z Range" reads them)
     std::string xTickBox, yTickBox;            // Text17, Text18
+    // Text3, Text4. The data autoscale writes all four range boxes; their
+    // change handlers then move the view.
+    std::string yMinBox{}, yMaxBox{};
 };
 
 struct PlotOptions {
@@ -44,24 +49,28 @@ struct PlotState {
     bool skip_segment = false;
     bool smooth_pass = false;
     bool animation_request = false;
+    // The data points as converted from the list's texts, kept for the next redraw.
+    DataSeriesCache data_series;
 };
 
 // What the window does at the steps of a redraw that belong to it.
 struct PlotHooks {
-    std::function<void(const TickLimitMessage&)> tickLimit;  // show the message
-    std::function<void()> yieldToEvents;                     // smooth plotting
-    std::function<void()> autoscaleData;                     // one-shot data autoscale
-    std::function<void()> drawData;                          // the data points
-    std::function<void()> hideReadouts;                      // before curves, unless animated
-    std::function<void()> restoreReadouts;                   // after curves
-    std::function<void(int curve)> afterCurve;               // the point evaluation
-    std::function<void()> startAnimation;                    // at the end, when requested
+    std::function<void(const TickLimitMessage&)> tickLimit;   // show the message
+    std::function<void()> yieldToEvents;                      // smooth plotting
+    std::function<void(const DataMessage&)> dataMessage;  // an oversized average (OK only)
+    std::function<void()> hideReadouts;                       // before curves, unless animated
+    std::function<void()> restoreReadouts;                    // after curves
+    std::function<void(int curve)> afterCurve;                // the point evaluation
+    std::function<void()> startAnimation;                     // at the end, when requested
 };
 
 struct PlotResult {
     bool drawn = false;  // false: the range was empty or reversed, nothing changed
     int curves = 0;
     int segments = 0;
+    // The data autoscale ran: the range and z boxes hold the fitted ranges.
+    bool autoscaled = false;
+    DataDrawStats data;
     // Set when the curves were to be drawn: why a curve drew nothing ("z min
     // is empty", "x(z): Type mismatch at every sample"), or empty when all
     // went well. Unset for a pass that drew no curves by design (a frame

@@ -173,5 +173,80 @@ TEST_F(PlotTest, AFrameOnlyPassDrawsNoCurves) {
     EXPECT_TRUE(doc.full_replot);  // nothing was prepared
 }
 
+
+// The data list: points (0, 1) .. (4, 5), drawn as crosses.
+void fillData(GraphDocument& doc) {
+    doc.data.assign(kXData, {"0", "1", "2", "3", "4"});
+    doc.data.assign(kYData1, {"1", "2", "3", "4", "5"});
+    doc.data_plot.points = true;
+}
+
+TEST_F(PlotTest, TheDataAutoscaleIsAOneShotRequestOfAFullReplot) {
+    struct Case {
+        const char* name;
+        bool fullReplot, drawingOn, oneXItem;
+        int16_t request;
+        bool applied;
+    };
+    const Case cases[] = {
+        {"all conditions", true, true, false, 1, true},
+        {"no full replot", false, true, false, 1, false},
+        {"no data drawing", true, false, false, 1, false},
+        {"a single x item", true, true, true, 1, false},
+        {"no request", true, true, false, 0, false},
+    };
+    for (const Case& c : cases) {
+        doc = GraphDocument{};
+        boxes = PlotBoxes{"-5", "5", "z", "z2", "", "", "-5", "5", "1", "1", " -4.16", " 4.16"};
+        fillData(doc);
+        if (c.oneXItem) doc.data.assign(kXData, {"0"});
+        doc.data_plot.points = c.drawingOn;
+        doc.full_replot = c.fullReplot;
+        doc.autoscale = c.request;
+        EXPECT_EQ(plot().autoscaled, c.applied) << c.name;
+        // The request waits for a redraw where it applies.
+        EXPECT_EQ(doc.autoscale, c.applied ? 0 : c.request) << c.name;
+        if (!c.applied) {
+            EXPECT_EQ(boxes.yMinBox, " -4.16") << c.name;
+            EXPECT_EQ(boxes.xMaxBox, "5") << c.name;
+            continue;
+        }
+        EXPECT_EQ(boxes.yMinBox, "-0.6");
+        EXPECT_EQ(boxes.yMaxBox, " 6.6");
+        EXPECT_EQ(boxes.xMinBox, "-1.33333333333333");
+        EXPECT_EQ(boxes.xMaxBox, "5.33333333333333");
+        // The z range follows x in Cartesian mode, and the curves of the
+        // same redraw are prepared from it.
+        EXPECT_EQ(boxes.zMin, "-1.33333333333333");
+        EXPECT_DOUBLE_EQ(state.z_start, -1.33333333333333);
+        EXPECT_DOUBLE_EQ(state.z_end, 5.33333333333333);
+    }
+}
+
+TEST_F(PlotTest, DataIsDrawnBeforeTheCurvesFromTextsConvertedOnce) {
+    fillData(doc);
+    doc.data_plot.movingAverage = true;
+    doc.data_plot.size = 5;  // more than the five points allow
+    std::vector<std::string> shown;
+    hooks.dataMessage = [&](const DataMessage& m) { shown.push_back(m.text); };
+    for (int redraw = 1; redraw <= 2; ++redraw) {
+        const PlotResult r = plot();
+        EXPECT_EQ(r.data.crosses, 5);
+        EXPECT_EQ(r.data.averageSegments, 0);
+        EXPECT_EQ(shown.size(), static_cast<size_t>(redraw));
+        size_t firstCross = canvas.lines.size(), firstCurve = canvas.lines.size();
+        for (size_t i = canvas.lines.size(); i-- > 0;) {
+            if (canvas.lines[i].color == doc.colors[kPointCross]) firstCross = i;
+            if (canvas.lines[i].color == doc.colors[kFunctionLine]) firstCurve = i;
+        }
+        EXPECT_LT(firstCross, firstCurve);
+    }
+    EXPECT_EQ(shown[0], kMovingAverageTooLarge);
+    EXPECT_EQ(state.data_series.convertedItems(), 10u);
+    doc.data.assign(kYData1, {"1", "2", "3", "4", "6"});
+    plot();
+    EXPECT_EQ(state.data_series.convertedItems(), 11u);
+}
+
 }  // namespace
 }  // namespace qv

@@ -161,6 +161,8 @@ PlotBoxes PlotController::gatherBoxes() const {
     b.aMax = text(f.aMax);
     b.xMinBox = text(v.range[0]);
     b.xMaxBox = text(v.range[1]);
+    b.yMinBox = text(v.range[2]);
+    b.yMaxBox = text(v.range[3]);
     b.xTickBox = text(v.xTick);
     b.yTickBox = text(v.yTick);
     return b;
@@ -174,6 +176,13 @@ void PlotController::writeBack(const PlotBoxes& b) {
     setIfChanged(f.y, b.y);
     setIfChanged(f.aMin, b.aMin);
     setIfChanged(f.aMax, b.aMax);
+    // The data's autoscale may have fitted the view: the range boxes' own
+    // change handlers then move it.
+    const ViewControls& v = panel_.view();
+    setIfChanged(v.range[0], b.xMinBox);
+    setIfChanged(v.range[1], b.xMaxBox);
+    setIfChanged(v.range[2], b.yMinBox);
+    setIfChanged(v.range[3], b.yMaxBox);
     setIfChanged(panel_.view().xTick, b.xTickBox);
     setIfChanged(panel_.view().yTick, b.yTickBox);
 }
@@ -201,6 +210,9 @@ void PlotController::runPlot() {
         if (ctx_.platform) ctx_.platform->message(m.title, m.text, MessageButtons::Ok, MessageIcon::None);
     };
     hooks.yieldToEvents = [] { QCoreApplication::processEvents(); };
+    hooks.dataMessage = [this](const DataMessage& m) {
+        if (ctx_.platform) ctx_.platform->message(m.title, m.text, MessageButtons::Ok, MessageIcon::None);
+    };
     hooks.afterCurve = [this](int curve) { Q_EMIT curveDrawn(curve); };
     // The point's labels go while curves are drawn; the point evaluation
     // after each curve shows them again.
