@@ -293,5 +293,25 @@ TEST_F(DataListPanelTest, ListFilesThroughTheFileMenu) {
     std::filesystem::remove_all(folder);
 }
 
+// Points entered in the x and y columns are drawn with all four drawings,
+// and the autoscale fits the view to them at the next redraw.
+TEST_F(DataListPanelTest, EnteredPointsAreDrawnAndAutoscaled) {
+    window->findChild<QRadioButton*>("Option3")->click();
+    for (const char* t : {"0", "1", "2", "3", "4"}) enter(t);
+    window->findChild<QRadioButton*>("Option4")->click();
+    for (const char* t : {"1", "2", "3", "4", "5"}) enter(t);
+    for (const char* name : {"Check2", "Check7", "Check8", "Check9"}) check(name)->click();
+    box("Text29")->setText("1");
+    check("Check3")->click();
+    ASSERT_TRUE(window->document().data_plot.any());
+    button("Command19")->click();  // Plot  Line
+    EXPECT_EQ(box("Text3")->text(), "-0.6");
+    EXPECT_EQ(box("Text4")->text(), " 6.6");
+    EXPECT_EQ(box("Text1")->text().left(8), "-1.33333");
+    EXPECT_EQ(box("Text6")->text(), box("Text1")->text());
+    EXPECT_EQ(window->document().autoscale, 0);  // one-shot
+    EXPECT_TRUE(platform.messages.empty());
+}
+
 }  // namespace
 }  // namespace qv
