@@ -85,22 +85,51 @@ NumberParts scanNumber(std::string_view s) {
 
 // The value of a scanned number, correctly rounded; nullopt when it
 // overflows a double. Underflow gives a signed zero.
-std::optional<double> partsValue(const NumberParts& parts) {
-    std::string text;
-    text.reserve(parts.intDigits.size() + parts.fracDigits.size() + 24);
-    if (parts.negative) text += '-';
-    // from_chars wants a digit before the point and no bare trailing point.
-    text += parts.intDigits.empty() ? std::string_view("0") : parts.intDigits;
+// The parts laid out as from_chars reads them: a digit before the point,
+// no bare trailing point, the exponent in decimal. Short numbers (nearly
+// all) are laid out on the stack: a data column converts thousands of them
+// at every redraw.
+template <typename Buffer>
+void layOutNumber(const NumberParts& parts, Buffer& out) {
+    auto append = [&out](std::string_view piece) { out.append(piece.data(), piece.size()); };
+    if (parts.negative) append("-");
+    append(parts.intDigits.empty() ? std::string_view("0") : parts.intDigits);
     if (!parts.fracDigits.empty()) {
-        text += '.';
-        text += parts.fracDigits;
+        append(".");
+        append(parts.fracDigits);
     }
-    text += 'e';
-    text += std::to_string(parts.exponent);
+    char exponent[24] = {'e'};
+    const auto end = std::to_chars(exponent + 1, exponent + sizeof exponent, parts.exponent).ptr;
+    append(std::string_view(exponent, static_cast<std::size_t>(end - exponent)));
+}
+
+struct StackText {
+    std::array<char, 96> data{};
+    std::size_t size = 0;
+    void append(const char* p, std::size_t n) {
+        std::copy(p, p + n, data.data() + size);
+        size += n;
+    }
+};
+
+std::optional<double> partsValue(const NumberParts& parts) {
+    std::string longText;
+    StackText shortText;
+    const char* begin = nullptr;
+    const char* end = nullptr;
+    if (parts.intDigits.size() + parts.fracDigits.size() + 26 <= shortText.data.size()) {
+        layOutNumber(parts, shortText);
+        begin = shortText.data.data();
+        end = begin + shortText.size;
+    } else {
+        longText.reserve(parts.intDigits.size() + parts.fracDigits.size() + 26);
+        layOutNumber(parts, longText);
+        begin = longText.data();
+        end = begin + longText.size();
+    }
 
     double value = 0.0;
-    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                     std::chars_format::general);
+    auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::general);
     if (ec == std::errc()) return value;
     if (ec != std::errc::result_out_of_range) return std::nullopt;
 

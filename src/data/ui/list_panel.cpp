@@ -1,6 +1,7 @@
 #include "data/ui/list_panel.h"
 
 #include <QEvent>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -108,9 +109,16 @@ void ListPanel::layOut() {
     functionSide->addLayout(listRow, 1);
     functionSide->addLayout(buttons);
 
-    auto* root = new QHBoxLayout(this);
-    root->addWidget(data_, 1);
-    root->addLayout(functionSide, 1);
+    // The data list above the function list, in one column beside the
+    // graph, so that the picture keeps most of the window's width.
+    auto* separator = new QFrame(this);
+    separator->setFrameShape(QFrame::HLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->addWidget(data_, 3);
+    root->addWidget(separator);
+    root->addLayout(functionSide, 2);
 }
 
 FunctionList& ListPanel::functions() { return ctx_.doc->functions; }
