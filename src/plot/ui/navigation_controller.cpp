@@ -229,7 +229,10 @@ void NavigationController::scaleByPi(QLineEdit* box, bool times) {
 }
 
 void NavigationController::redraw() {
-    if (ctx_.events.parametric()) plotter_.plot();
+    // The graph stays in view beside the list, calculator and vector
+    // panels, so it follows the view in every mode, not only in the
+    // parametric grapher (an autoscale of the data list moves it, too).
+    if (panel_.picture()->isVisible()) plotter_.plot();
 }
 
 }  // namespace qv

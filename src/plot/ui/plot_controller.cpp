@@ -134,7 +134,8 @@ void PlotController::graphingModeChanged(bool polar) {
     Q_EMIT optionsChanged();
     ctx_.doc->full_replot = true;
     state_.smooth_pass = smoothPlotting_;
-    if (ctx_.events.parametric()) plot();
+    // The graph is in view in every mode.
+    if (panel_.picture()->isVisible()) plot();
     state_.smooth_pass = false;
 }
 

@@ -29,6 +29,8 @@
 #include "data/ui/data_list_panel.h"
 #include "data/ui/list_panel.h"
 #include "document/graph_document.h"
+#include "plot/ui/navigation_controller.h"
+#include "plot/ui/plot_controller.h"
 #include "shell/ui/main_window.h"
 #include "support/fake_platform.h"
 #include "ui/input_conventions.h"
@@ -310,6 +312,13 @@ TEST_F(DataListPanelTest, EnteredPointsAreDrawnAndAutoscaled) {
     EXPECT_EQ(box("Text1")->text().left(8), "-1.33333");
     EXPECT_EQ(box("Text6")->text(), box("Text1")->text());
     EXPECT_EQ(window->document().autoscale, 0);  // one-shot
+    // The view travels to the fitted range and the graph, in view beside the
+    // list, is redrawn on the way.
+    const int redraws = window->plotter().redraws();
+    for (int i = 0; i < 20 && window->navigation().transitionRunning(); ++i) window->navigation().transitionTick();
+    EXPECT_NEAR(window->document().x_min, -4.0 / 3.0, 1e-12);
+    EXPECT_DOUBLE_EQ(window->document().y_max, 6.6);
+    EXPECT_GE(window->plotter().redraws(), redraws + 15);
     EXPECT_TRUE(platform.messages.empty());
 }
 
