@@ -10,7 +10,9 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QGroupBox>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -72,8 +74,20 @@ DataListPanel::DataListPanel(PanelContext& ctx, QWidget* parent) : QWidget(paren
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(buildColumns(), 1);
-    layout->addWidget(buildStatistics());
-    layout->addWidget(buildDrawing());
+    // What is done with the column, one page at a time, so that the column
+    // keeps its room in a window of 720 pixels.
+    tools_ = new QTabWidget(this);
+    tools_->setObjectName("DataTools");
+    tools_->addTab(buildStatistics(), tr("Statistics"));
+    tools_->addTab(buildFit(), tr("Curve Fit"));
+    tools_->addTab(buildDrawing(), tr("Plot Data"));
+    layout->addWidget(tools_);
+    // The result of a statistic or a fit.
+    result_ = new QLabel(this);
+    result_->setObjectName("Label38");
+    result_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    result_->setMinimumHeight(result_->fontMetrics().height());
+    layout->addWidget(result_);
     connectCommands();
 }
 
@@ -151,10 +165,30 @@ QWidget* DataListPanel::buildStatistics() {
         statistics_[i] = makeButton(tr(captions[i]), names[i], block);
         grid->addWidget(statistics_[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
     }
-    result_ = new QLabel(block);
-    result_->setObjectName("Label38");
-    result_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(result_, 2, 0, 1, 2);
+    grid->setRowStretch(2, 1);
+    return block;
+}
+
+// "Fit Type" with its six choices, and the two fit commands.
+QWidget* DataListPanel::buildFit() {
+    auto* block = new QWidget(this);
+    auto* grid = new QGridLayout(block);
+    grid->setContentsMargins(4, 4, 4, 4);
+    const char* captions[] = {"Linear", "Quadratic", "Exponential", "Cubic", "Logarithmic", "Gaussian"};
+    const char* names[] = {"Option7", "Option8", "Option9", "Option10", "Option11", "Option12"};
+    auto* types = new QGroupBox(tr("Fit Type"), block);
+    auto* typeGrid = new QGridLayout(types);
+    for (size_t i = 0; i < fitTypes_.size(); ++i) {
+        fitTypes_[i] = new QRadioButton(tr(captions[i]), types);
+        fitTypes_[i]->setObjectName(QString::fromLatin1(names[i]));
+        typeGrid->addWidget(fitTypes_[i], static_cast<int>(i / 3), static_cast<int>(i % 3));
+    }
+    fitTypes_[0]->setChecked(true);
+    createFit_ = makeButton(tr("Create Fit"), "Command40", block);
+    testCorrelation_ = makeButton(tr("Test Correlation"), "Command51", block);
+    grid->addWidget(types, 0, 0, 1, 2);
+    grid->addWidget(createFit_, 1, 0);
+    grid->addWidget(testCorrelation_, 1, 1);
     return block;
 }
 

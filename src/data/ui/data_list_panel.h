@@ -15,6 +15,7 @@ class QLineEdit;
 class QListView;
 class QPushButton;
 class QRadioButton;
+class QTabWidget;
 
 namespace qv {
 
@@ -57,6 +58,7 @@ private:
     QWidget* buildColumns();
     QWidget* buildStatistics();
     QWidget* buildDrawing();
+    QWidget* buildFit();
     void connectCommands();
 
     template <typename Command>
@@ -83,6 +85,10 @@ private:
     QPushButton* up_ = nullptr;        // Command41
     QPushButton* down_ = nullptr;      // Command42
     QLabel* result_ = nullptr;         // Label38
+    QTabWidget* tools_ = nullptr;
+    std::array<QRadioButton*, 6> fitTypes_{};  // Option7 .. Option12
+    QPushButton* createFit_ = nullptr;        // Command40
+    QPushButton* testCorrelation_ = nullptr;  // Command51
     std::array<QPushButton*, 4> statistics_{};  // Command33 .. Command35, Command37
     QCheckBox* points_ = nullptr;      // Check2 "Plot Data"
     QCheckBox* connect_ = nullptr;     // Check7 "Connect"
