@@ -485,6 +485,7 @@ void registerChainBenchmarks(Harness& h) {
 void printPlotSummary();
 void printCalculusSummary();
 void printDataSummary();
+void printFitSummary();
 
 int main(int argc, char** argv) {
     Harness harness;
@@ -498,9 +499,13 @@ int main(int argc, char** argv) {
         benchmark::Shutdown();
         return 0;
     }
-    printSummary(harness);
-    printPlotSummary();
-    printCalculusSummary();
-    printDataSummary();
+    // QV_BENCH_ONLY=fit (or expr, plot, calculus, data) prints one group.
+    const char* only = std::getenv("QV_BENCH_ONLY");
+    const auto wanted = [only](const char* group) { return only == nullptr || std::string(only) == group; };
+    if (wanted("expr")) printSummary(harness);
+    if (wanted("plot")) printPlotSummary();
+    if (wanted("calculus")) printCalculusSummary();
+    if (wanted("data")) printDataSummary();
+    if (wanted("fit")) printFitSummary();
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/fit_command.h"
 #include "app/stats_command.h"
 #include "expression/derivatives.h"
 #include "expression/evaluator.h"
@@ -23,6 +24,7 @@ const char* const kHelp =
     "       quorvanta --eval TEXT [--z VALUE] [--A VALUE] [--calculator]\n"
     "       quorvanta --derive N TEXT --z VALUE\n"
     "       quorvanta --stats FILE.txt\n"
+    "       quorvanta --fit TYPE XFILE.txt YFILE.txt\n"
     "\n"
     "Without options the program opens its window, with FILE.gph if one is named.\n"
     "\n"
@@ -34,6 +36,10 @@ const char* const kHelp =
     "  --derive N TEXT the N-th derivative (1, 2 or 3) in z of TEXT at --z\n"
     "  --stats FILE    read a list file as the import does and show its sum,\n"
     "                  average, standard deviation and number of elements\n"
+    "  --fit TYPE XFILE YFILE\n"
+    "                  fit a function to the points of two list files (x data,\n"
+    "                  y data) and show it with its correlation; TYPE is linear,\n"
+    "                  quadratic, exponential, cubic, logarithmic or gaussian\n"
     "  --help          show this text\n";
 
 // Shows the parenthesis message where a person running the command sees it.
@@ -48,6 +54,8 @@ struct Options {
     std::optional<std::string> eval;
     std::optional<std::string> derive;
     std::optional<std::string> stats;
+    std::optional<FitType> fit;
+    std::string fitX, fitY;
     int order = 0;
     std::optional<std::string> z;
     std::optional<std::string> a;
@@ -71,7 +79,16 @@ bool parse(int argc, char** argv, Options& o, bool& any) {
         else if (arg == "--A") ok = value(o.a);
         else if (arg == "--calculator") o.calculator = true;
         else if (arg == "--stats") ok = value(o.stats);
-        else if (arg == "--derive") {
+        else if (arg == "--fit") {
+            std::optional<std::string> type, x, y;
+            ok = value(type) && value(x) && value(y);
+            if (ok) {
+                o.fit = fitTypeNamed(*type);
+                o.fitX = *x;
+                o.fitY = *y;
+                ok = o.fit.has_value();
+            }
+        } else if (arg == "--derive") {
             std::optional<std::string> n;
             ok = value(n) && value(o.derive);
             if (ok) {
@@ -170,6 +187,7 @@ int runCommandLine(int argc, char** argv, bool& handled) {
     handled = any;
     if (!any) return 0;
     if (o.stats && !o.help) return runStatsCommand(*o.stats, stdout, stderr);
+    if (o.fit && !o.help) return runFitCommand(*o.fit, o.fitX, o.fitY, stdout, stderr);
     if (o.help || (!o.eval && !o.derive)) {
         std::fputs(kHelp, stdout);
         return o.help ? 0 : 2;

@@ -140,6 +140,20 @@ done
 check "stats of a binary file says so" 'error: The file "binary.txt" is not a text list: it holds binary data.' \
     "$("$qv" --stats "$stats_dir/binary.txt" 2>&1)"
 check "stats of a missing file says so" 'error: "missing.txt" not found!' "$("$qv" --stats "$stats_dir/missing.txt" 2>&1)"
+# --fit fits the points of two list files as "Create Fit" does.
+printf '1\r\n2\r\n3\r\n' >"$stats_dir/x.txt"
+printf '7\r\n5\r\n3\r\n' >"$stats_dir/y.txt"
+printf '0\r\n5\r\n3\r\n' >"$stats_dir/y0.txt"
+check "fit of a falling line" $'function: -2*(z)+(9)\ncorrelation:  1' \
+    "$("$qv" --fit linear "$stats_dir/x.txt" "$stats_dir/y.txt" 2>/dev/null)"
+check "fit of a log of zero" $'error: No function fits this data.' \
+    "$("$qv" --fit exponential "$stats_dir/x.txt" "$stats_dir/y0.txt" 2>&1)"
+"$qv" --fit exponential "$stats_dir/x.txt" "$stats_dir/y0.txt" >/dev/null 2>&1
+check "a refused fit exits 1" "1" "$?"
+"$qv" --fit sideways "$stats_dir/x.txt" "$stats_dir/y.txt" >/dev/null 2>&1
+check "an unknown fit type is refused" "2" "$?"
+"$qv" --help | grep -q -- "--fit TYPE"
+check "help lists --fit" "0" "$?"
 "$qv" --help | grep -q -- "--eval"
 check "help lists --eval" "0" "$?"
 

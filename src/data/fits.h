@@ -1,0 +1,144 @@
+#pragma once
+
+// Curve fitting and correlation: "Create Fit" fits one of six kinds of
+// function to the points formed by the "x data" column and the selected
+// column and writes it, as an expression in z, into the function list's
+// entry box; "Test Correlation" measures how well the function in that box
+// describes the points. The measure is R² = 1 - SSE/SST.
+//
+// The panel gathers the controls into the arguments, calls createFit or
+// testCorrelation, and writes the outcome back. Nothing here changes the
+// data list: points the Gaussian cannot use (y = 0) are left out of its
+// sums and search but stay in the columns.
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "document/data_columns.h"
+#include "expression/rewrite.h"
+
+namespace qv {
+
+class Evaluator;
+
+// The "Fit Type" options, in the order of their buttons.
+enum class FitType : unsigned char { Linear, Quadratic, Exponential, Cubic, Logarithmic, Gaussian };
+
+inline constexpr std::array<FitType, 6> kFitTypes = {FitType::Linear,      FitType::Quadratic,
+                                                     FitType::Exponential, FitType::Cubic,
+                                                     FitType::Logarithmic, FitType::Gaussian};
+
+// "linear", "quadratic", "exponential", "cubic", "logarithmic", "gaussian".
+std::string_view fitTypeName(FitType type);
+std::optional<FitType> fitTypeNamed(std::string_view name);
+
+// Points a fit needs at least, with columns of equal length.
+int minimumPoints(FitType type);
+
+inline constexpr const char* kNoFitText = "No function fits this data.";
+inline constexpr const char* kCorrelationErrorTitle = "Quorvanta  -  Error!";
+inline constexpr const char* kCorrelationErrorText =
+    "An unknown error occurred while calculating the correlation coefficient.";
+inline constexpr const char* kCorrelationRefusedText =
+    "Unable to check data against function.  Please make sure a valid function is entered and that the "
+    "number of x data points equals the number of y data points.";
+inline constexpr const char* kPleaseWaitText = "Please wait...";
+inline constexpr const char* kCorrelationPrefix = "Correlation = ";
+
+// A fitted function: its coefficients in the order the expression shows
+// them (Linear m, b; Quadratic c2, c1, c0; Exponential A, k; Cubic c3, c2,
+// c1, c0; Logarithmic a, b; Gaussian A, c, B).
+struct FitCoefficients {
+    FitType type = FitType::Linear;
+    std::array<double, 4> values{};
+};
+
+// How many coefficients the type has.
+int coefficientCount(FitType type);
+
+// The least-squares coefficients of the type for the points, or none when
+// no function of the type fits them (too few distinct x, a logarithm of a
+// value that is not positive, a coefficient that is not a finite number).
+// For the Gaussian these are the search's starting point: the quadratic
+// least-squares fit of ln y. Points with y = 0 must already be left out.
+std::optional<FitCoefficients> fitCoefficients(FitType type, std::span<const double> x, std::span<const double> y);
+
+// The expression the entry box shows: each coefficient as its number text,
+// all blanks removed, for example 2*(z)+(1) or -2*(z)+(9).
+std::string fitExpression(const FitCoefficients& fit);
+
+// What the Gaussian search reports while it runs.
+struct FitProgress {
+    // Each text the search writes into the entry box, as it writes it: first
+    // "Please wait..." (the panel lets pending events through once, then),
+    // then the expression of every trial.
+    std::function<void(const std::string& text)> trial;
+    // Polled after every trial of the search; true stops it.
+    std::function<bool()> stop;
+};
+
+// What "Create Fit" leaves in the controls.
+struct FitOutcome {
+    // The function list's entry box: the fitted expression, or "Data fit
+    // halted."; none leaves the box as it is (no fit was made).
+    std::optional<std::string> entryText;
+    // The list panel's result label, emptied at the start and then given
+    // "Correlation = " and R² when the correlation was computed.
+    std::string label;
+    std::optional<DataMessage> message;  // "No function fits this data."
+    bool halted = false;                 // the user stopped the Gaussian search
+    bool clearSelection = false;         // clear the selected column's selection
+    bool focusEntry = false;             // give the function list's entry box the focus
+};
+
+// "Create Fit". The panel clears the function list's selection and shows
+// the busy pointer before the call, and restores the pointer after it.
+// `currentEntry` is the function list's entry box: when the columns differ
+// in length or hold too few points, no fit is made and the correlation of
+// that text is shown instead (which usually fails with the message).
+FitOutcome createFit(FitType type, const DataColumns& columns, std::string_view currentEntry, RewriteContext& ctx,
+                     Evaluator& evaluator, const FitProgress& progress = {});
+
+// What "Test Correlation" leaves in the controls.
+struct CorrelationOutcome {
+    std::string entryText;               // the entry box, blanks removed
+    std::optional<std::string> label;    // "Correlation = " and R²; none keeps the label
+    std::optional<DataMessage> message;
+    bool clearSelection = false;         // clear the selected column's selection
+    bool focusEntry = false;             // give the function list's entry box the focus
+};
+
+// "Test Correlation" of the function list's entry box.
+CorrelationOutcome testCorrelation(std::string_view entry, const DataColumns& columns, RewriteContext& ctx,
+                                   Evaluator& evaluator);
+
+// The Gaussian search on its own, for the fit and its tests. Five rounds of
+// six directional searches (B down, B up, c up, c down, A up, A down by 1%
+// of the parameter's value a step) that keep moving while R² improves.
+//
+// `score` gives R² of a trial, or none when it cannot be computed (which
+// ends the search as failed); it is given the trial's expression and the
+// coefficients as that expression shows them (each the value its number
+// text reads back as). The search also ends a direction
+// before a move that would leave the parameter unchanged or not finite,
+// after kGaussianTrialsPerDirection trials, and stops for good after
+// kGaussianTrials, so no data makes it run away.
+inline constexpr int kGaussianTrialsPerDirection = 1000;
+inline constexpr int kGaussianTrials = 10000;
+
+struct GaussianSearch {
+    enum class End : unsigned char { Done, Halted, Failed };
+    End end = End::Done;
+    FitCoefficients fit;
+    int trials = 0;  // trials of the directional searches
+};
+
+using GaussianScore = std::function<std::optional<double>(const std::string& expression, const FitCoefficients& shown)>;
+
+GaussianSearch searchGaussian(const FitCoefficients& start, const GaussianScore& score, const FitProgress& progress);
+
+}  // namespace qv
