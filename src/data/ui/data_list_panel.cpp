@@ -240,6 +240,8 @@ void DataListPanel::connectCommands() {
             [this] { runCommand("Move Item Up", [&] { return columns().moveUp(selectedItem()); }); });
     connect(down_, &QPushButton::clicked, this,
             [this] { runCommand("Move Item Down", [&] { return columns().moveDown(selectedItem()); }); });
+    connect(createFit_, &QPushButton::clicked, this, [this] { Q_EMIT createFitRequested(fitType()); });
+    connect(testCorrelation_, &QPushButton::clicked, this, &DataListPanel::testCorrelationRequested);
     const Statistic kinds[] = {Statistic::Sum, Statistic::Average, Statistic::StandardDeviation, Statistic::Count};
     for (size_t i = 0; i < statistics_.size(); ++i) {
         connect(statistics_[i], &QPushButton::clicked, this, [this, which = kinds[i]] { showStatistic(which); });
@@ -344,6 +346,21 @@ void DataListPanel::selectColumn(int c) {
     }
     ctx_.doc->full_replot = true;
     ctx_.events.announceDataColumn(c);
+}
+
+FitType DataListPanel::fitType() const {
+    for (size_t i = 0; i < fitTypes_.size(); ++i) {
+        if (fitTypes_[i]->isChecked()) return kFitTypes[i];
+    }
+    return FitType::Linear;
+}
+
+void DataListPanel::showResult(const std::string& text) {
+    if (text.empty()) {
+        result_->clear();
+    } else {
+        result_->setText(latin1(text));
+    }
 }
 
 void DataListPanel::showStatistic(Statistic which) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "data/fits.h"
 #include "data/statistics.h"
 #include "document/data_columns.h"
 
@@ -42,6 +43,10 @@ public:
     // Chooses the shown column, as its option button does.
     void selectColumn(int column);
     QLineEdit* entryBox() const { return entry_; }
+    // The "Fit Type" chosen.
+    FitType fitType() const;
+    // The result label of the statistics and fits; an empty text clears it.
+    void showResult(const std::string& text);
 
     // Records the change of column `column` from `before` to what it holds
     // now as an undo step named `name` (import, undo of other panels).
@@ -50,6 +55,10 @@ public:
 Q_SIGNALS:
     // A click in the entry box: the function list clears its selection.
     void entryBoxClicked();
+    // "Create Fit" and "Test Correlation": they work on the function list's
+    // entry box, so the list panel that holds it runs them.
+    void createFitRequested(qv::FitType type);
+    void testCorrelationRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "data/ui/data_list_panel.h"
+#include "data/ui/fit_commands.h"
 #include "document/graph_document.h"
 #include "ui/input_conventions.h"
 #include "ui/undo_steps.h"
@@ -42,6 +43,11 @@ ListPanel::ListPanel(PanelContext& ctx, QWidget* parent) : QWidget(parent), ctx_
     // A click into either entry box clears the selection of the other list.
     connect(data_, &DataListPanel::entryBoxClicked, this, &ListPanel::clearFunctionSelection);
     connect(this, &ListPanel::functionEntryBoxClicked, data_, &DataListPanel::clearItemSelection);
+    // The fits write into this panel's entry box.
+    fits_ = new FitCommands(ctx_,
+                            {data_, entry_, [this] { clearFunctionSelection(); },
+                             [this]() -> RewriteContext& { return rewrite(); }},
+                            this);
 }
 
 void ListPanel::buildFunctionControls() {

@@ -17,6 +17,7 @@ class QPushButton;
 namespace qv {
 
 class DataListPanel;
+class FitCommands;
 struct PanelContext;
 
 // The list mode's panel: the data columns (left) and the function list
@@ -47,6 +48,7 @@ public:
     QLineEdit* functionEntryBox() const { return entry_; }
 
     DataListPanel& dataList() const { return *data_; }
+    FitCommands& fits() const { return *fits_; }
 
     enum class FunctionBox : unsigned char { X, Y };
 
@@ -87,6 +89,7 @@ private:
     RewriteContext localRewrite_;  // used when the window lends no rewriter
 
     DataListPanel* data_ = nullptr;
+    FitCommands* fits_ = nullptr;
     QLabel* functionCaption_ = nullptr;
     QLineEdit* entry_ = nullptr;         // Text27
     QListWidget* list_ = nullptr;        // List2
