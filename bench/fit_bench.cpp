@@ -139,18 +139,7 @@ public:
     }
 
 private:
-    class Sum {
-    public:
-        void add(double v) {
-            const double t = sum_ + v;
-            c_ += std::fabs(sum_) >= std::fabs(v) ? (sum_ - t) + v : (v - t) + sum_;
-            sum_ = t;
-        }
-        double value() const { return sum_ + c_; }
-
-    private:
-        double sum_ = 0, c_ = 0;
-    };
+    using Sum = qv::dd::CompensatedSum;
 
     const std::vector<double>& x_;
     const std::vector<double>& y_;

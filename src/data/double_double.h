@@ -83,6 +83,22 @@ inline DD operator/(DD a, DD b) {
     return quickTwoSum(q1, q2) + DD{q3, 0.0};
 }
 
+// A plain double sum that carries its rounding errors along (Neumaier), for
+// sums of squares that need no more than a double's digits in the end.
+class CompensatedSum {
+public:
+    void add(double v) {
+        const double t = sum_ + v;
+        compensation_ += std::fabs(sum_) >= std::fabs(v) ? (sum_ - t) + v : (v - t) + sum_;
+        sum_ = t;
+    }
+    double value() const { return sum_ + compensation_; }
+
+private:
+    double sum_ = 0.0;
+    double compensation_ = 0.0;
+};
+
 // a·2^e, exact while it stays a normal double.
 inline DD scaled(DD a, int e) { return {std::ldexp(a.hi, e), std::ldexp(a.lo, e)}; }
 

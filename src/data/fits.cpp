@@ -44,21 +44,7 @@ std::optional<std::vector<double>> logarithms(std::span<const double> values) {
     return out;
 }
 
-// A sum that carries its rounding errors along (Neumaier), for the sums of
-// squares of the correlation.
-class CompensatedSum {
-public:
-    void add(double v) {
-        const double t = sum_ + v;
-        compensation_ += std::fabs(sum_) >= std::fabs(v) ? (sum_ - t) + v : (v - t) + sum_;
-        sum_ = t;
-    }
-    double value() const { return sum_ + compensation_; }
-
-private:
-    double sum_ = 0.0;
-    double compensation_ = 0.0;
-};
+using dd::CompensatedSum;
 
 // The points of a correlation, read once: each y as its number, each x as
 // the number it is put into the function as, or its own text when it is no
