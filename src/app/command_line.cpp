@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/calc_command.h"
 #include "app/fit_command.h"
 #include "app/stats_command.h"
 #include "expression/derivatives.h"
@@ -25,6 +26,8 @@ const char* const kHelp =
     "       quorvanta --derive N TEXT --z VALUE\n"
     "       quorvanta --stats FILE.txt\n"
     "       quorvanta --fit TYPE XFILE.txt YFILE.txt\n"
+    "       quorvanta --calc TEXT [--fraction] [--pi] [--radical] [--ans VALUE]\n"
+    "                 [--var NAME=VALUE]...\n"
     "\n"
     "Without options the program opens its window, with FILE.gph if one is named.\n"
     "\n"
@@ -40,6 +43,12 @@ const char* const kHelp =
     "                  fit a function to the points of two list files (x data,\n"
     "                  y data) and show it with its correlation; TYPE is linear,\n"
     "                  quadratic, exponential, cubic, logarithmic or gaussian\n"
+    "  --calc TEXT     evaluate TEXT as the calculator's \"Evaluate\" does and show\n"
+    "                  the lines the history gains, then \"ans: \" and the answer;\n"
+    "                  --fraction, --pi and --radical ask for those answer forms,\n"
+    "                  --ans gives the last answer, each --var NAME=VALUE (up to\n"
+    "                  five, in order) a variable; exit status 1 when the answer\n"
+    "                  reads \"Error\"\n"
     "  --help          show this text\n";
 
 // Shows the parenthesis message where a person running the command sees it.
@@ -56,6 +65,9 @@ struct Options {
     std::optional<std::string> stats;
     std::optional<FitType> fit;
     std::string fitX, fitY;
+    std::optional<std::string> calc;
+    CalculatorInput calcInput;
+    int calcVariables = 0;
     int order = 0;
     std::optional<std::string> z;
     std::optional<std::string> a;
@@ -79,7 +91,27 @@ bool parse(int argc, char** argv, Options& o, bool& any) {
         else if (arg == "--A") ok = value(o.a);
         else if (arg == "--calculator") o.calculator = true;
         else if (arg == "--stats") ok = value(o.stats);
-        else if (arg == "--fit") {
+        else if (arg == "--calc") ok = value(o.calc);
+        else if (arg == "--fraction") o.calcInput.forms.fraction = true;
+        else if (arg == "--pi") o.calcInput.forms.pi = true;
+        else if (arg == "--radical") o.calcInput.forms.radical = true;
+        else if (arg == "--ans") {
+            std::optional<std::string> text;
+            ok = value(text);
+            const std::optional<double> v = ok ? toNumber(*text) : std::nullopt;
+            ok = v.has_value();
+            if (ok) o.calcInput.ans = Value::number(*v);
+        } else if (arg == "--var") {
+            std::optional<std::string> pair;
+            ok = value(pair) && o.calcVariables < kVariableBoxes / 2;
+            const std::size_t eq = ok ? pair->find('=') : std::string::npos;
+            ok = ok && eq != std::string::npos && eq > 0;
+            if (ok) {
+                const auto box = static_cast<std::size_t>(2 * o.calcVariables++);
+                o.calcInput.variables[box] = pair->substr(0, eq);
+                o.calcInput.variables[box + 1] = pair->substr(eq + 1);
+            }
+        } else if (arg == "--fit") {
             std::optional<std::string> type, x, y;
             ok = value(type) && value(x) && value(y);
             if (ok) {
@@ -187,6 +219,10 @@ int runCommandLine(int argc, char** argv, bool& handled) {
     handled = any;
     if (!any) return 0;
     if (o.stats && !o.help) return runStatsCommand(*o.stats, stdout, stderr);
+    if (o.calc && !o.help) {
+        o.calcInput.expression = *o.calc;
+        return runCalcCommand(o.calcInput, stdout, stderr);
+    }
     if (o.fit && !o.help) return runFitCommand(*o.fit, o.fitX, o.fitY, stdout, stderr);
     if (o.help || (!o.eval && !o.derive)) {
         std::fputs(kHelp, stdout);

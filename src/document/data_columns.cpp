@@ -46,6 +46,20 @@ bool DataColumns::validItem(int item) const {
     return item >= 0 && static_cast<std::size_t>(item) < selectedColumn().size();
 }
 
+DataColumnEdit DataColumns::appendAnswer(const Value& answer) {
+    DataColumnEdit edit;
+    if (selectedColumn().size() >= kMaxDataItems) {
+        edit.message = DataMessage{kDataErrorTitle, kColumnFullText};
+        return edit;
+    }
+    selectedItems().push_back(answer.isNumber() ? strText(answer.num) : valueText(answer));
+    edit.changed = true;
+    edit.edited = true;
+    edit.scrollTo = static_cast<int>(selectedColumn().size()) - 1;
+    edit.selection = -1;
+    return edit;
+}
+
 DataColumnEdit DataColumns::add(std::string_view entryText, RewriteContext& ctx, Evaluator& evaluator) {
     DataColumnEdit edit;
     edit.entryText = healedEntry(entryText, ctx);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "expression/rewrite.h"
+#include "expression/value.h"
 
 namespace qv {
 
@@ -79,6 +80,10 @@ public:
     // text of the value is appended. An empty or non-numeric entry adds
     // nothing and shows nothing; an evaluation error shows kInvalidEntryText.
     DataColumnEdit add(std::string_view entryText, RewriteContext& ctx, Evaluator& evaluator);
+
+    // The calculator's answer as a new last item: a number as its number
+    // text, any other value as its text. A full column shows kColumnFullText.
+    DataColumnEdit appendAnswer(const Value& answer);
 
     // "Delete Item".
     DataColumnEdit remove(int item);

@@ -27,6 +27,9 @@ public:
     // The data list shows another column (the calculator's answer button
     // names it).
     void announceDataColumn(int column) { Q_EMIT dataColumnSelected(column); }
+    // The calculator asks for its answer to be appended to the data column
+    // the data list shows.
+    void requestAddAnswer() { Q_EMIT addAnswerRequested(); }
     // The window announces its new mode.
     void announceMode(Mode mode) {
         mode_ = mode;
@@ -39,6 +42,7 @@ Q_SIGNALS:
     void modeRequested(Mode mode);
     void modeChanged(Mode mode);
     void dataColumnSelected(int column);
+    void addAnswerRequested();
 
 private:
     Mode mode_ = Mode::Parametric;

@@ -152,6 +152,23 @@ check "fit of a log of zero" $'error: No function fits this data.' \
 check "a refused fit exits 1" "1" "$?"
 "$qv" --fit sideways "$stats_dir/x.txt" "$stats_dir/y.txt" >/dev/null 2>&1
 check "an unknown fit type is refused" "2" "$?"
+# --calc prints what the calculator's history gains, then the answer.
+P='                                 = '
+check "calc with a radical" " sqrt(8)"$'\n'"${P}2.82842712474619"$'\n'"${P}2 * sqrt(2)"$'\n'"ans: 2.82842712474619" \
+    "$("$qv" --calc "sqrt(8)" --radical 2>&1)"
+check "calc of an empty box repeats the answer" " "$'\n'"${P}0.5"$'\n'"${P}1 / 2"$'\n'"ans: 0.5" \
+    "$("$qv" --calc "" --ans 0.5 --fraction 2>&1)"
+check "calc with variables" " pi*r^2"$'\n'"${P}28.2743338823081"$'\n'"ans: 28.2743338823081" \
+    "$("$qv" --calc "pi*r^2" --var r=3 2>&1)"
+check "calc of an error keeps the answer" " 1/0"$'\n'"${P}Error"$'\n'"ans: 7" "$("$qv" --calc "1/0" --ans 7 2>&1)"
+"$qv" --calc "1/0" >/dev/null 2>&1
+check "calc of an error exits 1" "1" "$?"
+check "calc refuses ans in a name" 'error: One of your variables has "ans" as part of its name.  This should be avoided.' \
+    "$("$qv" --calc trans --var trans=1 2>&1)"
+"$qv" --calc 1 --var a=1 --var b=2 --var c=3 --var d=4 --var e=5 --var f=6 >/dev/null 2>&1
+check "calc takes five variables at most" "2" "$?"
+"$qv" --help | grep -q -- "--calc TEXT"
+check "help lists --calc" "0" "$?"
 "$qv" --help | grep -q -- "--fit TYPE"
 check "help lists --fit" "0" "$?"
 "$qv" --help | grep -q -- "--eval"

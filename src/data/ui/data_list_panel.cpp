@@ -240,6 +240,8 @@ void DataListPanel::connectCommands() {
             [this] { runCommand("Move Item Up", [&] { return columns().moveUp(selectedItem()); }); });
     connect(down_, &QPushButton::clicked, this,
             [this] { runCommand("Move Item Down", [&] { return columns().moveDown(selectedItem()); }); });
+    connect(&ctx_.events, &PanelEvents::addAnswerRequested, this,
+            [this] { runCommand("Add Answer", [&] { return columns().appendAnswer(ctx_.doc->ans_value); }); });
     connect(createFit_, &QPushButton::clicked, this, [this] { Q_EMIT createFitRequested(fitType()); });
     connect(testCorrelation_, &QPushButton::clicked, this, &DataListPanel::testCorrelationRequested);
     const Statistic kinds[] = {Statistic::Sum, Statistic::Average, Statistic::StandardDeviation, Statistic::Count};
