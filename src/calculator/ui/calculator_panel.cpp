@@ -15,11 +15,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 #include "calculator/calculator.h"
@@ -105,7 +107,7 @@ QWidget* CalculatorPanel::buildCalculator() {
 
     history_ = new QPlainTextEdit(block);
     history_->setObjectName("Text12");
-    history_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    history_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     history_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     history_->installEventFilter(this);
     history_->viewport()->installEventFilter(this);
@@ -183,15 +185,24 @@ QWidget* CalculatorPanel::buildLibrary() {
         auto* box = new QLineEdit(block);
         box->setObjectName(QStringLiteral("Text14(%1)").arg(i));
         applyBoxConventions(box);
+        box->installEventFilter(this);
         variables_[static_cast<std::size_t>(i)] = box;
         variables->addWidget(box, 1 + i / 2, i % 2);
     }
     grid->addLayout(variables, 3, 0, 1, 2);
 
-    description_ = new DescriptionLabel(block);
-    description_->setMinimumHeight(description_->fontMetrics().lineSpacing() * 5 + 10);
-    description_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::MinimumExpanding);
-    grid->addWidget(description_, 4, 0, 1, 2);
+    // The description scrolls when it is longer than its room; its width
+    // follows the panel and never widens it.
+    auto* scroll = new QScrollArea(block);
+    scroll->setObjectName("DescriptionArea");
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    description_ = new DescriptionLabel(scroll);
+    description_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    scroll->setWidget(description_);
+    scroll->setMinimumHeight(description_->fontMetrics().lineSpacing() * 6 + 12);
+    scroll->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::MinimumExpanding);
+    grid->addWidget(scroll, 4, 0, 1, 2);
     return block;
 }
 
@@ -255,7 +266,10 @@ void CalculatorPanel::connectControls() {
 
 bool CalculatorPanel::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (watched == expression_ && type == QEvent::FocusIn) {
+    const bool variableBox = std::find(variables_.begin(), variables_.end(), watched) != variables_.end();
+    if ((watched == expression_ || variableBox) && type == QEvent::FocusIn) {
+        // Enter in the expression box, or in a variable box after typing a
+        // value, evaluates.
         if (ctx_.defaults) ctx_.defaults->setDefaultButton(evaluate_);
     } else if (watched == history_ && type == QEvent::FocusIn) {
         if (ctx_.defaults) ctx_.defaults->setDefaultButton(fromHistory_->isChecked() ? evaluate_ : nullptr);

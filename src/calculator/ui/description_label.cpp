@@ -15,7 +15,6 @@ DescriptionLabel::DescriptionLabel(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
     setAcceptDrops(true);
-    setFrameShape(QFrame::StyledPanel);
     setMargin(4);
 }
 
