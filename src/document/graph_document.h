@@ -55,6 +55,13 @@ struct GraphDocument {
 
     // The function list kept beside the graph.
     FunctionList functions;
+    // The vector workspace: six texts for each of the vectors A to E (x, y,
+    // z, magnitude, angle from the +x axis, angle from the x-y plane).
+    std::array<std::string, 30> vector_boxes = [] {
+        std::array<std::string, 30> boxes;
+        boxes.fill("0");
+        return boxes;
+    }();
     // The data list and how it is drawn.
     DataColumns data;
     DataPlotOptions data_plot;

@@ -97,6 +97,8 @@ CalculatorPanel::CalculatorPanel(PanelContext& context, QWidget* parent) : QWidg
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(buildCalculator(), 1);
     layout->addWidget(buildLibrary());
+    // The mode hands the focus to the panel: it goes to the expression box.
+    setFocusProxy(expression_);
     connectControls();
 }
 
