@@ -284,11 +284,7 @@ void VectorPanel::showBoxes() {
     guard_ = false;
     for (std::size_t n = 0; n < boxes_.size(); ++n) {
         const QString text = qText(ctx_.doc->vector_boxes[n]);
-        if (boxes_[n]->text() == text) continue;
-        boxes_[n]->setText(text);
-        // A long number shows its beginning, not its end, unless the user
-        // is typing in the box.
-        if (!boxes_[n]->hasFocus()) boxes_[n]->setCursorPosition(0);
+        if (boxes_[n]->text() != text) boxes_[n]->setText(text);
     }
     guard_ = guard;
 }
