@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -259,7 +260,13 @@ TEST(QtPlatform, FileDialogsShownAndAnswered) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             if (!dialog) return;
             if (c.typed.isEmpty()) return dialog->reject();
-            dialog->selectFile(c.typed);
+            // Typed into the name box, as a user does. selectFile() would
+            // go through the folder model, which fills in on a thread of
+            // its own: an existing file could still have no name there and
+            // the dialog would stay open.
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            name->setText(c.typed);
             // What the dialog's own OK does (its accept() is protected).
             static_cast<QDialog*>(dialog)->accept();
         });
