@@ -1,0 +1,147 @@
+#include "persistence/text_encoding.h"
+
+#include <array>
+#include <cstdint>
+
+namespace qv {
+
+namespace {
+
+// The characters of the bytes 0x80..0x9F in Windows-1252; the unused bytes
+// keep their own number.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Decodes the character at bytes[i], advancing i; false on a malformed
+// sequence.
+bool nextCodePoint(std::string_view bytes, std::size_t& i, char32_t& c) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80) {
+        c = lead;
+        ++i;
+        return true;
+    }
+    int extra = 0;
+    char32_t least = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1, c = lead & 0x1F, least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2, c = lead & 0x0F, least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3, c = lead & 0x07, least = 0x10000;
+    } else {
+        return false;
+    }
+    if (bytes.size() - i <= static_cast<std::size_t>(extra)) return false;  // cut off at the end
+    for (int k = 1; k <= extra; ++k) {
+        const unsigned char b = byte(i + static_cast<std::size_t>(k));
+        if ((b & 0xC0) != 0x80) return false;
+        c = (c << 6) | (b & 0x3F);
+    }
+    if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+    i += static_cast<std::size_t>(extra) + 1;
+    return true;
+}
+
+bool hasHighByte(std::string_view bytes) {
+    for (char ch : bytes) {
+        if (static_cast<unsigned char>(ch) >= 0x80) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool isValidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    char32_t c = 0;
+    while (i < bytes.size()) {
+        if (!nextCodePoint(bytes, i, c)) return false;
+    }
+    return true;
+}
+
+std::string windows1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80) {
+            out += ch;
+        } else if (b < 0xA0) {
+            appendUtf8(out, kHighControls[b - 0x80]);
+        } else {
+            appendUtf8(out, b);
+        }
+    }
+    return out;
+}
+
+bool utf8ToWindows1252(std::string_view utf8, std::string& out) {
+    out.clear();
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    char32_t c = 0;
+    while (i < utf8.size()) {
+        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+            out += utf8[i++];
+            continue;
+        }
+        if (!nextCodePoint(utf8, i, c)) return false;
+        if (c >= 0xA0 && c <= 0xFF) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        bool found = false;
+        for (std::size_t k = 0; k < kHighControls.size(); ++k) {
+            if (kHighControls[k] == c) {
+                out += static_cast<char>(0x80 + k);
+                found = true;
+                break;
+            }
+        }
+        if (!found) return false;
+    }
+    return true;
+}
+
+std::string encodeFileText(std::string_view utf8) {
+    std::string single;
+    // Single-byte text that happens to be valid UTF-8 with characters above
+    // ASCII ("Ã©" is C3 A9, which is also "é") would read back as other
+    // text: such a document is written as UTF-8.
+    if (utf8ToWindows1252(utf8, single) && !(hasHighByte(single) && isValidUtf8(single))) return single;
+    return std::string(utf8);
+}
+
+std::string decodeFileText(std::string_view bytes) {
+    if (isValidUtf8(bytes)) {
+        if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+        return std::string(bytes);
+    }
+    return windows1252ToUtf8(bytes);
+}
+
+}  // namespace qv
