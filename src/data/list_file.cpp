@@ -256,29 +256,43 @@ bool pathExists(const std::string& path) {
     return std::filesystem::exists(std::filesystem::path(path), ec);
 }
 
-PathCheck checkExportPath(std::string_view chosen, const FileExists& exists) {
-    std::string path = replaceAll(trimmedPath(chosen), "TXT", "txt");
-    if (path.find(".txt") == std::string::npos) {
-        return refusedPath(std::move(path), "Quorvanta  -  Wrong extension!", "Only a TXT extension is allowed.");
+PathCheck checkSavePath(std::string_view chosen, std::string_view extension, const char* replaceTitle,
+                        const FileExists& exists) {
+    std::string upper(extension);
+    for (char& c : upper) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    std::string path = replaceAll(trimmedPath(chosen), upper, extension);
+    if (path.find("." + std::string(extension)) == std::string::npos) {
+        return refusedPath(std::move(path), "Quorvanta  -  Wrong extension!",
+                           "Only a " + upper + " extension is allowed.");
     }
     if (!exists(path)) return {PathVerdict::Accept, std::move(path), {}};
-    DataMessage question{kExportTitle,
+    DataMessage question{replaceTitle,
                          "The file " + quotedName(path) + " already exists.  Would you like to replace this file?"};
     return {PathVerdict::AskReplace, std::move(path), std::move(question)};
 }
 
-PathCheck checkImportPath(std::string_view chosen, const FileExists& exists) {
+PathCheck checkOpenPath(std::string_view chosen, std::string_view extension, const char* notFoundTitle,
+                        const FileExists& exists) {
     std::string path = trimmedPath(chosen);
-    // Case-sensitive: a name ending in .TXT is refused like one without.
-    if (path.find(".txt") == std::string::npos) {
+    // Case-sensitive: a name ending in the upper-case extension is refused
+    // like one without.
+    if (path.find("." + std::string(extension)) == std::string::npos) {
         return refusedPath(std::move(path), "Quorvanta  -  Missing extension!",
-                           "Please add the extension \".txt\" to your file name.");
+                           "Please add the extension \"." + std::string(extension) + "\" to your file name.");
     }
     if (!exists(path)) {
         std::string text = quotedName(path) + " not found!";
-        return refusedPath(std::move(path), kImportTitle, std::move(text));
+        return refusedPath(std::move(path), notFoundTitle, std::move(text));
     }
     return {PathVerdict::Accept, std::move(path), {}};
+}
+
+PathCheck checkExportPath(std::string_view chosen, const FileExists& exists) {
+    return checkSavePath(chosen, "txt", kExportTitle, exists);
+}
+
+PathCheck checkImportPath(std::string_view chosen, const FileExists& exists) {
+    return checkOpenPath(chosen, "txt", kImportTitle, exists);
 }
 
 std::optional<DataMessage> importEraseQuestion(const DataColumns& columns) {

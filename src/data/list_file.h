@@ -68,6 +68,19 @@ using FileExists = std::function<bool(const std::string& path)>;
 // Whether anything (a file or a folder) exists at the path.
 bool pathExists(const std::string& path);
 
+// The path a save dialog gave, checked for a file of the given (lower-case)
+// extension: the upper-case extension becomes lower case, a path without
+// "." + extension is refused, an existing file is replaced only when the
+// user agrees (the question under `replaceTitle`).
+PathCheck checkSavePath(std::string_view chosen, std::string_view extension, const char* replaceTitle,
+                        const FileExists& exists = pathExists);
+
+// The path an open dialog gave: the name must contain "." + extension (in
+// lower case) and the file must exist (else a message under
+// `notFoundTitle`).
+PathCheck checkOpenPath(std::string_view chosen, std::string_view extension, const char* notFoundTitle,
+                        const FileExists& exists = pathExists);
+
 // The path a save dialog gave, checked as the export needs it: "TXT"
 // becomes "txt", a path without ".txt" is refused, an existing file is
 // replaced only when the user agrees.

@@ -51,6 +51,11 @@ struct GraphDocument {
     std::string export_mode = "normal";
     std::string file_marker = "File_Start";
     ColorSlots colors = defaultColors();
+    // The picture area's line width in pixels (1 to 11) and the switches
+    // "Show Tick Numbers", "Show Grid" and "Show Mouse Coordinates", each
+    // "1" or "0".
+    int line_width = 1;
+    std::string show_tick_numbers = "1", show_grid = "1", show_mouse_coordinates = "1";
     FunctionNames function_names = defaultFunctionNames();
 
     // The function list kept beside the graph.

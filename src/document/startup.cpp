@@ -18,14 +18,17 @@ std::string joinArguments(const std::vector<std::string>& arguments) {
     return line;
 }
 
-StartDocument chooseStartDocument(const std::string& commandLine, const std::string& programFolder,
+StartDocument chooseStartDocument(const std::string& commandLine, const std::vector<std::string>& folders,
                                   const std::function<bool(const std::string&)>& fileExists) {
     if (!commandLine.empty()) return {commandLinePath(commandLine), true};
-    std::string path = programFolder;
-    if (!path.empty() && path.back() != '/' && path.back() != '\\') path.push_back('/');
-    path += kInitializeFileName;
-    if (!fileExists(path)) return {};
-    return {path, false};
+    for (const std::string& folder : folders) {
+        if (folder.empty()) continue;
+        std::string path = folder;
+        if (path.back() != '/' && path.back() != '\\') path.push_back('/');
+        path += kInitializeFileName;
+        if (fileExists(path)) return {path, false};
+    }
+    return {};
 }
 
 TitleChoice documentTitle(const std::string& documentPath) {

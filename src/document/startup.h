@@ -15,15 +15,16 @@ std::string commandLinePath(const std::string& commandLine);
 std::string joinArguments(const std::vector<std::string>& arguments);
 
 // Which document start-up loads: the one named on the command line, else
-// the initialize file in the program's folder when it exists, else none.
+// the initialize file in the first of the folders that has one (the user's
+// configuration folder, then the program's folder), else none.
 struct StartDocument {
     std::string path;        // "" for the plain start
     bool fromCommandLine = false;
 };
-StartDocument chooseStartDocument(const std::string& commandLine, const std::string& programFolder,
+StartDocument chooseStartDocument(const std::string& commandLine, const std::vector<std::string>& folders,
                                   const std::function<bool(const std::string&)>& fileExists);
 
-// The initialize file's name, looked for in the program's folder.
+// The initialize file's name.
 inline constexpr const char* kInitializeFileName = "INIT.txt";
 
 // The window title for a document path, and whether the path must be

@@ -64,6 +64,9 @@ public:
 
     // The folder of the program's executable.
     virtual std::string programFolder() = 0;
+    // The user's own configuration folder for the program (it may not exist
+    // yet), "" when there is none.
+    virtual std::string configFolder() = 0;
 };
 
 }  // namespace qv

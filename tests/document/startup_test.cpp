@@ -35,14 +35,20 @@ TEST(StartupTest, ArgumentsJoinIntoOneCommandLine) {
 TEST(StartupTest, TheCommandLineWinsOverTheInitializeFile) {
     const std::set<std::string> files = {"/opt/qv/INIT.txt"};
     auto exists = [&](const std::string& p) { return files.count(p) > 0; };
-    const StartDocument named = chooseStartDocument("\"/tmp/x.gph\"", "/opt/qv", exists);
+    const StartDocument named = chooseStartDocument("\"/tmp/x.gph\"", {"/opt/qv"}, exists);
     EXPECT_EQ(named.path, "/tmp/x.gph");
     EXPECT_TRUE(named.fromCommandLine);
-    const StartDocument init = chooseStartDocument("", "/opt/qv", exists);
+    const StartDocument init = chooseStartDocument("", {"/opt/qv"}, exists);
     EXPECT_EQ(init.path, "/opt/qv/INIT.txt");
     EXPECT_FALSE(init.fromCommandLine);
-    EXPECT_EQ(chooseStartDocument("", "/opt/qv/", exists).path, "/opt/qv/INIT.txt");
-    EXPECT_EQ(chooseStartDocument("", "/elsewhere", exists).path, "");
+    EXPECT_EQ(chooseStartDocument("", {"/opt/qv/"}, exists).path, "/opt/qv/INIT.txt");
+    EXPECT_EQ(chooseStartDocument("", {"/elsewhere"}, exists).path, "");
+    // The user's own initialize file comes before the program's.
+    const std::set<std::string> both = {"/opt/qv/INIT.txt", "/home/ann/.config/Quorvanta/INIT.txt"};
+    auto inBoth = [&](const std::string& p) { return both.count(p) > 0; };
+    EXPECT_EQ(chooseStartDocument("", {"/home/ann/.config/Quorvanta", "/opt/qv"}, inBoth).path,
+              "/home/ann/.config/Quorvanta/INIT.txt");
+    EXPECT_EQ(chooseStartDocument("", {"", "/opt/qv"}, inBoth).path, "/opt/qv/INIT.txt");
 }
 
 TEST(StartupTest, TitlesFollowTheDocumentName) {

@@ -103,6 +103,8 @@ public:
     bool printSucceeds = true;
 
     std::string folder = std::filesystem::temp_directory_path().string();
+    // None unless a test gives one.
+    std::string userConfigFolder;
 
     // Reasons for requests the script did not foresee, in order.
     std::vector<std::string> unexpected;
@@ -177,6 +179,7 @@ public:
     }
 
     std::string programFolder() override { return folder; }
+    std::string configFolder() override { return userConfigFolder; }
 
 private:
     // An empty queue answers Cancel, as a user closing the dialog would.

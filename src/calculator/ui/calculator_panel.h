@@ -43,6 +43,7 @@ public:
     void setHistoryText(const std::string& text);
     // The description label's text, CR LF line ends.
     std::string description() const;
+    void setDescription(const std::string& text);
 
     CustomEquations& customEquations() { return equations_; }
     // The "User Defined" list shows the equations again (after a file was read).
@@ -61,7 +62,6 @@ private:
     void showHeading(QComboBox* combo);
     void appendToHistory(const std::string& text);
     void finishEvaluation();
-    void setDescription(const std::string& text);
     QString typedTitle() const;
 
     PanelContext& ctx_;

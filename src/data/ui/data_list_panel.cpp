@@ -401,6 +401,10 @@ void DataListPanel::checkReleased(QCheckBox* box) {
     storeDrawingOptions();
 }
 
+void DataListPanel::applyDrawingChecks() {
+    for (QCheckBox* box : {points_, connect_, average_, smooth_}) checkReleased(box);
+}
+
 void DataListPanel::setListLocked(bool locked) {
     for (QRadioButton* option : options_) option->setEnabled(!locked);
     for (QPushButton* button : {add_, delete_, clear_}) button->setEnabled(!locked);

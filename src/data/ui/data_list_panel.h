@@ -47,6 +47,10 @@ public:
     FitType fitType() const;
     // The result label of the statistics and fits; an empty text clears it.
     void showResult(const std::string& text);
+    // The four drawing check boxes as if each had just been released: the
+    // list locks, or a box whose data cannot be drawn is unchecked with its
+    // message (after a graph file was read).
+    void applyDrawingChecks();
 
     // Records the change of column `column` from `before` to what it holds
     // now as an undo step named `name` (import, undo of other panels).

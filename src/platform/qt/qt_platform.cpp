@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QUrl>
 
@@ -283,5 +284,9 @@ bool QtPlatform::print(const PrintRequest& request) {
 }
 
 std::string QtPlatform::programFolder() { return toPath(QCoreApplication::applicationDirPath()); }
+
+std::string QtPlatform::configFolder() {
+    return toPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
 
 }  // namespace qv

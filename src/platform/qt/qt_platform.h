@@ -46,6 +46,7 @@ public:
     std::string defaultPrinter() override;
     bool print(const PrintRequest& request) override;
     std::string programFolder() override;
+    std::string configFolder() override;
 
     // The box message() shows: title and text exactly as given (plain text,
     // never read as markup), the buttons, the icon; the first button is the

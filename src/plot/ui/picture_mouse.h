@@ -25,6 +25,7 @@ public:
                  const PointEvaluationController& point, QObject* parent = nullptr);
 
     bool piDisplay() const { return piDisplay_; }
+    void setPiDisplay(bool on) { piDisplay_ = on; }
     bool dragging() const { return dragging_; }
 
 protected:

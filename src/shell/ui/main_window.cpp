@@ -118,6 +118,11 @@ void MainWindow::connectEvents() {
     connect(menus_, &WindowMenus::newGraphRequested, this, &MainWindow::newGraph);
     connect(menus_, &WindowMenus::newWindowRequested, this, &MainWindow::newWindow);
     connect(menus_, &WindowMenus::exitRequested, this, &MainWindow::close);
+    connect(menus_, &WindowMenus::openRequested, this, &MainWindow::openCommand);
+    connect(menus_, &WindowMenus::saveRequested, this, &MainWindow::saveCommand);
+    connect(menus_, &WindowMenus::saveAsRequested, this, &MainWindow::saveAsCommand);
+    connect(menus_, &WindowMenus::createInitializeRequested, this, &MainWindow::createInitializeFile);
+    connect(menus_, &WindowMenus::setDefaultRangesRequested, this, &MainWindow::setDefaultRanges);
 }
 
 void MainWindow::startUp(const std::vector<std::string>& arguments) {
@@ -125,21 +130,18 @@ void MainWindow::startUp(const std::vector<std::string>& arguments) {
     // and the name table took their defaults with the document, and the
     // graph panel put the default range into the range boxes.
     evaluator_.setUp();
-    const StartDocument start = chooseStartDocument(joinArguments(arguments), platform_->programFolder(),
-                                                    [](const std::string& p) { return QFileInfo::exists(QString::fromStdString(p)); });
-    if (start.path.empty()) {
+    const StartDocument start =
+        chooseStartDocument(joinArguments(arguments), {platform_->configFolder(), platform_->programFolder()},
+                            [](const std::string& p) { return QFileInfo::exists(QString::fromStdString(p)); });
+    // A file that cannot be read leads to the plain start, without a
+    // message; reading it changed nothing.
+    if (start.path.empty() || readIntoWindow(start.path)) {
         plainStart();
         return;
     }
-    doc_.document_path = start.path;
-    if (!openAtStartUp(start.path)) {
-        // A file that cannot be read leads to the plain start, without a message.
-        doc_.document_path.clear();
-        plainStart();
-        return;
-    }
+    finishOpening(start.path);
     doc_.open_from_path = false;
-    refreshTitle();
+    focusForMode();
 }
 
 void MainWindow::plainStart() {
@@ -148,17 +150,6 @@ void MainWindow::plainStart() {
     doc_.document_saved = true;
     refreshTitle();
     focusForMode();
-}
-
-bool MainWindow::openAtStartUp(const std::string&) {
-    // Graph files are read once the graph-file reader exists; until then
-    // every named file leads to the plain start.
-    return false;
-}
-
-bool MainWindow::saveDocument() {
-    // The graph-file writer plugs in here; until it exists nothing is saved.
-    return false;
 }
 
 void MainWindow::refreshTitle() {
@@ -174,7 +165,7 @@ bool MainWindow::promptToSave(PromptFor reason) {
     if (answer == MessageAnswer::Cancel) return false;
     // A save that did not happen (cancelled, failed) keeps the window and
     // the document as they are.
-    if (answer == MessageAnswer::Yes) return saveDocument();
+    if (answer == MessageAnswer::Yes) return saveCommand();
     return true;
 }
 

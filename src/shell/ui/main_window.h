@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QRadioButton>
 #include <QUndoStack>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "expression/math_library.h"
 #include "expression/random_source.h"
 #include "expression/rewrite.h"
+#include "persistence/graph_file.h"
 #include "ui/panel_context.h"
 
 namespace qv {
@@ -58,6 +61,27 @@ public:
     // Recomputes the title from the document path.
     void refreshTitle();
 
+    // The whole document as the graph file holds it, and back. Applying
+    // empties the lists first and ends in the file's mode.
+    GraphFile gatherFile() const;
+    void applyFile(const GraphFile& file);
+
+    // The file commands.
+    void openCommand();
+    bool saveCommand();
+    bool saveAsCommand();
+    void createInitializeFile();
+    void setDefaultRanges();
+    // Writes the document to the path; false (after one message) when the
+    // file could not be written, which leaves any old file as it was.
+    bool textSave(const std::string& path);
+
+Q_SIGNALS:
+    // The line width or one of the display switches changed.
+    void displaySettingsChanged();
+
+public:
+
     // How often a redraw was asked for through the panels' events.
     int plotRequests() const { return plotRequests_; }
     PlotController& plotter() { return *plotter_; }
@@ -77,10 +101,24 @@ private:
     void connectEvents();
     void startUp(const std::vector<std::string>& arguments);
     void plainStart();
-    // Loads a graph file at start-up; the graph-file reader plugs in here.
-    bool openAtStartUp(const std::string& path);
-    // The save command; the graph-file writer plugs in here. True when saved.
-    bool saveDocument();
+    // Reads the graph file at the path into the window; the error when it
+    // cannot be read, in which case nothing changed.
+    std::optional<GraphFileError> readIntoWindow(const std::string& path);
+    // After a file was read into the window: status, plot, title.
+    void finishOpening(const std::string& path);
+    // Asks for a path to save to; none when the user cancels.
+    std::optional<std::string> chooseSavePath();
+
+    // The named controls the graph file's fields are kept in.
+    template <class Control>
+    Control* control(const char* name) const;
+    std::string boxText(const char* name) const;
+    void setBoxText(const char* name, const std::string& text);
+    int checkValue(const char* name) const;
+    void setCheckValue(const char* name, int value);
+    bool menuChecked(const char* name) const;
+    void setMenuChecked(const char* name, bool on);
+    QRadioButton* fitChoice(int type) const;
     // Asks about unsaved work; false when the user cancels or a save that
     // was asked for did not happen.
     bool promptToSave(PromptFor reason);

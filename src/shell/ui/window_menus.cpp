@@ -63,6 +63,27 @@ void WindowMenus::buildFile() {
     connect(newGraph, &QAction::triggered, this, &WindowMenus::newGraphRequested);
     connect(addAction(file, "New &Window", "NewWindow"), &QAction::triggered, this, &WindowMenus::newWindowRequested);
     file->addSeparator();
+    const struct {
+        const char* text;
+        const char* name;
+        QKeySequence keys;
+        void (WindowMenus::*request)();
+    } documents[] = {
+        {"&Open...", "Open", QKeySequence::Open, &WindowMenus::openRequested},
+        {"Sa&ve", "Save", QKeySequence::Save, &WindowMenus::saveRequested},
+        {"Sav&e As...", "SaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &WindowMenus::saveAsRequested},
+    };
+    for (const auto& d : documents) {
+        QAction* entry = addAction(file, d.text, d.name);
+        entry->setShortcut(d.keys);
+        connect(entry, &QAction::triggered, this, d.request);
+    }
+    file->addSeparator();
+    connect(addAction(file, "Create Initialize File...", "CreateInit"), &QAction::triggered, this,
+            &WindowMenus::createInitializeRequested);
+    connect(addAction(file, "Set Default Ranges...", "SetDefaultRanges"), &QAction::triggered, this,
+            &WindowMenus::setDefaultRangesRequested);
+    file->addSeparator();
     // The data list's files, on its shown column.
     ListFileCommands& l = listFiles_;
     listFileEntries_[0] = addAction(file, "&Import List...", "Import");

@@ -30,6 +30,11 @@ public:
 Q_SIGNALS:
     void newGraphRequested();
     void newWindowRequested();
+    void openRequested();
+    void saveRequested();
+    void saveAsRequested();
+    void createInitializeRequested();
+    void setDefaultRangesRequested();
     void exitRequested();
 
 private:

@@ -340,6 +340,11 @@ void VectorPanel::zeroAll() {
 
 void VectorPanel::updateVector(int firstBox) { boxChanged(firstBox); }
 
+void VectorPanel::showDocument() {
+    showBoxes();
+    runOperation();
+}
+
 void VectorPanel::refresh() {
     showBoxes();
     runOperation();

@@ -33,6 +33,9 @@ public:
     // Entering the mode (and after a file was read): the boxes show the
     // document, then the operation and the update of every vector run.
     void refresh();
+    // After a file was read: the boxes show the document as it stands, and
+    // the operation runs on them; no vector is updated.
+    void showDocument();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

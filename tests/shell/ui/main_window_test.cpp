@@ -178,14 +178,14 @@ TEST_F(MainWindowTest, ClosingAfterAnEditAsksToSave) {
         MessageAnswer answer;
         bool closes;
     };
-    // Until a save succeeds, "Yes" keeps the window and its graph: nothing
-    // could be saved yet.
+    // "Yes" whose save is cancelled keeps the window and its graph.
     for (const Case c : {Case{MessageAnswer::Cancel, false}, Case{MessageAnswer::No, true}, Case{MessageAnswer::Yes, false}}) {
         platform_.messages.clear();
         MainWindow& w = open();
         QTest::keyClicks(box("Text8"), "2z");
         EXPECT_FALSE(w.document().document_saved);
         platform_.answerMessages({c.answer});
+        if (c.answer == MessageAnswer::Yes) platform_.saveAnswers.push_back(std::nullopt);
         EXPECT_EQ(w.close(), c.closes);
         ASSERT_EQ(platform_.messages.size(), 1u);
         EXPECT_EQ(platform_.messages[0].title, "Quorvanta  -  Save?");
@@ -212,6 +212,7 @@ TEST_F(MainWindowTest, NewGraphAsksThenStartsANewProcessAndCloses) {
 
     // "Yes" with a save that did not happen keeps this graph, and starts none.
     platform_.answerMessages({MessageAnswer::Yes});
+    platform_.saveAnswers.push_back(std::nullopt);
     action("NewGraph")->trigger();
     EXPECT_TRUE(platform_.startedPrograms.empty());
     EXPECT_TRUE(w.isVisible());
@@ -243,7 +244,7 @@ TEST_F(MainWindowTest, NewWindowStartsAProcessAndStays) {
     EXPECT_TRUE(platform_.messages.empty());
 }
 
-TEST_F(MainWindowTest, NamedFilesAndTheInitializeFileLeadToThePlainStartForNow) {
+TEST_F(MainWindowTest, FilesThatCannotBeReadLeadToThePlainStart) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"/no/such/file.gph"}, std::vector<std::string>{"\"/no/such/file.gph\""},
           std::vector<std::string>{folder_.string()}}) {

@@ -1,0 +1,92 @@
+#include "persistence/graph_commands.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "document/startup.h"
+#include "expression/number_text.h"
+
+namespace qv {
+
+namespace {
+
+constexpr const char* kGraphFilter = "Graph Files (*.gph)|*.GPH";
+
+GraphFileRead failedLoad(std::string message) {
+    GraphFileRead result;
+    result.error = {0, std::move(message)};
+    return result;
+}
+
+}  // namespace
+
+FileDialogRequest graphOpenDialog() { return {"Open", kGraphFilter, "", ""}; }
+
+FileDialogRequest graphSaveDialog() { return {"Save As", kGraphFilter, "gph", ""}; }
+
+PathCheck checkGraphSavePath(std::string_view chosen, const FileExists& exists) {
+    return checkSavePath(chosen, "gph", kReplaceTitle, exists);
+}
+
+PathCheck checkGraphOpenPath(std::string_view chosen, const FileExists& exists) {
+    return checkOpenPath(chosen, "gph", kOpenTitle, exists);
+}
+
+GraphFileRead loadGraphFile(const std::string& path) {
+    namespace fs = std::filesystem;
+    const fs::path file(path);
+    const std::string name = "\"" + file.filename().string() + "\"";
+    std::error_code ec;
+    const fs::file_status status = fs::status(file, ec);
+    if (!fs::exists(status)) return failedLoad(name + " not found!");
+    if (fs::is_directory(status)) return failedLoad(name + " is a folder, not a graph file.");
+    // A device or a pipe could be endless, or never end.
+    if (!fs::is_regular_file(status)) return failedLoad(name + " is not a graph file.");
+    const std::uintmax_t size = fs::file_size(file, ec);
+    if (ec) return failedLoad("The file " + name + " cannot be read.");
+    if (size > kMaxGraphFileBytes) return failedLoad(name + " is too large to be a graph file.");
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return failedLoad("The file " + name + " cannot be read.");
+    std::string bytes;
+    bytes.resize(static_cast<std::size_t>(size));
+    in.read(bytes.data(), static_cast<std::streamsize>(size));
+    // The file may have changed its size since: take what was read, and
+    // refuse a file that kept growing past the limit.
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return failedLoad("The file " + name + " cannot be read.");
+    if (in.peek() != std::char_traits<char>::eof()) return failedLoad(name + " changed while it was read.");
+    return readGraphFileBytes(bytes);
+}
+
+std::string initializeFilePath(const std::string& folder) {
+    std::string path = folder;
+    if (!path.empty() && path.back() != '/' && path.back() != '\\') path.push_back('/');
+    return path + kInitializeFileName;
+}
+
+bool isInitializeFile(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return path.substr(slash == std::string::npos ? 0 : slash + 1) == kInitializeFileName;
+}
+
+DefaultRangesCheck checkDefaultRanges(const std::array<std::string, 4>& boxes) {
+    for (const std::string& box : boxes) {
+        if (!isNumeric(box)) {
+            return {false,
+                    {kInvalidRangesTitle,
+                     "One or more of the values in your graphing ranges are not numeric.  Please make sure the entries "
+                     "in those four text boxes are valid numbers."}};
+        }
+    }
+    const double xMin = *toNumber(boxes[0]), xMax = *toNumber(boxes[1]);
+    const double yMin = *toNumber(boxes[2]), yMax = *toNumber(boxes[3]);
+    if (xMin - xMax >= 0 || yMin - yMax >= 0) {
+        return {false,
+                {kInvalidRangesTitle, "Please make sure that your maximum ranges are larger than your minimum ranges."}};
+    }
+    return {true, {}};
+}
+
+}  // namespace qv

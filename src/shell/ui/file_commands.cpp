@@ -1,0 +1,188 @@
+// The window's file commands: open, save, save as, the initialize file and
+// the default ranges. The layout of the file is persistence's; here are
+// the dialogs, the questions and the writing of the bytes.
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSaveFile>
+
+#include "data/ui/data_list_panel.h"
+#include "data/ui/list_panel.h"
+#include "document/startup.h"
+#include "persistence/graph_commands.h"
+#include "platform/platform.h"
+#include "shell/ui/main_window.h"
+
+namespace qv {
+
+namespace {
+
+// The pointer shows that the window is busy while a file is written or read.
+class BusyPointer {
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+std::string quotedFileName(const std::string& path) {
+    return "\"" + QFileInfo(QString::fromStdString(path)).fileName().toStdString() + "\"";
+}
+
+std::string withoutNul(std::string path) {
+    std::erase(path, '\0');
+    return path;
+}
+
+}  // namespace
+
+std::optional<GraphFileError> MainWindow::readIntoWindow(const std::string& path) {
+    GraphFileRead read;
+    {
+        BusyPointer busy;
+        read = loadGraphFile(path);
+    }
+    if (!read.file) return read.error;
+    applyFile(*read.file);
+    return std::nullopt;
+}
+
+void MainWindow::finishOpening(const std::string& path) {
+    doc_.document_path = isInitializeFile(path) ? "" : path;
+    doc_.document_saved = true;
+    if (mode() == Mode::Parametric) context_.events.requestPlot();
+    list_->dataList().applyDrawingChecks();
+    // Applying the file marked the document as edited on the way.
+    doc_.document_saved = true;
+    if (!isInitializeFile(path)) refreshTitle();
+}
+
+void MainWindow::openCommand() {
+    for (int i = 0; i < 10; ++i) {
+        if (auto* box = findChild<QLineEdit*>(QStringLiteral("Text14(%1)").arg(i))) box->setText(box->text().remove(' '));
+    }
+    if (!doc_.document_saved) {
+        const MessageAnswer answer = platform_->message(kSaveQuestionTitle, kSaveBeforeOpening,
+                                                        MessageButtons::YesNoCancel, MessageIcon::Question);
+        if (answer == MessageAnswer::Cancel) return;
+        // The document is replaced only once it is safe.
+        if (answer == MessageAnswer::Yes && !saveCommand()) return;
+    }
+    for (;;) {
+        const std::optional<std::string> chosen = platform_->openFileName(graphOpenDialog());
+        if (!chosen) return;
+        const PathCheck check = checkGraphOpenPath(*chosen);
+        if (check.verdict != PathVerdict::Accept) {
+            platform_->message(check.message.title, check.message.text, MessageButtons::Ok, MessageIcon::None);
+            continue;
+        }
+        if (const std::optional<GraphFileError> error = readIntoWindow(check.path)) {
+            // Nothing of the open document has changed.
+            platform_->message(kOpenTitle,
+                               "The file " + quotedFileName(check.path) + " cannot be opened: " + describe(*error) + ".",
+                               MessageButtons::Ok, MessageIcon::Warning);
+            return;
+        }
+        finishOpening(check.path);
+        return;
+    }
+}
+
+std::optional<std::string> MainWindow::chooseSavePath() {
+    for (;;) {
+        const std::optional<std::string> chosen = platform_->saveFileName(graphSaveDialog());
+        if (!chosen) return std::nullopt;
+        const PathCheck check = checkGraphSavePath(*chosen);
+        if (check.verdict == PathVerdict::Accept) return withoutNul(check.path);
+        if (check.verdict == PathVerdict::Refuse) {
+            platform_->message(check.message.title, check.message.text, MessageButtons::Ok, MessageIcon::None);
+            continue;
+        }
+        const MessageAnswer answer = platform_->message(check.message.title, check.message.text,
+                                                        MessageButtons::YesNoCancel, MessageIcon::None);
+        if (answer == MessageAnswer::Yes) return withoutNul(check.path);
+        if (answer == MessageAnswer::Cancel) return std::nullopt;
+    }
+}
+
+bool MainWindow::saveCommand() {
+    std::optional<std::string> path = doc_.document_path;
+    if (path->empty()) path = chooseSavePath();
+    if (!path) return false;
+    // The document takes the path only once it is saved there.
+    if (!textSave(*path)) return false;
+    doc_.document_path = *path;
+    doc_.document_saved = true;
+    return true;
+}
+
+bool MainWindow::saveAsCommand() {
+    for (int i = 0; i < 10; ++i) {
+        if (auto* box = findChild<QLineEdit*>(QStringLiteral("Text14(%1)").arg(i))) box->setText(box->text().remove(' '));
+    }
+    const std::optional<std::string> path = chooseSavePath();
+    if (!path || !textSave(*path)) return false;
+    doc_.document_path = *path;
+    doc_.document_saved = true;
+    return true;
+}
+
+bool MainWindow::textSave(const std::string& path) {
+    QString reason;
+    {
+        BusyPointer busy;
+        const std::string bytes = graphFileBytes(gatherFile());
+        // Written beside the file and put in its place only when every byte
+        // is on the disk: a failure leaves the old file as it was.
+        QSaveFile file(QString::fromStdString(path));
+        if (!file.open(QIODevice::WriteOnly)) {
+            reason = file.errorString();
+        } else if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+            reason = file.errorString();
+            file.cancelWriting();
+        } else if (!file.commit()) {
+            reason = file.errorString();
+        }
+    }
+    if (!reason.isEmpty()) {
+        platform_->message(kReplaceTitle,
+                           "The file " + quotedFileName(path) + " could not be saved: " + reason.toStdString() + ".",
+                           MessageButtons::Ok, MessageIcon::Warning);
+        return false;
+    }
+    if (!isInitializeFile(path)) setWindowTitle(QString::fromStdString(documentTitle(path).title));
+    return true;
+}
+
+void MainWindow::createInitializeFile() {
+    if (platform_->message(kSettingsTitle, kCreateInitializeText, MessageButtons::OkCancel, MessageIcon::Question) !=
+        MessageAnswer::Ok) {
+        return;
+    }
+    const std::string folder = platform_->configFolder();
+    if (!folder.empty()) QDir().mkpath(QString::fromStdString(folder));
+    if (textSave(initializeFilePath(folder.empty() ? platform_->programFolder() : folder))) doc_.document_saved = true;
+}
+
+void MainWindow::setDefaultRanges() {
+    if (platform_->message(kSettingsTitle, kSetDefaultRangesText, MessageButtons::OkCancel, MessageIcon::Question) !=
+        MessageAnswer::Ok) {
+        return;
+    }
+    const std::array<std::string, 4> boxes = {boxText("Text1"), boxText("Text2"), boxText("Text3"), boxText("Text4")};
+    const DefaultRangesCheck check = checkDefaultRanges(boxes);
+    if (!check.accepted) {
+        platform_->message(check.message.title, check.message.text, MessageButtons::Ok, MessageIcon::None);
+        return;
+    }
+    doc_.default_x_min = boxText("Text1");
+    doc_.default_x_max = boxText("Text2");
+    doc_.default_y_min = boxText("Text3");
+    doc_.default_y_max = boxText("Text4");
+    markEdited();
+}
+
+}  // namespace qv
