@@ -8,6 +8,7 @@
 
 #include "app/calc_command.h"
 #include "app/fit_command.h"
+#include "app/render_command.h"
 #include "app/stats_command.h"
 #include "expression/derivatives.h"
 #include "expression/evaluator.h"
@@ -28,6 +29,7 @@ const char* const kHelp =
     "       quorvanta --fit TYPE XFILE.txt YFILE.txt\n"
     "       quorvanta --calc TEXT [--fraction] [--pi] [--radical] [--ans VALUE]\n"
     "                 [--var NAME=VALUE]...\n"
+    "       quorvanta --render FILE.gph -o OUT.png [--size WxH]\n"
     "\n"
     "Without options the program opens its window, with FILE.gph if one is named.\n"
     "\n"
@@ -49,6 +51,10 @@ const char* const kHelp =
     "                  --ans gives the last answer, each --var NAME=VALUE (up to\n"
     "                  five, in order) a variable; exit status 1 when the answer\n"
     "                  reads \"Error\"\n"
+    "  --render FILE.gph -o OUT [--size WxH]\n"
+    "                  draw the graph of a graph file as the parametric grapher\n"
+    "                  shows it, W x H pixels (800x600 unless given), without a\n"
+    "                  display, and write it to OUT (.png, .bmp or .jpg)\n"
     "  --help          show this text\n";
 
 // Shows the parenthesis message where a person running the command sees it.
@@ -66,6 +72,8 @@ struct Options {
     std::optional<FitType> fit;
     std::string fitX, fitY;
     std::optional<std::string> calc;
+    std::optional<std::string> render, output;
+    int width = 800, height = 600;
     CalculatorInput calcInput;
     int calcVariables = 0;
     int order = 0;
@@ -92,6 +100,12 @@ bool parse(int argc, char** argv, Options& o, bool& any) {
         else if (arg == "--calculator") o.calculator = true;
         else if (arg == "--stats") ok = value(o.stats);
         else if (arg == "--calc") ok = value(o.calc);
+        else if (arg == "--render") ok = value(o.render);
+        else if (arg == "-o") ok = value(o.output);
+        else if (arg == "--size") {
+            std::optional<std::string> size;
+            ok = value(size) && parseImageSize(*size, o.width, o.height);
+        }
         else if (arg == "--fraction") o.calcInput.forms.fraction = true;
         else if (arg == "--pi") o.calcInput.forms.pi = true;
         else if (arg == "--radical") o.calcInput.forms.radical = true;
@@ -224,6 +238,13 @@ int runCommandLine(int argc, char** argv, bool& handled) {
         return runCalcCommand(o.calcInput, stdout, stderr);
     }
     if (o.fit && !o.help) return runFitCommand(*o.fit, o.fitX, o.fitY, stdout, stderr);
+    if (o.render && !o.help) {
+        if (!o.output) {
+            std::fprintf(stderr, "quorvanta: --render needs -o OUT (see --help)\n");
+            return 2;
+        }
+        return runRenderCommand(argv[0], *o.render, *o.output, o.width, o.height, stdout, stderr);
+    }
     if (o.help || (!o.eval && !o.derive)) {
         std::fputs(kHelp, stdout);
         return o.help ? 0 : 2;

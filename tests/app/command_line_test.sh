@@ -171,6 +171,21 @@ check "calc takes five variables at most" "2" "$?"
 check "help lists --calc" "0" "$?"
 "$qv" --help | grep -q -- "--fit TYPE"
 check "help lists --fit" "0" "$?"
+# --render draws a graph file without a display.
+data_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/data"
+render_out="$stats_dir/picture.png"
+check "render writes the picture" "image: $render_out 320x200" \
+    "$(env -u DISPLAY "$qv" --render "$data_dir/lissajous.gph" -o "$render_out" --size 320x200 2>&1)"
+check "render makes a PNG" "PNG" "$(head -c 4 "$render_out" | tail -c 3)"
+printf 'File_Start\r\n-5\r\n' > "$stats_dir/short.gph"
+check "render of a short file names the line" "error: line 3: the file ends here; expected a default range" \
+    "$("$qv" --render "$stats_dir/short.gph" -o "$render_out" 2>&1)"
+"$qv" --render "$stats_dir/short.gph" -o "$render_out" >/dev/null 2>&1
+check "render of a bad file exits 1" "1" "$?"
+"$qv" --render "$data_dir/lissajous.gph" -o "$render_out" --size 10x10 >/dev/null 2>&1
+check "render refuses a tiny size" "2" "$?"
+"$qv" --help | grep -q -- "--render FILE.gph"
+check "help lists --render" "0" "$?"
 "$qv" --help | grep -q -- "--eval"
 check "help lists --eval" "0" "$?"
 

@@ -1,6 +1,7 @@
 #include "shell/ui/main_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include "platform/qt/qt_platform.h"
 #include "plot/ui/graph_panel.h"
 #include "plot/ui/navigation_controller.h"
+#include "plot/ui/picture_area.h"
 #include "plot/ui/picture_mouse.h"
 #include "plot/ui/plot_controller.h"
 #include "plot/ui/point_evaluation_controller.h"
@@ -150,6 +152,18 @@ void MainWindow::plainStart() {
     doc_.document_saved = true;
     refreshTitle();
     focusForMode();
+}
+
+QImage MainWindow::renderPicture(int width, int height) {
+    setMode(Mode::Parametric);
+    PictureArea* picture = graph_->picture();
+    picture->setFixedSize(width, height);
+    if (!isVisible()) show();
+    // The layout gives the picture its size before it is drawn.
+    QCoreApplication::sendPostedEvents();
+    layout()->activate();
+    context_.events.requestPlot();
+    return picture->image().copy();
 }
 
 void MainWindow::refreshTitle() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
 #include <QRadioButton>
 #include <QUndoStack>
@@ -75,6 +76,10 @@ public:
     // Writes the document to the path; false (after one message) when the
     // file could not be written, which leaves any old file as it was.
     bool textSave(const std::string& path);
+
+    // The graph as the parametric grapher draws it into a picture area of
+    // the given size in pixels (the window grows or shrinks around it).
+    QImage renderPicture(int width, int height);
 
 Q_SIGNALS:
     // The line width or one of the display switches changed.

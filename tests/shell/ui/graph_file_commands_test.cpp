@@ -17,6 +17,7 @@
 
 #include "calculator/ui/calculator_panel.h"
 #include "persistence/graph_file.h"
+#include "plot/ui/picture_area.h"
 #include "shell/ui/main_window.h"
 #include "support/fake_platform.h"
 
@@ -207,6 +208,33 @@ TEST_F(GraphFileCommandsTest, TheInitializeFileAndTheDefaultRanges) {
     EXPECT_EQ(next.windowTitle(), "Quorvanta");
     EXPECT_EQ(next.document().document_path, "");
     EXPECT_TRUE(platform_.allAnswersUsed());
+}
+
+// The headless render draws what a window that opened the file shows in a
+// picture area of the same size.
+TEST_F(GraphFileCommandsTest, TheRenderedPictureIsTheWindowsPicture) {
+    MainWindow& first = open();
+    box(first, "Text8")->setText("3*cos(z)");
+    box(first, "Text9")->setText("2*sin(3*z)");
+    box(first, "Text6")->setText("0");
+    box(first, "Text7")->setText("2*pi");
+    box(first, "Text5")->setText("1");
+    first.findChild<QCheckBox*>("Check10")->setChecked(true);
+    first.document().line_width = 3;
+    first.document().colors[kBackground] = packColor(250, 250, 200);
+    ASSERT_TRUE(first.textSave(path("shown.gph")));
+
+    MainWindow& shown = open({path("shown.gph")});
+    const QImage& picture = shown.findChild<PictureArea*>("Picture1")->image();
+    ASSERT_FALSE(picture.isNull());
+    MainWindow& headless = open({path("shown.gph")});
+    const QImage rendered = headless.renderPicture(picture.width(), picture.height());
+    ASSERT_EQ(rendered.size(), picture.size());
+    EXPECT_TRUE(rendered == picture);
+    // And at another size, the same drawing fitted to it.
+    const QImage small = headless.renderPicture(320, 240);
+    EXPECT_EQ(small.size(), QSize(320, 240));
+    EXPECT_EQ(small.pixel(1, 1), QColor(250, 250, 200).rgb());
 }
 
 }  // namespace

@@ -1,0 +1,97 @@
+#include "app/render_command.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QImage>
+
+#include <charconv>
+#include <memory>
+
+#include "persistence/graph_commands.h"
+#include "platform/platform.h"
+#include "shell/ui/main_window.h"
+
+namespace qv {
+
+namespace {
+
+// The desktop services of a program that has no desktop: every box is
+// answered as closing it would, and its text goes to the error stream so
+// that a script sees why a drawing is missing.
+class HeadlessPlatform : public Platform {
+public:
+    explicit HeadlessPlatform(std::FILE* err) : err_(err) {}
+
+    MessageAnswer message(const std::string& title, const std::string& text, MessageButtons buttons,
+                          MessageIcon) override {
+        std::fprintf(err_, "note: %s: %s\n", title.c_str(), text.c_str());
+        switch (buttons) {
+        case MessageButtons::Ok: return MessageAnswer::Ok;
+        case MessageButtons::YesNo: return MessageAnswer::No;
+        case MessageButtons::OkCancel:
+        case MessageButtons::YesNoCancel: return MessageAnswer::Cancel;
+        }
+        return MessageAnswer::Cancel;
+    }
+    std::optional<std::string> openFileName(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> saveFileName(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<uint32_t> chooseColor(uint32_t) override { return std::nullopt; }
+    bool startOwnProgram(const std::vector<std::string>&) override { return false; }
+    bool openDocument(const std::string&) override { return false; }
+    std::vector<std::string> printerNames() override { return {}; }
+    std::string defaultPrinter() override { return {}; }
+    bool print(const PrintRequest&) override { return false; }
+    std::string programFolder() override { return QCoreApplication::applicationDirPath().toStdString(); }
+    std::string configFolder() override { return {}; }
+
+private:
+    std::FILE* err_;
+};
+
+}  // namespace
+
+bool parseImageSize(const std::string& text, int& width, int& height) {
+    const std::size_t x = text.find_first_of("xX");
+    if (x == std::string::npos) return false;
+    const auto number = [](std::string_view s, int& into) {
+        const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), into);
+        return ec == std::errc() && end == s.data() + s.size() && into >= 16 && into <= 8192;
+    };
+    return number(std::string_view(text).substr(0, x), width) && number(std::string_view(text).substr(x + 1), height);
+}
+
+int runRenderCommand(const char* program, const std::string& graphPath, const std::string& imagePath, int width,
+                     int height, std::FILE* out, std::FILE* err) {
+    // Read first: a file that does not read is reported by line, and no
+    // window is made for it.
+    const GraphFileRead read = loadGraphFile(graphPath);
+    if (!read.file) {
+        std::fprintf(err, "error: %s\n", describe(read.error).c_str());
+        return 1;
+    }
+    // No display is needed, and the picture has exactly the pixels asked for.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_SCALE_FACTOR", "1");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    int argc = 1;
+    char* argv[] = {const_cast<char*>(program), nullptr};
+    // Only the program's own lines go to the streams a script reads.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Quorvanta");
+
+    HeadlessPlatform platform(err);
+    auto window = std::make_unique<MainWindow>(&platform, std::vector<std::string>{graphPath});
+    const QImage image = window->renderPicture(width, height);
+    window.reset();
+    if (image.isNull() || !image.save(QString::fromStdString(imagePath))) {
+        std::fprintf(err, "error: the image cannot be written to %s\n", imagePath.c_str());
+        return 1;
+    }
+    std::fprintf(out, "image: %s %dx%d\n", imagePath.c_str(), image.width(), image.height());
+    return 0;
+}
+
+}  // namespace qv
