@@ -35,7 +35,7 @@ public:
     }
     std::optional<std::string> openFileName(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<std::string> saveFileName(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<uint32_t> chooseColor(uint32_t) override { return std::nullopt; }
+    std::optional<uint32_t> chooseColor(uint32_t, CustomColors&) override { return std::nullopt; }
     bool startOwnProgram(const std::vector<std::string>&) override { return false; }
     bool openDocument(const std::string&) override { return false; }
     std::vector<std::string> printerNames() override { return {}; }

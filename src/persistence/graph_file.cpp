@@ -76,6 +76,23 @@ private:
     std::string out_;
 };
 
+// Where the line that starts at `pos` ends: at CR LF, LF or a CR alone, the
+// same breaks the writer keeps out of a line. A CR inside a line read as part
+// of it would be a line break once the field is written back.
+std::size_t lineEnd(std::string_view text, std::size_t pos) {
+    std::size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) end = text.size();
+    const std::size_t cr = text.substr(pos, end - pos).find('\r');
+    return cr == std::string_view::npos ? end : pos + cr;
+}
+
+// Where the next line starts, past the break at `end`.
+std::size_t afterLineEnd(std::string_view text, std::size_t end) {
+    if (end < text.size() && text[end] == '\r') ++end;
+    if (end < text.size() && text[end] == '\n') ++end;
+    return end;
+}
+
 // Blanks and tabs around a number line are allowed.
 std::string_view trimmed(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -138,12 +155,16 @@ public:
     int check(std::string_view what) { return static_cast<int>(integer(what, 0, 2)); }
 
     // A multi-line field: the lines up to its marker, joined by CR LF; a
-    // field that is exactly one line break is empty.
+    // field that is exactly one line break is empty. The first line belongs
+    // to the field even when it reads as the marker (a field is never
+    // written without one); it is kept with the blank the writer gives such
+    // a line, so that what opens is what a save writes.
     std::string multiLine(std::string_view marker, std::string_view what) {
         std::string field;
         std::string_view l;
         if (!next(what, l)) return {};
         field = l;
+        if (l == marker) field += ' ';
         while (next(std::string("the line ") + std::string(marker) + " that ends " + std::string(what), l)) {
             if (l == marker) break;
             field += kLineEnd;
@@ -177,12 +198,9 @@ private:
             fail("the file ends here; expected " + std::string(what));
             return false;
         }
-        std::size_t end = text_.find('\n', pos_);
-        std::size_t after = end == std::string_view::npos ? text_.size() : end + 1;
-        if (end == std::string_view::npos) end = text_.size();
-        if (end > pos_ && text_[end - 1] == '\r') --end;
+        const std::size_t end = lineEnd(text_, pos_);
         line = text_.substr(pos_, end - pos_);
-        pos_ = after;
+        pos_ = afterLineEnd(text_, end);
         return true;
     }
     void fail(std::string message) {
@@ -334,7 +352,9 @@ GraphFileRead readGraphFileBytes(std::string_view bytes) {
         GraphFileRead result;
         const std::size_t at = bytes.find('\0');
         int line = 1;
-        for (std::size_t i = 0; i < at; ++i) line += bytes[i] == '\n' ? 1 : 0;
+        for (std::size_t end = lineEnd(bytes, 0); end < at; end = lineEnd(bytes, afterLineEnd(bytes, end))) {
+            ++line;
+        }
         result.error = {line, "the file holds binary data, not text"};
         return result;
     }

@@ -99,7 +99,7 @@ struct GraphFileRead {
     GraphFileError error;  // when there is no file
 };
 
-// Reads the UTF-8 text of a whole file (CR LF or LF line ends). Every line
+// Reads the UTF-8 text of a whole file (CR LF, LF or CR line ends). Every line
 // is checked against its form; the first that does not fit, or the end of
 // the text before the layout is complete, is the error.
 GraphFileRead readGraphFile(std::string_view text);

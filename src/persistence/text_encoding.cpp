@@ -7,6 +7,8 @@ namespace qv {
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // The characters of the bytes 0x80..0x9F in Windows-1252; the unused bytes
 // keep their own number.
 constexpr std::array<char32_t, 32> kHighControls = {
@@ -133,12 +135,19 @@ std::string encodeFileText(std::string_view utf8) {
     // ASCII ("Ã©" is C3 A9, which is also "é") would read back as other
     // text: such a document is written as UTF-8.
     if (utf8ToWindows1252(utf8, single) && !(hasHighByte(single) && isValidUtf8(single))) return single;
+    // A text that starts with the character of the byte order mark would
+    // lose it to the reader, which drops one mark: it gets one more.
+    if (utf8.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        return std::string(kByteOrderMark) + std::string(utf8);
+    }
     return std::string(utf8);
 }
 
 std::string decodeFileText(std::string_view bytes) {
     if (isValidUtf8(bytes)) {
-        if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+        if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+            bytes.remove_prefix(kByteOrderMark.size());
+        }
         return std::string(bytes);
     }
     return windows1252ToUtf8(bytes);

@@ -26,7 +26,8 @@ bool utf8ToWindows1252(std::string_view utf8, std::string& out);
 
 // The bytes a file holds for the UTF-8 text: Windows-1252 when every
 // character fits and those bytes would not read back as different UTF-8
-// text, UTF-8 otherwise.
+// text, UTF-8 otherwise (with a byte order mark before a text that starts
+// with that character, which reading drops).
 std::string encodeFileText(std::string_view utf8);
 
 // The UTF-8 text of a file's bytes: UTF-8 (a leading byte order mark

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,6 +24,9 @@ struct FileDialogRequest {
     std::string defaultExtension;  // without the dot, "" for none
     std::string initialPath;       // folder or file to start from, "" for the default
 };
+
+// The sixteen custom colours of the colour chooser, packed as its result.
+using CustomColors = std::array<uint32_t, 16>;
 
 struct PrintRequest {
     std::string printer;  // device name
@@ -49,8 +53,10 @@ public:
     virtual std::optional<std::string> saveFileName(const FileDialogRequest& request) = 0;
 
     // The colour chooser: the chosen colour packed as red + 256 * green +
-    // 65536 * blue, or nothing when the user cancels.
-    virtual std::optional<uint32_t> chooseColor(uint32_t initial) = 0;
+    // 65536 * blue, or nothing when the user cancels. The chooser offers the
+    // sixteen custom colours and gives them back as the user left them, on
+    // OK only.
+    virtual std::optional<uint32_t> chooseColor(uint32_t initial, CustomColors& customColors) = 0;
 
     // Starts the program's own executable as a new process with `arguments`.
     virtual bool startOwnProgram(const std::vector<std::string>& arguments) = 0;

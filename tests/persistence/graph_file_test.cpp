@@ -128,10 +128,12 @@ TEST(GraphFileRead, AFileOfTheOldDesignOpensWithEveryFieldInPlace) {
     EXPECT_EQ(f.vector_selections, (std::array<int, 4>{0, 1, 4, 2}));
     EXPECT_EQ(f.modes, (std::array<bool, 4>{false, true, false, false}));
 
-    // LF line ends read the same.
-    const GraphFileRead lf = readGraphFileBytes(joinLines(oldFileLines(), "\n"));
-    ASSERT_TRUE(lf.file);
-    EXPECT_EQ(*lf.file, f);
+    // LF and CR line ends read the same.
+    for (const char* end : {"\n", "\r"}) {
+        const GraphFileRead other = readGraphFileBytes(joinLines(oldFileLines(), end));
+        ASSERT_TRUE(other.file) << describe(other.error);
+        EXPECT_EQ(*other.file, f);
+    }
 }
 
 TEST(GraphFileWrite, LinesInTheirPlaces) {
@@ -288,6 +290,31 @@ TEST(GraphFileRoundTrip, SaveOpenSaveGivesTheSameBytes) {
         ASSERT_TRUE(read.file) << "trial " << trial << ": " << describe(read.error);
         ASSERT_EQ(*read.file, f) << "trial " << trial;
         ASSERT_EQ(graphFileBytes(*read.file), bytes) << "trial " << trial;
+    }
+}
+
+// Files the writer would not write, which must still save as they opened:
+// the value read from the saved bytes is the value first read.
+TEST(GraphFileRoundTrip, OpenSaveOpenKeepsWhatOpened) {
+    const std::vector<std::string> valid = splitLines(writeGraphFile(GraphFile{}));
+    std::vector<std::string> markerFirst = valid, crInHistory = valid, markCharacter = valid;
+    markerFirst[65] = "<FILE_END1>";  // the description's only line
+    crInHistory[67] = " 3*4\r  = 12";
+    markCharacter[0] = "\xEF\xBB\xBF\xEF\xBB\xBF" + valid[0];  // a byte order mark, then its character
+    const std::pair<const char*, std::vector<std::string>> kFiles[] = {
+        {"a description whose first line is its end marker", markerFirst},
+        {"a line of the history broken by a CR alone", crInHistory},
+        {"the character of the byte order mark after the mark", markCharacter},
+    };
+    for (const auto& [name, lines] : kFiles) {
+        SCOPED_TRACE(name);
+        const GraphFileRead read = readGraphFileBytes(joinLines(lines));
+        ASSERT_TRUE(read.file) << describe(read.error);
+        const std::string saved = graphFileBytes(*read.file);
+        const GraphFileRead again = readGraphFileBytes(saved);
+        ASSERT_TRUE(again.file) << describe(again.error);
+        EXPECT_EQ(*again.file, *read.file);
+        EXPECT_EQ(graphFileBytes(*again.file), saved);
     }
 }
 

@@ -89,6 +89,8 @@ public:
     // --- Colour chooser: initial colours asked with, answers -------------
     std::vector<uint32_t> colorRequests;
     std::deque<std::optional<uint32_t>> colorAnswers;
+    // The custom colours each call was given.
+    std::vector<CustomColors> customColorsShown;
 
     // --- Processes and documents ------------------------------------------
     std::vector<std::vector<std::string>> startedPrograms;
@@ -155,9 +157,13 @@ public:
         return next(saveAnswers, "save dialog \"" + request.title + "\"");
     }
 
-    std::optional<uint32_t> chooseColor(uint32_t initial) override {
+    std::optional<uint32_t> chooseColor(uint32_t initial, CustomColors& customColors) override {
         colorRequests.push_back(initial);
-        return next(colorAnswers, "colour chooser");
+        customColorsShown.push_back(customColors);
+        std::optional<uint32_t> chosen = next(colorAnswers, "colour chooser");
+        // The user added a custom colour in the chooser: it comes back on OK.
+        if (chosen) customColors[0] = *chosen;
+        return chosen;
     }
 
     bool startOwnProgram(const std::vector<std::string>& arguments) override {

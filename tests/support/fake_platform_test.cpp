@@ -79,8 +79,12 @@ TEST(FakePlatform, DialogsAnswerFromTheirOwnQueuesAndCancelWhenEmpty) {
 
     fake.colorAnswers = {0x0000FFu};
     EXPECT_FALSE(fake.allAnswersUsed());
-    EXPECT_EQ(fake.chooseColor(0xFFFFFFu), 0x0000FFu);
-    EXPECT_EQ(fake.chooseColor(0x00FF00u), std::nullopt);
+    CustomColors custom{};
+    EXPECT_EQ(fake.chooseColor(0xFFFFFFu, custom), 0x0000FFu);
+    EXPECT_EQ(custom[0], 0x0000FFu);
+    custom[0] = 7;
+    EXPECT_EQ(fake.chooseColor(0x00FF00u, custom), std::nullopt);
+    EXPECT_EQ(custom[0], 7u);
     EXPECT_EQ(fake.saveFileName({"Export List", "", "txt", ""}), std::nullopt);
 
     ASSERT_THAT(fake.saveRequests, SizeIs(2));

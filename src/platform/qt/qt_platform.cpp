@@ -216,9 +216,15 @@ uint32_t QtPlatform::packedFromColor(const QColor& color) {
            (static_cast<uint32_t>(rgb.blue()) << 16);
 }
 
-std::optional<uint32_t> QtPlatform::chooseColor(uint32_t initial) {
+std::optional<uint32_t> QtPlatform::chooseColor(uint32_t initial, CustomColors& customColors) {
+    for (int i = 0; i < QColorDialog::customCount() && i < static_cast<int>(customColors.size()); ++i) {
+        QColorDialog::setCustomColor(i, colorFromPacked(customColors[static_cast<std::size_t>(i)]));
+    }
     const QColor chosen = QColorDialog::getColor(colorFromPacked(initial), parent_);
     if (!chosen.isValid()) return std::nullopt;
+    for (int i = 0; i < QColorDialog::customCount() && i < static_cast<int>(customColors.size()); ++i) {
+        customColors[static_cast<std::size_t>(i)] = packedFromColor(QColorDialog::customColor(i));
+    }
     return packedFromColor(chosen);
 }
 

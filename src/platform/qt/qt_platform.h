@@ -39,7 +39,7 @@ public:
                           MessageIcon icon) override;
     std::optional<std::string> openFileName(const FileDialogRequest& request) override;
     std::optional<std::string> saveFileName(const FileDialogRequest& request) override;
-    std::optional<uint32_t> chooseColor(uint32_t initial) override;
+    std::optional<uint32_t> chooseColor(uint32_t initial, CustomColors& customColors) override;
     bool startOwnProgram(const std::vector<std::string>& arguments) override;
     bool openDocument(const std::string& path) override;
     std::vector<std::string> printerNames() override;

@@ -519,6 +519,18 @@ void GraphPanel::setPointLabelsVisible(bool visible) {
     }
 }
 
+void GraphPanel::setReadoutColors(uint32_t background, uint32_t text) {
+    const Readouts& r = readouts_;
+    for (QLabel* l : {r.mouseTitle, r.mouseX, r.mouseY, r.mouseXValue, r.mouseYValue, r.freeze, r.pointZ, r.pointX,
+                      r.pointY, r.pointZValue, r.pointXValue, r.pointYValue}) {
+        QPalette p = l->palette();
+        p.setColor(QPalette::Window, packedToQColor(background));
+        p.setColor(QPalette::WindowText, packedToQColor(text));
+        l->setPalette(p);
+        l->setAutoFillBackground(true);
+    }
+}
+
 void GraphPanel::setMouseLabelsVisible(bool visible) {
     const Readouts& r = readouts_;
     for (QLabel* l : {r.mouseX, r.mouseXValue, r.mouseY, r.mouseYValue, r.mouseTitle}) l->setVisible(visible);

@@ -129,6 +129,9 @@ public:
     void setPointLabelsVisible(bool visible);
     // Shows or hides the five labels of the mouse-coordinate display.
     void setMouseLabelsVisible(bool visible);
+    // The coordinate labels in the picture's colours: its background and
+    // the axis colour for the text (packed red + 256 * green + 65536 * blue).
+    void setReadoutColors(uint32_t background, uint32_t text);
     // The status line under the picture: why the last redraw drew no
     // curve, or nothing.
     void setPlotStatus(const QString& text);

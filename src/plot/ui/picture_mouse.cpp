@@ -140,7 +140,7 @@ void PictureMouse::showCoordinates(double x, double y) {
     };
     panel_.readouts().mouseXValue->setText(text(a));
     panel_.readouts().mouseYValue->setText(text(b));
-    panel_.setMouseLabelsVisible(true);
+    panel_.setMouseLabelsVisible(ctx_.doc->show_mouse_coordinates == "1");
 }
 
 void PictureMouse::setRangeBoxes(const ViewRange& r) {

@@ -146,6 +146,8 @@ PlotOptions PlotController::gatherOptions() const {
     o.derivative = f.derivative->isChecked();
     o.secondDerivative = f.secondDerivative->isChecked();
     o.plotAllFunctions = f.plotAll->isChecked();
+    o.showGrid = ctx_.doc->show_grid == "1";
+    o.showTickNumbers = ctx_.doc->show_tick_numbers == "1";
     o.frameOnly = hideScrolling_ && (scrolling_[0] || scrolling_[1]);
     return o;
 }
@@ -223,6 +225,8 @@ void PlotController::runPlot() {
     const PlotOptions options = gatherOptions();
     // A scrolling pass draws the frame only, without the point.
     if (options.frameOnly) panel_.setPointLabelsVisible(false);
+    // Every line of the picture has the width of the "Line Size:" option.
+    panel_.picture()->setLineWidth(ctx_.doc->line_width);
     const PlotResult result = Plot(*panel_.picture(), *ctx_.evaluator, *ctx_.rewrite, *ctx_.doc, boxes,
                                    ctx_.doc->functions.entries(), options, state_, hooks);
     // Why the curves show nothing, in the status line; a successful redraw

@@ -15,6 +15,7 @@
 #include "data/ui/data_list_panel.h"
 #include "data/ui/list_panel.h"
 #include "expression/number_text.h"
+#include "plot/ui/graph_panel.h"
 #include "plot/ui/picture_mouse.h"
 #include "shell/ui/main_window.h"
 #include "vectors/ui/vector_panel.h"
@@ -164,7 +165,7 @@ void MainWindow::applyFile(const GraphFile& f) {
     doc_.show_tick_numbers = f.show_tick_numbers;
     doc_.show_grid = f.show_grid;
     doc_.show_mouse_coordinates = f.show_mouse_coordinates;
-    Q_EMIT displaySettingsChanged();
+    graph_->setReadoutColors(doc_.colors[kBackground], doc_.colors[kAxis]);
     for (std::size_t i = 0; i < f.menu_checks.size(); ++i) setMenuChecked(kMenuChecks[i], f.menu_checks[i]);
     for (std::size_t i = 0; i < f.checks.size(); ++i) setCheckValue(kChecks[i], f.checks[i]);
     for (std::size_t i = 0; i < f.column_choices.size(); ++i) {

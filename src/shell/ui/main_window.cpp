@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "appearance/ui/color_options_dialog.h"
 #include "calculator/ui/calculator_panel.h"
 #include "calculus/ui/calculus_commands.h"
 #include "data/ui/list_file_commands.h"
@@ -125,6 +126,7 @@ void MainWindow::connectEvents() {
     connect(menus_, &WindowMenus::saveAsRequested, this, &MainWindow::saveAsCommand);
     connect(menus_, &WindowMenus::createInitializeRequested, this, &MainWindow::createInitializeFile);
     connect(menus_, &WindowMenus::setDefaultRangesRequested, this, &MainWindow::setDefaultRanges);
+    connect(menus_, &WindowMenus::visualOptionsRequested, this, &MainWindow::showVisualOptions);
 }
 
 void MainWindow::startUp(const std::vector<std::string>& arguments) {
@@ -152,6 +154,18 @@ void MainWindow::plainStart() {
     doc_.document_saved = true;
     refreshTitle();
     focusForMode();
+}
+
+void MainWindow::showVisualOptions() {
+    ColorOptionsDialog dialog(context_, this);
+    connect(&dialog, &ColorOptionsDialog::colorsChanged, this, &MainWindow::applyColors);
+    connect(&dialog, &ColorOptionsDialog::redrawRequested, &context_.events, &PanelEvents::requestPlot);
+    dialog.exec();
+}
+
+void MainWindow::applyColors() {
+    graph_->setReadoutColors(doc_.colors[kBackground], doc_.colors[kAxis]);
+    if (mode() == Mode::Parametric) context_.events.requestPlot();
 }
 
 QImage MainWindow::renderPicture(int width, int height) {

@@ -73,6 +73,11 @@ public:
     bool saveAsCommand();
     void createInitializeFile();
     void setDefaultRanges();
+    // "More &Visual Options...": the colour options dialog.
+    void showVisualOptions();
+    // The colour slots applied to what shows them outside the drawing, and
+    // the graph drawn again in the grapher mode.
+    void applyColors();
     // Writes the document to the path; false (after one message) when the
     // file could not be written, which leaves any old file as it was.
     bool textSave(const std::string& path);
@@ -81,11 +86,6 @@ public:
     // the given size in pixels (the window grows or shrinks around it).
     QImage renderPicture(int width, int height);
 
-Q_SIGNALS:
-    // The line width or one of the display switches changed.
-    void displaySettingsChanged();
-
-public:
 
     // How often a redraw was asked for through the panels' events.
     int plotRequests() const { return plotRequests_; }

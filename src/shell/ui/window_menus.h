@@ -35,6 +35,7 @@ Q_SIGNALS:
     void saveAsRequested();
     void createInitializeRequested();
     void setDefaultRangesRequested();
+    void visualOptionsRequested();
     void exitRequested();
 
 private:

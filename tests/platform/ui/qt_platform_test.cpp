@@ -318,7 +318,12 @@ TEST(QtPlatform, ColorChooserShownAndAnswered) {
             dialog->setCurrentColor(QColor(10, 20, 30));
             dialog->accept();
         });
-        EXPECT_EQ(platform.chooseColor(0x0000FFu), 10u + 256u * 20u + 65536u * 30u);
+        CustomColors custom{};
+        custom[3] = 0x00FF00u;
+        EXPECT_EQ(platform.chooseColor(0x0000FFu, custom), 10u + 256u * 20u + 65536u * 30u);
+        // The custom colours were offered and come back.
+        EXPECT_EQ(QColorDialog::customColor(3), QColor(0, 255, 0));
+        EXPECT_EQ(custom[3], 0x00FF00u);
         EXPECT_TRUE(driver.acted());
         EXPECT_FALSE(driver.leftOpen());
         ASSERT_TRUE(shownWith.has_value());
@@ -327,7 +332,10 @@ TEST(QtPlatform, ColorChooserShownAndAnswered) {
     ModalDriver cancel([](QWidget* modal) {
         if (auto* dialog = qobject_cast<QColorDialog*>(modal)) dialog->reject();
     });
-    EXPECT_EQ(platform.chooseColor(0x0000FFu), std::nullopt);
+    CustomColors kept{};
+    kept[0] = 5;
+    EXPECT_EQ(platform.chooseColor(0x0000FFu, kept), std::nullopt);
+    EXPECT_EQ(kept[0], 5u);
     EXPECT_TRUE(cancel.acted());
     EXPECT_FALSE(cancel.leftOpen());
 }
