@@ -8,6 +8,9 @@
 #include <QLineEdit>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 #include "data/ui/data_list_panel.h"
 #include "data/ui/list_panel.h"
 #include "document/startup.h"
@@ -30,6 +33,14 @@ public:
 
 std::string quotedFileName(const std::string& path) {
     return "\"" + QFileInfo(QString::fromStdString(path)).fileName().toStdString() + "\"";
+}
+
+// Why a file could not be written, in the system's words. Qt reports a
+// write that failed on flushing (a full disk) only as "Unknown error".
+QString failureReason(const QSaveFile& file, int error) {
+    const QString qt = file.errorString();
+    if (error != 0 && (qt.isEmpty() || qt == QLatin1String("Unknown error"))) return QString::fromLocal8Bit(std::strerror(error));
+    return qt;
 }
 
 std::string withoutNul(std::string path) {
@@ -138,13 +149,14 @@ bool MainWindow::textSave(const std::string& path) {
         // Written beside the file and put in its place only when every byte
         // is on the disk: a failure leaves the old file as it was.
         QSaveFile file(QString::fromStdString(path));
+        errno = 0;
         if (!file.open(QIODevice::WriteOnly)) {
-            reason = file.errorString();
+            reason = failureReason(file, errno);
         } else if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-            reason = file.errorString();
+            reason = failureReason(file, errno);
             file.cancelWriting();
         } else if (!file.commit()) {
-            reason = file.errorString();
+            reason = failureReason(file, errno);
         }
     }
     if (!reason.isEmpty()) {
