@@ -81,6 +81,17 @@ void PlotController::setAutoZRange(bool on) {
     plot();
 }
 
+void PlotController::restoreViewSwitches(const std::array<bool, 7>& on) {
+    hideScrolling_ = on[0];
+    smoothPlotting_ = on[1];
+    options_.autoZRange = on[2];
+    const AxisTransformation kOrder[4] = {AxisTransformation::LogX, AxisTransformation::LogY,
+                                          AxisTransformation::InvertX, AxisTransformation::InvertY};
+    for (std::size_t i = 0; i < 4; ++i) transformationFlag(options_, kOrder[i]) = on[3 + i];
+    ctx_.doc->full_replot = true;
+    Q_EMIT optionsChanged();
+}
+
 bool PlotController::transformation(AxisTransformation which) const {
     return transformationFlag(options_, which);
 }

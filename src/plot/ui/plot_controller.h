@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <array>
+
 #include "plot/plot.h"
 
 namespace qv {
@@ -44,6 +46,10 @@ public:
     // in polar mode, first says that it will not apply there); then a redraw.
     void setTransformation(AxisTransformation which, bool on);
     bool transformation(AxisTransformation which) const;
+    // The View menu's seven switches as a graph file holds them, in the
+    // menu's order (hide scrolling, smooth, auto z, log x, log y, 1 / x,
+    // 1 / y), without a message or a redraw.
+    void restoreViewSwitches(const std::array<bool, 7>& on);
 
     // Whether the graphing mode and the axis transformations allow the
     // calculus commands that assume a plain cartesian graph.

@@ -17,6 +17,7 @@
 #include "expression/number_text.h"
 #include "plot/ui/graph_panel.h"
 #include "plot/ui/picture_mouse.h"
+#include "plot/ui/plot_controller.h"
 #include "shell/ui/main_window.h"
 #include "vectors/ui/vector_panel.h"
 
@@ -69,11 +70,6 @@ void MainWindow::setCheckValue(const char* name, int value) {
 bool MainWindow::menuChecked(const char* name) const {
     auto* action = control<QAction>(name);
     return action != nullptr && action->isChecked();
-}
-
-void MainWindow::setMenuChecked(const char* name, bool on) {
-    // As the user's click does, so that what the check stands for follows.
-    if (auto* action = control<QAction>(name); action != nullptr && action->isChecked() != on) action->trigger();
 }
 
 QRadioButton* MainWindow::fitChoice(int type) const {
@@ -166,7 +162,10 @@ void MainWindow::applyFile(const GraphFile& f) {
     doc_.show_grid = f.show_grid;
     doc_.show_mouse_coordinates = f.show_mouse_coordinates;
     graph_->setReadoutColors(doc_.colors[kBackground], doc_.colors[kAxis]);
-    for (std::size_t i = 0; i < f.menu_checks.size(); ++i) setMenuChecked(kMenuChecks[i], f.menu_checks[i]);
+    for (std::size_t i = 0; i < f.menu_checks.size(); ++i) {
+        if (auto* action = control<QAction>(kMenuChecks[i])) action->setChecked(f.menu_checks[i]);
+    }
+    plotter_->restoreViewSwitches(f.menu_checks);
     for (std::size_t i = 0; i < f.checks.size(); ++i) setCheckValue(kChecks[i], f.checks[i]);
     for (std::size_t i = 0; i < f.column_choices.size(); ++i) {
         if (f.column_choices[i]) list_->dataList().selectColumn(static_cast<int>(i));

@@ -122,7 +122,6 @@ private:
     int checkValue(const char* name) const;
     void setCheckValue(const char* name, int value);
     bool menuChecked(const char* name) const;
-    void setMenuChecked(const char* name, bool on);
     QRadioButton* fitChoice(int type) const;
     // Asks about unsaved work; false when the user cancels or a save that
     // was asked for did not happen.

@@ -18,6 +18,7 @@
 #include "calculator/ui/calculator_panel.h"
 #include "persistence/graph_file.h"
 #include "plot/ui/picture_area.h"
+#include "plot/ui/plot_controller.h"
 #include "shell/ui/main_window.h"
 #include "support/fake_platform.h"
 
@@ -94,7 +95,11 @@ TEST_F(GraphFileCommandsTest, SavedGraphsOpenAsTheyWere) {
     EXPECT_EQ(first.windowTitle(), "orbit  -  Quorvanta");
     EXPECT_EQ(first.document().document_path, path("orbit.gph"));
 
-    MainWindow& second = open({path("orbit.gph")});
+    windows_.push_back(std::make_unique<MainWindow>(&platform_, std::vector<std::string>{path("orbit.gph")}));
+    MainWindow& second = *windows_.back();
+    // Read in the list mode, the graph is not drawn (until the window shows).
+    EXPECT_EQ(second.plotter().redraws(), 0);
+    second.show();
     EXPECT_EQ(writeGraphFile(second.gatherFile()), writeGraphFile(before));
     EXPECT_EQ(second.mode(), Mode::List);
     EXPECT_EQ(second.document().colors[kFunctionLine], packColor(10, 20, 30));
