@@ -293,6 +293,23 @@ TEST(GraphFileRoundTrip, SaveOpenSaveGivesTheSameBytes) {
     }
 }
 
+TEST(GraphFileRoundTrip, FullColumnsAndFiftyEquations) {
+    GraphFile f;
+    for (std::size_t c = 0; c < f.columns.size(); ++c) {
+        for (int i = 0; i < kMaxFileListItems; ++i) f.columns[c].push_back(" " + std::to_string(i * 7 - 1000 * static_cast<int>(c)));
+    }
+    f.equations.assign(kMaxFileEquations, {"T\xC3\xA9", "a\r\nb", "x^2", "x", "", "", "", ""});
+    const std::string bytes = graphFileBytes(f);
+    const GraphFileRead read = readGraphFileBytes(bytes);
+    ASSERT_TRUE(read.file) << describe(read.error);
+    EXPECT_TRUE(*read.file == f);
+    EXPECT_EQ(graphFileBytes(*read.file), bytes);
+    // One item more than a column holds is malformed.
+    std::vector<std::string> lines = splitLines(writeGraphFile(GraphFile{}));
+    lines[70] = "32768";
+    EXPECT_EQ(readGraphFileBytes(joinLines(lines)).error.line, 71);
+}
+
 // Files the writer would not write, which must still save as they opened:
 // the value read from the saved bytes is the value first read.
 TEST(GraphFileRoundTrip, OpenSaveOpenKeepsWhatOpened) {
