@@ -486,6 +486,7 @@ void printPlotSummary();
 void printCalculusSummary();
 void printDataSummary();
 void printFitSummary();
+void printFileSummary();
 
 int main(int argc, char** argv) {
     Harness harness;
@@ -499,7 +500,7 @@ int main(int argc, char** argv) {
         benchmark::Shutdown();
         return 0;
     }
-    // QV_BENCH_ONLY=fit (or expr, plot, calculus, data) prints one group.
+    // QV_BENCH_ONLY=fit (or expr, plot, calculus, data, file) prints one group.
     const char* only = std::getenv("QV_BENCH_ONLY");
     const auto wanted = [only](const char* group) { return only == nullptr || std::string(only) == group; };
     if (wanted("expr")) printSummary(harness);
@@ -507,5 +508,6 @@ int main(int argc, char** argv) {
     if (wanted("calculus")) printCalculusSummary();
     if (wanted("data")) printDataSummary();
     if (wanted("fit")) printFitSummary();
+    if (wanted("file")) printFileSummary();
     return 0;
 }
