@@ -101,6 +101,11 @@ void PictureArea::setOverlayLines(std::vector<OverlayLine> lines) {
     update();
 }
 
+void PictureArea::setOverlayDiscs(std::vector<OverlayDisc> discs) {
+    discs_ = std::move(discs);
+    update();
+}
+
 void PictureArea::paintEvent(QPaintEvent* event) {
     ensureImage();
     QPainter p(this);
@@ -110,6 +115,14 @@ void PictureArea::paintEvent(QPaintEvent* event) {
         if (!finite4(l.x1, l.y1, l.x2, l.y2)) continue;
         p.setPen(QPen(packedToQColor(l.color), l.width));
         p.drawLine(QPointF(toPixels(l.x1), toPixels(l.y1)), QPointF(toPixels(l.x2), toPixels(l.y2)));
+    }
+    if (discs_.empty()) return;
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    for (const OverlayDisc& d : discs_) {
+        if (!finite4(d.x, d.y, d.diameter, 0) || d.diameter <= 0) continue;
+        p.setBrush(packedToQColor(d.color));
+        p.drawEllipse(QRectF(toPixels(d.x), toPixels(d.y), toPixels(d.diameter), toPixels(d.diameter)));
     }
 }
 

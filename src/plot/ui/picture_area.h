@@ -25,6 +25,13 @@ public:
         int width = 1;  // pixels
     };
 
+    // A filled circle over the picture, in twips: its box's top-left corner
+    // and its diameter.
+    struct OverlayDisc {
+        double x, y, diameter;
+        uint32_t color;
+    };
+
     explicit PictureArea(QWidget* parent = nullptr);
 
     double width() const override;
@@ -40,6 +47,9 @@ public:
     void setTextColor(uint32_t color) override { textColor_ = color; }
 
     void setOverlayLines(std::vector<OverlayLine> lines);
+    // Discs painted over the picture and the lines (the tornado's
+    // particles); they never touch the retained image.
+    void setOverlayDiscs(std::vector<OverlayDisc> discs);
     // The retained picture, as drawn (for saving as a bitmap and printing).
     const QImage& image() const { return image_; }
 
@@ -59,6 +69,7 @@ private:
     uint32_t textColor_ = 0;
     int lineWidth_ = 1;
     std::vector<OverlayLine> overlays_;
+    std::vector<OverlayDisc> discs_;
 };
 
 // A packed colour (red + 256 * green + 65536 * blue) as a QColor.

@@ -57,8 +57,13 @@ void PlotController::connectControls() {
     const FunctionControls& f = panel_.function();
     connect(f.plot, &QPushButton::clicked, this, [this] { plotLine(); });
     // Editing the function boxes asks the next redraw to read them again.
-    for (QLineEdit* box : {f.zMin, f.zMax, f.x, f.y, f.aMin, f.aMax}) {
+    for (QLineEdit* box : {f.zMin, f.zMax, f.aMin, f.aMax}) {
         connect(box, &QLineEdit::textChanged, this, [this] { ctx_.doc->full_replot = true; });
+    }
+    for (QLineEdit* box : {f.x, f.y}) {
+        connect(box, &QLineEdit::textChanged, this, [this] {
+            if (!colorEffectRunning_) ctx_.doc->full_replot = true;
+        });
     }
     // A resized area has lost its picture.
     connect(panel_.picture(), &PictureArea::resized, this, [this] { plot(); });
@@ -228,6 +233,7 @@ void PlotController::runPlot() {
         if (ctx_.platform) ctx_.platform->message(m.title, m.text, MessageButtons::Ok, MessageIcon::None);
     };
     hooks.afterCurve = [this](int curve) { Q_EMIT curveDrawn(curve); };
+    hooks.startAnimation = [this] { Q_EMIT animationRequested(); };
     // The point's labels go while curves are drawn; the point evaluation
     // after each curve shows them again.
     hooks.hideReadouts = [this] { panel_.setPointLabelsVisible(false); };
@@ -253,18 +259,28 @@ void PlotController::plotLine() {
     QLineEdit* x = panel_.function().x;
     QLineEdit* y = panel_.function().y;
     const QString word = x->text();
-    // The effect words; the effects themselves run with the animation.
-    if (word == "warp") {
+    // The effect words, compared exactly.
+    if (word == QLatin1String("warp")) {
+        Q_EMIT warpRequested();
         x->clear();
         return;
     }
-    if (word == "tornado" || word == "color") return;
-    if (word == "shade") {
+    if (word == QLatin1String("tornado")) {
+        Q_EMIT tornadoRequested();
+        return;
+    }
+    if (word == QLatin1String("color")) {
+        Q_EMIT colorEffectRequested();
+        return;
+    }
+    if (word == QLatin1String("shade")) {
+        Q_EMIT shadeRequested(y->text());
         x->clear();
         y->clear();
         x->setFocus();
     }
     if (!options_.animationRunning) state_.animation_request = true;
+    if (colorEffectRunning_) ctx_.doc->full_replot = true;
     plotWithSmoothing();
 }
 

@@ -58,6 +58,12 @@ public:
     // scrolling.
     void setScrolling(ScrollSource source, bool on);
 
+    // The parameter animation runs: every redraw uses the current A.
+    void setAnimationRunning(bool on) { options_.animationRunning = on; }
+    // The colour effect runs: its redraws, not the edits of x(z) and y(z),
+    // ask for the expressions to be read again.
+    void setColorEffectRunning(bool on) { colorEffectRunning_ = on; }
+
     const PlotOptions& options() const { return options_; }
     PlotState& state() { return state_; }
     int redraws() const { return redraws_; }
@@ -68,6 +74,13 @@ Q_SIGNALS:
     void optionsChanged();
     // A curve was drawn: the point evaluation follows the graph.
     void curveDrawn(int curve);
+    // A redraw asked for by "Plot  Line" ended with A max above A min.
+    void animationRequested();
+    // "Plot  Line" with an effect word in the x(z) box.
+    void warpRequested();
+    void tornadoRequested();
+    void colorEffectRequested();
+    void shadeRequested(const QString& name);
 
 private:
     void connectControls();
@@ -84,6 +97,7 @@ private:
     PlotState state_;
     bool hideScrolling_ = false;
     bool smoothPlotting_ = false;
+    bool colorEffectRunning_ = false;
     bool scrolling_[2] = {false, false};  // by ScrollSource
     bool plotting_ = false;
     bool pending_ = false;

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "animation/ui/effects_controller.h"
 #include "calculator/ui/calculator_panel.h"
 #include "calculus/ui/calculus_commands.h"
 #include "data/ui/data_list_panel.h"
@@ -130,7 +131,7 @@ GraphFile MainWindow::gatherFile() const {
     f.smooth = checkValue("Check9");
     f.statistics_result = control<QLabel>("Label38")->text().toStdString();
     for (std::size_t i = 0; i < f.integral_boxes.size(); ++i) f.integral_boxes[i] = boxText(kIntegralBoxes[i]);
-    f.coordinates_in_pi = mouse_->piDisplay() ? "1" : "0";
+    f.coordinates_in_pi.assign(1, mouse_->piDisplay() ? '1' : '0');
     f.ans = valueText(doc_.ans_value);
     f.vector_boxes = doc_.vector_boxes;
     for (int i = 0; i < 4; ++i) {
@@ -152,6 +153,7 @@ void MainWindow::applyFile(const GraphFile& f) {
     for (int c = 0; c < kDataColumnCount; ++c) doc_.data.assign(c, {});
 
     doc_.file_marker = f.file_marker;
+    effects_->shade();
     doc_.default_x_min = f.default_ranges[0];
     doc_.default_x_max = f.default_ranges[1];
     doc_.default_y_min = f.default_ranges[2];

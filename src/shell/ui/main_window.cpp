@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "animation/ui/effects_controller.h"
 #include "appearance/ui/color_options_dialog.h"
 #include "calculator/ui/calculator_panel.h"
 #include "calculus/ui/calculus_commands.h"
@@ -108,6 +109,9 @@ void MainWindow::buildControllers() {
     mouse_ = std::make_unique<PictureMouse>(*graph_, context_, *plotter_, *point_);
     calculus_ = std::make_unique<CalculusCommands>(*graph_, context_, *plotter_, *point_);
     listFiles_ = std::make_unique<ListFileCommands>(*list_, context_);
+    effects_ = std::make_unique<EffectsController>(*graph_, context_, *plotter_, rng_, centralWidget());
+    connect(effects_.get(), &EffectsController::colorsChanged, this,
+            [this] { graph_->setReadoutColors(doc_.colors[kBackground], doc_.colors[kAxis]); });
 }
 
 void MainWindow::connectEvents() {
@@ -127,6 +131,7 @@ void MainWindow::connectEvents() {
     connect(menus_, &WindowMenus::createInitializeRequested, this, &MainWindow::createInitializeFile);
     connect(menus_, &WindowMenus::setDefaultRangesRequested, this, &MainWindow::setDefaultRanges);
     connect(menus_, &WindowMenus::visualOptionsRequested, this, &MainWindow::showVisualOptions);
+    connect(menus_, &WindowMenus::stopAnimationRequested, effects_.get(), &EffectsController::stopAnimation);
 }
 
 void MainWindow::startUp(const std::vector<std::string>& arguments) {
@@ -223,6 +228,7 @@ void MainWindow::changeEvent(QEvent* event) {
     // took; then the title. The colour shading joins here with the effects.
     if (!clicks_->userChoseFocus()) focusForMode(false);
     refreshTitle();
+    effects_->shade();
 }
 
 void MainWindow::setMode(Mode mode) {
@@ -246,6 +252,7 @@ void MainWindow::focusForMode(bool moveDefault) {
         }
         if (moveDefault) defaults_->setDefaultButton(graph_->function().plot);
         graph_->firstFunctionBox()->setFocus();
+        effects_->shade();
         break;
     case Mode::Calculator: calculator_->setFocus(); break;
     case Mode::List: list_->setFocus(); break;

@@ -24,6 +24,7 @@ class CalculatorPanel;
 class CalculusCommands;
 class ClickFocusWatcher;
 class DefaultButtonKeeper;
+class EffectsController;
 class GraphPanel;
 class ListFileCommands;
 class ListPanel;
@@ -93,6 +94,7 @@ public:
     NavigationController& navigation() { return *navigation_; }
     PointEvaluationController& pointEvaluation() { return *point_; }
     CalculusCommands& calculus() { return *calculus_; }
+    EffectsController& effects() { return *effects_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -161,6 +163,7 @@ private:
     std::unique_ptr<PictureMouse> mouse_;
     std::unique_ptr<CalculusCommands> calculus_;
     std::unique_ptr<ListFileCommands> listFiles_;
+    std::unique_ptr<EffectsController> effects_;
     WindowMenus* menus_ = nullptr;
 
     int plotRequests_ = 0;

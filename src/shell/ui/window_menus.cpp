@@ -159,6 +159,8 @@ void WindowMenus::buildView() {
     connect(addAction(view_, "Shift Graph &Up", "ShiftGraphUp"), &QAction::triggered, &n, [&n] { n.shift(0, 1); });
     connect(addAction(view_, "Shift Graph &Down", "ShiftGraphDown"), &QAction::triggered, &n, [&n] { n.shift(0, -1); });
     view_->addSeparator();
+    connect(addAction(view_, "Stop &Animation", "StopAnimation"), &QAction::triggered, this,
+            &WindowMenus::stopAnimationRequested);
     connect(addAction(view_, "More &Visual Options...", "Options"), &QAction::triggered, this,
             &WindowMenus::visualOptionsRequested);
 }

@@ -36,6 +36,7 @@ Q_SIGNALS:
     void createInitializeRequested();
     void setDefaultRangesRequested();
     void visualOptionsRequested();
+    void stopAnimationRequested();
     void exitRequested();
 
 private:
