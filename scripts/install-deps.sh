@@ -9,6 +9,7 @@ packages=(
     cmake
     ninja-build
     qt6-base-dev
+    qt6-svg-dev  # SVG export of the graph
     libgl1-mesa-dev
     libgtest-dev
     libgmock-dev
@@ -16,6 +17,7 @@ packages=(
     libmuparser-dev
     clang
     libclang-rt-14-dev  # libFuzzer and the sanitizer runtimes for clang
+    poppler-utils  # pdftoppm: the tests look at printed and exported pages
     xvfb
     xauth
 )

@@ -54,7 +54,8 @@ const char* const kHelp =
     "  --render FILE.gph -o OUT [--size WxH]\n"
     "                  draw the graph of a graph file as the parametric grapher\n"
     "                  shows it, W x H pixels (800x600 unless given), without a\n"
-    "                  display, and write it to OUT (.png, .bmp or .jpg)\n"
+    "                  display, and write it to OUT (.png, .bmp or .jpg; .svg and\n"
+    "                  .pdf as vector graphics)\n"
     "  --help          show this text\n";
 
 // Shows the parenthesis message where a person running the command sees it.

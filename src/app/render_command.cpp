@@ -7,6 +7,8 @@
 #include <charconv>
 #include <memory>
 
+#include "output/picture_files.h"
+#include "output/ui/picture_commands.h"
 #include "persistence/graph_commands.h"
 #include "platform/platform.h"
 #include "shell/ui/main_window.h"
@@ -85,6 +87,16 @@ int runRenderCommand(const char* program, const std::string& graphPath, const st
     HeadlessPlatform platform(err);
     auto window = std::make_unique<MainWindow>(&platform, std::vector<std::string>{graphPath});
     const QImage image = window->renderPicture(width, height);
+    if (const std::optional<VectorFormat> vector = vectorFormatOf(imagePath)) {
+        // Drawn again by the redraw itself onto the SVG or PDF canvas.
+        if (const std::optional<QString> failure = window->pictures().writeVector(imagePath, *vector)) {
+            std::fprintf(err, "error: the image cannot be written to %s: %s\n", imagePath.c_str(),
+                         qPrintable(*failure));
+            return 1;
+        }
+        std::fprintf(out, "image: %s %dx%d\n", imagePath.c_str(), image.width(), image.height());
+        return 0;
+    }
     window.reset();
     if (image.isNull() || !image.save(QString::fromStdString(imagePath))) {
         std::fprintf(err, "error: the image cannot be written to %s\n", imagePath.c_str());

@@ -255,6 +255,19 @@ void PlotController::runPlot() {
     ctx_.doc->full_replot = replot;
 }
 
+void PlotController::drawOnto(Canvas& canvas) const {
+    GraphDocument doc = *ctx_.doc;
+    PlotState state = state_;
+    PlotBoxes boxes = gatherBoxes();
+    RewriteContext rewrite = *ctx_.rewrite;
+    rewrite.errors = nullptr;  // a message belongs to the window's own redraw
+    PlotOptions options = gatherOptions();
+    options.frameOnly = false;
+    state.animation_request = false;
+    canvas.setLineWidth(doc.line_width);
+    Plot(canvas, *ctx_.evaluator, rewrite, doc, boxes, doc.functions.entries(), options, state, PlotHooks{});
+}
+
 void PlotController::plotLine() {
     QLineEdit* x = panel_.function().x;
     QLineEdit* y = panel_.function().y;

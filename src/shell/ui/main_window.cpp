@@ -9,6 +9,7 @@
 
 #include "animation/ui/effects_controller.h"
 #include "appearance/ui/color_options_dialog.h"
+#include "output/ui/picture_commands.h"
 #include "calculator/ui/calculator_panel.h"
 #include "calculus/ui/calculus_commands.h"
 #include "data/ui/list_file_commands.h"
@@ -110,6 +111,7 @@ void MainWindow::buildControllers() {
     calculus_ = std::make_unique<CalculusCommands>(*graph_, context_, *plotter_, *point_);
     listFiles_ = std::make_unique<ListFileCommands>(*list_, context_);
     effects_ = std::make_unique<EffectsController>(*graph_, context_, *plotter_, rng_, centralWidget());
+    pictures_ = std::make_unique<PictureCommands>(*graph_, context_, *plotter_);
     connect(effects_.get(), &EffectsController::colorsChanged, this,
             [this] { graph_->setReadoutColors(doc_.colors[kBackground], doc_.colors[kAxis]); });
 }
@@ -132,6 +134,9 @@ void MainWindow::connectEvents() {
     connect(menus_, &WindowMenus::setDefaultRangesRequested, this, &MainWindow::setDefaultRanges);
     connect(menus_, &WindowMenus::visualOptionsRequested, this, &MainWindow::showVisualOptions);
     connect(menus_, &WindowMenus::stopAnimationRequested, effects_.get(), &EffectsController::stopAnimation);
+    connect(menus_, &WindowMenus::bitmapRequested, pictures_.get(), &PictureCommands::saveAsBitmap);
+    connect(menus_, &WindowMenus::exportGraphRequested, pictures_.get(), &PictureCommands::exportGraph);
+    connect(menus_, &WindowMenus::copyGraphRequested, pictures_.get(), &PictureCommands::copyGraph);
 }
 
 void MainWindow::startUp(const std::vector<std::string>& arguments) {

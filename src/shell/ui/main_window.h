@@ -25,6 +25,7 @@ class CalculusCommands;
 class ClickFocusWatcher;
 class DefaultButtonKeeper;
 class EffectsController;
+class PictureCommands;
 class GraphPanel;
 class ListFileCommands;
 class ListPanel;
@@ -86,6 +87,7 @@ public:
     // The graph as the parametric grapher draws it into a picture area of
     // the given size in pixels (the window grows or shrinks around it).
     QImage renderPicture(int width, int height);
+    PictureCommands& pictures() { return *pictures_; }
 
 
     // How often a redraw was asked for through the panels' events.
@@ -164,6 +166,7 @@ private:
     std::unique_ptr<CalculusCommands> calculus_;
     std::unique_ptr<ListFileCommands> listFiles_;
     std::unique_ptr<EffectsController> effects_;
+    std::unique_ptr<PictureCommands> pictures_;
     WindowMenus* menus_ = nullptr;
 
     int plotRequests_ = 0;

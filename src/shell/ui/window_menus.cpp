@@ -79,6 +79,22 @@ void WindowMenus::buildFile() {
         connect(entry, &QAction::triggered, this, d.request);
     }
     file->addSeparator();
+    const struct {
+        const char* text;
+        const char* name;
+        void (WindowMenus::*request)();
+    } pictures[] = {
+        {"Save As &Bitmap...", "Bitmap", &WindowMenus::bitmapRequested},
+        {"Export &Graph...", "ExportGraph", &WindowMenus::exportGraphRequested},
+        {"&Print...", "PrintMe", &WindowMenus::printRequested},
+    };
+    for (const auto& p : pictures) {
+        QAction* entry = addAction(file, p.text, p.name);
+        connect(entry, &QAction::triggered, this, p.request);
+        pictureEntries_.push_back(entry);
+    }
+    pictureEntries_.back()->setShortcut(QKeySequence::Print);
+    file->addSeparator();
     connect(addAction(file, "Create Initialize File...", "CreateInit"), &QAction::triggered, this,
             &WindowMenus::createInitializeRequested);
     connect(addAction(file, "Set Default Ranges...", "SetDefaultRanges"), &QAction::triggered, this,
@@ -113,6 +129,11 @@ void WindowMenus::buildFile() {
 // A box with the focus takes Ctrl+Z for its own typing first.
 void WindowMenus::buildEdit() {
     QMenu* edit = addMenu("&Edit", "Edit");
+    QAction* copy = addAction(edit, "&Copy Graph", "CopyGraph");
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    connect(copy, &QAction::triggered, this, &WindowMenus::copyGraphRequested);
+    pictureEntries_.push_back(copy);
+    edit->addSeparator();
     if (ctx_.undo == nullptr) return;
     QAction* undo = ctx_.undo->createUndoAction(edit, tr("&Undo"));
     undo->setObjectName("Undo");
@@ -232,6 +253,7 @@ void WindowMenus::applyEnabling() {
     integral_->setEnabled(e.integral);
     integral_->setChecked(e.integralShown);
     for (QAction* entry : listFileEntries_) entry->setEnabled(ctx_.events.mode() == Mode::List);
+    for (QAction* entry : pictureEntries_) entry->setEnabled(ctx_.events.mode() == Mode::Parametric);
 }
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <array>
+#include <vector>
 
 class QAction;
 class QMainWindow;
@@ -37,6 +38,10 @@ Q_SIGNALS:
     void setDefaultRangesRequested();
     void visualOptionsRequested();
     void stopAnimationRequested();
+    void bitmapRequested();
+    void exportGraphRequested();
+    void printRequested();
+    void copyGraphRequested();
     void exitRequested();
 
 private:
@@ -61,6 +66,8 @@ private:
     CalculusCommands& calculus_;
     ListFileCommands& listFiles_;
     std::array<QAction*, 5> listFileEntries_{};
+    // The picture's commands, for the grapher mode only.
+    std::vector<QAction*> pictureEntries_;
     QMenu* view_ = nullptr;
     std::array<QAction*, 4> transformations_{};  // by AxisTransformation
     std::array<QAction*, 4> modes_{};            // by Mode

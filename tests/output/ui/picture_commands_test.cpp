@@ -1,0 +1,134 @@
+// The picture leaving the window: the bitmap's name rules, and the vector
+// export drawing the same graph as the picture area.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+
+#include <memory>
+
+#include "output/picture_files.h"
+#include "output/ui/picture_commands.h"
+#include "plot/ui/picture_area.h"
+#include "shell/ui/main_window.h"
+#include "support/fake_platform.h"
+
+namespace qv {
+namespace {
+
+TEST(PictureFiles, BitmapAndExportNamesAndCopies) {
+    const auto none = [](const std::string&) { return false; };
+    EXPECT_EQ(checkBitmapPath(" GRAPH.BMP ", none).path, "GRAPH.bmp");
+    EXPECT_EQ(checkBitmapPath("graph.txt", none).message.text, "Only a BMP extension is allowed.");
+    const PathCheck replace = checkBitmapPath("/a/graph.bmp", [](const std::string&) { return true; });
+    EXPECT_EQ(replace.verdict, PathVerdict::AskReplace);
+    EXPECT_EQ(replace.message.title, "Quorvanta  -  Bitmap");
+    EXPECT_EQ(replace.message.text, "The file \"graph.bmp\" already exists.  Would you like to replace this file?");
+    EXPECT_EQ(bitmapDialog().defaultExtension, "bmp");
+    EXPECT_EQ(vectorFormatOf("a.SVG"), VectorFormat::Svg);
+    EXPECT_EQ(vectorFormatOf("a.pdf"), VectorFormat::Pdf);
+    EXPECT_EQ(vectorFormatOf("a.png"), std::nullopt);
+    EXPECT_EQ(checkExportGraphPath("a.png", none).verdict, PathVerdict::Refuse);
+    const std::pair<const char*, std::optional<int>> kCopies[] = {
+        {"0", 1}, {"2.5", 2}, {"3.5", 4}, {"31", 31}, {"-4", 1}, {"abc", std::nullopt}, {"", std::nullopt}};
+    for (const auto& [text, copies] : kCopies) EXPECT_EQ(copiesFor(text), copies) << text;
+    EXPECT_EQ(manyCopiesQuestion("31"),
+              "You have told the printer to print 31 copies.  Are you sure you would like to print that many?");
+}
+
+// How much of two pictures of the same size differs clearly.
+double differingShare(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    long differing = 0;
+    for (int j = 0; j < x.height(); ++j) {
+        for (int i = 0; i < x.width(); ++i) {
+            if (std::abs(qGray(x.pixel(i, j)) - qGray(y.pixel(i, j))) > 64) ++differing;
+        }
+    }
+    return static_cast<double>(differing) / (x.width() * x.height());
+}
+
+// How many of the dark pixels of `a` (curves, axes, numbers) have a dark
+// pixel of `b` at most one pixel away.
+double inkFound(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    const auto dark = [](const QImage& im, int i, int j) {
+        return i >= 0 && j >= 0 && i < im.width() && j < im.height() && qGray(im.pixel(i, j)) < 128;
+    };
+    long ink = 0, found = 0;
+    for (int j = 0; j < x.height(); ++j) {
+        for (int i = 0; i < x.width(); ++i) {
+            if (!dark(x, i, j)) continue;
+            ++ink;
+            bool near = false;
+            for (int dj = -1; dj <= 1 && !near; ++dj) {
+                for (int di = -1; di <= 1 && !near; ++di) near = dark(y, i + di, j + dj);
+            }
+            found += near ? 1 : 0;
+        }
+    }
+    return ink == 0 ? 0 : static_cast<double>(found) / static_cast<double>(ink);
+}
+
+TEST(PictureCommandsTest, VectorExportsDrawTheGraphOfThePicture) {
+    FakePlatform platform;
+    MainWindow window(&platform);
+    window.resize(900, 650);
+    window.show();
+    window.findChild<QLineEdit*>("Text8")->setText("3*cos(z)");
+    window.findChild<QLineEdit*>("Text9")->setText("2*sin(3*z)");
+    window.findChild<QLineEdit*>("Text6")->setText("0");
+    window.findChild<QLineEdit*>("Text7")->setText("2*pi");
+    window.findChild<QCheckBox*>("Check10")->setChecked(true);
+    window.findChild<QPushButton*>("Command19")->click();
+    const QImage picture = window.findChild<PictureArea*>("Picture1")->image();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+
+    const std::string svg = folder.filePath("graph.svg").toStdString();
+    ASSERT_EQ(window.pictures().writeVector(svg, VectorFormat::Svg), std::nullopt);
+    QSvgRenderer renderer(QString::fromStdString(svg));
+    ASSERT_TRUE(renderer.isValid());
+    QImage drawn(picture.size(), QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    {
+        QPainter p(&drawn);
+        renderer.render(&p);
+    }
+    EXPECT_LT(differingShare(picture, drawn), 0.01);
+    EXPECT_GT(inkFound(picture, drawn), 0.95);
+    EXPECT_GT(inkFound(drawn, picture), 0.95);
+
+    const QString pdf = folder.filePath("graph.pdf");
+    ASSERT_EQ(window.pictures().writeVector(pdf.toStdString(), VectorFormat::Pdf), std::nullopt);
+    const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+    ASSERT_FALSE(pdftoppm.isEmpty()) << "pdftoppm (poppler-utils) is needed to look at the page";
+    QProcess::execute(pdftoppm, {"-r", "96", "-png", "-singlefile", pdf, folder.filePath("page")});
+    // The page may come out a pixel larger from the rounding of its size.
+    const QImage page = QImage(folder.filePath("page.png")).copy(picture.rect());
+    ASSERT_FALSE(page.isNull());
+    EXPECT_LT(differingShare(picture, page), 0.01);
+    EXPECT_GT(inkFound(picture, page), 0.95);
+    EXPECT_GT(inkFound(page, picture), 0.95);
+
+    // The bitmap: a BMP file of the picture, GRAPH.BMP saved as GRAPH.bmp.
+    platform.saveAnswers = {folder.filePath("graph.txt").toStdString(), folder.filePath("GRAPH.BMP").toStdString()};
+    platform.answerMessages({MessageAnswer::Ok});
+    window.pictures().saveAsBitmap();
+    const QImage bitmap(folder.filePath("GRAPH.bmp"), "BMP");
+    ASSERT_FALSE(bitmap.isNull());
+    EXPECT_EQ(bitmap.convertToFormat(QImage::Format_RGB32), picture.convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(platform.allAnswersUsed());
+}
+
+}  // namespace
+}  // namespace qv
