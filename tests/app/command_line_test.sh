@@ -177,6 +177,10 @@ render_out="$stats_dir/picture.png"
 check "render writes the picture" "image: $render_out 320x200" \
     "$(env -u DISPLAY "$qv" --render "$data_dir/lissajous.gph" -o "$render_out" --size 320x200 2>&1)"
 check "render makes a PNG" "PNG" "$(head -c 4 "$render_out" | tail -c 3)"
+env -u DISPLAY "$qv" --render "$data_dir/lissajous.gph" -o "$stats_dir/picture.svg" >/dev/null 2>&1
+check "render makes an SVG" "1" "$(grep -c '<svg' "$stats_dir/picture.svg")"
+env -u DISPLAY "$qv" --render "$data_dir/lissajous.gph" -o "$stats_dir/picture.pdf" >/dev/null 2>&1
+check "render makes a PDF" "%PDF" "$(head -c 4 "$stats_dir/picture.pdf")"
 printf 'File_Start\r\n-5\r\n' > "$stats_dir/short.gph"
 check "render of a short file names the line" "error: line 3: the file ends here; expected a default range" \
     "$("$qv" --render "$stats_dir/short.gph" -o "$render_out" 2>&1)"
