@@ -2,15 +2,20 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QPainter>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "output/ui/painter_canvas.h"
+#include "output/ui/print_dialog.h"
 #include "plot/ui/graph_panel.h"
 #include "plot/ui/picture_area.h"
 #include "plot/ui/plot_controller.h"
@@ -120,6 +125,80 @@ void PictureCommands::exportGraph() {
 
 void PictureCommands::copyGraph() {
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setImage(panel_.picture()->image());
+}
+
+void PictureCommands::print() {
+    if (ctx_.platform == nullptr) return;
+    PrintDialog dialog(ctx_.platform->printerNames(), ctx_.platform->defaultPrinter(), panel_.window());
+    connect(&dialog, &PrintDialog::printRequested, &dialog, [this, &dialog] {
+        if (runPrint(dialog.printer(), dialog.copiesText(), dialog.printEquations())) dialog.accept();
+    });
+    dialog.exec();
+}
+
+bool PictureCommands::runPrint(const std::string& printerName, const std::string& copiesText, bool equations) {
+    const int copies = copiesFor(copiesText).value_or(1);
+    if (copies > kCopiesWithoutQuestion &&
+        ctx_.platform->message(kManyCopiesTitle, manyCopiesQuestion(copiesText), MessageButtons::YesNo,
+                               MessageIcon::Question) != MessageAnswer::Yes) {
+        return false;
+    }
+    if (printerName.empty() && printToFile_.empty()) return true;
+    QPrinter printer(QPrinter::HighResolution);
+    if (printToFile_.empty()) {
+        printer.setPrinterName(QString::fromStdString(printerName));
+    } else {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(printToFile_));
+    }
+    printer.setFullPage(true);
+    printer.setDocName(QStringLiteral("Quorvanta graph"));
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        ctx_.platform->message("Quorvanta  -  Print", "The printer \"" + printerName + "\" did not take the job.",
+                               MessageButtons::Ok, MessageIcon::Warning);
+        return true;
+    }
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    for (int copy = 1; copy <= copies; ++copy) {
+        if (copy > 1 && !printer.newPage()) break;
+        drawPage(painter, printer.resolution(), paper, equations);
+    }
+    painter.end();
+    return true;
+}
+
+// One page: the graph drawn again at the printer's resolution with its
+// top-left corner 1000 twips from the paper's, and the two expressions
+// under it. A picture wider or taller than the paper leaves is made
+// smaller to fit.
+void PictureCommands::drawPage(QPainter& painter, double resolution, const QRectF& paper, bool equations) const {
+    const PictureArea& picture = *panel_.picture();
+    const int width = picture.QWidget::width(), height = picture.QWidget::height();
+    constexpr double kMarginTwips = 1000, kTwipsPerInch = 1440, kPixelsPerInch = 96;
+    const double margin = kMarginTwips / kTwipsPerInch * resolution;
+    double scale = resolution / kPixelsPerInch;
+    const double lineRoom = 4 * QFontMetricsF(picture.font()).height() + 400.0 / kTwipsPerPixel;
+    const double fit = std::min((paper.width() - 2 * margin) / width,
+                                (paper.height() - 2 * margin) / (height + (equations ? lineRoom : 0)));
+    if (fit > 0 && fit < scale) scale = fit;
+    painter.save();
+    painter.translate(margin, margin);
+    painter.scale(scale, scale);
+    {
+        PainterCanvas canvas(painter, width, height, picture.font());
+        plotter_.drawOnto(canvas);
+    }
+    if (equations) {
+        const FunctionControls& f = panel_.function();
+        PainterCanvas text(painter, width, static_cast<int>(height + lineRoom), picture.font());
+        text.setTextColor(0);
+        const double top = height * kTwipsPerPixel + 400;
+        text.text(400, top, f.xCaption->text().toStdString() + " " + f.x->text().toStdString());
+        // The empty line between them, as the expressions were printed.
+        text.text(400, top + 3 * text.textHeight(), f.yCaption->text().toStdString() + " " + f.y->text().toStdString());
+    }
+    painter.restore();
 }
 
 }  // namespace qv

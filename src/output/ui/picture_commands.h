@@ -8,6 +8,9 @@
 
 #include "output/picture_files.h"
 
+class QPainter;
+class QRectF;
+
 namespace qv {
 
 class GraphPanel;
@@ -25,6 +28,14 @@ public:
     void saveAsBitmap();
     void exportGraph();
     void copyGraph();
+    // "&Print...": the print dialog, then one page per copy.
+    void print();
+    // Pages go to this PDF file instead of the chosen printer (the tests
+    // look at them this way).
+    void setPrintToFile(const std::string& pdfPath) { printToFile_ = pdfPath; }
+    // The print run of "OK": false when the user took it back at the
+    // question about many copies, and the dialog stays.
+    bool runPrint(const std::string& printer, const std::string& copiesText, bool equations);
 
     // The graph at the picture's size written as SVG or PDF; the reason
     // when the file could not be written.
@@ -34,10 +45,12 @@ private:
     std::optional<std::string> chooseSavePath(const FileDialogRequest& dialog,
                                               PathCheck (*check)(std::string_view, const FileExists&));
     void reportFailure(const char* title, const std::string& path, const QString& reason);
+    void drawPage(QPainter& painter, double resolution, const QRectF& paper, bool equations) const;
 
     GraphPanel& panel_;
     PanelContext& ctx_;
     PlotController& plotter_;
+    std::string printToFile_;
 };
 
 }  // namespace qv

@@ -137,6 +137,7 @@ void MainWindow::connectEvents() {
     connect(menus_, &WindowMenus::bitmapRequested, pictures_.get(), &PictureCommands::saveAsBitmap);
     connect(menus_, &WindowMenus::exportGraphRequested, pictures_.get(), &PictureCommands::exportGraph);
     connect(menus_, &WindowMenus::copyGraphRequested, pictures_.get(), &PictureCommands::copyGraph);
+    connect(menus_, &WindowMenus::printRequested, pictures_.get(), &PictureCommands::print);
 }
 
 void MainWindow::startUp(const std::vector<std::string>& arguments) {

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QProcess>
@@ -13,11 +14,13 @@
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
 #include "output/picture_files.h"
 #include "output/ui/picture_commands.h"
+#include "output/ui/print_dialog.h"
 #include "plot/ui/picture_area.h"
 #include "shell/ui/main_window.h"
 #include "support/fake_platform.h"
@@ -127,6 +130,69 @@ TEST(PictureCommandsTest, VectorExportsDrawTheGraphOfThePicture) {
     const QImage bitmap(folder.filePath("GRAPH.bmp"), "BMP");
     ASSERT_FALSE(bitmap.isNull());
     EXPECT_EQ(bitmap.convertToFormat(QImage::Format_RGB32), picture.convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(platform.allAnswersUsed());
+}
+
+TEST(PrintDialogTest, PrintersCopiesAndNoPrinter) {
+    PrintDialog dialog({"Office", "Lab"}, "Lab");
+    EXPECT_EQ(dialog.printer(), "Lab");
+    EXPECT_TRUE(dialog.printEquations());
+    auto* copies = dialog.findChild<QLineEdit*>("Text1");
+    const std::pair<const char*, const char*> kTyped[] = {{"0", "1"}, {"12", "12"}, {"x", "x"}};
+    for (const auto& [typed, shown] : kTyped) {
+        copies->selectAll();
+        QTest::keyClicks(copies, typed);
+        EXPECT_EQ(dialog.copiesText(), shown);
+    }
+    PrintDialog none({}, "");
+    EXPECT_FALSE(none.findChild<QPushButton*>("Command1")->isEnabled());
+    ASSERT_NE(none.findChild<QLabel*>("NoPrinter"), nullptr);
+}
+
+TEST(PictureCommandsTest, PrintingGivesAPagePerCopyWithTheExpressions) {
+    FakePlatform platform;
+    MainWindow window(&platform);
+    window.resize(900, 650);
+    window.show();
+    window.findChild<QLineEdit*>("Text8")->setText("3*cos(z)");
+    window.findChild<QLineEdit*>("Text9")->setText("2*sin(3*z)");
+    window.findChild<QLineEdit*>("Text6")->setText("0");
+    window.findChild<QLineEdit*>("Text7")->setText("2*pi");
+    window.findChild<QPushButton*>("Command19")->click();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    PictureCommands& commands = window.pictures();
+    const QString pdf = folder.filePath("printed.pdf");
+    commands.setPrintToFile(pdf.toStdString());
+
+    // 31 copies are asked about; No prints nothing and keeps the dialog.
+    platform.answerMessages({MessageAnswer::No});
+    EXPECT_FALSE(commands.runPrint("Office", "31", true));
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(platform.messages.at(0).title, "Quorvanta  -  Multiple Copies");
+
+    ASSERT_TRUE(commands.runPrint("Office", "2", true));
+    const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+    ASSERT_FALSE(pdftoppm.isEmpty()) << "pdftoppm (poppler-utils) is needed to look at the pages";
+    QProcess::execute(pdftoppm, {"-r", "48", "-png", pdf, folder.filePath("page")});
+    const QImage first(folder.filePath("page-1.png")), second(folder.filePath("page-2.png"));
+    ASSERT_FALSE(first.isNull());
+    ASSERT_FALSE(second.isNull());
+    EXPECT_FALSE(QFile::exists(folder.filePath("page-3.png")));
+    EXPECT_EQ(first, second);
+    // At 48 dots to the inch: the picture starts about 33 dots in, and the
+    // expressions' ink lies under it, at the left.
+    const int pictureBottom = 33 + 650 * 48 / 96;
+    const auto inkBetween = [&first](int top, int bottom, int left, int right) {
+        int ink = 0;
+        for (int j = top; j < bottom && j < first.height(); ++j) {
+            for (int i = left; i < right && i < first.width(); ++i) ink += qGray(first.pixel(i, j)) < 128 ? 1 : 0;
+        }
+        return ink;
+    };
+    EXPECT_EQ(inkBetween(0, 30, 0, first.width()), 0);  // the top margin is blank
+    EXPECT_GT(inkBetween(40, pictureBottom - 40, 40, 500), 100);  // the graph's axes and curve
+    EXPECT_GT(inkBetween(pictureBottom - 30, pictureBottom + 80, 30, 200), 20);  // the expressions
     EXPECT_TRUE(platform.allAnswersUsed());
 }
 
