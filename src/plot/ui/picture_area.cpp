@@ -60,19 +60,33 @@ void PictureArea::clear(uint32_t color) {
 // A line along an axis (the grid, the axes, the tick marks) is moved to the
 // middle of its pixel row or column, where the pen covers whole pixels: it
 // stays as crisp as before instead of smearing over two.
-void PictureArea::line(double x1, double y1, double x2, double y2, uint32_t color) {
+void paintPictureLine(QPainter& p, double x1, double y1, double x2, double y2, uint32_t color, int width) {
     if (!finite4(x1, y1, x2, y2)) return;
-    ensureImage();
-    QPainter p(&image_);
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(packedToQColor(color), lineWidth_, Qt::SolidLine, Qt::RoundCap));
-    const double centre = lineWidth_ % 2 == 1 ? 0.5 : 0.0;
+    p.setPen(QPen(packedToQColor(color), width, Qt::SolidLine, Qt::RoundCap));
+    const double centre = width % 2 == 1 ? 0.5 : 0.0;
     QPointF a(toPixels(x1) + 0.5, toPixels(y1) + 0.5);
     QPointF b(toPixels(x2) + 0.5, toPixels(y2) + 0.5);
     auto snap = [centre](double v) { return std::floor(v) + centre; };
     if (a.x() == b.x()) a.rx() = b.rx() = snap(a.x());
     if (a.y() == b.y()) a.ry() = b.ry() = snap(a.y());
     p.drawLine(a, b);
+}
+
+void paintPictureText(QPainter& p, const QFont& font, double x, double y, const std::string& s, uint32_t color) {
+    if (!std::isfinite(x) || !std::isfinite(y)) return;
+    p.setFont(font);
+    p.setPen(packedToQColor(color));
+    const QFontMetricsF metrics(font);
+    // The position is the text's top-left corner.
+    p.drawText(QPointF(toPixels(x), toPixels(y) + metrics.ascent()), QString::fromStdString(s));
+}
+
+void PictureArea::line(double x1, double y1, double x2, double y2, uint32_t color) {
+    if (!finite4(x1, y1, x2, y2)) return;
+    ensureImage();
+    QPainter p(&image_);
+    paintPictureLine(p, x1, y1, x2, y2, color, lineWidth_);
     update();
 }
 
@@ -80,11 +94,7 @@ void PictureArea::text(double x, double y, const std::string& s) {
     if (!std::isfinite(x) || !std::isfinite(y)) return;
     ensureImage();
     QPainter p(&image_);
-    p.setFont(font());
-    p.setPen(packedToQColor(textColor_));
-    const QFontMetricsF metrics(font());
-    // The position is the text's top-left corner.
-    p.drawText(QPointF(toPixels(x), toPixels(y) + metrics.ascent()), QString::fromStdString(s));
+    paintPictureText(p, font(), x, y, s, textColor_);
     update();
 }
 

@@ -7,6 +7,8 @@
 
 #include "draw/canvas.h"
 
+class QPainter;
+
 namespace qv {
 
 // The graph's picture area: a canvas on a retained image. What is drawn
@@ -74,5 +76,12 @@ private:
 
 // A packed colour (red + 256 * green + 65536 * blue) as a QColor.
 QColor packedToQColor(uint32_t packed);
+
+// A line and a text as the picture draws them (positions in twips), on any
+// painter whose units are the picture's logical pixels: an export or a
+// printer page draws exactly what the picture shows.
+void paintPictureLine(QPainter& painter, double x1, double y1, double x2, double y2, uint32_t color, int width);
+void paintPictureText(QPainter& painter, const QFont& font, double x, double y, const std::string& s,
+                      uint32_t color);
 
 }  // namespace qv

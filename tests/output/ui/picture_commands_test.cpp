@@ -60,6 +60,17 @@ double differingShare(const QImage& a, const QImage& b) {
     return static_cast<double>(differing) / (x.width() * x.height());
 }
 
+// A window drawing a Lissajous figure, with its derivative when asked.
+void showGraph(MainWindow& window, bool derivative) {
+    window.resize(900, 650);
+    window.show();
+    const std::pair<const char*, const char*> kBoxes[] = {
+        {"Text8", "3*cos(z)"}, {"Text9", "2*sin(3*z)"}, {"Text6", "0"}, {"Text7", "2*pi"}};
+    for (const auto& [name, text] : kBoxes) window.findChild<QLineEdit*>(name)->setText(text);
+    window.findChild<QCheckBox*>("Check10")->setChecked(derivative);
+    window.findChild<QPushButton*>("Command19")->click();
+}
+
 // How many of the dark pixels of `a` (curves, axes, numbers) have a dark
 // pixel of `b` at most one pixel away.
 double inkFound(const QImage& a, const QImage& b) {
@@ -85,14 +96,7 @@ double inkFound(const QImage& a, const QImage& b) {
 TEST(PictureCommandsTest, VectorExportsDrawTheGraphOfThePicture) {
     FakePlatform platform;
     MainWindow window(&platform);
-    window.resize(900, 650);
-    window.show();
-    window.findChild<QLineEdit*>("Text8")->setText("3*cos(z)");
-    window.findChild<QLineEdit*>("Text9")->setText("2*sin(3*z)");
-    window.findChild<QLineEdit*>("Text6")->setText("0");
-    window.findChild<QLineEdit*>("Text7")->setText("2*pi");
-    window.findChild<QCheckBox*>("Check10")->setChecked(true);
-    window.findChild<QPushButton*>("Command19")->click();
+    showGraph(window, true);
     const QImage picture = window.findChild<PictureArea*>("Picture1")->image();
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -152,13 +156,7 @@ TEST(PrintDialogTest, PrintersCopiesAndNoPrinter) {
 TEST(PictureCommandsTest, PrintingGivesAPagePerCopyWithTheExpressions) {
     FakePlatform platform;
     MainWindow window(&platform);
-    window.resize(900, 650);
-    window.show();
-    window.findChild<QLineEdit*>("Text8")->setText("3*cos(z)");
-    window.findChild<QLineEdit*>("Text9")->setText("2*sin(3*z)");
-    window.findChild<QLineEdit*>("Text6")->setText("0");
-    window.findChild<QLineEdit*>("Text7")->setText("2*pi");
-    window.findChild<QPushButton*>("Command19")->click();
+    showGraph(window, false);
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     PictureCommands& commands = window.pictures();
