@@ -45,6 +45,9 @@ public:
     bool print(const PrintRequest&) override { return false; }
     std::string programFolder() override { return QCoreApplication::applicationDirPath().toStdString(); }
     std::string configFolder() override { return {}; }
+    std::vector<std::string> dataFolders() override { return {}; }
+    std::string setting(const std::string&) override { return {}; }
+    void setSetting(const std::string&, const std::string&) override {}
 
 private:
     std::FILE* err_;

@@ -73,6 +73,14 @@ public:
     // The user's own configuration folder for the program (it may not exist
     // yet), "" when there is none.
     virtual std::string configFolder() = 0;
+    // Folders the installed program keeps its data in (the manual).
+    virtual std::vector<std::string> dataFolders() = 0;
+
+    // The user's settings (recent files, the window's place), kept between
+    // runs; "" for a setting never made. A setting that cannot be stored is
+    // dropped quietly: it is a convenience.
+    virtual std::string setting(const std::string& key) = 0;
+    virtual void setSetting(const std::string& key, const std::string& value) = 0;
 };
 
 }  // namespace qv

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -107,6 +108,8 @@ public:
     std::string folder = std::filesystem::temp_directory_path().string();
     // None unless a test gives one.
     std::string userConfigFolder;
+    std::vector<std::string> installedDataFolders;
+    std::map<std::string, std::string> settings;
 
     // Reasons for requests the script did not foresee, in order.
     std::vector<std::string> unexpected;
@@ -186,6 +189,12 @@ public:
 
     std::string programFolder() override { return folder; }
     std::string configFolder() override { return userConfigFolder; }
+    std::vector<std::string> dataFolders() override { return installedDataFolders; }
+    std::string setting(const std::string& key) override {
+        const auto found = settings.find(key);
+        return found == settings.end() ? std::string() : found->second;
+    }
+    void setSetting(const std::string& key, const std::string& value) override { settings[key] = value; }
 
 private:
     // An empty queue answers Cancel, as a user closing the dialog would.

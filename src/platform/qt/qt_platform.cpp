@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QUrl>
@@ -290,6 +291,34 @@ bool QtPlatform::print(const PrintRequest& request) {
 }
 
 std::string QtPlatform::programFolder() { return toPath(QCoreApplication::applicationDirPath()); }
+
+namespace {
+
+// The settings file beside the initialize file, in the user's folder.
+QSettings userSettings() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvanta"), QStringLiteral("Quorvanta"));
+}
+
+}  // namespace
+
+std::vector<std::string> QtPlatform::dataFolders() {
+    std::vector<std::string> folders;
+    // An installed program finds its data beside its folder, in share/quorvanta.
+    folders.push_back(toPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quorvanta")));
+    for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation)) {
+        folders.push_back(toPath(folder));
+    }
+    return folders;
+}
+
+std::string QtPlatform::setting(const std::string& key) {
+    return userSettings().value(QString::fromStdString(key)).toString().toStdString();
+}
+
+void QtPlatform::setSetting(const std::string& key, const std::string& value) {
+    QSettings settings = userSettings();
+    settings.setValue(QString::fromStdString(key), QString::fromStdString(value));
+}
 
 std::string QtPlatform::configFolder() {
     return toPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));

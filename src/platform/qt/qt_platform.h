@@ -47,6 +47,9 @@ public:
     bool print(const PrintRequest& request) override;
     std::string programFolder() override;
     std::string configFolder() override;
+    std::vector<std::string> dataFolders() override;
+    std::string setting(const std::string& key) override;
+    void setSetting(const std::string& key, const std::string& value) override;
 
     // The box message() shows: title and text exactly as given (plain text,
     // never read as markup), the buttons, the icon; the first button is the

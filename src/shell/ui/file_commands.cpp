@@ -15,6 +15,7 @@
 #include "data/ui/list_panel.h"
 #include "document/startup.h"
 #include "persistence/graph_commands.h"
+#include "persistence/recent_files.h"
 #include "platform/platform.h"
 #include "shell/ui/main_window.h"
 
@@ -69,19 +70,23 @@ void MainWindow::finishOpening(const std::string& path) {
     // Applying the file marked the document as edited on the way.
     doc_.document_saved = true;
     if (!isInitializeFile(path)) refreshTitle();
+    rememberRecent(path, true);
 }
 
-void MainWindow::openCommand() {
+bool MainWindow::readyToReplaceDocument() {
     for (int i = 0; i < 10; ++i) {
         if (auto* box = findChild<QLineEdit*>(QStringLiteral("Text14(%1)").arg(i))) box->setText(box->text().remove(' '));
     }
-    if (!doc_.document_saved) {
-        const MessageAnswer answer = platform_->message(kSaveQuestionTitle, kSaveBeforeOpening,
-                                                        MessageButtons::YesNoCancel, MessageIcon::Question);
-        if (answer == MessageAnswer::Cancel) return;
-        // The document is replaced only once it is safe.
-        if (answer == MessageAnswer::Yes && !saveCommand()) return;
-    }
+    if (doc_.document_saved) return true;
+    const MessageAnswer answer = platform_->message(kSaveQuestionTitle, kSaveBeforeOpening,
+                                                    MessageButtons::YesNoCancel, MessageIcon::Question);
+    if (answer == MessageAnswer::Cancel) return false;
+    // The document is replaced only once it is safe.
+    return answer != MessageAnswer::Yes || saveCommand();
+}
+
+void MainWindow::openCommand() {
+    if (!readyToReplaceDocument()) return;
     for (;;) {
         const std::optional<std::string> chosen = platform_->openFileName(graphOpenDialog());
         if (!chosen) return;
@@ -90,17 +95,48 @@ void MainWindow::openCommand() {
             platform_->message(check.message.title, check.message.text, MessageButtons::Ok, MessageIcon::None);
             continue;
         }
-        if (const std::optional<GraphFileError> error = readIntoWindow(check.path)) {
-            // Nothing of the open document has changed.
-            platform_->message(kOpenTitle,
-                               "The file " + quotedFileName(check.path) + " cannot be opened: " + describe(*error) + ".",
-                               MessageButtons::Ok, MessageIcon::Warning);
-            return;
-        }
-        finishOpening(check.path);
+        openPath(check.path);
         return;
     }
 }
+
+void MainWindow::openPath(const std::string& path) {
+    if (const std::optional<GraphFileError> error = readIntoWindow(path)) {
+        // Nothing of the open document has changed.
+        platform_->message(kOpenTitle, "The file " + quotedFileName(path) + " cannot be opened: " + describe(*error) + ".",
+                           MessageButtons::Ok, MessageIcon::Warning);
+        return;
+    }
+    finishOpening(path);
+}
+
+void MainWindow::openRecent(const std::string& path) {
+    if (!QFileInfo(QString::fromStdString(path)).isFile()) {
+        rememberRecent(path, false);
+        platform_->message(kOpenTitle, "The file " + quotedFileName(path) + " is no longer there; it was taken off the list.",
+                           MessageButtons::Ok, MessageIcon::Information);
+        return;
+    }
+    if (readyToReplaceDocument()) openPath(path);
+}
+
+void MainWindow::openDropped(const std::string& path) {
+    const QFileInfo file(QString::fromStdString(path));
+    if (!file.isFile() || file.suffix().compare(QLatin1String("gph"), Qt::CaseInsensitive) != 0) {
+        platform_->message(kOpenTitle, "The file " + quotedFileName(path) + " is not a graph file.", MessageButtons::Ok,
+                           MessageIcon::Warning);
+        return;
+    }
+    if (readyToReplaceDocument()) openPath(path);
+}
+
+void MainWindow::rememberRecent(const std::string& path, bool keep) {
+    if (path.empty() || isInitializeFile(path)) return;
+    const std::vector<std::string> list = splitRecent(platform_->setting(kRecentFilesKey));
+    platform_->setSetting(kRecentFilesKey, joinRecent(keep ? withRecent(list, path) : withoutRecent(list, path)));
+}
+
+std::vector<std::string> MainWindow::recentFiles() const { return splitRecent(platform_->setting(kRecentFilesKey)); }
 
 std::optional<std::string> MainWindow::chooseSavePath() {
     for (;;) {
@@ -166,6 +202,7 @@ bool MainWindow::textSave(const std::string& path) {
         return false;
     }
     if (!isInitializeFile(path)) setWindowTitle(QString::fromStdString(documentTitle(path).title));
+    rememberRecent(path, true);
     return true;
 }
 

@@ -1,6 +1,11 @@
 #include "shell/ui/main_window.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -15,6 +20,7 @@
 #include "data/ui/list_file_commands.h"
 #include "data/ui/list_panel.h"
 #include "document/startup.h"
+#include "help/help.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
 #include "plot/ui/graph_panel.h"
@@ -77,8 +83,13 @@ MainWindow::MainWindow(Platform* platform, std::vector<std::string> arguments, Q
     buildPanels();
     buildControllers();
     menus_ = new WindowMenus(*this, context_, *plotter_, *navigation_, *calculus_, *listFiles_);
+    menus_->setRecentFiles([this] { return recentFiles(); });
     connectEvents();
     resize(1180, 760);
+    // The window comes back where the user left it.
+    const QByteArray geometry = QByteArray::fromBase64(QByteArray::fromStdString(platform_->setting("geometry")));
+    if (!geometry.isEmpty()) restoreGeometry(geometry);
+    setAcceptDrops(true);
     startUp(arguments);
 }
 
@@ -138,6 +149,9 @@ void MainWindow::connectEvents() {
     connect(menus_, &WindowMenus::exportGraphRequested, pictures_.get(), &PictureCommands::exportGraph);
     connect(menus_, &WindowMenus::copyGraphRequested, pictures_.get(), &PictureCommands::copyGraph);
     connect(menus_, &WindowMenus::printRequested, pictures_.get(), &PictureCommands::print);
+    connect(menus_, &WindowMenus::helpRequested, this, &MainWindow::showHelp);
+    connect(menus_, &WindowMenus::aboutRequested, this, &MainWindow::showAbout);
+    connect(menus_, &WindowMenus::recentRequested, this, [this](const QString& path) { openRecent(path.toStdString()); });
 }
 
 void MainWindow::startUp(const std::vector<std::string>& arguments) {
@@ -165,6 +179,32 @@ void MainWindow::plainStart() {
     doc_.document_saved = true;
     refreshTitle();
     focusForMode();
+}
+
+void MainWindow::showHelp() {
+    std::vector<std::string> folders{platform_->programFolder()};
+    for (const std::string& folder : platform_->dataFolders()) folders.push_back(folder);
+    const std::optional<std::string> manual =
+        findManual(folders, [](const std::string& p) { return QFileInfo(QString::fromStdString(p)).isFile(); });
+    if (manual && platform_->openDocument(*manual)) return;
+    platform_->message(kNoHelpTitle, noHelpText(), MessageButtons::Ok, MessageIcon::Warning);
+}
+
+void MainWindow::showAbout() { platform_->message(kAboutTitle, aboutText(), MessageButtons::Ok, MessageIcon::Information); }
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) return;
+    event->acceptProposedAction();
+    // Opened once the drop is over, so that the drag source is not held
+    // while questions are asked.
+    const std::string path = urls.front().toLocalFile().toStdString();
+    QTimer::singleShot(0, this, [this, path] { openDropped(path); });
 }
 
 void MainWindow::showVisualOptions() {
@@ -210,6 +250,7 @@ bool MainWindow::promptToSave(PromptFor reason) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (closingForNewGraph_ || promptToSave(PromptFor::Exit)) {
+        platform_->setSetting("geometry", saveGeometry().toBase64().toStdString());
         event->accept();
     } else {
         event->ignore();

@@ -71,6 +71,14 @@ public:
 
     // The file commands.
     void openCommand();
+    // "Open &Recent" and a file dropped on the window: the question about
+    // unsaved work, then the file.
+    void openRecent(const std::string& path);
+    void openDropped(const std::string& path);
+    std::vector<std::string> recentFiles() const;
+    // "Help &Contents" and "&About Quorvanta...".
+    void showHelp();
+    void showAbout();
     bool saveCommand();
     bool saveAsCommand();
     void createInitializeFile();
@@ -110,6 +118,15 @@ private:
     void connectEvents();
     void startUp(const std::vector<std::string>& arguments);
     void plainStart();
+    // The question before the open document is replaced; false when the
+    // user cancels or a save asked for did not happen.
+    bool readyToReplaceDocument();
+    void openPath(const std::string& path);
+    // The path joins (or leaves) the recent files.
+    void rememberRecent(const std::string& path, bool keep);
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
     // Reads the graph file at the path into the window; the error when it
     // cannot be read, in which case nothing changed.
     std::optional<GraphFileError> readIntoWindow(const std::string& path);

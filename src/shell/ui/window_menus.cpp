@@ -25,7 +25,13 @@ WindowMenus::WindowMenus(QMainWindow& window, PanelContext& context, PlotControl
     buildView();
     buildMode();
     buildCalculus();
-    window_.menuBar()->addMenu(tr("&Help"))->setObjectName("Help");
+    // Not one of the menus whose opening the picture's mouse handler hears of.
+    QMenu* help = window_.menuBar()->addMenu(tr("&Help"));
+    help->setObjectName("Help");
+    QAction* contents = addAction(help, "Help &Contents", "HelpContents");
+    contents->setShortcut(QKeySequence::HelpContents);
+    connect(contents, &QAction::triggered, this, &WindowMenus::helpRequested);
+    connect(addAction(help, "&About Quorvanta...", "About"), &QAction::triggered, this, &WindowMenus::aboutRequested);
     connect(&plotter_, &PlotController::optionsChanged, this, &WindowMenus::showTransformations);
     connect(&calculus_, &CalculusCommands::enablingChanged, this, &WindowMenus::applyEnabling);
     connect(&ctx_.events, &PanelEvents::modeChanged, this, [this](Mode mode) {
@@ -33,6 +39,22 @@ WindowMenus::WindowMenus(QMainWindow& window, PanelContext& context, PlotControl
         applyEnabling();
     });
     applyEnabling();
+}
+
+// "Open &Recent": the recent files as they are when the menu opens.
+void WindowMenus::buildRecent(QMenu* file) {
+    QMenu* recent = file->addMenu(tr("Open &Recent"));
+    recent->setObjectName("RecentFiles");
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] {
+        recent->clear();
+        const std::vector<std::string> paths = recentFiles_ ? recentFiles_() : std::vector<std::string>();
+        for (std::size_t i = 0; i < paths.size(); ++i) {
+            const QString path = QString::fromStdString(paths[i]);
+            QAction* entry = recent->addAction(QStringLiteral("&%1  %2").arg(i + 1).arg(path));
+            connect(entry, &QAction::triggered, this, [this, path] { Q_EMIT recentRequested(path); });
+        }
+        if (paths.empty()) recent->addAction(tr("No recent files"))->setEnabled(false);
+    });
 }
 
 QMenu* WindowMenus::addMenu(const char* title, const char* name) {
@@ -77,6 +99,7 @@ void WindowMenus::buildFile() {
         QAction* entry = addAction(file, d.text, d.name);
         entry->setShortcut(d.keys);
         connect(entry, &QAction::triggered, this, d.request);
+        if (d.request == &WindowMenus::openRequested) buildRecent(file);
     }
     file->addSeparator();
     const struct {

@@ -3,6 +3,8 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -42,6 +44,9 @@ Q_SIGNALS:
     void exportGraphRequested();
     void printRequested();
     void copyGraphRequested();
+    void helpRequested();
+    void aboutRequested();
+    void recentRequested(const QString& path);
     void exitRequested();
 
 private:
@@ -58,7 +63,14 @@ private:
     // The View menu and the calculus entries, as the mode and the calculus
     // commands allow.
     void applyEnabling();
+    void buildRecent(QMenu* file);
 
+public:
+    // Where "Open &Recent" finds its list.
+    void setRecentFiles(std::function<std::vector<std::string>()> source) { recentFiles_ = std::move(source); }
+
+private:
+    std::function<std::vector<std::string>()> recentFiles_;
     QMainWindow& window_;
     PanelContext& ctx_;
     PlotController& plotter_;

@@ -1,0 +1,135 @@
+// Help and about, the recent files, a file dropped on the window, and the
+// window's place kept between runs.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "help/help.h"
+#include "persistence/recent_files.h"
+#include "shell/ui/main_window.h"
+#include "support/fake_platform.h"
+
+namespace qv {
+namespace {
+
+TEST(Help, ManualLookupAndTheAboutText) {
+    const auto only = [](std::string present) { return [present](const std::string& p) { return p == present; }; };
+    EXPECT_EQ(findManual({"/opt/qv", "/usr/share/quorvanta"}, only("/usr/share/quorvanta/Quorvanta Manual.pdf")),
+              "/usr/share/quorvanta/Quorvanta Manual.pdf");
+    EXPECT_EQ(findManual({"/opt/qv/", "/usr/share"}, only("/opt/qv/Quorvanta Manual.pdf")), "/opt/qv/Quorvanta Manual.pdf");
+    EXPECT_EQ(findManual({"", "/x"}, only("/y/Quorvanta Manual.pdf")), std::nullopt);
+    EXPECT_EQ(aboutText().substr(0, 19), "About Quorvanta\r\n\r\n");
+    EXPECT_NE(aboutText().find("\r\n     Version 6.5.1\r\n"), std::string::npos);
+    EXPECT_EQ(aboutText().substr(aboutText().size() - 39), "\r\n     Last compiled: November 19, 2010");
+}
+
+TEST(RecentFiles, NewestFirstOnceAndEightAtMost) {
+    std::vector<std::string> list;
+    for (int i = 0; i < 10; ++i) list = withRecent(list, "/g/" + std::to_string(i) + ".gph");
+    ASSERT_EQ(list.size(), 8u);
+    EXPECT_EQ(list.front(), "/g/9.gph");
+    list = withRecent(list, "/g/5.gph");
+    EXPECT_EQ(list.front(), "/g/5.gph");
+    EXPECT_EQ(std::count(list.begin(), list.end(), "/g/5.gph"), 1);
+    EXPECT_EQ(splitRecent(joinRecent(list)), list);
+    EXPECT_EQ(splitRecent(joinRecent({"/a.gph", "bad\nname.gph", "", "/b.gph"})),
+              (std::vector<std::string>{"/a.gph", "/b.gph"}));
+}
+
+class DesktopHabitsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() / ("qv-habits-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder_);
+        platform_.folder = (folder_ / "program").string();
+    }
+    void TearDown() override {
+        window_.reset();
+        std::filesystem::remove_all(folder_);
+    }
+    MainWindow& open() {
+        window_ = std::make_unique<MainWindow>(&platform_);
+        window_->show();
+        return *window_;
+    }
+
+    std::filesystem::path folder_;
+    FakePlatform platform_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(DesktopHabitsTest, HelpOpensTheManualOrSaysThereIsNone) {
+    MainWindow& w = open();
+    platform_.answerMessages({MessageAnswer::Ok});
+    w.findChild<QAction*>("HelpContents")->trigger();
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].title, "No help file!");
+    EXPECT_EQ(platform_.messages[0].icon, MessageIcon::Warning);
+
+    std::filesystem::create_directories(folder_ / "share");
+    std::ofstream(folder_ / "share" / "Quorvanta Manual.pdf") << "%PDF";
+    platform_.installedDataFolders = {(folder_ / "share").string()};
+    w.findChild<QAction*>("HelpContents")->trigger();
+    EXPECT_EQ(platform_.openedDocuments, std::vector<std::string>{(folder_ / "share" / "Quorvanta Manual.pdf").string()});
+    // A viewer that does not start is the same message.
+    platform_.openSucceeds = false;
+    platform_.answerMessages({MessageAnswer::Ok, MessageAnswer::Ok});
+    w.findChild<QAction*>("HelpContents")->trigger();
+    w.findChild<QAction*>("About")->trigger();
+    ASSERT_EQ(platform_.messages.size(), 3u);
+    EXPECT_EQ(platform_.messages[1].title, "No help file!");
+    EXPECT_EQ(platform_.messages[2].title, "Quorvanta");
+    EXPECT_EQ(platform_.messages[2].text, aboutText());
+    EXPECT_TRUE(platform_.allAnswersUsed());
+}
+
+TEST_F(DesktopHabitsTest, RecentFilesDroppedFilesAndTheWindowsPlace) {
+    MainWindow& w = open();
+    const std::string graph = (folder_ / "graph.gph").string();
+    ASSERT_TRUE(w.textSave(graph));
+    EXPECT_EQ(w.recentFiles(), std::vector<std::string>{graph});
+    // A file gone from the list's place is taken off it, with a note.
+    const std::string gone = (folder_ / "gone.gph").string();
+    platform_.setSetting(kRecentFilesKey, joinRecent({gone, graph}));
+    platform_.answerMessages({MessageAnswer::Ok});
+    w.openRecent(gone);
+    EXPECT_EQ(w.recentFiles(), std::vector<std::string>{graph});
+    EXPECT_EQ(platform_.messages.back().text, "The file \"gone.gph\" is no longer there; it was taken off the list.");
+
+    // Opening a recent file asks about unsaved work first.
+    w.findChild<QLineEdit*>("Text8")->setText("z^2");
+    w.markEdited();
+    platform_.answerMessages({MessageAnswer::No});
+    w.openRecent(graph);
+    EXPECT_EQ(w.findChild<QLineEdit*>("Text8")->text(), "");
+    EXPECT_EQ(w.windowTitle(), "graph  -  Quorvanta");
+
+    // A dropped file that is not a graph is refused; a graph opens.
+    const std::string text = (folder_ / "notes.txt").string();
+    std::ofstream(text) << "hello";
+    platform_.answerMessages({MessageAnswer::Ok});
+    w.openDropped(text);
+    EXPECT_EQ(platform_.messages.back().text, "The file \"notes.txt\" is not a graph file.");
+    w.openDropped(graph);
+    EXPECT_TRUE(w.document().document_saved);
+
+    // The window's place comes back in the next window.
+    w.setGeometry(40, 50, 1000, 700);
+    ASSERT_TRUE(w.close());
+    MainWindow& next = open();
+    EXPECT_EQ(next.size(), QSize(1000, 700));
+    EXPECT_TRUE(platform_.allAnswersUsed());
+}
+
+}  // namespace
+}  // namespace qv
