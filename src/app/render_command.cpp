@@ -46,6 +46,7 @@ public:
     std::string programFolder() override { return QCoreApplication::applicationDirPath().toStdString(); }
     std::string configFolder() override { return {}; }
     std::vector<std::string> dataFolders() override { return {}; }
+    std::string userDataFolder() override { return {}; }
     std::string setting(const std::string&) override { return {}; }
     void setSetting(const std::string&, const std::string&) override {}
 

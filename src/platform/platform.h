@@ -75,6 +75,9 @@ public:
     virtual std::string configFolder() = 0;
     // Folders the installed program keeps its data in (the manual).
     virtual std::vector<std::string> dataFolders() = 0;
+    // The user's own data folder for the program, where unsaved work is
+    // kept against a crash; "" when there is none.
+    virtual std::string userDataFolder() = 0;
 
     // The user's settings (recent files, the window's place), kept between
     // runs; "" for a setting never made. A setting that cannot be stored is

@@ -109,6 +109,7 @@ public:
     // None unless a test gives one.
     std::string userConfigFolder;
     std::vector<std::string> installedDataFolders;
+    std::string userData;  // none: nothing is kept against a crash
     std::map<std::string, std::string> settings;
 
     // Reasons for requests the script did not foresee, in order.
@@ -190,6 +191,7 @@ public:
     std::string programFolder() override { return folder; }
     std::string configFolder() override { return userConfigFolder; }
     std::vector<std::string> dataFolders() override { return installedDataFolders; }
+    std::string userDataFolder() override { return userData; }
     std::string setting(const std::string& key) override {
         const auto found = settings.find(key);
         return found == settings.end() ? std::string() : found->second;

@@ -311,6 +311,10 @@ std::vector<std::string> QtPlatform::dataFolders() {
     return folders;
 }
 
+std::string QtPlatform::userDataFolder() {
+    return toPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
 std::string QtPlatform::setting(const std::string& key) {
     return userSettings().value(QString::fromStdString(key)).toString().toStdString();
 }

@@ -48,6 +48,7 @@ public:
     std::string programFolder() override;
     std::string configFolder() override;
     std::vector<std::string> dataFolders() override;
+    std::string userDataFolder() override;
     std::string setting(const std::string& key) override;
     void setSetting(const std::string& key, const std::string& value) override;
 

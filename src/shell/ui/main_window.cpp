@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
@@ -21,6 +22,8 @@
 #include "data/ui/list_panel.h"
 #include "document/startup.h"
 #include "help/help.h"
+#include "persistence/graph_file.h"
+#include "shell/ui/crash_recovery.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
 #include "plot/ui/graph_panel.h"
@@ -90,6 +93,9 @@ MainWindow::MainWindow(Platform* platform, std::vector<std::string> arguments, Q
     const QByteArray geometry = QByteArray::fromBase64(QByteArray::fromStdString(platform_->setting("geometry")));
     if (!geometry.isEmpty()) restoreGeometry(geometry);
     setAcceptDrops(true);
+    recovery_ = std::make_unique<CrashRecovery>(
+        *platform_, [this] { return graphFileBytes(gatherFile()); }, [this] { return !doc_.document_saved; });
+    connect(&context_.events, &PanelEvents::documentEdited, recovery_.get(), &CrashRecovery::documentChanged);
     startUp(arguments);
 }
 
@@ -166,11 +172,36 @@ void MainWindow::startUp(const std::vector<std::string>& arguments) {
     // message; reading it changed nothing.
     if (start.path.empty() || readIntoWindow(start.path)) {
         plainStart();
-        return;
+    } else {
+        finishOpening(start.path);
+        doc_.open_from_path = false;
+        focusForMode();
     }
-    finishOpening(start.path);
-    doc_.open_from_path = false;
-    focusForMode();
+    if (!start.fromCommandLine) offerRecovery();
+}
+
+void MainWindow::offerRecovery() {
+    const std::vector<std::string> files = recovery_->leftBehind();
+    if (files.empty()) return;
+    const std::string& newest = files.back();
+    const MessageAnswer answer =
+        platform_->message("Quorvanta  -  Recover?",
+                           "Quorvanta was closed before your graph was saved.  Would you like to restore it?",
+                           MessageButtons::YesNo, MessageIcon::Question);
+    if (answer == MessageAnswer::Yes) {
+        if (const std::optional<GraphFileError> error = readIntoWindow(newest)) {
+            platform_->message("Quorvanta  -  Recover?",
+                               "The graph kept from the last session cannot be read: " + describe(*error) + ".",
+                               MessageButtons::Ok, MessageIcon::Warning);
+        } else {
+            // Restored work is work not yet in a file.
+            if (mode() == Mode::Parametric) context_.events.requestPlot();
+            doc_.document_path.clear();
+            refreshTitle();
+            markEdited();
+        }
+    }
+    QFile::remove(QString::fromStdString(newest));
 }
 
 void MainWindow::plainStart() {
@@ -251,6 +282,7 @@ bool MainWindow::promptToSave(PromptFor reason) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (closingForNewGraph_ || promptToSave(PromptFor::Exit)) {
         platform_->setSetting("geometry", saveGeometry().toBase64().toStdString());
+        recovery_->discard();
         event->accept();
     } else {
         event->ignore();

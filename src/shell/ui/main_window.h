@@ -24,6 +24,7 @@ class CalculatorPanel;
 class CalculusCommands;
 class ClickFocusWatcher;
 class DefaultButtonKeeper;
+class CrashRecovery;
 class EffectsController;
 class PictureCommands;
 class GraphPanel;
@@ -79,6 +80,7 @@ public:
     // "Help &Contents" and "&About Quorvanta...".
     void showHelp();
     void showAbout();
+    CrashRecovery& recovery() { return *recovery_; }
     bool saveCommand();
     bool saveAsCommand();
     void createInitializeFile();
@@ -118,6 +120,8 @@ private:
     void connectEvents();
     void startUp(const std::vector<std::string>& arguments);
     void plainStart();
+    // After a crash: the graph a window left unsaved is offered back.
+    void offerRecovery();
     // The question before the open document is replaced; false when the
     // user cancels or a save asked for did not happen.
     bool readyToReplaceDocument();
@@ -184,6 +188,7 @@ private:
     std::unique_ptr<ListFileCommands> listFiles_;
     std::unique_ptr<EffectsController> effects_;
     std::unique_ptr<PictureCommands> pictures_;
+    std::unique_ptr<CrashRecovery> recovery_;
     WindowMenus* menus_ = nullptr;
 
     int plotRequests_ = 0;

@@ -15,6 +15,8 @@
 #include <memory>
 
 #include "help/help.h"
+#include "persistence/graph_file.h"
+#include "shell/ui/crash_recovery.h"
 #include "persistence/recent_files.h"
 #include "shell/ui/main_window.h"
 #include "support/fake_platform.h"
@@ -128,6 +130,42 @@ TEST_F(DesktopHabitsTest, RecentFilesDroppedFilesAndTheWindowsPlace) {
     ASSERT_TRUE(w.close());
     MainWindow& next = open();
     EXPECT_EQ(next.size(), QSize(1000, 700));
+    EXPECT_TRUE(platform_.allAnswersUsed());
+}
+
+TEST_F(DesktopHabitsTest, UnsavedWorkComesBackAfterACrash) {
+    platform_.userData = (folder_ / "data").string();
+    MainWindow& w = open();
+    w.findChild<QLineEdit*>("Text8")->setText("z^3");
+    w.markEdited();
+    w.recovery().keep();
+    const std::filesystem::path kept = w.recovery().ownPath();
+    ASSERT_TRUE(std::filesystem::exists(kept));
+    // A clean exit leaves nothing behind.
+    platform_.answerMessages({MessageAnswer::No});
+    ASSERT_TRUE(w.close());
+    EXPECT_FALSE(std::filesystem::exists(kept));
+
+    // What a process that died left: offered at the next start.
+    const std::filesystem::path crashed = folder_ / "data" / "recovery" / "999999999.gph";
+    {
+        MainWindow source(&platform_);
+        source.findChild<QLineEdit*>("Text8")->setText("z^3");
+        std::ofstream(crashed, std::ios::binary) << graphFileBytes(source.gatherFile());
+    }
+    platform_.answerMessages({MessageAnswer::Yes});
+    MainWindow& restored = open();
+    EXPECT_EQ(restored.findChild<QLineEdit*>("Text8")->text(), "z^3");
+    EXPECT_FALSE(restored.document().document_saved);
+    EXPECT_EQ(restored.windowTitle(), "Quorvanta");
+    EXPECT_FALSE(std::filesystem::exists(crashed));
+
+    // A damaged one says so once and is gone.
+    std::ofstream(crashed, std::ios::binary) << "File_Start\r\n";
+    platform_.answerMessages({MessageAnswer::Yes, MessageAnswer::Ok});
+    open();
+    EXPECT_EQ(platform_.messages.back().text.rfind("The graph kept from the last session cannot be read: line 2", 0), 0u);
+    EXPECT_FALSE(std::filesystem::exists(crashed));
     EXPECT_TRUE(platform_.allAnswersUsed());
 }
 
