@@ -19,9 +19,18 @@ QString recoveryFolder(const std::string& dataFolder) {
     return QString::fromStdString(dataFolder) + QStringLiteral("/recovery");
 }
 
-// Whether the process of that number still runs.
+// Whether the process of that number still runs. A process killed a
+// moment ago may linger as a zombie until it is reaped: that one has ended.
 bool running(qint64 pid) {
-    return pid == QCoreApplication::applicationPid() || QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
+    if (pid == QCoreApplication::applicationPid()) return true;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) return false;
+    const QByteArray line = stat.readAll();
+    // The state follows the command name, which ends with the last ')'.
+    const qsizetype close = line.lastIndexOf(')');
+    if (close < 0 || close + 2 >= line.size()) return true;
+    const char state = line.at(close + 2);
+    return state != 'Z' && state != 'X';
 }
 
 }  // namespace
