@@ -18,6 +18,8 @@ packages=(
     clang
     libclang-rt-14-dev  # libFuzzer and the sanitizer runtimes for clang
     poppler-utils  # pdftoppm: the tests look at printed and exported pages
+    desktop-file-utils  # desktop-file-validate
+    appstream  # appstreamcli validate
     xvfb
     xauth
 )
