@@ -45,3 +45,31 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "shared-mime-info, desktop-file-utils")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)
+
+# The manual, "Quorvanta Manual.pdf": its screenshots taken by the program
+# itself, then its Markdown source set in a PDF. It lands beside the program
+# (where "Help Contents" looks first) and is installed with the data.
+set(QV_MANUAL_SOURCE ${PROJECT_SOURCE_DIR}/docs/manual/quorvanta-manual.md)
+set(QV_MANUAL_PDF "${CMAKE_BINARY_DIR}/Quorvanta Manual.pdf")
+add_executable(qv_manual_shots ${PROJECT_SOURCE_DIR}/tools/manual_shots.cpp)
+target_link_libraries(qv_manual_shots PRIVATE qv_ui)
+add_executable(qv_build_manual ${PROJECT_SOURCE_DIR}/tools/build_manual.cpp)
+target_link_libraries(qv_build_manual PRIVATE Qt6::Gui)
+set(qv_shots)
+foreach(shot window-grapher lissajous polar-rose derivatives spiral window-calculator window-list window-vectors)
+    list(APPEND qv_shots ${CMAKE_BINARY_DIR}/manual/shots/${shot}.png)
+endforeach()
+add_custom_command(OUTPUT ${qv_shots}
+    COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+            $<TARGET_FILE:qv_manual_shots> ${CMAKE_BINARY_DIR}/manual/shots
+    DEPENDS qv_manual_shots
+    COMMENT "Taking the manual's screenshots"
+    VERBATIM)
+add_custom_command(OUTPUT ${QV_MANUAL_PDF}
+    COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+            $<TARGET_FILE:qv_build_manual> ${QV_MANUAL_SOURCE} ${CMAKE_BINARY_DIR}/manual ${QV_MANUAL_PDF}
+    DEPENDS qv_build_manual ${QV_MANUAL_SOURCE} ${qv_shots}
+    COMMENT "Setting the manual"
+    VERBATIM)
+add_custom_target(qv_manual ALL DEPENDS ${QV_MANUAL_PDF})
+install(FILES ${QV_MANUAL_PDF} DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvanta)

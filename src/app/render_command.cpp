@@ -10,51 +10,10 @@
 #include "output/picture_files.h"
 #include "output/ui/picture_commands.h"
 #include "persistence/graph_commands.h"
-#include "platform/platform.h"
+#include "platform/qt/headless_platform.h"
 #include "shell/ui/main_window.h"
 
 namespace qv {
-
-namespace {
-
-// The desktop services of a program that has no desktop: every box is
-// answered as closing it would, and its text goes to the error stream so
-// that a script sees why a drawing is missing.
-class HeadlessPlatform : public Platform {
-public:
-    explicit HeadlessPlatform(std::FILE* err) : err_(err) {}
-
-    MessageAnswer message(const std::string& title, const std::string& text, MessageButtons buttons,
-                          MessageIcon) override {
-        std::fprintf(err_, "note: %s: %s\n", title.c_str(), text.c_str());
-        switch (buttons) {
-        case MessageButtons::Ok: return MessageAnswer::Ok;
-        case MessageButtons::YesNo: return MessageAnswer::No;
-        case MessageButtons::OkCancel:
-        case MessageButtons::YesNoCancel: return MessageAnswer::Cancel;
-        }
-        return MessageAnswer::Cancel;
-    }
-    std::optional<std::string> openFileName(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> saveFileName(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<uint32_t> chooseColor(uint32_t, CustomColors&) override { return std::nullopt; }
-    bool startOwnProgram(const std::vector<std::string>&) override { return false; }
-    bool openDocument(const std::string&) override { return false; }
-    std::vector<std::string> printerNames() override { return {}; }
-    std::string defaultPrinter() override { return {}; }
-    bool print(const PrintRequest&) override { return false; }
-    std::string programFolder() override { return QCoreApplication::applicationDirPath().toStdString(); }
-    std::string configFolder() override { return {}; }
-    std::vector<std::string> dataFolders() override { return {}; }
-    std::string userDataFolder() override { return {}; }
-    std::string setting(const std::string&) override { return {}; }
-    void setSetting(const std::string&, const std::string&) override {}
-
-private:
-    std::FILE* err_;
-};
-
-}  // namespace
 
 bool parseImageSize(const std::string& text, int& width, int& height) {
     const std::size_t x = text.find_first_of("xX");
