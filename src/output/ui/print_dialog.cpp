@@ -1,7 +1,6 @@
 #include "output/ui/print_dialog.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,7 +42,8 @@ PrintDialog::PrintDialog(const std::vector<std::string>& printers, const std::st
     copies_->setObjectName("Text1");
     copies_->setMaximumWidth(copies_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
     applyBoxConventions(copies_);
-    copies_->installEventFilter(this);
+    // Left with a text that is not a number, the box shows 1 again.
+    makeNumericBox(copies_, 1, 32767, 0, QStringLiteral("1"));
     auto* copies = new QHBoxLayout;
     copies->addWidget(new QLabel(tr("Number of Copies:"), this));
     copies->addWidget(copies_);
@@ -76,14 +76,6 @@ PrintDialog::PrintDialog(const std::vector<std::string>& printers, const std::st
 void PrintDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (ok_->isEnabled()) ok_->setFocus();
-}
-
-bool PrintDialog::eventFilter(QObject* watched, QEvent* event) {
-    // Left with a text that is not a number, the box shows 1 again.
-    if (watched == copies_ && event->type() == QEvent::FocusOut && !copiesFor(copies_->text().toStdString())) {
-        copies_->setText(QStringLiteral("1"));
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void PrintDialog::copiesChanged() {

@@ -148,6 +148,8 @@ TEST(PrintDialogTest, PrintersCopiesAndNoPrinter) {
         QTest::keyClicks(copies, typed);
         EXPECT_EQ(dialog.copiesText(), shown);
     }
+    Q_EMIT copies->editingFinished();  // leaving the box
+    EXPECT_EQ(dialog.copiesText(), "1");
     PrintDialog none({}, "");
     EXPECT_FALSE(none.findChild<QPushButton*>("Command1")->isEnabled());
     ASSERT_NE(none.findChild<QLabel*>("NoPrinter"), nullptr);
