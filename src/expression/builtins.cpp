@@ -66,8 +66,8 @@ NumResult mathInt(BuiltinContext& ctx, double x) {
     return r.failed() ? r : checked(r.value);
 }
 // The math library's logarithms succeed with exactly these values; where
-// they return 0 for a bad argument, these give an infinity or a NaN, which
-// sends the evaluation to the careful path and so to the library itself.
+// they fail, these give an infinity or a NaN, which sends the evaluation to
+// the careful path and so to the library itself.
 double rawBaseten(double x) { return std::log(x) / MathLibrary::kLn10; }
 
 template <NumResult (*F)(BuiltinContext&, double)>

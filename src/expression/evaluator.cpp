@@ -295,6 +295,21 @@ void Evaluator::buildFastProgram(CompiledForm& f) {
 
 // The last form looked up is always the most recently used one, so the
 // short-cut through last_ leaves the order as it is.
+std::vector<std::string> Evaluator::unsetNames(std::string_view text, Binding binding) {
+    std::vector<std::string> unset;
+    const std::shared_ptr<const CompiledForm> f = compiled(text, binding);
+    if (f->error != 0) return unset;
+    std::vector<bool> seen(f->ast.names.size(), false);
+    for (const Node& n : f->ast.nodes) {
+        if (n.kind != NodeKind::Name) continue;
+        const auto ref = static_cast<size_t>(n.ref);
+        if (seen[ref] || f->names[ref].kind != CompiledForm::NameKind::Variable) continue;
+        seen[ref] = true;
+        if (variables_.find(f->ast.names[ref]) == variables_.end()) unset.push_back(f->ast.names[ref]);
+    }
+    return unset;
+}
+
 std::shared_ptr<const CompiledForm> Evaluator::compiled(std::string_view text, Binding binding) {
     if (last_ && last_->binding == binding && last_->text == text) return last_;
     if (text.size() > kUncachedTextLength) return compile(text, binding);

@@ -96,6 +96,12 @@ public:
     int executeStatement(std::string_view statement);
     void setVariable(std::string_view name, Value v);
     Value variable(std::string_view name) const;
+    // The names a text reads as variables that nothing has assigned: they
+    // evaluate as Empty (0 in arithmetic), which is the language's rule but
+    // rarely what the user meant ("2*w+z", "hello" read as h*e^llo). Lower
+    // case, each once, in the order of the text. Bound letters are not
+    // names; a text that does not compile has none.
+    std::vector<std::string> unsetNames(std::string_view text, Binding binding = Binding::None);
 
     // Evaluation of a form with every "z" (and every "A") replaced by the
     // value's number text in parentheses, without printing the numbers.

@@ -48,11 +48,6 @@ public:
         check(v);
         return failed() ? NumResult::fail(error_) : NumResult::ok(v);
     }
-    // For methods that turn every error into a result of 0.
-    NumResult trapped(double v) {
-        check(v);
-        return failed() ? NumResult::ok(0) : NumResult::ok(v);
-    }
 
 private:
     double fail(int code) {
@@ -119,7 +114,8 @@ void MathLibrary::set_constants() {
 }
 
 NumResult MathLibrary::prime(int16_t n) {
-    if (n < 1) return NumResult::ok(0);
+    // There is no 0th or negative-th prime: 0 would pass for an answer.
+    if (n < 1) return NumResult::fail(kInvalidCall);
     return NumResult::ok(primeTable()[static_cast<size_t>(n) - 1]);
 }
 
@@ -142,7 +138,7 @@ NumResult MathLibrary::fib(int16_t n) {
             cur = r;
         }
     }
-    return a.trapped(r);
+    return a.raised(r);
 }
 
 NumResult MathLibrary::fact(int16_t n) {
@@ -151,7 +147,7 @@ NumResult MathLibrary::fact(int16_t n) {
     double r = 1;
     for (int i = 1; i <= m && !a.failed(); ++i) r = a.mul(r, i);
     if (n < 0) r = -r;
-    return a.trapped(r);
+    return a.raised(r);
 }
 
 NumResult MathLibrary::frac(double x) {
@@ -164,7 +160,7 @@ NumResult MathLibrary::asin(double x) {
     if (x == -1) return NumResult::ok(-pi * 0.5);
     if (!(x > -1 && x < 1)) {
         error = kAsinDomainError;
-        return NumResult::ok(0);
+        return NumResult::fail(kInvalidCall);
     }
     Arith a;
     return a.raised(a.atan(a.div(x, a.sqrt(a.sub(1, a.sq(x))))));
@@ -174,7 +170,7 @@ NumResult MathLibrary::acos(double x) {
     if (x == 0) return NumResult::ok(pi / 2);
     if (!(x >= -1 && x <= 1)) {
         error = kAcosDomainError;
-        return NumResult::ok(0);
+        return NumResult::fail(kInvalidCall);
     }
     // A subnormal x makes the quotient overflow, which the language reports
     // rather than rounding to an infinity.
@@ -186,12 +182,12 @@ NumResult MathLibrary::acos(double x) {
 
 NumResult MathLibrary::baseten(double x) {
     Arith a;
-    return a.trapped(a.div(a.log(x), kLn10));
+    return a.raised(a.div(a.log(x), kLn10));
 }
 
 NumResult MathLibrary::ln(double x) {
     Arith a;
-    return a.trapped(a.log(x));
+    return a.raised(a.log(x));
 }
 
 NumResult MathLibrary::atan(double x) {
@@ -201,22 +197,29 @@ NumResult MathLibrary::atan(double x) {
 
 NumResult MathLibrary::csc(double x) {
     Arith a;
-    return a.trapped(a.div(1, a.sin(x)));
+    return a.raised(a.div(1, a.sin(x)));
 }
 
 NumResult MathLibrary::sec(double x) {
     Arith a;
-    return a.trapped(a.div(1, a.cos(x)));
+    return a.raised(a.div(1, a.cos(x)));
 }
 
 NumResult MathLibrary::cot(double x) {
     Arith a;
-    return a.trapped(a.div(1, a.tan(x)));
+    return a.raised(a.div(1, a.tan(x)));
 }
 
 // The hyperbolic functions are evaluated from their exponential formulas as
-// written, so an exp() that overflows is an error even when the final value
-// would fit (sinh(710), tanh(1000)).
+// written, so an exp() that overflows is an error where the value itself is
+// out of range too, or nearly (sinh(710)). The four quotients whose values
+// stay small (tanh, coth, sech, csch) have reached their limits long before
+// exp() overflows: past that point the formula gives exactly +-1 or 0, so
+// the limit is returned instead of a refusal or a wrong 0.
+namespace {
+constexpr double kExpOverflow = 709.782712893384;  // ln of the largest double
+}  // namespace
+
 NumResult MathLibrary::sinh(double x) {
     Arith a;
     return a.raised(a.div(a.sub(a.exp(x), a.exp(-x)), 2));
@@ -228,6 +231,7 @@ NumResult MathLibrary::cosh(double x) {
 }
 
 NumResult MathLibrary::tanh(double x) {
+    if (std::fabs(x) > kExpOverflow) return NumResult::ok(x > 0 ? 1 : -1);
     Arith a;
     const double num = a.sub(a.exp(x), a.exp(-x));
     const double den = a.add(a.exp(x), a.exp(-x));
@@ -235,36 +239,33 @@ NumResult MathLibrary::tanh(double x) {
 }
 
 NumResult MathLibrary::coth(double x) {
+    if (std::fabs(x) > kExpOverflow) return NumResult::ok(x > 0 ? 1 : -1);
     Arith a;
     const double num = a.add(a.exp(x), a.exp(-x));
     const double den = a.sub(a.exp(x), a.exp(-x));
-    return a.trapped(a.div(num, den));
+    return a.raised(a.div(num, den));
 }
 
 NumResult MathLibrary::csch(double x) {
+    if (std::fabs(x) > kExpOverflow) return NumResult::ok(0);  // below the smallest double
     Arith a;
-    return a.trapped(a.div(2, a.sub(a.exp(x), a.exp(-x))));
+    return a.raised(a.div(2, a.sub(a.exp(x), a.exp(-x))));
 }
 
 NumResult MathLibrary::sech(double x) {
+    if (std::fabs(x) > kExpOverflow) return NumResult::ok(0);
     Arith a;
     return a.raised(a.div(2, a.add(a.exp(-x), a.exp(x))));
 }
 
 NumResult MathLibrary::acsc(double x) {
-    Arith a;
-    const double inverse = a.div(1, x);
-    if (a.failed()) return NumResult::ok(0);
-    const NumResult r = asin(inverse);
-    return r.failed() ? NumResult::ok(0) : r;
+    if (x == 0) return NumResult::fail(kDivisionByZero);
+    return asin(1 / x);
 }
 
 NumResult MathLibrary::asec(double x) {
-    Arith a;
-    const double inverse = a.div(1, x);
-    if (a.failed()) return NumResult::ok(0);
-    const NumResult r = acos(inverse);
-    return r.failed() ? NumResult::ok(0) : r;
+    if (x == 0) return NumResult::fail(kDivisionByZero);
+    return acos(1 / x);
 }
 
 NumResult MathLibrary::acot(double x) {
@@ -278,32 +279,32 @@ NumResult MathLibrary::asinh(double x) {
 }
 
 NumResult MathLibrary::acosh(double x) {
-    if (x < 1) return NumResult::ok(0);
+    if (x < 1) return NumResult::fail(kInvalidCall);
     Arith a;
-    return a.trapped(a.log(a.add(x, a.sqrt(a.sub(a.sq(x), 1)))));
+    return a.raised(a.log(a.add(x, a.sqrt(a.sub(a.sq(x), 1)))));
 }
 
 NumResult MathLibrary::atanh(double x) {
     Arith a;
     const double quotient = a.div(a.add(1, x), a.sub(1, x));
-    return a.trapped(a.mul(a.log(quotient), 0.5));
+    return a.raised(a.mul(a.log(quotient), 0.5));
 }
 
 NumResult MathLibrary::acsch(double x) {
     Arith a;
     const double root = a.sqrt(a.add(a.sq(x), 1));
-    return a.trapped(a.log(a.add(a.div(1, x), a.div(root, std::fabs(x)))));
+    return a.raised(a.log(a.add(a.div(1, x), a.div(root, std::fabs(x)))));
 }
 
 NumResult MathLibrary::asech(double x) {
     Arith a;
-    return a.trapped(a.log(a.div(a.add(a.sqrt(a.sub(1, a.sq(x))), 1), x)));
+    return a.raised(a.log(a.div(a.add(a.sqrt(a.sub(1, a.sq(x))), 1), x)));
 }
 
 NumResult MathLibrary::acoth(double x) {
     Arith a;
     const double quotient = a.div(a.add(x, 1), a.sub(x, 1));
-    return a.trapped(a.mul(a.log(quotient), 0.5));
+    return a.raised(a.mul(a.log(quotient), 0.5));
 }
 
 float MathLibrary::RandomNumber() { return rng_.next(); }

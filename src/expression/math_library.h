@@ -11,12 +11,10 @@ namespace qv {
 // the evaluator under exactly these names, so they keep the user-visible
 // spelling (pi, ln, RandomNumber, ...).
 //
-// Two error policies apply, method by method:
-//  - "trapping" methods turn every arithmetic failure of their formula into a
-//    result of 0 (NumResult::ok(0));
-//  - "raising" methods report overflow, division by zero or an invalid
-//    argument as NumResult::fail(code), which fails the whole expression.
-// No method ever returns an infinity or a NaN as a value.
+// Every failure is reported: an argument outside a function's domain, a
+// pole, or a result beyond the double range gives NumResult::fail(code),
+// which fails the whole expression. No method ever returns an infinity or a
+// NaN as a value, nor a 0 that stands for "undefined".
 class MathLibrary {
 public:
     static const double kLn10;  // the divisor of baseten
@@ -30,34 +28,34 @@ public:
     // Fills pi, e, G, mol and life; leaves error alone.
     void set_constants();
 
-    NumResult prime(int16_t n);  // the n-th prime; 0 for n < 1
-    NumResult fib(int16_t n);    // Fibonacci, extended to negative n; trapping
-    NumResult fact(int16_t n);   // signed factorial; trapping
+    NumResult prime(int16_t n);  // the n-th prime; fails for n < 1
+    NumResult fib(int16_t n);    // Fibonacci, extended to negative n
+    NumResult fact(int16_t n);   // signed factorial
 
-    NumResult frac(double x);  // raising
-    NumResult asin(double x);  // sets error = 5 outside [-1, 1]
-    NumResult acos(double x);  // sets error = 6 outside [-1, 1]
-    NumResult baseten(double x);  // trapping
-    NumResult ln(double x);       // trapping
-    NumResult atan(double x);     // raising
-    NumResult csc(double x);      // trapping
-    NumResult sec(double x);      // trapping
-    NumResult cot(double x);      // trapping
-    NumResult sinh(double x);     // raising
-    NumResult cosh(double x);     // raising
-    NumResult tanh(double x);     // raising
-    NumResult coth(double x);     // trapping
-    NumResult csch(double x);     // trapping
-    NumResult sech(double x);     // raising
-    NumResult acsc(double x);     // trapping
-    NumResult asec(double x);     // trapping
-    NumResult acot(double x);     // raising
-    NumResult asinh(double x);    // raising
-    NumResult acosh(double x);    // trapping
-    NumResult atanh(double x);    // trapping
-    NumResult acsch(double x);    // trapping
-    NumResult asech(double x);    // trapping
-    NumResult acoth(double x);    // trapping
+    NumResult frac(double x);
+    NumResult asin(double x);  // outside [-1, 1]: sets error = 5 and fails
+    NumResult acos(double x);  // outside [-1, 1]: sets error = 6 and fails
+    NumResult baseten(double x);
+    NumResult ln(double x);
+    NumResult atan(double x);
+    NumResult csc(double x);
+    NumResult sec(double x);
+    NumResult cot(double x);
+    NumResult sinh(double x);
+    NumResult cosh(double x);
+    NumResult tanh(double x);
+    NumResult coth(double x);
+    NumResult csch(double x);
+    NumResult sech(double x);
+    NumResult acsc(double x);
+    NumResult asec(double x);
+    NumResult acot(double x);
+    NumResult asinh(double x);
+    NumResult acosh(double x);
+    NumResult atanh(double x);
+    NumResult acsch(double x);
+    NumResult asech(double x);
+    NumResult acoth(double x);
 
     float RandomNumber();
 

@@ -245,6 +245,16 @@ std::string heal(std::string_view typed, RewriteContext& ctx) {
     return text;
 }
 
+bool healedCleanly(std::string_view display) {
+    // Blanks are removed before any marker is inserted, and every function
+    // marker holds one, so a blank in the result is a marker left behind.
+    return display.find("_ ") == std::string_view::npos;
+}
+
+std::string shownForm(std::string_view typed, std::string_view display) {
+    return std::string(healedCleanly(display) ? display : typed);
+}
+
 std::string heal_2(std::string_view display) {
     std::string text(display);
     applySteps(text, kEvaluationSteps);

@@ -40,6 +40,16 @@ struct RewriteContext {
 // ctx.errors and clears ctx.smooth_pass, but returns the rewritten text anyway.
 std::string heal(std::string_view typed, RewriteContext& ctx);
 
+// Whether heal() restored everything it protected. A function name run
+// into further letters ("sinn(z)") leaves its marker ("_ 18_n*(z)") behind;
+// such a form fails in the evaluator as a syntax error, and must never be
+// shown in place of what the user typed.
+bool healedCleanly(std::string_view display);
+
+// What a box shows after heal(): the display form, or the typed text itself
+// when the rewriting could not restore it.
+std::string shownForm(std::string_view typed, std::string_view display);
+
 // Display form -> evaluation form (unary minus, rnd, log, E notation, sqrt).
 std::string heal_2(std::string_view display);
 

@@ -33,4 +33,11 @@ Value Func_f_x(Evaluator& evaluator, std::string_view expression, double value, 
     return std::move(r.value);
 }
 
+std::string unsetNamesNote(const std::vector<std::string>& names) {
+    if (names.empty()) return {};
+    std::string list = names.front();
+    for (size_t i = 1; i < names.size(); ++i) list += (i + 1 == names.size() ? " and " : ", ") + names[i];
+    return "note: " + list + (names.size() == 1 ? " is not defined and reads as 0" : " are not defined and read as 0");
+}
+
 }  // namespace qv

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "expression/evaluator.h"
 
@@ -15,5 +17,10 @@ Value z(Evaluator& evaluator, std::string_view text);
 // value's number text would (15 significant digits) and evaluates the
 // trimmed expression. On an error: Empty, and `eval_error` becomes True (-1).
 Value Func_f_x(Evaluator& evaluator, std::string_view expression, double value, int16_t& eval_error);
+
+// The line that names the variables a text reads as 0 because nothing set
+// them (Evaluator::unsetNames): "note: w is not defined and reads as 0",
+// "note: h and llo are not defined and read as 0". Empty for no names.
+std::string unsetNamesNote(const std::vector<std::string>& names);
 
 }  // namespace qv

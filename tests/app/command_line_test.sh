@@ -75,7 +75,10 @@ z2|1E-5|1E-10
 45deg|0|0.785398163397448
 prime(6)|0|13
 fact(z)|5|120
-asin(z)|1.5|0
+asin(z)|1.5|error 5
+ln(z)|-1|error 5
+fact(z)|200|error 6
+cot(z)|0|error 11
 2+|0|error 1002
 ROWS
 

@@ -485,20 +485,27 @@ TEST_F(EvaluatorTest, MathLibraryMembersAreGlobalNames) {
         {"1e3 + e", num(1000 + std::numbers::e)},  // "e" alone is the constant
         {"prime(1)", num(2)},
         {"prime(6)", num(13)},
-        {"prime(0)", num(0)},
-        {"prime(-3)", num(0)},
+        {"prime(0)", err(kInvalidCall)},
+        {"prime(-3)", err(kInvalidCall)},
         {"fib(10)", num(55)},
         {"fib(-6)", num(-8)},
         {"fact(5)", num(120)},
         {"fact(-3)", num(-6)},
         {"fact(13)", num(6227020800.0)},
-        {"fact(171)", num(0)},
+        {"fact(171)", err(kOverflow)},
+        {"fact(200)", err(kOverflow)},
         {"frac(-1.25)", num(0.75)},
         {"baseten(1000)", num(3, 1e-15)},
         {"ln(e)", num(1, 1e-15)},
-        {"ln(0)", num(0)},
-        {"csc(0)", num(0)},
-        {"coth(1000)", num(0)},
+        {"ln(0)", err(kInvalidCall)},
+        {"ln(-1)", err(kInvalidCall)},
+        {"log(0)", err(kInvalidCall)},
+        {"baseten(0)", err(kInvalidCall)},
+        {"asin(2)", err(kInvalidCall)},
+        {"acos(3)", err(kInvalidCall)},
+        {"cot(0)", err(kDivisionByZero)},
+        {"csc(0)", err(kDivisionByZero)},
+        {"coth(1000)", num(1)},
         {"sinh(1000)", err(kOverflow)},
         {"asin(1)", num(kPi * 0.5)},
         {"acos(-1)", num(kPi)},
@@ -508,21 +515,22 @@ TEST_F(EvaluatorTest, MathLibraryMembersAreGlobalNames) {
 
 TEST_F(EvaluatorTest, DomainErrorsOfAsinAndAcosShowInError) {
     check({{"error", num(0)}});
-    EXPECT_TRUE(matches(ev.eval("asin(2)"), num(0)));
+    EXPECT_TRUE(matches(ev.eval("asin(2)"), err(kInvalidCall)));
     EXPECT_TRUE(matches(ev.eval("error"), num(5)));
-    EXPECT_TRUE(matches(ev.eval("acos(2)"), num(0)));
+    EXPECT_TRUE(matches(ev.eval("acos(2)"), err(kInvalidCall)));
     EXPECT_TRUE(matches(ev.eval("error"), num(6)));
     EXPECT_TRUE(matches(ev.eval("asin(0.5)*0"), num(0)));
     EXPECT_TRUE(matches(ev.eval("error"), num(6)));  // never reset by a success
     ASSERT_EQ(ev.executeStatement("error = 0"), 0);
     EXPECT_TRUE(matches(ev.eval("error"), num(0)));
-    EXPECT_TRUE(matches(ev.eval("asin(-3) + error"), num(5)));  // set before it is read
+    EXPECT_TRUE(matches(ev.eval("asin(-3) + error"), err(kInvalidCall)));
+    EXPECT_TRUE(matches(ev.eval("error"), num(5)));
 }
 
 // Left-to-right evaluation reads `error` before asin(2) sets it. Folding
 // the constant call while compiling would set it too early.
 TEST_F(EvaluatorTest, ErrorMemberIsReadBeforeALaterAsinSetsIt) {
-    EXPECT_TRUE(matches(ev.eval("error + asin(2)"), num(0)));
+    EXPECT_TRUE(matches(ev.eval("error + asin(2)"), err(kInvalidCall)));
     EXPECT_TRUE(matches(ev.eval("error"), num(5)));
 }
 
@@ -531,7 +539,7 @@ TEST_F(EvaluatorTest, ErrorMemberIsReadBeforeALaterAsinSetsIt) {
 TEST_F(EvaluatorTest, CompilingAFormDoesNotSetError) {
     const BoundForm f = ev.bind("asin(2) + z");
     EXPECT_TRUE(matches(ev.eval("error"), num(0)));
-    EXPECT_TRUE(matches(f.eval(1), num(1)));
+    EXPECT_TRUE(matches(f.eval(1), err(kInvalidCall)));
     EXPECT_TRUE(matches(ev.eval("error"), num(5)));
 }
 
@@ -544,12 +552,39 @@ TEST_F(EvaluatorTest, SixteenBitArgumentsRoundHalfToEvenAndMustFit) {
         {"fact(40000)", err(kOverflow)},
         {"fact(32767.5)", err(kOverflow)},  // rounds to 32768
         {"fib(-32769)", err(kOverflow)},
-        {"fact(-32768.5)", num(0)},  // rounds to -32768, which fits; the product overflows to 0
+        {"fact(-32768.5)", err(kOverflow)},  // rounds to -32768, which fits; the product overflows
         {"fact(\"x\")", err(kTypeMismatch)},
     });
 }
 
 // ---------------------------------------------------------------- statements
+
+// Names nothing assigned read as 0; the callers name them to the user, so
+// the list must hold exactly those: not constants, functions, the error
+// member, bound letters or assigned variables.
+TEST_F(EvaluatorTest, UnsetNamesAreThoseReadAsEmpty) {
+    ASSERT_EQ(ev.executeStatement("q = 2"), 0);
+    struct Case {
+        const char* text;
+        Binding binding;
+        std::vector<std::string> names;
+        const char* note;
+    };
+    const Case cases[] = {
+        {"2*w+z", Binding::Z, {"w"}, "note: w is not defined and reads as 0"},
+        {"h*e^llo", Binding::None, {"h", "llo"}, "note: h and llo are not defined and read as 0"},
+        {"a+B*a+c", Binding::None, {"a", "b", "c"}, "note: a, b and c are not defined and read as 0"},
+        {"pi*life+error+sin(z)+RandomNumber()+q", Binding::None, {"z"}, "note: z is not defined and reads as 0"},
+        {"z*A", Binding::ZA, {}, ""},
+        {"q*rnd", Binding::Z, {}, ""},
+        {"2*(w", Binding::None, {}, ""},  // does not compile: its error is reported instead
+    };
+    for (const Case& c : cases) {
+        const std::vector<std::string> names = ev.unsetNames(c.text, c.binding);
+        EXPECT_EQ(names, c.names) << c.text;
+        EXPECT_EQ(unsetNamesNote(names), c.note) << c.text;
+    }
+}
 
 TEST_F(EvaluatorTest, AssignmentSetsTheScriptVariable) {
     EXPECT_TRUE(matches(ev.eval("z"), empty()));
