@@ -28,7 +28,8 @@ FunctionListEdit FunctionList::add(std::string_view entryText, RewriteContext& c
         edit.refused = true;
         return edit;
     }
-    entries_.push_back(heal(*edit.entryText, ctx));
+    // A text the rewriting cannot restore is kept as typed (and fails when drawn).
+    entries_.push_back(shownForm(*edit.entryText, heal(*edit.entryText, ctx)));
     edit.changed = true;
     edit.edited = true;
     edit.entryText = "";
@@ -52,7 +53,8 @@ FunctionListEdit FunctionList::remove(int selected) {
 FunctionListEdit FunctionList::replace(int selected, std::string_view entryText, RewriteContext& ctx) {
     FunctionListEdit edit;
     if (entryText.empty() || selected < 0 || static_cast<std::size_t>(selected) >= entries_.size()) return edit;
-    entries_[static_cast<std::size_t>(selected)] = heal(removeBlanks(entryText), ctx);
+    const std::string typed = removeBlanks(entryText);
+    entries_[static_cast<std::size_t>(selected)] = shownForm(typed, heal(typed, ctx));
     edit.changed = true;
     edit.edited = true;
     edit.entryText = "";

@@ -52,7 +52,8 @@ struct CurveStats {
 // a redraw and carries from one curve to the next. `yieldToEvents`, when
 // set, runs after every second segment (smooth plotting). Failures never
 // stop the drawing: a failed evaluation counts as 0, a failed derivative
-// keeps its previous value.
+// keeps its previous value; but a curve none of whose samples evaluates
+// (x and y both numbers) draws nothing.
 CurveStats drawCurve(Canvas& canvas, const CurveForms& forms, const SampleRange& range, const CurveView& view,
                      bool& skipSegment, const std::function<void()>& yieldToEvents = {});
 

@@ -350,16 +350,14 @@ std::optional<double> at(const std::vector<std::optional<double>>& values, std::
     return i < values.size() ? values[i] : std::nullopt;
 }
 
-// The running minimum and maximum of the values an axis takes.
+// The running minimum and maximum of the values an axis takes. Every value
+// counts, the first one too, so that every drawn point is in the range.
 class Extent {
 public:
-    explicit Extent(bool startAtZero = false) : startAtZero_(startAtZero) {}
-
     void take(std::optional<double> v) {
         if (!v || !std::isfinite(*v)) return;
         if (!any_) {
-            // On a log axis a negative first value starts the extent at 0.
-            lo_ = hi_ = startAtZero_ && *v < 0 ? 0.0 : *v;
+            lo_ = hi_ = *v;
             any_ = true;
             return;
         }
@@ -383,7 +381,6 @@ public:
     }
 
 private:
-    bool startAtZero_;
     bool any_ = false;
     double lo_ = 0, hi_ = 0;
 };
@@ -419,8 +416,7 @@ std::optional<double> xValue(std::optional<double> x, std::optional<double> y, c
 DataAutoscale autoscaleData(Evaluator& evaluator, const DataColumns& columns, const DataTransforms& t) {
     const std::vector<std::optional<double>> xs = itemValues(evaluator, columns.column(kXData));
     const std::vector<std::optional<double>> ys = itemValues(evaluator, columns.selectedColumn());
-    const bool logAxis = t.logX || t.logY;
-    Extent vertical(logAxis), horizontal(logAxis), raw;
+    Extent vertical, horizontal, raw;
     for (std::size_t i = 0; i < ys.size(); ++i) vertical.take(yValue(at(xs, i), ys[i], t));
     for (std::size_t i = 0; i < xs.size(); ++i) {
         horizontal.take(xValue(xs[i], at(ys, i), t));

@@ -12,25 +12,52 @@ namespace {
 
 void removeBlanks(std::string& s) { s.erase(std::remove(s.begin(), s.end(), ' '), s.end()); }
 
-// The value of a box's expression; one that cannot be evaluated counts as 0.
-double boxValue(Evaluator& evaluator, RewriteContext& rewrite, std::string& box) {
-    box = heal(box, rewrite);
-    const Value v = z(evaluator, heal_2(box));
-    const NumResult n = toArithmetic(v);
-    return n.failed() ? 0.0 : n.value;
+// Adds the names a form reads as unset variables to `names`, each once. "A"
+// is the animation's parameter, 0 while it does not run, as the user expects.
+void addUnsetNames(Evaluator& evaluator, const std::string& form, Binding binding, std::vector<std::string>& names) {
+    for (std::string& name : evaluator.unsetNames(form, binding)) {
+        if (name != "a" && std::find(names.begin(), names.end(), name) == names.end()) names.push_back(std::move(name));
+    }
+}
+
+// The value of a range box's expression; one that cannot be evaluated
+// counts as 0, and the first such box is named in `state.range_error`.
+double boxValue(Evaluator& evaluator, RewriteContext& rewrite, std::string& box, const char* name, PlotState& state) {
+    const std::string display = heal(box, rewrite);
+    box = shownForm(box, display);
+    if (box.empty()) return 0.0;
+    const std::string form = heal_2(display);
+    const EvalResult r = evaluator.eval(form);
+    const NumResult n = r.failed() ? NumResult::fail(r.error) : toArithmetic(r.value);
+    if (n.failed()) {
+        if (state.range_error.empty()) state.range_error = std::string(name) + ": " + errorName(n.error);
+        return 0.0;
+    }
+    addUnsetNames(evaluator, form, Binding::None, state.unset_names);
+    return n.value;
+}
+
+// Rewrites an expression box: the box shows the display form, or what was
+// typed when the rewriting could not restore it; the form to evaluate comes
+// from the display form either way (and then fails as a syntax error).
+std::string prepareExpression(RewriteContext& rewrite, std::string& box) {
+    const std::string display = heal(box, rewrite);
+    box = shownForm(box, display);
+    return heal_2(display);
 }
 
 void prepare(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, GraphDocument& doc, PlotBoxes& boxes,
              PlotState& state) {
-    state.z_start = boxValue(evaluator, rewrite, boxes.zMin);
-    state.z_end = boxValue(evaluator, rewrite, boxes.zMax);
+    state.range_error.clear();
+    state.unset_names.clear();
+    state.z_start = boxValue(evaluator, rewrite, boxes.zMin, "z min", state);
+    state.z_end = boxValue(evaluator, rewrite, boxes.zMax, "z max", state);
     state.z_step = sampleRange(state.z_start, state.z_end, canvas.width()).step;
-    boxes.x = heal(boxes.x, rewrite);
-    boxes.y = heal(boxes.y, rewrite);
-    state.x_expr = state.x_copy = heal_2(boxes.x);
-    state.y_expr = state.y_copy = heal_2(boxes.y);
-    state.a_start = boxValue(evaluator, rewrite, boxes.aMin);
-    state.a_end = boxValue(evaluator, rewrite, boxes.aMax);
+    state.x_expr = state.x_copy = prepareExpression(rewrite, boxes.x);
+    state.y_expr = state.y_copy = prepareExpression(rewrite, boxes.y);
+    state.y_shown = boxes.y;
+    state.a_start = boxValue(evaluator, rewrite, boxes.aMin, "A min", state);
+    state.a_end = boxValue(evaluator, rewrite, boxes.aMax, "A max", state);
     state.a_current = state.a_start;
     doc.full_replot = false;
 }
@@ -59,6 +86,7 @@ std::string rangeStatus(const PlotBoxes& boxes, const PlotState& state) {
     if (boxes.zMin.empty() && boxes.zMax.empty()) return "z min and z max are empty";
     if (boxes.zMin.empty()) return "z min is empty";
     if (boxes.zMax.empty()) return "z max is empty";
+    if (!state.range_error.empty()) return state.range_error;
     if (!(state.z_end > state.z_start)) return "z max is not greater than z min";
     return {};
 }
@@ -97,10 +125,15 @@ void drawCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, 
     const CurveView view = curveView(doc, options);
     const SampleRange range{state.z_start, state.z_end, state.z_step};
     const std::function<void()> yield = state.smooth_pass ? hooks.yieldToEvents : std::function<void()>();
+    std::vector<std::string> unset = state.unset_names;
+    addUnsetNames(evaluator, state.x_copy, Binding::Z, unset);
     for (size_t k = 0; k < count; ++k) {
-        // The last curve is the y(z) box's own, read afresh at every drawing.
-        const std::string y = heal_2(k + 1 == count ? boxes.y : functionList[k]);
+        // The last curve is the y(z) box's own, read afresh at every drawing
+        // (the colour effect changes it without a new preparation).
+        const bool own = k + 1 == count;
+        const std::string y = own && boxes.y == state.y_shown ? state.y_expr : heal_2(own ? boxes.y : functionList[k]);
         if (y.empty()) continue;
+        addUnsetNames(evaluator, y, Binding::Z, unset);
         std::string x = state.x_copy;
         std::string yForm = y;
         if (options.animationRunning) {
@@ -118,6 +151,8 @@ void drawCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, 
         result.segments += stats.segments;
         if (hooks.afterCurve) hooks.afterCurve(static_cast<int>(k));
     }
+    // A curve that drew is still worth a word when it read a name as 0.
+    if (result.status->empty()) result.status = unsetNamesNote(unset);
     if (state.animation_request && state.a_end - state.a_start > 0 && !options.animationRunning) {
         if (hooks.startAnimation) hooks.startAnimation();
     } else {

@@ -45,6 +45,14 @@ struct PlotOptions {
 struct PlotState {
     double z_start = 0, z_end = 0, z_step = 0;
     std::string x_expr, y_expr, x_copy, y_copy;
+    // The y(z) box's text as the preparation left it; while the box still
+    // holds it, y_expr is its form (a text the rewriting could not restore
+    // stays in the box as typed, and its form fails to evaluate).
+    std::string y_shown;
+    // Why a range box gave no value ("z min: Division by zero"), and the
+    // names the range boxes read as unset variables.
+    std::string range_error;
+    std::vector<std::string> unset_names;
     double a_start = 0, a_end = 0, a_current = 0;
     bool skip_segment = false;
     bool smooth_pass = false;

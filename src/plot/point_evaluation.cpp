@@ -39,6 +39,9 @@ PointResult evaluatePoint(Evaluator& evaluator, const PointRequest& request, con
     EvalResult yr = evaluator.evalBound(request.y_expr, r.z);
     r.x = xr.failed() ? Value::empty() : std::move(xr.value);
     r.y = yr.failed() ? Value::empty() : std::move(yr.value);
+    r.xFailed = xr.failed() || toArithmetic(r.x).failed();
+    r.yFailed = yr.failed() || toArithmetic(r.y).failed();
+    r.marked = !r.xFailed && !r.yFailed;
     const double x = numberOr0(r.x);
     const double y = numberOr0(r.y);
     double px = x, py = y;

@@ -27,6 +27,10 @@ struct PointResult {
     double z = 0;
     Value x, y;             // the untransformed values; Empty where evaluation failed
     double pictureX = 0, pictureY = 0;  // the marker, in twips
+    // A coordinate that did not evaluate to a number; the marker has a
+    // place on the graph only when both did.
+    bool xFailed = false, yFailed = false;
+    bool marked = false;
 };
 
 PointResult evaluatePoint(Evaluator& evaluator, const PointRequest& request, const Canvas& canvas);

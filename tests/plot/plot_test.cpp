@@ -70,12 +70,40 @@ TEST_F(PlotTest, WithoutAFullReplotThePreparedValuesAreUsed) {
     EXPECT_DOUBLE_EQ(state.z_step, 5.0 / 300);
 }
 
-TEST_F(PlotTest, UnreadableRangesCountAsZero) {
+TEST_F(PlotTest, UnreadableRangesCountAsZeroAndAreNamed) {
     boxes.zMin = "abc(";
     boxes.zMax = "2";
-    plot();
+    const PlotResult r = plot();
     EXPECT_EQ(state.z_start, 0.0);
     EXPECT_EQ(state.z_end, 2.0);
+    EXPECT_EQ(r.status, "z min: Syntax error");
+}
+
+// A failed sample counts as 0 as before, but a curve none of whose samples
+// evaluates draws no line at all, and says why.
+TEST_F(PlotTest, ACurveWithoutOneGoodSampleDrawsNothing) {
+    struct Case {
+        const char* y;
+        bool drawn;
+        const char* status;
+    };
+    const Case cases[] = {
+        {"ln(z-6)", false, "y(z): Invalid procedure call or argument at every sample"},
+        {"sinn(z)", false, "y(z): Syntax error at every sample"},
+        {"1/(z-z)", false, "y(z): Division by zero at every sample"},
+        {"sqr(z)", true, ""},
+        {"z^2", true, ""},
+    };
+    for (const Case& c : cases) {
+        canvas.lines.clear();
+        boxes.y = c.y;
+        doc.full_replot = true;
+        const PlotResult r = plot();
+        EXPECT_EQ(linesOf(doc.colors[kFunctionLine]) > 0, c.drawn) << c.y;
+        EXPECT_EQ(r.segments > 0, c.drawn) << c.y;
+        EXPECT_EQ(r.status, c.status) << c.y;
+    }
+    EXPECT_EQ(boxes.y, "z^2");
 }
 
 TEST_F(PlotTest, AutoZRangeFollowsTheXRangeOnlyForXEqualToZ) {

@@ -7,6 +7,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <optional>
+#include <set>
+#include <string>
+
 #include "document/graph_document.h"
 #include "platform/platform.h"
 #include "plot/ui/graph_panel.h"
@@ -225,13 +229,21 @@ void PlotController::runPlot() {
     ++redraws_;
     PlotBoxes boxes = gatherBoxes();
     PlotHooks hooks;
-    hooks.tickLimit = [this](const TickLimitMessage& m) {
-        if (ctx_.platform) ctx_.platform->message(m.title, m.text, MessageButtons::Ok, MessageIcon::None);
+    // A message a redraw raises is shown when its cause first arises, not
+    // again at every redraw that meets it (the range glide and the animation
+    // redraw many times a second); while it lasts, the status line says it.
+    std::set<std::string> raised;
+    std::string raisedText;
+    const auto raise = [this, &raised, &raisedText](const std::string& title, const std::string& text) {
+        raised.insert(title + '\n' + text);
+        if (raisedText.empty()) raisedText = text;
+        if (ctx_.platform && shownMessages_.count(title + '\n' + text) == 0) {
+            ctx_.platform->message(title, text, MessageButtons::Ok, MessageIcon::None);
+        }
     };
+    hooks.tickLimit = [&raise](const TickLimitMessage& m) { raise(m.title, m.text); };
     hooks.yieldToEvents = [] { QCoreApplication::processEvents(); };
-    hooks.dataMessage = [this](const DataMessage& m) {
-        if (ctx_.platform) ctx_.platform->message(m.title, m.text, MessageButtons::Ok, MessageIcon::None);
-    };
+    hooks.dataMessage = [&raise](const DataMessage& m) { raise(m.title, m.text); };
     hooks.afterCurve = [this](int curve) { Q_EMIT curveDrawn(curve); };
     hooks.startAnimation = [this] { Q_EMIT animationRequested(); };
     // The point's labels go while curves are drawn; the point evaluation
@@ -246,9 +258,15 @@ void PlotController::runPlot() {
     panel_.picture()->setLineWidth(ctx_.doc->line_width);
     const PlotResult result = Plot(*panel_.picture(), *ctx_.evaluator, *ctx_.rewrite, *ctx_.doc, boxes,
                                    ctx_.doc->functions.entries(), options, state_, hooks);
+    // A pass that drew no data (a frame while scrolling, an empty range)
+    // cannot tell whether a cause went away.
+    if (result.drawn && !options.frameOnly) shownMessages_ = std::move(raised);
+    else shownMessages_.insert(raised.begin(), raised.end());
     // Why the curves show nothing, in the status line; a successful redraw
     // clears it, a pass that drew no curves by design leaves it.
-    if (result.status) panel_.setPlotStatus(QString::fromStdString(*result.status));
+    std::optional<std::string> status = result.status;
+    if (!raisedText.empty() && (!status || status->empty() || status->rfind("note: ", 0) == 0)) status = raisedText;
+    if (status) panel_.setPlotStatus(QString::fromStdString(*status));
     const bool replot = ctx_.doc->full_replot;
     writeBack(boxes);
     // The rewritten forms are what was prepared: writing them back is no edit.

@@ -3,6 +3,8 @@
 #include <QObject>
 
 #include <array>
+#include <set>
+#include <string>
 
 #include "plot/plot.h"
 
@@ -102,6 +104,9 @@ private:
     bool smoothPlotting_ = false;
     bool colorEffectRunning_ = false;
     bool scrolling_[2] = {false, false};  // by ScrollSource
+    // The messages the last redraw raised ("title\ntext"): shown again only
+    // after a redraw that did not raise them.
+    std::set<std::string> shownMessages_;
     bool plotting_ = false;
     bool pending_ = false;
     int redraws_ = 0;

@@ -20,7 +20,10 @@ namespace qv {
 
 namespace {
 
-QString valueCaption(const Value& v) { return QString::fromStdString(valueText(v)); }
+// A coordinate that could not be evaluated says so instead of showing nothing.
+QString valueCaption(const Value& v, bool failed) {
+    return failed ? QStringLiteral("undefined") : QString::fromStdString(valueText(v));
+}
 
 }  // namespace
 
@@ -97,7 +100,8 @@ void PointEvaluationController::evaluate(bool fromPlot) {
     }
     evaluatedOnce_ = true;
     const std::string display = heal(text.toStdString(), *ctx_.rewrite);
-    if (QString::fromStdString(display) != box->text()) box->setText(QString::fromStdString(display));
+    const QString shown = QString::fromStdString(shownForm(text.toStdString(), display));
+    if (shown != box->text()) box->setText(shown);
     const PlotState& st = plotter_.state();
     const PlotOptions& o = plotter_.options();
     const GraphDocument& d = *ctx_.doc;
@@ -105,18 +109,23 @@ void PointEvaluationController::evaluate(bool fromPlot) {
                          o.animationRunning, panel_.function().polar->isChecked(), o.logX, o.logY, o.invertX,
                          o.invertY, ViewRange{d.x_min, d.x_max, d.y_min, d.y_max}};
     const PointResult r = evaluatePoint(*ctx_.evaluator, request, *panel_.picture());
-    if (!r.zNumeric) return;
+    if (!r.zNumeric) {
+        // The labels would show the values of an earlier z.
+        setLabelsVisible(false);
+        return;
+    }
     const Readouts& labels = panel_.readouts();
     labels.pointZValue->setText(QString::fromStdString(plainText(r.z)));
-    labels.pointXValue->setText(valueCaption(r.x));
-    labels.pointYValue->setText(valueCaption(r.y));
+    labels.pointXValue->setText(valueCaption(r.x, r.xFailed));
+    labels.pointYValue->setText(valueCaption(r.y, r.yFailed));
     markX_ = r.pictureX;
     markY_ = r.pictureY;
     if (!stepping_ && !closingTimer_.isActive() && !o.animationRunning) {
         firstTick_ = true;
         closingTimer_.start();
     }
-    if (d.eval_error != 0) return;
+    // A coordinate that failed has no place on the graph: no cross at 0.
+    if (d.eval_error != 0 || !r.marked) return;
     PictureArea& p = *panel_.picture();
     const double a = p.lineWidth() == 1 ? 90 : 105;
     p.line(r.pictureX - a, r.pictureY, r.pictureX + 105, r.pictureY, d.colors[kPointCross]);

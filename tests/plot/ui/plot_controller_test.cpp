@@ -103,6 +103,13 @@ TEST_F(PlotControllerTest, TheStatusLineSaysWhyNoCurveWasDrawn) {
         {"1/(z-z)", "z", "0", "1", "x(z): Division by zero at every sample"},
         {"z", "", "0", "1", "y(z) is empty"},
         {"z", "sqrt(z)", "-1", "1", ""},  // some samples fail, not all
+        {"z", "ln(z)", "-2", "-1", "y(z): Invalid procedure call or argument at every sample"},
+        {"z", "sinn(z)", "0", "1", "y(z): Syntax error at every sample"},
+        // Names nothing set read as 0: the curve is drawn, and the names are named.
+        {"z", "2*w+z", "0", "1", "note: w is not defined and reads as 0"},
+        {"z", "hello", "0", "1", "note: h and llo are not defined and read as 0"},
+        {"z", "A*z", "0", "1", ""},  // the animation's parameter is 0 while it does not run
+        {"z", "z", "1/0", "1", "z min: Division by zero"},
     };
     auto* status = window->findChild<QLabel*>("PlotStatus");
     ASSERT_NE(status, nullptr);
@@ -115,6 +122,68 @@ TEST_F(PlotControllerTest, TheStatusLineSaysWhyNoCurveWasDrawn) {
         EXPECT_EQ(status->text(), c.status) << c.x << " / " << c.y;
     }
     EXPECT_TRUE(platform.messages.empty());
+}
+
+// A curve whose every sample fails draws nothing (no line along y = 0), and
+// a text the rewriting cannot restore stays in its box as typed.
+TEST_F(PlotControllerTest, ACurveThatNeverEvaluatesIsNotDrawn) {
+    struct Case {
+        const char* y;
+        const char* zMin;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"sinn(z)", "-1", "sinn(z)"},
+        {"2*sinnz", "-1", "2*sinnz"},
+        {"ln(z)", "-3", "ln(z)"},
+        {"sqr(-1-z*z)", "-3", "sqr(-1-z*z)"},
+    };
+    box("Text8")->setText("z");
+    box("Text7")->setText("-0.5");
+    for (const Case& c : cases) {
+        box("Text9")->setText(c.y);
+        box("Text6")->setText(c.zMin);
+        button("Command19")->click();
+        EXPECT_EQ(box("Text9")->text(), c.shown) << c.y;
+        EXPECT_EQ(curvePixels(), 0) << c.y;
+    }
+    box("Text9")->setText("sqrt(z+1)");  // half of the samples fail: the rest is drawn
+    box("Text7")->setText("1");
+    button("Command19")->click();
+    EXPECT_GT(curvePixels(), 100);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+// The oversized moving-average message comes once when the cause arises, not
+// at every redraw of a range glide; the status line keeps saying it. Once
+// the cause went away, it may come again.
+TEST_F(PlotControllerTest, ARedrawMessageComesOncePerCause) {
+    GraphDocument& doc = window->document();
+    doc.data.assign(kXData, {" 0", " 1", " 2"});
+    doc.data.assign(kYData1, {" 1", " 4", " 9"});
+    doc.data_plot.points = doc.data_plot.movingAverage = true;
+    doc.data_plot.size = 5;
+    platform.answerMessages({MessageAnswer::Ok, MessageAnswer::Ok});
+    box("Text8")->setText("z");
+    box("Text9")->setText("z");
+    box("Text6")->setText("0");
+    box("Text7")->setText("2");
+    button("Command19")->click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "Desired size of moving average is too high for the current number of data points!");
+    box("Text2")->setText("9");  // the view glides there, redrawing all the way
+    for (int i = 0; i < 20 && window->navigation().transitionRunning(); ++i) window->navigation().transitionTick();
+    button("Command19")->click();
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(window->findChild<QLabel*>("PlotStatus")->text(),
+              "Desired size of moving average is too high for the current number of data points!");
+    doc.data_plot.size = 2;
+    button("Command19")->click();
+    doc.data_plot.size = 4;
+    button("Command19")->click();
+    EXPECT_EQ(platform.messages.size(), 2u);
+    EXPECT_TRUE(platform.allAnswersUsed());
 }
 
 TEST_F(PlotControllerTest, TooManyTicksShowsTheMessageAndAWiderScale) {

@@ -65,6 +65,26 @@ TEST_F(PointEvaluationTest, ShowsZAndTheValues) {
     EXPECT_EQ(box("Text5")->text(), "3/2");
 }
 
+// A value that cannot be had is said to be undefined, never shown as 0 or
+// as the value of an earlier z; a "Go to z =" text the rewriting cannot
+// restore stays as typed and hides the values.
+TEST_F(PointEvaluationTest, UndefinedValuesAreNeverShownAsNumbers) {
+    functions("z", "ln(z)", "-2", "2");
+    box("Text5")->setText("1");
+    find();
+    EXPECT_EQ(label("Label16")->text(), "0");
+    box("Text5")->setText("-1");
+    find();
+    EXPECT_EQ(label("Label14")->text(), "-1");
+    EXPECT_EQ(label("Label15")->text(), "-1");
+    EXPECT_EQ(label("Label16")->text(), "undefined");
+    box("Text5")->setText("sinn(1)");
+    find();
+    EXPECT_EQ(box("Text5")->text(), "sinn(1)");
+    EXPECT_FALSE(label("Label16")->isVisible());
+    EXPECT_TRUE(platform.messages.empty());
+}
+
 TEST_F(PointEvaluationTest, PolarShowsTheAngleAndTheRadius) {
     window->findChild<QRadioButton*>("Option2")->click();
     functions("z", "1", "0", "6.3");
