@@ -132,7 +132,8 @@ GraphFile MainWindow::gatherFile() const {
     f.statistics_result = control<QLabel>("Label38")->text().toStdString();
     for (std::size_t i = 0; i < f.integral_boxes.size(); ++i) f.integral_boxes[i] = boxText(kIntegralBoxes[i]);
     f.coordinates_in_pi.assign(1, mouse_->piDisplay() ? '1' : '0');
-    f.ans = valueText(doc_.ans_value);
+    // Every bit of the answer: "ans" after opening the file is the same number.
+    f.ans = doc_.ans_value.isNumber() ? roundTripText(doc_.ans_value.num) : valueText(doc_.ans_value);
     f.vector_boxes = doc_.vector_boxes;
     for (int i = 0; i < 4; ++i) {
         const QString name = QStringLiteral("Combo5(%1)").arg(i);

@@ -65,7 +65,7 @@ protected:
         trigger(w, "Logy");
         GraphDocument& doc = w.document();
         doc.colors[kFunctionLine] = packColor(10, 20, 30);
-        doc.ans_value = Value::number(12);
+        doc.ans_value = Value::number(1.0 / 3);  // every bit of it comes back
         auto* calculator = w.findChild<CalculatorPanel*>();
         calculator->setHistoryText("3*4\r\n                                 = 12");
         calculator->customEquations().assign({{"Ring", "Area of a ring:\r\ntwo radii", "pi*(R^2-r^2)", {"R", "r"}}});
@@ -103,6 +103,7 @@ TEST_F(GraphFileCommandsTest, SavedGraphsOpenAsTheyWere) {
     EXPECT_EQ(writeGraphFile(second.gatherFile()), writeGraphFile(before));
     EXPECT_EQ(second.mode(), Mode::List);
     EXPECT_EQ(second.document().colors[kFunctionLine], packColor(10, 20, 30));
+    EXPECT_EQ(second.document().ans_value.num, 1.0 / 3);
     EXPECT_EQ(second.windowTitle(), "orbit  -  Quorvanta");
     EXPECT_TRUE(second.document().document_saved);
     // Saved again, the file is the same to the byte.
