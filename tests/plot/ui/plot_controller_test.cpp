@@ -186,6 +186,19 @@ TEST_F(PlotControllerTest, ARedrawMessageComesOncePerCause) {
     EXPECT_TRUE(platform.allAnswersUsed());
 }
 
+// Two boxes with unbalanced parentheses: one click, one message.
+TEST_F(PlotControllerTest, OneParenthesisMessagePerRedraw) {
+    platform.answerMessages({MessageAnswer::Ok});
+    box("Text8")->setText("(z");
+    box("Text9")->setText("sin(z");
+    box("Text6")->setText("(0");
+    box("Text7")->setText("1");
+    button("Command19")->click();
+    EXPECT_EQ(platform.messageTexts(),
+              std::vector<std::string>{
+                  "One of your expressions does not contain an equal number of opened and closed parenthesis."});
+}
+
 TEST_F(PlotControllerTest, TooManyTicksShowsTheMessageAndAWiderScale) {
     platform.answerMessages({MessageAnswer::Ok});
     // A new tick scale redraws at once.
