@@ -26,10 +26,10 @@ constexpr double kSettledMove = 1e-9;
 // A point is judged by the target at z -+ k steps, k = 1 to kSignSteps
 // (as far as the difference formula itself reaches), and at z -+ a nudge
 // of kNudge relative to |z| (to 1 near 0), a few units of the last of the
-// 15 digits a bound z keeps. Near a zero the target there is at most
-// kSteadyShare of its size a step away away from its value at z, and at z
-// itself, where the steps only settled, at most kZeroShare of its size at
-// the nearer step.
+// 15 digits a bound z keeps. Near a zero, the nudged values differ from
+// the value at z by at most kSteadyShare of the target's size a step away;
+// where the steps only settled, the value at z is also at most kZeroShare
+// of its size at the nearer step.
 constexpr int kSignSteps = 2;
 constexpr double kNudge = 1e-13;
 constexpr double kSteadyShare = 1e-3;
