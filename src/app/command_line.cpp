@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/calc_command.h"
+#include "app/find_command.h"
 #include "app/fit_command.h"
 #include "app/render_command.h"
 #include "app/stats_command.h"
@@ -30,6 +31,7 @@ const char* const kHelp =
     "       quorvanta --calc TEXT [--fraction] [--pi] [--radical] [--ans VALUE]\n"
     "                 [--var NAME=VALUE]...\n"
     "       quorvanta --render FILE.gph -o OUT.png [--size WxH]\n"
+    "       quorvanta --find KIND --y TEXT [--x TEXT] [--with TEXT] --from VALUE\n"
     "\n"
     "Without options the program opens its window, with FILE.gph if one is named.\n"
     "\n"
@@ -56,6 +58,11 @@ const char* const kHelp =
     "                  shows it, W x H pixels (800x600 unless given), without a\n"
     "                  display, and write it to OUT (.png, .bmp or .jpg; .svg and\n"
     "                  .pdf as vector graphics)\n"
+    "  --find KIND     search near --from as the Calculus menu does; KIND is\n"
+    "                  root, extremum, inflection or intersection (with --with\n"
+    "                  TEXT, the second function); --x is z unless given; prints\n"
+    "                  \"z: \", \"x: \" and \"y: \" of the point found, or \"not found: \"\n"
+    "                  and the menu's message with exit status 1\n"
     "  --help          show this text\n";
 
 // Shows the parenthesis message where a person running the command sees it.
@@ -74,6 +81,8 @@ struct Options {
     std::string fitX, fitY;
     std::optional<std::string> calc;
     std::optional<std::string> render, output;
+    std::optional<SearchKind> findKind;
+    FindRequest find;
     int width = 800, height = 600;
     CalculatorInput calcInput;
     int calcVariables = 0;
@@ -102,6 +111,14 @@ bool parse(int argc, char** argv, Options& o, bool& any) {
         else if (arg == "--stats") ok = value(o.stats);
         else if (arg == "--calc") ok = value(o.calc);
         else if (arg == "--render") ok = value(o.render);
+        else if (arg == "--find") {
+            std::optional<std::string> kind;
+            ok = value(kind) && (o.findKind = searchKindNamed(*kind)).has_value();
+        }
+        else if (arg == "--x") ok = value(o.find.x);
+        else if (arg == "--y") ok = value(o.find.y);
+        else if (arg == "--with") ok = value(o.find.with);
+        else if (arg == "--from") ok = value(o.find.from);
         else if (arg == "-o") ok = value(o.output);
         else if (arg == "--size") {
             std::optional<std::string> size;
@@ -237,6 +254,10 @@ int runCommandLine(int argc, char** argv, bool& handled) {
     if (o.calc && !o.help) {
         o.calcInput.expression = *o.calc;
         return runCalcCommand(o.calcInput, stdout, stderr);
+    }
+    if (o.findKind && !o.help) {
+        o.find.kind = *o.findKind;
+        return runFindCommand(o.find, stdout, stderr);
     }
     if (o.fit && !o.help) return runFitCommand(*o.fit, o.fitX, o.fitY, stdout, stderr);
     if (o.render && !o.help) {

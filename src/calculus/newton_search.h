@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,13 @@
 // numerical derivatives, for a fixed number of steps, then one acceptance
 // test. The core only computes; the window shows the messages it returns,
 // writes the "Go to z =" box and runs the point evaluation.
+//
+// A point is accepted when the target is below the tolerance there, or when
+// the steps have settled on a place where the target changes sign (the
+// tolerance alone sits below the noise of the nested difference formulas).
+// Either way the point must be one the derivatives can resolve, the steps
+// must not be running away from it, nothing may have failed to evaluate on
+// the way, and x(z) and y(z) must both have a value there.
 namespace qv {
 
 enum class SearchKind : unsigned char { Root, Extremum, Inflection, Intersection };
@@ -39,8 +47,10 @@ SearchMessage requestMessage(SearchKind kind);
 SearchMessage failureMessage(SearchKind kind);
 
 // The reference value: the "Go to z =" text (display form) rewritten for the
-// evaluator and evaluated; 0 when that fails.
-double referenceValue(Evaluator& evaluator, std::string_view goToText);
+// evaluator and evaluated. Nothing when it gives no finite number: starting
+// from 0 instead would report a point near a place the user never asked
+// about, so the search fails with its message.
+std::optional<double> referenceValue(Evaluator& evaluator, std::string_view goToText);
 
 // The intersection target for one function list entry, both in evaluator
 // syntax: y - (entry).
@@ -61,13 +71,17 @@ struct SearchResult {
     // intersection, an empty function list); then only `messages` and
     // `eval_error` mean anything.
     bool ran = false;
-    // The fallback or final test held at `z`.
+    // The point at `z` was accepted (see above); false after any failure.
     bool found = false;
     double z = 0.0;
+    // x(z) and y(z) at the found point (y is the current function's, also
+    // for the intersection).
+    double x = 0.0;
+    double y = 0.0;
     // The "Go to z =" text after the search loop: z as plain number text
     // when found, empty otherwise.
     std::string box;
-    // Every message, in the order the window shows them (OK button only).
+    // The message the window shows (OK button only): at most one.
     std::vector<SearchMessage> messages;
     // The calculus failure flag after the search (True = -1).
     int16_t eval_error = 0;
@@ -85,5 +99,7 @@ SearchResult findRoot(Evaluator& evaluator, const SearchInput& input);
 SearchResult findExtremum(Evaluator& evaluator, const SearchInput& input);
 SearchResult findInflectionPoint(Evaluator& evaluator, const SearchInput& input);
 SearchResult findIntersection(Evaluator& evaluator, const SearchInput& input);
+// The one of the four that `kind` names.
+SearchResult runSearch(Evaluator& evaluator, SearchKind kind, const SearchInput& input);
 
 }  // namespace qv

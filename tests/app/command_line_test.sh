@@ -195,6 +195,84 @@ check "render refuses a tiny size" "2" "$?"
 check "help lists --render" "0" "$?"
 "$qv" --help | grep -q -- "--eval"
 check "help lists --eval" "0" "$?"
+# --find runs the Calculus menu's searches: the point's z, x and y, or the
+# menu's failure message and status 1.
+# within WANT TOLERANCE "name: VALUE": "within" when VALUE is that close to WANT.
+within() {
+    awk -v want="$1" -v tol="$2" -v line="$3" 'BEGIN {
+        if (line !~ /^[a-z]+: -?[0-9]/) { print "no value: " line; exit }
+        sub(/^[a-z]+: /, "", line); d = line - want; if (d < 0) d = -d
+        print (d <= tol ? "within" : "off: " line) }'
+}
+# kind | x | y | from | z (Python: the exact point)
+while IFS='|' read -r kind x y from want; do
+    [[ -z "$kind" ]] && continue
+    out=$("$qv" --find "$kind" --x "$x" --y "$y" --from "$from" 2>/dev/null)
+    check "find $kind of $y from $from: status" "0" "$?"
+    check "find $kind of $y from $from: z" "within" "$(within "$want" 1e-9 "$(sed -n 1p <<<"$out")")"
+done <<'ROWS'
+inflection|z|z^3-3*z|0|0
+inflection|z|z^3-3*z|0.3|0
+inflection|z|z^3-3*z|-0.5|0
+inflection|z|z^3-3*z|0.1|0
+inflection|z|z^3-3*z|1|0
+inflection|z|sin(z)|3|3.14159265358979
+inflection|z|tan(z)|1.6|3.14159265358979
+inflection|z|z^3+z|0.5|0
+root|z|z^2-2|1|1.4142135623731
+root|z|cos(z)-z|0|0.739085133215161
+root|z|z^3-2z-5|2|2.09455148154233
+root|z|ln(z)|1.5|1
+extremum|z|(z-3)^2|0|3
+extremum|2z+1|(z-3)^2|0|3
+extremum|z|sin(z)|1|1.5707963267949
+extremum|z|z*exp(-z)|0.5|1
+ROWS
+check "find prints z, x and y" $'z: 2\nx: 2\ny: 4' \
+    "$("$qv" --find intersection --y "z^2" --with "z+2" --from 1 2>&1)"
+check "find of a parabola's vertex" $'z: 3\nx: 3\ny: 0' "$("$qv" --find extremum --y "(z-3)^2" --from 0 2>&1)"
+check "find with x given" $'z: 0.5\nx: 0.25\ny: 0' "$("$qv" --find root --x "z2" --y "2z-1" --from 3 2>&1)"
+check "find of a constant zero stays at the start" $'z: 7\nx: 7\ny: 0' "$("$qv" --find root --y 0 --from 7 2>&1)"
+# No false points: a failed evaluation, no zero, a pole, a runaway, noise.
+R="not found: A root cannot be found near the desired reference number."
+I="not found: An inflection point cannot be found near the desired reference number."
+while IFS='|' read -r kind y from message; do
+    [[ -z "$kind" ]] && continue
+    out=$("$qv" --find "$kind" --y "$y" --from "$from" 2>&1)
+    check "find $kind of $y from $from: status" "1" "$?"
+    check "find $kind of $y from $from: message" "${!message}" "$out"
+done <<'ROWS'
+root|ln(z)|-1|R
+root|z^2+1|1|R
+root|z^2+1|0|R
+root|5|1|R
+root|1/z|1|R
+root|exp(-z)|0|R
+root|sqrt(z)|0|R
+inflection|tan(z)|1.5707963267949|I
+inflection|z^2|-2|I
+ROWS
+check "find off the curve" "not found: A root cannot be found near the desired reference number." \
+    "$("$qv" --find root --x "sqrt(z)" --y "z^2-2" --from -1 2>&1)"
+check "find of an extremum that is not there" \
+    "not found: An extremum cannot be found near the desired reference number." \
+    "$("$qv" --find extremum --y "exp(z)" --from 0 2>&1)"
+check "find from a reference that is no number" "not found: A root cannot be found near the desired reference number." \
+    "$("$qv" --find root --y "z^2-2" --from "1/0" 2>&1)"
+check "find from a reference heal cannot restore" \
+    "not found: A root cannot be found near the desired reference number." \
+    "$("$qv" --find root --y "z^2-2" --from "sinn(1)" 2>&1)"
+check "find notes a name read as 0" "note: w is not defined and reads as 0" \
+    "$("$qv" --find root --y "z-w" --from 1 2>&1 >/dev/null)"
+# Missing or misplaced options are refused with one line and status 2.
+for args in "--find root --from 1" "--find root --y z" "--find intersection --y z --from 1" \
+    "--find root --y z --with 1 --from 1" "--find sideways --y z --from 1" "--find root --y z --x '' --from 1"; do
+    err=$(eval "\"\$qv\" $args" 2>&1 >/dev/null)
+    check "find refuses $args" "2" "$?"
+    check "find refuses $args in one line" "1" "$(wc -l <<<"$err" | tr -d ' ')"
+done
+"$qv" --help | grep -q -- "--find KIND"
+check "help lists --find" "0" "$?"
 
 echo "$passed passed, $failed failed"
 [[ $failed -eq 0 ]]

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
+#include <optional>
+
 #include "calculus/definite_integral.h"
 #include "calculus/point_derivative.h"
 #include "calculus/ui/integral_panel.h"
@@ -13,12 +15,40 @@
 #include "plot/ui/graph_panel.h"
 #include "ui/panel_context.h"
 #include "expression/number_text.h"
+#include "expression/rewrite.h"
 #include "platform/platform.h"
 #include "plot/curves.h"
 #include "plot/ui/plot_controller.h"
 #include "plot/ui/point_evaluation_controller.h"
 
 namespace qv {
+
+namespace {
+
+// Holds back the rewriter's parenthesis message while one command runs
+// (its own rewriting, the redraw and the point evaluation each would show
+// it again), keeping the first, so that the command shows one box at most.
+class HeldFormulaError : public FormulaErrorSink {
+public:
+    explicit HeldFormulaError(RewriteContext& rewrite) : rewrite_(rewrite), previous_(rewrite.errors) {
+        rewrite_.errors = this;
+    }
+    ~HeldFormulaError() override { rewrite_.errors = previous_; }
+    HeldFormulaError(const HeldFormulaError&) = delete;
+    HeldFormulaError& operator=(const HeldFormulaError&) = delete;
+
+    void formulaError(const std::string& title, const std::string& text) override {
+        if (!first_) first_ = SearchMessage{title, text};
+    }
+    const std::optional<SearchMessage>& first() const { return first_; }
+
+private:
+    RewriteContext& rewrite_;
+    FormulaErrorSink* previous_;
+    std::optional<SearchMessage> first_;
+};
+
+}  // namespace
 
 CalculusCommands::CalculusCommands(GraphPanel& panel, PanelContext& context, PlotController& plotter,
                                    PointEvaluationController& point, QObject* parent)
@@ -114,32 +144,55 @@ void CalculusCommands::search(SearchKind kind) {
         box->setFocus();
         return;
     }
-    box->setText(QString::fromStdString(heal(box->text().toStdString(), *ctx_.rewrite)));
+    std::optional<SearchMessage> message;
+    MessageIcon icon = MessageIcon::None;
+    {
+        HeldFormulaError held(*ctx_.rewrite);
+        message = runSearchCommand(kind);
+        // The parenthesis message names the cause of whatever failed.
+        if (held.first()) {
+            message = held.first();
+            icon = MessageIcon::Warning;
+        }
+    }
+    if (message) ctx_.platform->message(message->title, message->text, MessageButtons::Ok, icon);
+}
+
+std::optional<SearchMessage> CalculusCommands::runSearchCommand(SearchKind kind) {
+    QLineEdit* box = panel_.point().goToZ;
+    const std::string typed = box->text().toStdString();
+    const std::string display = heal(typed, *ctx_.rewrite);
+    box->setText(QString::fromStdString(shownForm(typed, display)));
+    // A reference the rewriting could not restore is no number to start
+    // from; the box keeps what was typed.
+    if (!healedCleanly(display)) {
+        ctx_.doc->eval_error = -1;
+        return failureMessage(kind);
+    }
     // No marker while the graph is redrawn before a root or intersection.
     if (kind == SearchKind::Root || kind == SearchKind::Intersection) ctx_.doc->eval_error = -1;
     plotter_.plot();
+    const std::optional<double> r = referenceValue(*ctx_.evaluator, box->text().toStdString());
+    if (!r) {
+        ctx_.doc->eval_error = -1;
+        return failureMessage(kind);
+    }
     SearchInput input;
     input.xText = panel_.function().x->text().toStdString();
     input.yText = panel_.function().y->text().toStdString();
     if (kind == SearchKind::Intersection) input.entries = ctx_.doc->functions.entries();
-    input.r = referenceValue(*ctx_.evaluator, box->text().toStdString());
-    SearchResult result;
-    switch (kind) {
-    case SearchKind::Root: result = findRoot(*ctx_.evaluator, input); break;
-    case SearchKind::Extremum: result = findExtremum(*ctx_.evaluator, input); break;
-    case SearchKind::Inflection: result = findInflectionPoint(*ctx_.evaluator, input); break;
-    case SearchKind::Intersection: result = findIntersection(*ctx_.evaluator, input); break;
-    }
+    input.r = *r;
+    const SearchResult result = runSearch(*ctx_.evaluator, kind, input);
     ctx_.doc->eval_error = result.eval_error;
-    for (const SearchMessage& m : result.messages) {
-        ctx_.platform->message(m.title, m.text, MessageButtons::Ok, MessageIcon::None);
+    if (result.ran) {
+        box->setText(QString::fromStdString(result.box));
+        if (result.showPoint) {
+            point_.evaluate(false);
+            box->setText(QString::fromStdString(plainText(input.r)));
+        }
     }
-    if (!result.ran) return;
-    box->setText(QString::fromStdString(result.box));
-    if (result.showPoint) {
-        point_.evaluate(false);
-        box->setText(QString::fromStdString(plainText(input.r)));
-    }
+    if (result.messages.empty()) return std::nullopt;
+    return result.messages.front();
 }
 
 void CalculusCommands::evaluateDerivative(bool second) {

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <optional>
+
 #include "calculus/newton_search.h"
 
 namespace qv {
@@ -59,6 +61,10 @@ Q_SIGNALS:
     void enablingChanged();
 
 private:
+    // One search after the box was found non-empty: the message to show,
+    // if any (the search shows at most one).
+    std::optional<SearchMessage> runSearchCommand(SearchKind kind);
+
     GraphPanel& panel_;
     PanelContext& ctx_;
     PlotController& plotter_;

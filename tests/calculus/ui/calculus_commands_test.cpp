@@ -10,6 +10,8 @@
 #include <QRadioButton>
 
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "ui/input_conventions.h"
 #include "shell/ui/main_window.h"
@@ -106,6 +108,61 @@ TEST_F(SearchTest, NoRootOfZSquaredPlusOne) {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].title, "Quorvanta  -  No Root!");
     EXPECT_EQ(platform.messages[0].text, "A root cannot be found near the desired reference number.");
+}
+
+// One box per search, whatever failed: the search (ln(-1) fails at the
+// start), the reference (it does not evaluate) or the rewriting of the
+// reference ("sinn" is no name heal can restore: the box keeps the text).
+TEST_F(SearchTest, AFailedSearchShowsOneMessageAndKeepsAnUnreadableReference) {
+    struct Case {
+        const char* y;
+        const char* typed;
+        const char* boxAfter;
+    };
+    const Case cases[] = {
+        {"ln(z)", "-1", ""},
+        {"z^2-2", "1/0", "1/0"},
+        {"z^2-2", "sinn(2)", "sinn(2)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        platform.messages.clear();
+        box("Text9")->setText(c.y);
+        box("Text5")->setText(c.typed);
+        platform.answerMessages({MessageAnswer::Ok, MessageAnswer::Ok});
+        action("Root")->trigger();
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].title, "Quorvanta  -  No Root!");
+        EXPECT_EQ(box("Text5")->text(), c.boxAfter);
+    }
+}
+
+// Unbalanced parentheses in y(z), in the reference or in both: the
+// rewriting of the box, the redraw and the point evaluation each meet them,
+// and the search fails, but the user sees the parenthesis message once.
+TEST_F(SearchTest, AParenthesisErrorIsTheOneMessage) {
+    const std::pair<const char*, const char*> cases[] = {{"(z", "1"}, {"z^2-2", "(1"}, {"(z", "(1"}};
+    for (const auto& [y, typed] : cases) {
+        SCOPED_TRACE(std::string(y) + " from " + typed);
+        platform.messages.clear();
+        box("Text9")->setText(y);
+        box("Text5")->setText(typed);
+        platform.answerMessages({MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok});
+        action("Root")->trigger();
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].title, "Quorvanta  -  Formula error!");
+    }
+}
+
+// The second derivative of z^3-3z near 0 is rounding noise above the
+// tolerance; the search still reports the inflection point at 0.
+TEST_F(SearchTest, TheInflectionPointOfACubicFromZero) {
+    box("Text9")->setText("z^3-3*z");
+    box("Text5")->setText("0");
+    action("Inflection_Point")->trigger();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_NEAR(shownZ().toDouble(), 0.0, 1e-9);
+    EXPECT_EQ(box("Text5")->text(), "0");
 }
 
 TEST_F(SearchTest, TheExtremumOfAParabolaAndAConstant) {
