@@ -1,12 +1,17 @@
 #include "calculator/answer_format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <limits>
 #include <string>
+#include <utility>
 
 #include "expression/number_text.h"
 #include "expression/operations.h"
+#include "expression/rewrite.h"
 
 namespace qv {
 
@@ -71,39 +76,101 @@ std::optional<WideFraction> expandFraction(double d) {
     }
 }
 
-// How one pass over the ticked forms ends. A failed fraction is no error:
-// the answer is formed again without the fraction forms.
-enum class Pass { Done, Error, FractionFailed };
-
 // What the formatting of one answer works from.
 struct AnswerInput {
     double a = 0;
     std::string text;  // the plain text of a
     bool negative = false;
-    AnswerForms forms;  // fraction is cleared after a failed fraction
+    AnswerForms forms;  // fraction is cleared when no fraction gives the answer
     double constPi = 0;
 };
 
 std::string T(double v) { return plainText(v); }
 
-std::string ratioText(const WideFraction& f) {
-    return T(static_cast<double>(f.num)) + "/" + T(static_cast<double>(f.den));
+// A further form of the answer as it is written ("2*sqrt(2)*pi", before the
+// layout), or a factor of one, with the value that the text stands for,
+// computed from the numbers as shown in the evaluator's order. Each number
+// is read twice: as the decimal it is, and as the program reads it when
+// the form is typed back, where the rewriting makes "E-23" a product with
+// 10^-23 that can differ in the last place. A form is shown only when both
+// values give the answer's text back.
+struct Form {
+    std::string text;
+    double exact = 1;
+    double asRead = 1;
+};
+
+// A number as shown. A text that does not read back (it overflows) stands
+// for no value.
+Form shownNumber(double v) {
+    constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+    Form f{T(v), kNoValue, kNoValue};
+    f.exact = toNumber(f.text).value_or(kNoValue);
+    f.asRead = f.exact;
+    const std::size_t e = f.text.find('E');
+    if (e != std::string::npos) {
+        const std::optional<double> mantissa = toNumber(std::string_view(f.text).substr(0, e));
+        const std::optional<double> exponent = toNumber(std::string_view(f.text).substr(e + 1));
+        f.asRead = mantissa && exponent ? *mantissa * rawPow(10, *exponent) : kNoValue;
+    }
+    return f;
 }
 
+Form ratio(const WideFraction& f) {
+    const Form num = shownNumber(static_cast<double>(f.num));
+    const Form den = shownNumber(static_cast<double>(f.den));
+    return {num.text + "/" + den.text, num.exact / den.exact, num.asRead / den.asRead};
+}
+
+Form bracketed(Form f) {
+    f.text = "(" + f.text + ")";
+    return f;
+}
+
+Form root(const Form& radicand) {
+    return {"sqrt(" + radicand.text + ")", std::sqrt(radicand.exact), std::sqrt(radicand.asRead)};
+}
+
+// Factors joined by "*", after a minus sign when negative.
+Form product(bool negative, std::initializer_list<Form> factors) {
+    const double sign = negative ? -1.0 : 1.0;
+    Form f{negative ? "-" : "", sign, sign};
+    for (const Form& factor : factors) {
+        if (&factor != factors.begin()) f.text += "*";
+        f.text += factor.text;
+        f.exact *= factor.exact;
+        f.asRead *= factor.asRead;
+    }
+    return f;
+}
+
+bool holds(const Form& f, const std::string& answerText) {
+    const auto gives = [&](double v) { return std::isfinite(v) && T(v) == answerText; };
+    return gives(f.exact) && gives(f.asRead);
+}
+
+// How one pass over the ticked forms ends: the further form, if any, and
+// whether it was made with a fraction. No fraction at all is no error: the
+// answer is formed again without the fraction forms.
+struct Pass {
+    std::optional<Form> form;
+    bool withFraction = false;
+    bool fractionFailed = false;
+};
+
+Pass fractionForm(Form f) { return {std::move(f), true, false}; }
+Pass noFraction() { return {std::nullopt, false, true}; }
+
 // The fraction of the value the text of v reads back as: the fraction forms
-// describe the number as shown, not its hidden digits. A text that does not
-// read back (it overflows) is a conversion error.
-Pass fractionOfText(double v, WideFraction& out) {
+// describe the number as shown, not its hidden digits.
+std::optional<WideFraction> fractionOfText(double v) {
     const std::optional<double> shown = toNumber(T(v));
-    if (!shown) return Pass::Error;
-    const std::optional<WideFraction> f = expandFraction(*shown);
-    if (!f) return Pass::FractionFailed;
-    out = *f;
-    return Pass::Done;
+    if (!shown) return std::nullopt;
+    return expandFraction(*shown);
 }
 
 // x / y and x squared with the expression language's rules: an infinite or
-// NaN result is an error, never a value.
+// NaN result is no value.
 std::optional<double> quotient(double x, double y) {
     const NumResult r = numDiv(x, y);
     return r.failed() ? std::nullopt : std::optional<double>(r.value);
@@ -114,110 +181,130 @@ std::optional<double> square(double x) {
     return r.failed() ? std::nullopt : std::optional<double>(r.value);
 }
 
-// The last (largest) square i^2, i = 2 .. |a| + 1, that divides n under the
-// language's Mod, which rounds both sides to 32-bit integers; 0 when none
-// does. None when n or a square leaves the 32-bit range. That bounds the
-// loop whatever a is: the square of 46341 is already out of range.
+// The largest whole number whose square divides m (m >= 1). Trial division
+// takes every prime out up to the cube root of what is left; the rest then
+// has at most two prime factors, and adds to the root only as a square.
+uint64_t squarePartRoot(uint64_t m) {
+    uint64_t r = 1;
+    for (uint64_t p = 2; p * p <= m / p; p += (p == 2 ? 1 : 2)) {
+        while (m % (p * p) == 0) {
+            m /= p * p;
+            r *= p;
+        }
+        if (m % p == 0) m /= p;
+    }
+    constexpr uint64_t kLargestRoot = 0xFFFFFFFFu;
+    uint64_t s = std::min(static_cast<uint64_t>(std::sqrt(static_cast<double>(m))), kLargestRoot);
+    while (s * s > m) --s;
+    while (s < kLargestRoot && (s + 1) * (s + 1) <= m) ++s;
+    if (s * s == m) r *= s;
+    return r;
+}
+
+// The largest divisor of r that is at most `bound`.
+uint64_t largestDivisorUpTo(uint64_t r, double bound) {
+    if (static_cast<double>(r) <= bound) return r;
+    uint64_t best = 1;
+    for (uint64_t d = 1; d * d <= r; ++d) {
+        if (r % d != 0) continue;
+        if (static_cast<double>(d) <= bound) best = std::max(best, d);
+        if (static_cast<double>(r / d) <= bound) best = std::max(best, r / d);
+    }
+    return best;
+}
+
+// S = i^2 for the largest i from 2 to |a| + 1 whose square divides n under
+// the language's Mod, which rounds n half to even to a whole number; 0 when
+// none does. i^2 divides n exactly when i divides the root of n's square
+// part, so the search is a factorisation, exact for every whole number
+// below 2^64; beyond that there is no search (none), and no radical form.
 std::optional<double> squareFactor(double n, double a) {
-    const double last = std::fabs(a) + 1;
-    double s = 0;
-    for (double i = 2; i <= last; ++i) {
-        const NumResult rest = numMod(n, i * i);
-        if (rest.failed()) return std::nullopt;
-        if (rest.value == 0) s = i * i;
-    }
-    return s;
+    const double bound = std::floor(std::fabs(a) + 1);
+    const double whole = roundHalfEven(n, 0);
+    if (!(whole < 18446744073709551616.0)) return std::nullopt;
+    // Every square divides 0.
+    if (whole == 0) return bound >= 2 ? bound * bound : 0;
+    const uint64_t i = largestDivisorUpTo(squarePartRoot(static_cast<uint64_t>(whole)), bound);
+    return i >= 2 ? static_cast<double>(i) * static_cast<double>(i) : 0;
 }
 
-std::string replaceAll(std::string s, std::string_view from, std::string_view to) {
-    for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
-        s.replace(at, from.size(), to);
-    return s;
+// A form that would be the whole answer on its own ("0", "1", the root of
+// a whole square) can only hold when it is the answer's own text, so the
+// plain answer stands alone in every such case: 1E-170 with "Radical" is
+// 1E-170, never 0.
+
+Pass fractionAlone(const AnswerInput& in) {
+    const std::optional<WideFraction> f = fractionOfText(in.a);
+    if (!f) return noFraction();
+    if (f->den == 1) return {};
+    return fractionForm(ratio(*f));
 }
 
-Pass fractionAlone(const AnswerInput& in, std::string& answer) {
-    WideFraction f;
-    const Pass p = fractionOfText(in.a, f);
-    if (p != Pass::Done) return p;
-    if (f.den != 1) answer = in.text + "=" + ratioText(f);
-    return Pass::Done;
-}
-
-Pass piAlone(const AnswerInput& in, std::string& answer) {
+Pass piAlone(const AnswerInput& in) {
+    const Form pi{"pi", in.constPi, in.constPi};
     const std::optional<double> n = quotient(in.a, in.constPi);
-    if (!n) return Pass::Error;
-    answer = in.text + "=" + T(*n) + "*pi";
-    if (*n == 0) answer = "0";
-    if (*n == 1) answer = in.text + "=pi";
-    if (*n == -1) answer = in.text + "=-pi";
-    if (*n == 1 || *n == 0 || !in.forms.fraction) return Pass::Done;
-    WideFraction f;
-    const Pass p = fractionOfText(*n, f);
-    if (p != Pass::Done) return p;
-    if (f.den != 1) answer = in.text + "=(" + ratioText(f) + ")*pi";
-    return Pass::Done;
+    if (!n || *n == 0) return {};
+    if (*n == 1 || *n == -1) return {product(*n < 0, {pi})};
+    const Form times = product(false, {shownNumber(*n), pi});
+    if (!in.forms.fraction) return {times};
+    const std::optional<WideFraction> f = fractionOfText(*n);
+    if (!f) return noFraction();
+    if (f->den == 1) return {times};
+    return fractionForm(product(false, {bracketed(ratio(*f)), pi}));
 }
 
-Pass radicalAlone(const AnswerInput& in, std::string& answer) {
+Pass radicalAlone(const AnswerInput& in) {
     const std::optional<double> n = square(in.a);
-    if (!n) return Pass::Error;
+    if (!n) return {};
     const std::optional<double> s = squareFactor(*n, in.a);
-    if (!s) return Pass::Error;
+    if (!s) return {};
     if (*s != 0) {
-        const std::string q = T(*n / *s);
-        answer = (in.negative ? "-" : "") + T(std::sqrt(*s));
-        if (q != "1") answer = in.text + "=" + answer + " * sqrt(" + q + ")";
-        return Pass::Done;
+        const Form q = shownNumber(*n / *s);
+        if (q.text == "1") return {};
+        return {product(in.negative, {shownNumber(std::sqrt(*s)), root(q)})};
     }
-    const std::string root = in.negative ? "=-sqrt(" : "=sqrt(";
-    answer = in.text + root + T(*n) + ")";
-    if (in.forms.fraction) {
-        WideFraction f;
-        const Pass p = fractionOfText(*n, f);
-        if (p != Pass::Done) return p;
-        if (f.den != 1) answer = in.text + root + ratioText(f) + ")";
-    }
-    if (*n == 1) answer = in.negative ? "-1" : "1";
-    if (*n == 0) answer = "0";
-    return Pass::Done;
+    if (*n == 1 || *n == 0) return {};
+    const Form base = product(in.negative, {root(shownNumber(*n))});
+    if (!in.forms.fraction) return {base};
+    const std::optional<WideFraction> f = fractionOfText(*n);
+    if (!f) return noFraction();
+    if (f->den == 1) return {base};
+    return fractionForm(product(in.negative, {root(ratio(*f))}));
 }
 
-Pass piAndRadical(const AnswerInput& in, std::string& answer) {
-    const std::optional<double> ratio = quotient(in.a, in.constPi);
-    if (!ratio) return Pass::Error;
-    const std::optional<double> n = square(*ratio);
-    if (!n) return Pass::Error;
+Pass piAndRadical(const AnswerInput& in) {
+    const Form pi{"pi", in.constPi, in.constPi};
+    const std::optional<double> ratioToPi = quotient(in.a, in.constPi);
+    const std::optional<double> n = ratioToPi ? square(*ratioToPi) : std::nullopt;
+    if (!n) return {};
     // The search runs up to |a| + 1, not |a / pi| + 1.
     const std::optional<double> s = squareFactor(*n, in.a);
-    if (!s) return Pass::Error;
+    if (!s) return {};
     if (*s > 1) {
-        const std::string q = T(*n / *s);
-        answer = in.text + (in.negative ? "=-" : "=") + T(std::sqrt(*s)) + "*pi";
-        if (q != "1") answer = replaceAll(answer, "*pi", "*sqrt(" + q + ")*pi");
-        return Pass::Done;
+        const Form q = shownNumber(*n / *s);
+        const Form whole = shownNumber(std::sqrt(*s));
+        if (q.text == "1") return {product(in.negative, {whole, pi})};
+        return {product(in.negative, {whole, root(q), pi})};
     }
-    const std::string root = in.negative ? "=-sqrt(" : "=sqrt(";
-    answer = in.text + root + T(*n) + ")*pi";
-    if (*n == 1) answer = in.text + (in.negative ? "=-pi" : "=pi");
-    if (*n == 0) answer = "0";
-    if (*n == 1 || *n == 0 || !in.forms.fraction) return Pass::Done;
-    WideFraction f;
-    const Pass p = fractionOfText(*n, f);
-    if (p != Pass::Done) return p;
-    if (f.den != 1) answer = in.text + root + ratioText(f) + ")*pi";
-    return Pass::Done;
+    if (*n == 0) return {};
+    if (*n == 1) return {product(in.negative, {pi})};
+    const Form base = product(in.negative, {root(shownNumber(*n)), pi});
+    if (!in.forms.fraction) return {base};
+    const std::optional<WideFraction> f = fractionOfText(*n);
+    if (!f) return noFraction();
+    if (f->den == 1) return {base};
+    return fractionForm(product(in.negative, {root(ratio(*f)), pi}));
 }
 
-// One pass: the plain text, then the ticked combination of forms. The
-// combinations exclude each other; the fraction alone is the last choice.
-Pass composeAnswer(const AnswerInput& in, std::string& answer) {
-    answer = in.text;
+// One pass: the ticked combination of forms. The combinations exclude each
+// other; the fraction alone is the last choice.
+Pass composeAnswer(const AnswerInput& in) {
     const AnswerForms& f = in.forms;
-    if (f.pi && f.radical) return piAndRadical(in, answer);
-    if (f.pi) return piAlone(in, answer);
-    if (f.radical) return radicalAlone(in, answer);
-    if (f.fraction) return fractionAlone(in, answer);
-    return Pass::Done;
+    if (f.pi && f.radical) return piAndRadical(in);
+    if (f.pi) return piAlone(in);
+    if (f.radical) return radicalAlone(in);
+    if (f.fraction) return fractionAlone(in);
+    return {};
 }
 
 }  // namespace
@@ -237,19 +324,20 @@ std::optional<Fraction> fraction(double d) {
 
 std::optional<std::string> formatAnswer(double a, AnswerForms forms, double constPi) {
     // The evaluator never answers with an infinity or a NaN. Should one
-    // arrive anyway, it has no number text that reads back and its square
-    // overflows, so it is treated as the overflow it is, never shown.
+    // arrive anyway, it has no number text that reads back, so it is never
+    // shown.
     if (!std::isfinite(a)) return std::nullopt;
     AnswerInput in{a, T(a), a < 0, forms, constPi};
-    std::string answer;
-    Pass p = composeAnswer(in, answer);
-    if (p == Pass::FractionFailed) {
-        // Start again without the fraction forms; this pass cannot fail
-        // that way again.
+    Pass p = composeAnswer(in);
+    if (p.fractionFailed || (p.form && p.withFraction && !holds(*p.form, in.text))) {
+        // No fraction, or one that does not give the answer back: the
+        // answer is formed again without the fraction forms, which cannot
+        // end this way again.
         in.forms.fraction = false;
-        p = composeAnswer(in, answer);
+        p = composeAnswer(in);
     }
-    if (p != Pass::Done) return std::nullopt;
+    std::string answer = in.text;
+    if (p.form && holds(*p.form, in.text)) answer += "=" + p.form->text;
     return layoutAnswer(std::move(answer));
 }
 

@@ -42,9 +42,12 @@ struct AnswerForms {
 // line holds the plain number, each further form goes on a line of its own
 // after CR LF + kAnswerPrefix, and "*" and "/" stand between blanks
 // ("2.82842712474619\r\n<prefix>2 * sqrt(2)"). The caller writes the prefix
-// of the first line. None when forming the answer hits a run-time error (a
-// value beyond the 32-bit range in the square-factor search, a number text
-// that does not read back, an infinity or NaN for a); the caller then writes
+// of the first line. A form is shown only when what it says, computed in
+// double from the numbers it shows, has the plain number's text; a fraction
+// that does not is left out as if none had been found, any other form is
+// simply left out, and so is a form that cannot be made (a square beyond
+// the double range, a radical search beyond 2^64). None only for an
+// infinity or a NaN, which has no number text; the caller then writes
 // "Error".
 std::optional<std::string> formatAnswer(double a, AnswerForms forms, double constPi = 3.141592653589793);
 

@@ -1,17 +1,22 @@
 #include "calculator/calculator.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
 #include <utility>
+#include <vector>
 
+#include "calculator/variable_names.h"
 #include "expression/evaluator.h"
 #include "expression/rewrite.h"
+#include "expression/routines.h"
 
 namespace qv {
 
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kAnsGuard = "!!!!!!!!!!";
 constexpr std::string_view kCaretMarker = "```";
 
 std::string withoutBlanks(std::string_view text) {
@@ -40,28 +45,72 @@ constexpr SpecialWord kSpecialWords[] = {
 };
 
 // The placeholder that keeps variable name i (0, 2, .., 8) out of the
-// rewriting, and what is left of it afterwards.
+// rewriting, and what is left of it afterwards. While the expression is
+// prepared, a name first becomes a stand-in free of "^" and "ans", which the
+// preparation replaces.
 std::string placeholder(int i) { return "*_" + std::to_string(i) + "_^"; }
 std::string placeholderRest(int i) { return "_" + std::to_string(i) + "_"; }
+std::string standIn(int i) { return "\x01" + std::to_string(i) + "\x01"; }
+
+// Sets the rewriting up for one evaluation and puts it back afterwards:
+// the calculator's own mode where asked, and its messages passed on once.
+// The display pass and the evaluation rewrite the same expression, so an
+// unbalanced parenthesis would otherwise be reported twice for one click.
+class RewriteScope : public FormulaErrorSink {
+public:
+    explicit RewriteScope(RewriteContext& ctx) : ctx_(ctx), mode_(ctx.calculator_rewrite), sink_(ctx.errors) {
+        ctx_.errors = this;
+    }
+    ~RewriteScope() override {
+        ctx_.calculator_rewrite = mode_;
+        ctx_.errors = sink_;
+    }
+    RewriteScope(const RewriteScope&) = delete;
+    RewriteScope& operator=(const RewriteScope&) = delete;
+
+    void formulaError(const std::string& title, const std::string& text) override {
+        if (reported_ || sink_ == nullptr) return;
+        reported_ = true;
+        sink_->formulaError(title, text);
+    }
+
+private:
+    RewriteContext& ctx_;
+    int mode_;
+    FormulaErrorSink* sink_;
+    bool reported_ = false;
+};
 
 // The display pass: the expression box shows the rewritten expression with
 // "ans" and the variable names as typed.
 std::string displayForm(const std::string& expression, const VariableBoxes& boxes, RewriteContext& ctx) {
-    std::string text = replaceAll(replaceAll(expression, "ans", "@@@"), "^", kCaretMarker);
-    for (int i = 0; i < kVariableBoxes; i += 2) {
-        const std::string& name = boxes[static_cast<std::size_t>(i)];
-        if (name.empty()) continue;
-        text = replaceAll(replaceAll(text, name, placeholder(i)), "_^-", "_-");
-    }
-    const int before = ctx.calculator_rewrite;
+    std::string text = replaceVariables(expression, boxes, standIn, ctx);
+    text = replaceAll(replaceAll(text, "ans", "@@@"), "^", kCaretMarker);
+    for (int i = 0; i < kVariableBoxes; i += 2) text = replaceAll(text, standIn(i), placeholder(i));
+    // A name before a minus: the placeholder's candidate power must not
+    // make a negative exponent of it.
+    text = replaceAll(text, "_^-", "_-");
     ctx.calculator_rewrite = -1;
     text = replaceAll(heal(text, ctx), "@@@", "ans");
     for (int i = 0; i < kVariableBoxes; i += 2) {
         const std::string& name = boxes[static_cast<std::size_t>(i)];
         if (!name.empty()) text = replaceAll(text, placeholderRest(i), name);
     }
-    ctx.calculator_rewrite = before;
     return text;
+}
+
+// The text that stands for the last answer in the evaluated expression.
+// A number is written with the fewest digits that read back as exactly the
+// same double, so "ans*3" after 1/3 is 1; and without an exponent, because
+// the rewriting turns "E" into "*10^", a product that can miss the value by
+// a unit in the last place. The answer shown keeps its 15 digits.
+std::string ansText(const Value& ans) {
+    if (!ans.isNumber() || !std::isfinite(ans.num)) return valueText(ans);
+    // Fixed notation needs at most 309 digits before the point and 324
+    // after it.
+    std::array<char, 400> buf{};
+    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), ans.num, std::chars_format::fixed);
+    return std::string(buf.data(), r.ptr);
 }
 
 // The answer text of a value, in the ticked forms; none when the formatting
@@ -109,16 +158,22 @@ CalculatorOutcome evaluate(const CalculatorInput& in, RewriteContext& ctx, Evalu
         out.appended = historyEntry(in.expression, *special);
         return out;
     }
+    RewriteScope scope(ctx);
     const bool historyMode = in.historyLine.has_value();
     for (std::string& box : out.variables) box = withoutBlanks(box);
     const VariableBoxes& boxes = out.variables;
 
     std::string calc = withoutBlanks(historyMode ? *in.historyLine : in.expression);
     std::string shown = in.expression;
+    bool healed = true;
     if (!historyMode) {
-        shown = displayForm(calc, boxes, ctx);
+        const std::string display = displayForm(calc, boxes, ctx);
+        // What the rewriting could not restore is never shown in place of
+        // what the user typed; evaluated, it would fail anyway.
+        healed = healedCleanly(display);
+        shown = shownForm(in.expression, display);
         out.expression = shown;
-        calc = shown;
+        calc = display;
     }
     const auto failed = [&] {
         out.failed = true;
@@ -127,23 +182,21 @@ CalculatorOutcome evaluate(const CalculatorInput& in, RewriteContext& ctx, Evalu
         return out;
     };
 
-    calc = replaceAll(calc, "ans", kAnsGuard);
     for (int i = 0; i < kVariableBoxes; i += 2) {
-        const std::string& name = boxes[static_cast<std::size_t>(i)];
-        calc = replaceAll(calc, name, "(" + boxes[static_cast<std::size_t>(i) + 1] + ")");
-        if (name.find("ans") != std::string::npos) {
+        if (boxes[static_cast<std::size_t>(i)].find("ans") != std::string::npos) {
             out.message = kAnsInNameText;
             return out;
         }
     }
-    calc = replaceAll(calc, kAnsGuard, "ans");
+    if (!healed) return failed();
+    calc = replaceVariables(
+        calc, boxes, [&](int i) { return "(" + boxes[static_cast<std::size_t>(i) + 1] + ")"; }, ctx);
     if (withoutBlanks(calc).empty()) calc = "ans";
-    calc = replaceAll(calc, "ans", "(" + valueText(in.ans) + ")");
+    calc = replaceAll(calc, "ans", "(" + ansText(in.ans) + ")");
 
-    const int before = ctx.calculator_rewrite;
     ctx.calculator_rewrite = 0;
-    const EvalResult r = evaluator.eval(heal_2(heal(calc, ctx)));
-    ctx.calculator_rewrite = before;
+    const std::string evaluated = heal_2(heal(calc, ctx));
+    const EvalResult r = evaluator.eval(evaluated);
     if (r.failed()) return failed();
     const std::optional<std::string> answer = answerText(r.value, in);
     if (!answer) return failed();
@@ -153,6 +206,9 @@ CalculatorOutcome evaluate(const CalculatorInput& in, RewriteContext& ctx, Evalu
     } else {
         out.appended = historyEntry(shown, *answer);
     }
+    // The language reads a name nothing assigned as 0; the history says so.
+    const std::string note = unsetNamesNote(evaluator.unsetNames(evaluated));
+    if (!note.empty()) out.appended += note + std::string(kLineEnd);
     return out;
 }
 

@@ -8,6 +8,12 @@
 // writes the outcome back: the expression box, the variable boxes, the text
 // to append to the history box, the new answer. The history keeps CR LF
 // line ends, as it is stored.
+//
+// Variables stand only where their names are whole names
+// (calculator/variable_names.h). The last answer goes into the expression
+// with every bit of its value. A text the rewriting cannot restore stays in
+// the expression box as typed and answers "Error". One evaluation passes on
+// at most one parenthesis message, however often it rewrites the text.
 
 #include <array>
 #include <optional>
@@ -45,7 +51,10 @@ struct CalculatorInput {
 struct CalculatorOutcome {
     VariableBoxes variables;                // the boxes with their blanks removed
     std::optional<std::string> expression;  // the expression box's new text; none keeps it
-    std::string appended;                   // to append to the history text, CR LF line ends
+    // To append to the history text, CR LF line ends: the question and the
+    // answer lines, then a "note: ..." line naming the names the evaluated
+    // text read as unset variables (0), if any.
+    std::string appended;
     std::optional<Value> ans;               // the new answer; none keeps the old one
     std::optional<std::string> message;     // the "ans" message (title kCalculatorMessageTitle)
     bool failed = false;                    // the answer line reads "Error"

@@ -170,6 +170,25 @@ check "calc refuses ans in a name" 'error: One of your variables has "ans" as pa
     "$("$qv" --calc trans --var trans=1 2>&1)"
 "$qv" --calc 1 --var a=1 --var b=2 --var c=3 --var d=4 --var e=5 --var f=6 >/dev/null 2>&1
 check "calc takes five variables at most" "2" "$?"
+# A domain error is the error answer, never a number.
+for text in "ln(-1)" "asin(2)" "fact(200)"; do
+    check "calc of $text" " $text"$'\n'"${P}Error"$'\n'"ans: 0" "$("$qv" --calc "$text" 2>&1)"
+    "$qv" --calc "$text" >/dev/null 2>&1
+    check "calc of $text exits 1" "1" "$?"
+done
+# A form is shown only when it gives the answer back.
+check "calc of a large radical" " 100000"$'\n'"${P}100000"$'\n'"ans: 100000" \
+    "$("$qv" --calc 100000 --radical 2>&1)"
+check "calc of a tiny radical" " 1E-170"$'\n'"${P}1E-170"$'\n'"ans: 1E-170" "$("$qv" --calc 1E-170 --radical 2>&1)"
+check "calc of a near fraction" " 0.5000001"$'\n'"${P}0.5000001"$'\n'"ans: 0.5000001" \
+    "$("$qv" --calc 0.5000001 --fraction 2>&1)"
+# The last answer keeps every bit.
+check "calc of ans keeps every bit" " ans*3"$'\n'"${P}1"$'\n'"ans: 1" "$("$qv" --calc "ans*3" --ans 0.3333333333333333 2>&1)"
+# Variables are whole names; a name nothing set is named.
+check "calc of a variable beside a function" " a*tan(a)"$'\n'"${P}1.5574077246549"$'\n'"ans: 1.5574077246549" \
+    "$("$qv" --calc "a*tan(a)" --var a=1 2>&1)"
+check "calc names what reads as 0" " 2*w+z"$'\n'"${P}0"$'\n'"note: w and z are not defined and read as 0"$'\n'"ans: 0" \
+    "$("$qv" --calc "2*w+z" 2>&1)"
 "$qv" --help | grep -q -- "--calc TEXT"
 check "help lists --calc" "0" "$?"
 "$qv" --help | grep -q -- "--fit TYPE"

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "expression/evaluator_fixture.h"
+#include "expression/number_text.h"
+#include "expression/rewrite.h"
+
 namespace qv {
 namespace {
 
@@ -48,7 +52,9 @@ const AnswerCase kAnswerCases[] = {
     {"denominator 2^31 after the sign moves", -6.05359673500061E-09, kF,
      {"-6.05359673500061E-09", "-13 / 2147483648"}},
     // The fraction is taken of the text, which overflows when read back.
-    {"text that does not read back", 1.7976931348623157e308, kF, {}},
+    {"text that does not read back", 1.7976931348623157e308, kF, {"1.79769313486232E+308"}},
+    // 1/2 would be found: it is not the answer.
+    {"fraction that does not give the answer back", 0.5000001, kF, {"0.5000001"}},
 
     {"pi", kPi, kP, {"3.14159265358979", "pi"}},
     {"minus pi", -kPi, kPF, {"-3.14159265358979", "-pi"}},
@@ -60,7 +66,9 @@ const AnswerCase kAnswerCases[] = {
     {"zero with pi", 0, kPF, {"0"}},
     {"exponent form with pi", 1E300, kP, {"1E+300", "3.18309886183791E+299 * pi"}},
     {"pi is the given constant", 3.14, kP, {"3.14", "pi"}, 3.14},
-    {"a zero pi divides by zero", 1, kP, {}, 0},
+    {"a zero pi divides by zero", 1, kP, {"1"}, 0},
+    // a / pi underflows to 0.
+    {"smallest double with pi", 4.9406564584124654e-324, kPF, {"4.94065645841247E-324"}},
 
     {"square root of 8", std::sqrt(8.0), kR, {"2.82842712474619", "2 * sqrt(2)"}},
     {"negative root of 8", -std::sqrt(8.0), kR, {"-2.82842712474619", "-2 * sqrt(2)"}},
@@ -78,13 +86,21 @@ const AnswerCase kAnswerCases[] = {
     {"minus one", -1, kRF, {"-1"}},
     {"zero radical", 0, kRF, {"0"}},
     {"radical of a whole square", std::sqrt(2.0), kRF, {"1.4142135623731", "sqrt(2)"}},
-    {"square underflows to 0", 1E-300, kR, {"0"}},
+    {"square underflows to 0", 1E-300, kR, {"1E-300"}},
+    {"square below the 15-digit range", 1E-170, kRF, {"1E-170"}},
     {"last square in range", 46339, kR, {"46339"}},
-    // The search reaches i = 46341, whose square leaves the 32-bit range.
-    {"search bound overflows", 46340, kR, {}},
-    {"square overflows Mod", 46341, kR, {}},
-    {"negative square overflows Mod", -46341, kRF, {}},
-    {"square overflows a double", 1E300, kR, {}},
+    // Squares beyond 32 bits are searched as well.
+    {"square of 46340", 46340, kR, {"46340"}},
+    {"square of 46341", 46341, kR, {"46341"}},
+    {"negative square of 46341", -46341, kRF, {"-46341"}},
+    {"square of 100000", 100000, kR, {"100000"}},
+    // A prime whose square is the largest below 2^53: the search ends with
+    // the square left over.
+    {"square of a large prime", 94906249, kR, {"94906249"}},
+    {"square factor beyond 32 bits", 12 * std::sqrt(7.0) * 1e4, kR, {"317490.157327751", "120000 * sqrt(7)"}},
+    // From 2^64 on there is no search.
+    {"square beyond 64 bits", 5E9, kR, {"5000000000"}},
+    {"square overflows a double", 1E300, kR, {"1E+300"}},
 
     {"pi with radical", kPi, kPR, {"3.14159265358979", "pi"}},
     {"minus pi with radical", -kPi, kAll, {"-3.14159265358979", "-pi"}},
@@ -97,8 +113,7 @@ const AnswerCase kAnswerCases[] = {
     {"pi radical", kPi * std::sqrt(0.75), kPR, {"2.72069904635133", "sqrt(0.75) * pi"}},
     {"pi radical, no search", 0.3, kAll, {"0.3", "sqrt(0.0091189065278104) * pi"}},
     {"zero pi radical", 0, kAll, {"0"}},
-    // The bound is |a| + 1 even though the square is of a / pi.
-    {"pi radical search bound", 46340, kPR, {}},
+    {"pi radical, large", 46340, kPR, {"46340", "2 * sqrt(54394165.985087) * pi"}},
 
     {"infinity", kInf, kPlain, {}},
     {"minus infinity", -kInf, kAll, {}},
@@ -124,6 +139,54 @@ TEST(AnswerFormatTest, AnswerLines) {
             EXPECT_EQ(text, joined(c.lines));
         }
     }
+}
+
+// Every form shown is what the answer is: its text, rewritten and evaluated
+// as if typed into the calculator, reads as the answer's first line, and
+// that line is the answer's own text.
+using AnswerFormEvaluation = testing_support::EvaluatorFixture;
+
+TEST_F(AnswerFormEvaluation, EveryFormShownGivesTheAnswerBack) {
+    std::vector<double> values = {0.5000001, 1E-170, 1E-300, 4.9406564584124654e-324, 2.5E-7, 1E-12, 46340,
+                                  46341,     100000, 123456.7, 3e9, 4294967295.5, 1e15 + 0.5, 1.05};
+    for (int q = 1; q <= 12; ++q) {
+        for (int p = -12; p <= 12; ++p) {
+            const double r = static_cast<double>(p) / q;
+            values.insert(values.end(), {r, r * kPi, std::sqrt(std::fabs(r)), std::sqrt(std::fabs(r)) * kPi});
+        }
+    }
+    // Spread over the magnitudes the forms can still search quickly.
+    uint64_t state = 12345;
+    for (int k = 0; k < 300; ++k) {
+        state = state * 6364136223846793005u + 1442695040888963407u;
+        const double mantissa = static_cast<double>(state >> 11) / 9007199254740992.0;
+        values.push_back((k % 2 ? -1 : 1) * mantissa * std::pow(10.0, static_cast<int>(state % 19) - 12));
+    }
+    RewriteContext rewrite;
+    int wrong = 0;
+    for (const double a : values) {
+        for (int bits = 0; bits < 8; ++bits) {
+            const AnswerForms forms{(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0};
+            const std::optional<std::string> text = formatAnswer(a, forms);
+            ASSERT_TRUE(text.has_value()) << a;
+            std::vector<std::string> lines;
+            for (std::size_t at = 0;;) {
+                const std::size_t end = text->find("\r\n", at);
+                lines.push_back(text->substr(at, end - at));
+                if (end == std::string::npos) break;
+                at = end + 2 + kAnswerPrefix.size();
+            }
+            bool right = lines[0] == plainText(a);
+            for (std::size_t i = 1; right && i < lines.size(); ++i) {
+                const EvalResult r = ev.eval(heal_2(heal(lines[i], rewrite)));
+                right = !r.failed() && r.value.isNumber() && plainText(r.value.num) == lines[0];
+            }
+            if (!right && ++wrong <= 5) {
+                ADD_FAILURE() << std::hexfloat << a << " with forms " << bits << " gave " << *text;
+            }
+        }
+    }
+    EXPECT_EQ(wrong, 0);
 }
 
 // Every reduced p/q with q up to 1000 and |p| up to 2q comes back exactly,

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -12,6 +13,8 @@ namespace qv {
 namespace {
 
 const std::string P(kAnswerPrefix);
+constexpr double kPi = 3.141592653589793;
+const double kMol = std::pow(10.0, 23) * 6.02214155;
 
 struct EvaluateCase {
     const char* name;
@@ -28,7 +31,8 @@ struct EvaluateCase {
 
 const EvaluateCase kCases[] = {
     {"sum", "2 + 2", {}, {}, 0, {}, "2+2", " 2+2\r\n" + P + "4\r\n", 4, false},
-    {"typed form shown as the calculator rewrites it", "2z", {}, {}, 0, {}, "2z", " 2z\r\n" + P + "0\r\n", 0, false},
+    {"typed form shown as the calculator rewrites it", "2z", {}, {}, 0, {}, "2z",
+     " 2z\r\n" + P + "0\r\nnote: z is not defined and reads as 0\r\n", 0, false},
     {"factor of pi", "pi", {}, {false, true, false}, 0, {}, "pi",
      " pi\r\n" + P + "3.14159265358979\r\n" + P + "pi\r\n", 3.141592653589793, false},
     {"radical", "sqrt(8)", {}, {false, false, true}, 0, {}, "sqrt(8)",
@@ -46,14 +50,19 @@ const EvaluateCase kCases[] = {
      false},
     {"blanks go from the boxes and the expression", "2 a", {" a ", " 4 "}, {}, 0, {}, "2*a",
      " 2*a\r\n" + P + "8\r\n", 8, false},
-    // The name keeps a candidate power behind it, as a constant does.
-    {"a name before a letter", "ab", {"a", "4"}, {}, 0, {}, "a^b", " a^b\r\n" + P + "1\r\n", 1, false},
+    // "ab" is a name of its own: only a is a variable.
+    {"a name inside a longer name", "ab+1", {"a", "4"}, {}, 0, {}, "ab+1",
+     " ab+1\r\n" + P + "1\r\nnote: ab is not defined and reads as 0\r\n", 1, false},
     {"ans inside a name", "trans", {"trans", "1"}, {}, 7, {}, "trans", "", std::nullopt, true},
     {"Answer is another name", "Answer+1", {"Answer", "1"}, {}, 7, {}, "Answer+1",
      " Answer+1\r\n" + P + "2\r\n", 2, false},
     {"an error keeps the answer", "1/0", {}, {}, 7, {}, "1/0", " 1/0\r\n" + P + "Error\r\n", std::nullopt, false},
-    {"radical beyond the 32-bit range", "46341", {}, {false, false, true}, 7, {}, "46341",
-     " 46341\r\n" + P + "Error\r\n", std::nullopt, false},
+    {"radical beyond the 32-bit range", "100000", {}, {false, false, true}, 7, {}, "100000",
+     " 100000\r\n" + P + "100000\r\n", 100000, false},
+    // The rewriting leaves a marker where a function name runs into more
+    // letters; the box keeps what was typed.
+    {"text the rewriting cannot restore", "sinn (2)", {}, {}, 7, {}, "sinn (2)", " sinn (2)\r\n" + P + "Error\r\n",
+     std::nullopt, false},
     {"history mode answers the caret's line", "ignored", {}, {}, 0, "3 * 3", std::nullopt, "\r\n" + P + "9\r\n", 9,
      false},
     {"special word", "physics", {}, {}, 7, {}, std::nullopt,
@@ -80,6 +89,85 @@ TEST_F(CalculatorTest, EvaluateFollowsTheBoxesAndForms) {
             EXPECT_FALSE(out.ans.has_value());
         }
         EXPECT_EQ(rewrite.calculator_rewrite, 0);
+    }
+}
+
+// A variable stands only where its name is a whole word, or where a word is
+// made of names; functions, constants and other names keep their letters.
+TEST_F(CalculatorTest, VariablesStandOnlyAsWholeNames) {
+    const struct {
+        const char* expression;
+        VariableBoxes variables;
+        const char* shown;
+        double answer;
+    } kCases[] = {
+        {"a*tan(a)", {"a", "1"}, "a*tan(a)", std::tan(1.0)},
+        {"sin(s)", {"s", "0.5"}, "sin(s)", std::sin(0.5)},
+        {"asin(a)", {"a", "0.5"}, "asin(a)", std::atan(0.5 / std::sqrt(0.75))},
+        {"cos(co)+co", {"co", "2"}, "cos(co)+co", std::cos(2.0) + 2},
+        {"exp(x)", {"x", "1"}, "exp(x)", std::exp(1.0)},
+        {"2a", {"a", "3"}, "2*a", 6},
+        {"3ab", {"a", "2", "b", "5"}, "3*a*b", 30},
+        {"a2b", {"a", "3", "b", "5"}, "a^2*b", 45},
+        {"a-1", {"a", "5"}, "a-1", 4},
+        {"pir2", {"r", "3"}, "pi*r^2", kPi * 9},
+        {"i*pi", {"i", "2"}, "i*pi", 2 * kPi},
+        {"amol", {"a", "2"}, "a*mol", 2 * kMol},
+        {"(7)mod(m)", {"m", "4"}, "(7)mod(m)", 3},
+        {"e^2", {"e", "3"}, "e^2", 9},
+        {"hat+1", {"a", "2"}, "hat+1", 1},
+        {"45deg", {"d", "2", "g", "3"}, "45deg", 45 * (kPi / 180)},
+        {"4AC", {"A", "1", "B", "7", "C", "2"}, "4*A*C", 8},
+        {"X2-X1", {"X1", "1", "X2", "5"}, "X2-X1", 4},
+        {"Degrees/2", {"Degrees", "90"}, "Degrees/2", 45},
+        {"2Rad", {"Rad", "3"}, "2*Rad", 6},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.expression);
+        RewriteContext rewrite;
+        CalculatorInput in{c.expression, {}, c.variables, {}, Value::number(0)};
+        const CalculatorOutcome out = evaluate(in, rewrite, ev);
+        EXPECT_EQ(out.expression, c.shown);
+        ASSERT_TRUE(out.ans.has_value()) << out.appended;
+        ASSERT_TRUE(out.ans->isNumber()) << out.appended;
+        EXPECT_NEAR(out.ans->num, c.answer, std::fabs(c.answer) * 1e-15) << out.appended;
+    }
+}
+
+// The last answer goes into the next expression with every bit; it is
+// shown with 15 digits.
+TEST_F(CalculatorTest, TheLastAnswerKeepsEveryBit) {
+    const double kValues[] = {1.0 / 3,  0.1 + 0.2,       1.2345678901234567e-170, 4.9406564584124654e-324,
+                              -2.0 / 3 * 1e-5, 1.7976931348623157e308, 1.2345678901234568e20, -7.0 / 9 * 1e300};
+    for (const double v : kValues) {
+        SCOPED_TRACE(v);
+        RewriteContext rewrite;
+        CalculatorInput in{"ans", {}, {}, {}, Value::number(v)};
+        const CalculatorOutcome out = evaluate(in, rewrite, ev);
+        ASSERT_TRUE(out.ans.has_value()) << out.appended;
+        EXPECT_EQ(*out.ans, Value::number(v)) << out.appended;
+    }
+    RewriteContext rewrite;
+    CalculatorInput in{"ans*3", {}, {}, {}, Value::number(1.0 / 3)};
+    EXPECT_EQ(evaluate(in, rewrite, ev).appended, " ans*3\r\n" + P + "1\r\n");
+}
+
+// One click, one message: the display pass and the evaluation rewrite the
+// same unbalanced text.
+TEST_F(CalculatorTest, AnUnbalancedParenthesisIsReportedOnce) {
+    struct Sink : FormulaErrorSink {
+        int messages = 0;
+        void formulaError(const std::string&, const std::string&) override { ++messages; }
+    };
+    const std::optional<std::string> kHistoryLines[] = {std::nullopt, "(2+3"};
+    for (const std::optional<std::string>& line : kHistoryLines) {
+        Sink sink;
+        RewriteContext rewrite;
+        rewrite.errors = &sink;
+        CalculatorInput in{"(2+3", line, {}, {}, Value::number(0)};
+        EXPECT_TRUE(evaluate(in, rewrite, ev).failed);
+        EXPECT_EQ(sink.messages, 1);
+        EXPECT_EQ(rewrite.errors, &sink);
     }
 }
 

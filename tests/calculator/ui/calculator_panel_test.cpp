@@ -72,8 +72,9 @@ protected:
 
 TEST_F(CalculatorPanelTest, EvaluateWritesTheQuestionAndTheAnswer) {
     evaluate("2z+1");
-    // The calculator's display form keeps 2z; the evaluation reads 2*z.
-    EXPECT_EQ(panel->historyText(), " 2z+1\r\n" + kPrefix + "1\r\n");
+    // The calculator's display form keeps 2z; the evaluation reads 2*z,
+    // and z, which nothing set, as 0.
+    EXPECT_EQ(panel->historyText(), " 2z+1\r\n" + kPrefix + "1\r\nnote: z is not defined and reads as 0\r\n");
     EXPECT_EQ(expression->selectedText(), "2z+1");
     EXPECT_EQ(QApplication::focusWidget(), expression);
     // An operator typed over the selected text goes on from the answer.
@@ -96,6 +97,37 @@ TEST_F(CalculatorPanelTest, EvaluateWritesTheQuestionAndTheAnswer) {
     evaluate("1/0");
     EXPECT_EQ(lastAnswer(), "Error");
     EXPECT_EQ(window->document().ans_value, Value::number(0.5));
+}
+
+// What one click on "Evaluate" shows: a text the rewriting cannot restore
+// stays as typed, a name read as 0 is named, an unbalanced parenthesis is
+// one message, the last answer keeps every bit, and a large radical answer
+// is the answer.
+TEST_F(CalculatorPanelTest, EachAnswerSaysWhatItIs) {
+    evaluate("sinn (2)");
+    EXPECT_EQ(expression->text(), "sinn (2)");
+    EXPECT_EQ(panel->historyText(), " sinn (2)\r\n" + kPrefix + "Error\r\n");
+
+    history->clear();
+    evaluate("2*w+1");
+    EXPECT_EQ(panel->historyText(), " 2*w+1\r\n" + kPrefix + "1\r\nnote: w is not defined and reads as 0\r\n");
+
+    platform.answerMessages({MessageAnswer::Ok});
+    evaluate("(2+3");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "Quorvanta  -  Formula error!");
+    EXPECT_EQ(lastAnswer(), "Error");
+
+    window->document().ans_value = Value::number(1.0 / 3);
+    evaluate("ans*3");
+    EXPECT_EQ(lastAnswer(), "1");
+    EXPECT_EQ(window->document().ans_value, Value::number(1));
+
+    window->findChild<QCheckBox*>("Check6")->click();
+    evaluate("100000");
+    EXPECT_EQ(lastAnswer(), "100000");
+    EXPECT_EQ(window->document().ans_value, Value::number(100000));
+    EXPECT_TRUE(platform.allAnswersUsed()) << testing::PrintToString(platform.unexpected);
 }
 
 TEST_F(CalculatorPanelTest, HistoryModeSpecialWordsAndTransfer) {
