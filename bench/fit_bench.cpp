@@ -114,36 +114,32 @@ FitCoefficients shownValues(FitCoefficients f) {
     return f;
 }
 
-// R² with the same sums as the command: the mean to the nearest double,
-// both sums of squares compensated.
+// R² with the same sums as the command: SST about the exact mean, SSE in
+// double-double.
 class NativeCorrelation {
 public:
     NativeCorrelation(const std::vector<double>& x, const std::vector<double>& y) : x_(x), y_(y) {
-        qv::dd::DD total;
-        for (const double v : y) total = total + qv::dd::DD{v, 0.0};
-        const double mean = qv::dd::rounded(total / qv::dd::DD{static_cast<double>(y.size()), 0.0});
-        Sum sst;
-        for (const double v : y) sst.add((v - mean) * (v - mean));
-        sst_ = sst.value();
+        qv::dd::ExactSum total;
+        for (const double v : y) total.add(v);
+        sst_ = qv::dd::sumOfSquaredDeviations(y, total);
     }
 
     std::optional<double> rSquared(const FitCoefficients& shown) const {
-        Sum sse;
+        qv::dd::DD sse;
         for (std::size_t i = 0; i < x_.size(); ++i) {
-            const double d = y_[i] - model(shown, x_[i]);
-            sse.add(d * d);
+            const qv::dd::DD d = qv::dd::twoSum(y_[i], -model(shown, x_[i]));
+            sse = sse + d * d;
         }
-        const double r = 1.0 - sse.value() / sst_;
-        if (!std::isfinite(r) || sst_ == 0.0) return std::nullopt;
+        if (sst_.hi == 0.0 || !std::isfinite(sse.hi) || !std::isfinite(sst_.hi)) return std::nullopt;
+        const double r = qv::dd::rounded(qv::dd::DD{1.0, 0.0} - sse / sst_);
+        if (!std::isfinite(r)) return std::nullopt;
         return r;
     }
 
 private:
-    using Sum = qv::dd::CompensatedSum;
-
     const std::vector<double>& x_;
     const std::vector<double>& y_;
-    double sst_ = 0;
+    qv::dd::DD sst_;
 };
 
 struct NativeResult {
@@ -163,9 +159,11 @@ NativeResult nativeFit(FitType type, const qv::DataColumns& columns) {
     if (!fit) die("the native fit failed");
     const NativeCorrelation correlation(x, y);
     if (type == FitType::Gaussian) {
+        // The centre moves by 1% of the x spread, as in the command.
+        const auto [low, high] = std::minmax_element(x.begin(), x.end());
         const qv::GaussianSearch s = qv::searchGaussian(
-            *fit, [&](const std::string&, const FitCoefficients& shown) { return correlation.rSquared(shown); },
-            {});
+            *fit, (*high - *low) / 100,
+            [&](const std::string&, const FitCoefficients& shown) { return correlation.rSquared(shown); }, {});
         if (s.end != qv::GaussianSearch::End::Done) die("the native search failed");
         fit = s.fit;
     }

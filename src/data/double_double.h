@@ -5,7 +5,12 @@
 // operations are the classic error-free transformations (Dekker, Knuth);
 // -ffp-contract=off keeps the compiler from fusing them.
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <span>
+#include <utility>
+#include <vector>
 
 namespace qv::dd {
 
@@ -98,6 +103,90 @@ private:
     double sum_ = 0.0;
     double compensation_ = 0.0;
 };
+
+// The exact sum of doubles, kept as non-overlapping partial sums
+// (Shewchuk's algorithm, as Python's math.fsum): no digit of any term is
+// lost, whatever the order or the cancellation. value() is the sum
+// correctly rounded to a double.
+class ExactSum {
+public:
+    void add(double x) {
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < partials_.size(); ++i) {
+            double y = partials_[i];
+            if (std::fabs(x) < std::fabs(y)) std::swap(x, y);
+            const double hi = x + y;
+            const double lo = y - (hi - x);
+            if (lo != 0.0) partials_[kept++] = lo;
+            x = hi;
+        }
+        partials_.resize(kept);
+        partials_.push_back(x);
+        if (!std::isfinite(x)) finite_ = false;
+    }
+
+    // False once a partial sum overflowed: the sum has no value then.
+    bool finite() const { return finite_; }
+
+    double value() const {
+        if (partials_.empty()) return 0.0;
+        std::size_t n = partials_.size() - 1;
+        double hi = partials_[n];
+        double lo = 0.0;
+        while (n > 0) {
+            const double x = hi;
+            const double y = partials_[--n];
+            hi = x + y;
+            lo = y - (hi - x);
+            if (lo != 0.0) break;
+        }
+        // Half-way cases: the partials below decide the direction.
+        if (n > 0 && ((lo < 0.0 && partials_[n - 1] < 0.0) || (lo > 0.0 && partials_[n - 1] > 0.0))) {
+            const double y = lo * 2.0;
+            const double x = hi + y;
+            if (y == x - hi) hi = x;
+        }
+        return hi;
+    }
+
+    // The sum to about 106 bits, for what is computed from it.
+    DD dd() const {
+        DD s;
+        for (const double p : partials_) s = s + DD{p, 0.0};
+        return s;
+    }
+
+private:
+    std::vector<double> partials_;
+    bool finite_ = true;
+};
+
+// Σ (v - mean)² about the exact mean of the values, whose exact sum is
+// `sum`. Taken about a double m near the mean, where every deviation v - m
+// is exact, and corrected by (S - n·m)²/n, the part of the spread that m
+// leaves out: so values that are all equal give exactly 0, and values that
+// differ only in their last digits keep those digits.
+inline DD sumOfSquaredDeviations(std::span<const double> values, const ExactSum& sum) {
+    const double n = static_cast<double>(values.size());
+    if (values.empty()) return {};
+    // Equal values have no spread, whatever m the division gives.
+    if (std::all_of(values.begin(), values.end(), [&](double v) { return v == values.front(); })) return {};
+    const double m = (sum.dd() / DD{n, 0.0}).hi;
+    DD squares;
+    for (const double v : values) {
+        const DD d = twoSum(v, -m);
+        squares = squares + d * d;
+    }
+    ExactSum offset = sum;
+    const DD nm = twoProduct(n, m);
+    offset.add(-nm.hi);
+    offset.add(-nm.lo);
+    const DD e = offset.dd();
+    if (e.hi == 0.0) return squares;
+    // Never below 0, which the exact value cannot be either.
+    const DD spread = squares - e * e / DD{n, 0.0};
+    return spread.hi < 0.0 ? DD{} : spread;
+}
 
 // a·2^e, exact while it stays a normal double.
 inline DD scaled(DD a, int e) { return {std::ldexp(a.hi, e), std::ldexp(a.lo, e)}; }

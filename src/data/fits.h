@@ -8,8 +8,10 @@
 //
 // The panel gathers the controls into the arguments, calls createFit or
 // testCorrelation, and writes the outcome back. Nothing here changes the
-// data list: points the Gaussian cannot use (y = 0) are left out of its
-// sums and search but stay in the columns.
+// data list: points the Gaussian's starting estimate cannot use (y = 0, no
+// logarithm) are left out of that estimate but stay in the columns, and the
+// search and the correlation shown measure every point, as "Test
+// Correlation" does.
 
 #include <array>
 #include <functional>
@@ -46,6 +48,10 @@ inline constexpr const char* kCorrelationErrorText =
 inline constexpr const char* kCorrelationRefusedText =
     "Unable to check data against function.  Please make sure a valid function is entered and that the "
     "number of x data points equals the number of y data points.";
+// All y equal (SST = 0) and a function that misses them: R² = 1 - SSE/SST
+// has no value.
+inline constexpr const char* kFlatDataText =
+    "All y data points are equal and the function does not give them, so no correlation can be measured.";
 inline constexpr const char* kPleaseWaitText = "Please wait...";
 inline constexpr const char* kCorrelationPrefix = "Correlation = ";
 
@@ -89,7 +95,7 @@ struct FitOutcome {
     // The list panel's result label, emptied at the start and then given
     // "Correlation = " and R² when the correlation was computed.
     std::string label;
-    std::optional<DataMessage> message;  // "No function fits this data."
+    std::optional<DataMessage> message;  // "No function fits this data.", or kFlatDataText
     bool halted = false;                 // the user stopped the Gaussian search
     bool clearSelection = false;         // clear the selected column's selection
     bool focusEntry = false;             // give the function list's entry box the focus
@@ -116,16 +122,20 @@ struct CorrelationOutcome {
 CorrelationOutcome testCorrelation(std::string_view entry, const DataColumns& columns, RewriteContext& ctx,
                                    Evaluator& evaluator);
 
-// The Gaussian search on its own, for the fit and its tests. Five rounds of
-// six directional searches (B down, B up, c up, c down, A up, A down by 1%
-// of the parameter's value a step) that keep moving while R² improves.
+// The Gaussian search on its own, for the fit and its tests: a compass
+// search. Each sweep makes six directional searches (B down, B up, c up,
+// c down, A up, A down) that keep moving while R² improves; A and c move by
+// 1% of their value a step, the centre B by `centreStep` (1% of the x
+// spread: on data far from zero, such as years, 1% of B itself would be
+// wider than the data). A sweep that improves nothing quarters every step,
+// until they are 1E-8 of their first size.
 //
 // `score` gives R² of a trial, or none when it cannot be computed (which
 // ends the search as failed); it is given the trial's expression and the
 // coefficients as that expression shows them (each the value its number
-// text reads back as). The search also ends a direction
-// before a move that would leave the parameter unchanged or not finite,
-// after kGaussianTrialsPerDirection trials, and stops for good after
+// text reads back as). A direction also ends before a move that would leave
+// the parameter's text unchanged or not finite, after
+// kGaussianTrialsPerDirection trials, and the search stops for good after
 // kGaussianTrials, so no data makes it run away.
 inline constexpr int kGaussianTrialsPerDirection = 1000;
 inline constexpr int kGaussianTrials = 10000;
@@ -139,6 +149,7 @@ struct GaussianSearch {
 
 using GaussianScore = std::function<std::optional<double>(const std::string& expression, const FitCoefficients& shown)>;
 
-GaussianSearch searchGaussian(const FitCoefficients& start, const GaussianScore& score, const FitProgress& progress);
+GaussianSearch searchGaussian(const FitCoefficients& start, double centreStep, const GaussianScore& score,
+                              const FitProgress& progress);
 
 }  // namespace qv

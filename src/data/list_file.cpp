@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 #include "document/function_list.h"
 #include "expression/evaluator.h"
@@ -75,13 +76,10 @@ ExportPlan valueLines(ExportMode mode, const std::vector<std::string>& items) {
 }
 
 // f at an x item: bound evaluation for a number (the value its number text
-// reads back as), the substituted text for anything else. A failing
-// evaluation gives Empty, as every evaluation of a function at a point does.
+// reads back as), the substituted text for anything else.
 EvalResult functionAt(const BoundForm& bound, const std::string& form, const std::string& x, Evaluator& evaluator) {
     const std::optional<double> value = toNumber(x);
-    EvalResult r = value ? bound.eval(*value) : evaluator.eval(replaceAll(form, "z", "(" + x + ")"));
-    if (r.failed()) return EvalResult::ok(Value::empty());
-    return r;
+    return value ? bound.eval(*value) : evaluator.eval(replaceAll(form, "z", "(" + x + ")"));
 }
 
 ExportPlan differenceLines(const DataColumns& columns, std::string_view functionEntry, RewriteContext& ctx,
@@ -103,8 +101,10 @@ ExportPlan differenceLines(const DataColumns& columns, std::string_view function
         const std::optional<double> y = toNumber(ys[i]);
         if (!y) return notANumber(i);
         // y - f(x) as the language subtracts: Empty is 0, a text must read
-        // as a number.
-        const NumResult f = toArithmetic(functionAt(bound, form, xs[i], evaluator).value);
+        // as a number. Where f has no value the export is refused: writing
+        // y there would pass y off as a difference.
+        const EvalResult at = functionAt(bound, form, xs[i], evaluator);
+        const NumResult f = at.failed() ? NumResult::fail(at.error) : toArithmetic(at.value);
         if (f.failed()) {
             return refusedExport(kDataErrorTitle, "The function does not give a number at item " +
                                                       std::to_string(i + 1) +
@@ -139,10 +139,12 @@ PathCheck refusedPath(std::string path, const char* title, std::string text) {
 // shows, without reading the rest.
 class ListParser {
 public:
-    // False once the bytes are not a list file; `problem` then says why,
-    // after the file's name.
+    explicit ListParser(std::string name) : name_(std::move(name)) {}
+
+    // False once the bytes are not a list file; `problem` then says why.
     bool feed(const char* data, std::size_t size);
-    // The last line, when the file does not end with a line end.
+    // The last line, when the file does not end with a line end. Blank
+    // lines at the end hold no value and add no item.
     bool finish() { return !lineOpen_ || endLine(); }
 
     std::vector<std::string> items;
@@ -151,13 +153,29 @@ public:
 private:
     bool endLine();
     bool take(char c);
+    bool refuse(std::string why);
 
+    std::string name_;  // the file's name in double quotes
     std::string line_;
     bool lineOpen_ = false;  // bytes came since the last line end
     bool afterCR_ = false;   // an LF right after a CR belongs to it
     bool first_ = true;
     std::size_t bytes_ = 0;
+    std::size_t blankLines_ = 0;  // blank lines since the last value
 };
+
+bool ListParser::refuse(std::string why) {
+    problem = std::move(why);
+    return false;
+}
+
+// How a line that is not a number is named in the message; a long one is
+// cut short.
+std::string quotedLine(const std::string& line) {
+    constexpr std::size_t kShown = 40;
+    if (line.size() <= kShown) return line;
+    return line.substr(0, kShown) + "...";
+}
 
 // Control bytes other than tab and the line ends appear in no text a user
 // writes: their presence means a binary file (or UTF-16 text, whose every
@@ -166,10 +184,7 @@ bool isBinaryByte(unsigned char c) { return (c < 0x20 && c != '\t' && c != '\n' 
 
 bool ListParser::feed(const char* data, std::size_t size) {
     bytes_ += size;
-    if (bytes_ > kMaxListFileBytes) {
-        problem = " is too large for a data list.";
-        return false;
-    }
+    if (bytes_ > kMaxListFileBytes) return refuse("The file " + name_ + " is too large for a data list.");
     // A byte order mark some editors write before UTF-8 text is not part
     // of the first value.
     if (first_ && size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) {
@@ -194,22 +209,37 @@ bool ListParser::take(char c) {
         return endLine();
     }
     if (isBinaryByte(static_cast<unsigned char>(c))) {
-        problem = " is not a text list: it holds binary data.";
-        return false;
+        return refuse("The file " + name_ + " is not a text list: it holds binary data.");
     }
     if (line_.size() >= kMaxListLineBytes) {
-        problem = " is not a text list: line " + std::to_string(items.size() + 1) + " is longer than 1 MiB.";
-        return false;
+        return refuse("The file " + name_ + " is not a text list: line " +
+                      std::to_string(items.size() + blankLines_ + 1) + " is longer than 1 MiB.");
     }
     line_.push_back(c);
     lineOpen_ = true;
     return true;
 }
 
+// Every line is one value: a line that is not a number refuses the whole
+// file, so a column never holds half a list or a text it cannot compute
+// with. A blank line counts only when a value follows it.
 bool ListParser::endLine() {
+    const bool blank = line_.find_first_not_of(" \t") == std::string::npos;
+    if (blank) {
+        ++blankLines_;
+        line_.clear();
+        lineOpen_ = false;
+        return true;
+    }
+    if (blankLines_ > 0) {
+        return refuse("Line " + std::to_string(items.size() + 1) + " of " + name_ + " is empty, not a number.");
+    }
+    if (!isNumeric(line_)) {
+        return refuse("Line " + std::to_string(items.size() + 1) + " of " + name_ +
+                      " is not a number: " + quotedLine(line_));
+    }
     if (items.size() >= kMaxListFileLines) {
-        problem = " has more than 32767 lines, more than a data list holds.";
-        return false;
+        return refuse("The file " + name_ + " has more than 32767 lines, more than a data list holds.");
     }
     std::string item;
     item.reserve(line_.size() + 1);
@@ -310,16 +340,14 @@ ImportResult readListFile(const std::string& path) {
     if (!std::filesystem::is_regular_file(status)) return refusedImport(name + " is not a list file.");
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
     if (!in) return refusedImport("The file " + name + " cannot be read.");
-    ListParser parser;
+    ListParser parser(name);
     std::vector<char> chunk(std::size_t{1} << 16);
     while (in) {
         in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-        if (!parser.feed(chunk.data(), static_cast<std::size_t>(in.gcount()))) {
-            return refusedImport("The file " + name + parser.problem);
-        }
+        if (!parser.feed(chunk.data(), static_cast<std::size_t>(in.gcount()))) return refusedImport(parser.problem);
     }
     if (in.bad()) return refusedImport("The file " + name + " cannot be read.");
-    if (!parser.finish()) return refusedImport("The file " + name + parser.problem);
+    if (!parser.finish()) return refusedImport(parser.problem);
     ImportResult result;
     result.items = std::move(parser.items);
     return result;

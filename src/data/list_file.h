@@ -44,9 +44,10 @@ struct ExportPlan {
 };
 
 // The lines an export writes for the selected column, or the message of the
-// first check that fails. The difference evaluates the function entry
-// (rewritten by heal, whose parenthesis message goes to ctx, then heal_2)
-// at each x item.
+// first check that fails: no line is ever a substitute for a value that
+// cannot be formed. The difference evaluates the function entry (rewritten
+// by heal, whose parenthesis message goes to ctx, then heal_2) at each x
+// item, and is refused at the first item where the function has no value.
 ExportPlan planExport(ExportMode mode, const DataColumns& columns, std::string_view functionEntry,
                       RewriteContext& ctx, Evaluator& evaluator);
 
@@ -99,9 +100,11 @@ struct ImportResult {
     std::optional<DataMessage> message;  // the file was refused: the column stays as it is
 };
 
-// Reads a list file. Lines may end in CR LF, LF or CR alone; a file with
-// binary bytes, an overlong line, too many lines or too many bytes is
-// refused, as is a folder, a missing or an unreadable file.
+// Reads a list file. Lines may end in CR LF, LF or CR alone; blank lines at
+// the end add nothing. A file with a line that is not a number (the message
+// names the first), an empty line between values, binary bytes, an overlong
+// line, too many lines or too many bytes is refused, as is a folder, a
+// missing or an unreadable file.
 ImportResult readListFile(const std::string& path);
 
 // Creates (or replaces) the file and writes each line followed by CR LF;

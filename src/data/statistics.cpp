@@ -3,7 +3,9 @@
 #include <cmath>
 #include <cstddef>
 #include <variant>
+#include <vector>
 
+#include "data/double_double.h"
 #include "expression/evaluator.h"
 #include "expression/number_text.h"
 
@@ -31,56 +33,41 @@ DataMessage tooLarge(Statistic which) {
                                  " cannot be formed."};
 }
 
-// A running value, or the message that stopped it.
-using Running = std::variant<double, DataMessage>;
-
-// The label holds the running value between steps as its 15-digit plain
-// text, so each step continues from what that text reads back as. A text
-// that would overflow cannot be read back.
-bool stepLabel(double& label, double next) {
-    if (!std::isfinite(next)) return false;
-    label = plainTextValue(next);
-    return std::isfinite(label);
-}
-
-// An item as the statistics read it: its Eval, when that is a number.
+// An item as the statistics read it: a number text as its value, anything
+// else (an expression a graph file kept) by its evaluation, when that gives
+// the list a number.
 std::optional<double> itemValue(const std::string& item, Evaluator& evaluator) {
-    const EvalResult r = evaluator.eval(item);
-    return r.failed() ? std::nullopt : numericValue(r.value);
+    if (const std::optional<double> v = toNumber(item)) return v;
+    return listNumber(item, evaluator);
 }
 
-// Eval of each item added to the label: the running sum of "Sum" and
-// "Average".
-Running labelSum(const std::vector<std::string>& items, Evaluator& evaluator, Statistic which) {
-    double label = 0;
+// The items' values, or the message for the first that is no number.
+std::variant<std::vector<double>, DataMessage> itemValues(const std::vector<std::string>& items,
+                                                          Evaluator& evaluator, Statistic which) {
+    std::vector<double> values;
+    values.reserve(items.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         const std::optional<double> v = itemValue(items[i], evaluator);
         if (!v) return notANumber(i, which);
-        if (!stepLabel(label, *v + label)) return tooLarge(which);
+        values.push_back(*v);
     }
-    return label;
+    return values;
 }
 
-// Two passes: the mean at full precision, then the squared deviations
-// summed in the label as the sum is.
-Running sumOfSquaredDeviations(const std::vector<std::string>& items, Evaluator& evaluator) {
-    constexpr Statistic which = Statistic::StandardDeviation;
-    double mean = 0;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const std::optional<double> v = itemValue(items[i], evaluator);
-        if (!v) return notANumber(i, which);
-        mean = *v + mean;
-        if (!std::isfinite(mean)) return tooLarge(which);
-    }
-    mean = mean / static_cast<double>(items.size());
-    double label = 0;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const std::optional<double> v = itemValue(items[i], evaluator);
-        if (!v) return notANumber(i, which);
-        const double d = *v - mean;
-        if (!stepLabel(label, d * d + label)) return tooLarge(which);
-    }
-    return label;
+// The sum is exact and then rounded once, so a long column of values with
+// every digit in use sums to the double nearest its true sum.
+std::optional<dd::ExactSum> exactSum(const std::vector<double>& values) {
+    dd::ExactSum sum;
+    for (const double v : values) sum.add(v);
+    if (!sum.finite() || !std::isfinite(sum.value())) return std::nullopt;
+    return sum;
+}
+
+// Σ (x - mean)², or none when it overflows.
+std::optional<double> squaredDeviations(const std::vector<double>& values, const dd::ExactSum& sum) {
+    const double total = dd::rounded(dd::sumOfSquaredDeviations(values, sum));
+    if (!std::isfinite(total)) return std::nullopt;
+    return total;
 }
 
 StatisticResult shown(std::string label) {
@@ -103,19 +90,25 @@ StatisticResult computeStatistic(Statistic which, const std::vector<std::string>
     if (which == Statistic::Count) return shown("Number of Elements = " + strText(static_cast<double>(n)));
     // An empty column leaves the label as it was.
     if (n == 0) return {};
-    if (which == Statistic::StandardDeviation) {
-        // One item has no spread; it is not even evaluated.
-        if (n == 1) return shown("Standard Deviation = 0");
-        const Running squares = sumOfSquaredDeviations(items, evaluator);
-        if (const auto* m = std::get_if<DataMessage>(&squares)) return refused(*m);
-        const double s = std::pow(std::get<double>(squares) / static_cast<double>(n - 1), 0.5);
-        return shown("Standard Deviation = " + strText(s));
+    // One item has no spread; it is not even evaluated.
+    if (which == Statistic::StandardDeviation && n == 1) return shown("Standard Deviation = 0");
+    const auto read = itemValues(items, evaluator, which);
+    if (const auto* m = std::get_if<DataMessage>(&read)) return refused(*m);
+    const std::vector<double>& values = std::get<std::vector<double>>(read);
+    const std::optional<dd::ExactSum> sum = exactSum(values);
+    if (!sum) return refused(tooLarge(which));
+    const double count = static_cast<double>(n);
+    switch (which) {
+    case Statistic::Sum: return shown("Sum = " + plainText(sum->value()));
+    case Statistic::Average: return shown("Average = " + strText(dd::rounded(sum->dd() / dd::DD{count, 0.0})));
+    case Statistic::StandardDeviation: {
+        const std::optional<double> squares = squaredDeviations(values, *sum);
+        if (!squares) return refused(tooLarge(which));
+        return shown("Standard Deviation = " + strText(std::sqrt(*squares / (count - 1))));
     }
-    const Running sum = labelSum(items, evaluator, which);
-    if (const auto* m = std::get_if<DataMessage>(&sum)) return refused(*m);
-    const double label = std::get<double>(sum);
-    if (which == Statistic::Sum) return shown("Sum = " + plainText(label));
-    return shown("Average = " + strText(label / static_cast<double>(n)));
+    case Statistic::Count: break;
+    }
+    return {};
 }
 
 }  // namespace qv

@@ -2,9 +2,11 @@
 
 // The four statistics of the list panel over the selected data column:
 // "Sum", "Average", "Standard Dev." (the sample standard deviation, n - 1
-// in the denominator) and "n Elements". Each item is evaluated, so an item
-// may be any expression that gives a number. The result is the text of the
-// panel's result label.
+// in the denominator) and "n Elements". An item that is not a number text
+// is evaluated, so an item a graph file kept as an expression counts too.
+// The sums are exact (no digit of any item is lost, however long the
+// column) and are rounded once, to the 15 digits the label shows. The result
+// is the text of the panel's result label.
 
 #include <optional>
 #include <string>

@@ -12,29 +12,78 @@ namespace {
 
 DataMessage invalidEntry() { return {kDataErrorTitle, kInvalidEntryText}; }
 
-// The entry box after "Remove all spaces, rewrite with heal": what the box
-// shows and what is evaluated.
-std::string healedEntry(std::string_view entryText, RewriteContext& ctx) {
+// Passes heal's parenthesis message on and notes that it was shown, so the
+// entry it refuses does not get a second message of its own.
+class NotingSink : public FormulaErrorSink {
+public:
+    explicit NotingSink(FormulaErrorSink* next) : next_(next) {}
+    void formulaError(const std::string& title, const std::string& text) override {
+        told = true;
+        if (next_ != nullptr) next_->formulaError(title, text);
+    }
+    bool told = false;
+
+private:
+    FormulaErrorSink* next_;
+};
+
+// The entry box after "Remove all spaces, rewrite with heal".
+struct Entry {
+    std::string shown;  // what the box shows: the display form, or the typed text heal could not restore
+    std::string form;   // the evaluation form, when heal restored the text
+    bool empty = false;
+    bool told = false;  // heal showed its parenthesis message
+    std::optional<double> value;
+};
+
+Entry readEntry(std::string_view entryText, RewriteContext& ctx, Evaluator& evaluator) {
+    Entry entry;
     const std::string typed = removeBlanks(entryText);
-    return typed.empty() ? typed : heal(typed, ctx);
+    entry.empty = typed.empty();
+    if (entry.empty) return entry;
+    NotingSink sink(ctx.errors);
+    FormulaErrorSink* const shownBy = ctx.errors;
+    ctx.errors = &sink;
+    const std::string display = heal(typed, ctx);
+    ctx.errors = shownBy;
+    entry.told = sink.told;
+    entry.shown = shownForm(typed, display);
+    // A marker heal left behind is no number, whatever it would evaluate to.
+    if (!healedCleanly(display)) return entry;
+    entry.form = heal_2(display);
+    entry.value = listNumber(entry.form, evaluator);
+    return entry;
 }
 
-// The entry's value, or nothing when it fails or is no number.
-std::optional<double> entryValue(const std::string& display, Evaluator& evaluator) {
-    const EvalResult r = evaluator.eval(heal_2(display));
-    return r.failed() ? std::nullopt : numericValue(r.value);
+// The message for an entry that is no number: none when heal has said why.
+std::optional<DataMessage> refusal(const Entry& entry) {
+    if (entry.told) return std::nullopt;
+    return invalidEntry();
 }
 
 }  // namespace
 
-std::optional<double> numericValue(const Value& v) {
-    switch (v.kind) {
-    case Value::Kind::Number:
-    case Value::Kind::Boolean: return v.num;
-    case Value::Kind::String: return toNumber(v.str);
-    case Value::Kind::Empty: break;
-    }
-    return std::nullopt;
+std::optional<double> listNumber(std::string_view form, Evaluator& evaluator) {
+    const EvalResult r = evaluator.eval(form);
+    if (r.failed() || !(r.value.isNumber() || r.value.isBoolean())) return std::nullopt;
+    // The evaluator reads z as the script variable; no function or constant
+    // name holds the letter, so any z in the form is that variable.
+    if (form.find_first_of("zZ") != std::string_view::npos) return std::nullopt;
+    if (!evaluator.unsetNames(form).empty()) return std::nullopt;
+    return r.value.num;
+}
+
+std::string itemText(double value) {
+    // Negative zero is zero, and takes the blank as zero does.
+    if (value == 0.0) return " 0";
+    const std::string text = roundTripText(value);
+    return value > 0.0 ? " " + text : text;
+}
+
+std::string shownItemText(const std::string& item) {
+    const std::optional<double> value = toNumber(item);
+    if (value && itemText(*value) == item) return strText(*value);
+    return item;
 }
 
 void DataColumns::assign(int c, std::vector<std::string> items) {
@@ -48,11 +97,15 @@ bool DataColumns::validItem(int item) const {
 
 DataColumnEdit DataColumns::appendAnswer(const Value& answer) {
     DataColumnEdit edit;
+    if (!answer.isNumber() && !answer.isBoolean()) {
+        edit.message = invalidEntry();
+        return edit;
+    }
     if (selectedColumn().size() >= kMaxDataItems) {
         edit.message = DataMessage{kDataErrorTitle, kColumnFullText};
         return edit;
     }
-    selectedItems().push_back(answer.isNumber() ? strText(answer.num) : valueText(answer));
+    selectedItems().push_back(itemText(answer.num));
     edit.changed = true;
     edit.edited = true;
     edit.scrollTo = static_cast<int>(selectedColumn().size()) - 1;
@@ -62,29 +115,25 @@ DataColumnEdit DataColumns::appendAnswer(const Value& answer) {
 
 DataColumnEdit DataColumns::add(std::string_view entryText, RewriteContext& ctx, Evaluator& evaluator) {
     DataColumnEdit edit;
-    edit.entryText = healedEntry(entryText, ctx);
-    if (edit.entryText->empty()) return edit;
-    const std::string form = heal_2(*edit.entryText);
-    const EvalResult first = evaluator.eval(form);
-    if (first.failed()) {
-        edit.message = invalidEntry();
+    const Entry entry = readEntry(entryText, ctx, evaluator);
+    edit.entryText = entry.shown;
+    if (entry.empty) return edit;
+    if (!entry.value) {
+        edit.message = refusal(entry);
         return edit;
     }
-    // A text or an unassigned name is not an entry, and is not worth a
-    // message either: the user sees the rewritten text stay in the box.
-    if (!numericValue(first.value)) return edit;
     if (selectedColumn().size() >= kMaxDataItems) {
         edit.message = DataMessage{kDataErrorTitle, kColumnFullText};
         return edit;
     }
     // The item is the value of a second evaluation, so an entry such as rnd
     // draws anew for the item it adds.
-    const std::optional<double> value = entryValue(*edit.entryText, evaluator);
+    const std::optional<double> value = listNumber(entry.form, evaluator);
     if (!value) {
         edit.message = invalidEntry();
         return edit;
     }
-    selectedItems().push_back(strText(*value));
+    selectedItems().push_back(itemText(*value));
     edit.changed = true;
     edit.edited = true;
     edit.entryText = "";
@@ -120,14 +169,14 @@ DataColumnEdit DataColumns::replace(int item, std::string_view entryText, Rewrit
                                     Evaluator& evaluator) {
     if (!validItem(item)) return {};
     DataColumnEdit edit;
-    edit.entryText = healedEntry(entryText, ctx);
-    // An empty entry fails to evaluate like any other invalid one.
-    const std::optional<double> value = entryValue(*edit.entryText, evaluator);
-    if (!value) {
-        edit.message = invalidEntry();
+    const Entry entry = readEntry(entryText, ctx, evaluator);
+    edit.entryText = entry.shown;
+    // An empty entry is refused like any other that is no number.
+    if (!entry.value) {
+        edit.message = refusal(entry);
         return edit;
     }
-    selectedItems()[static_cast<std::size_t>(item)] = strText(*value);
+    selectedItems()[static_cast<std::size_t>(item)] = itemText(*entry.value);
     edit.changed = true;
     edit.edited = true;
     edit.replot = true;

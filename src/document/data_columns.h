@@ -56,10 +56,24 @@ struct DataColumnEdit {
     std::optional<DataMessage> message;    // shown after the controls are written back
 };
 
-// Whether an evaluated entry is a number the list can hold, and which. Only
-// numbers, Booleans (-1 and 0) and texts that read as numbers count: an
-// Empty (a name nothing assigned) or other text is not an entry.
-std::optional<double> numericValue(const Value& v);
+// The number an evaluation form gives the list, or none when it gives no
+// number the list can hold. The list holds numbers only, so beyond a failed
+// evaluation it refuses: a text result (even one that reads as a number), an
+// Empty, a name nothing assigned (it would read as 0), and the parameter z
+// (x, t and Z become z), which holds whatever the last evaluation at a point
+// left in it. Booleans count as the numbers they are (-1 and 0).
+std::optional<double> listNumber(std::string_view form, Evaluator& evaluator);
+
+// The item the program stores for a value it computed: the shortest text
+// that reads back as the same double, with one leading blank for zero and
+// positive values (" 0.3333333333333333", "-0.25", " 5"). So every bit of
+// the value stays in the column, the graph file and the exported list.
+std::string itemText(double value);
+
+// What the list box shows for an item: an item stored by itemText shows the
+// value's 15-digit number text (" 0.333333333333333"); any other item (an
+// import, a graph file's text) shows as it is stored.
+std::string shownItemText(const std::string& item);
 
 class DataColumns {
 public:
@@ -76,13 +90,15 @@ public:
     // item, -1 for none.
 
     // "Add to List": the blank-free entry is rewritten by heal (the box
-    // shows it); when its evaluation form evaluates to a number, the number
-    // text of the value is appended. An empty or non-numeric entry adds
-    // nothing and shows nothing; an evaluation error shows kInvalidEntryText.
+    // shows it, or keeps what was typed when heal cannot restore it); when
+    // its evaluation form gives a number (listNumber), the item of the value
+    // is appended. An empty entry adds nothing and shows nothing; any other
+    // entry that is not a number shows kInvalidEntryText, unless heal has
+    // already shown its parenthesis message for it.
     DataColumnEdit add(std::string_view entryText, RewriteContext& ctx, Evaluator& evaluator);
 
-    // The calculator's answer as a new last item: a number as its number
-    // text, any other value as its text. A full column shows kColumnFullText.
+    // The calculator's answer as a new last item (itemText). An answer that
+    // is no number shows kInvalidEntryText, a full column kColumnFullText.
     DataColumnEdit appendAnswer(const Value& answer);
 
     // "Delete Item".
@@ -92,8 +108,9 @@ public:
     // had items counts as an edit.
     DataColumnEdit clear();
 
-    // "Replace Data": the selected item becomes the number text of the
-    // entry's value. Any failure shows kInvalidEntryText and keeps the item.
+    // "Replace Data": the selected item becomes the item of the entry's
+    // value. Any failure shows kInvalidEntryText (or heal's parenthesis
+    // message) and keeps the item.
     DataColumnEdit replace(int item, std::string_view entryText, RewriteContext& ctx, Evaluator& evaluator);
 
     // "^" and "v": the item changes places with its neighbour; the selection

@@ -143,12 +143,23 @@ done
 check "stats of a binary file says so" 'error: The file "binary.txt" is not a text list: it holds binary data.' \
     "$("$qv" --stats "$stats_dir/binary.txt" 2>&1)"
 check "stats of a missing file says so" 'error: "missing.txt" not found!' "$("$qv" --stats "$stats_dir/missing.txt" 2>&1)"
+printf '1\r\n2\r\nabc\r\n' >"$stats_dir/word.txt"
+check "stats of a file with a word names its line" 'error: Line 3 of "word.txt" is not a number: abc' \
+    "$("$qv" --stats "$stats_dir/word.txt" 2>&1)"
+# Every digit of every item counts: the exact sum, rounded once to 15 digits.
+yes 0.3333333333333333 | head -n 32767 >"$stats_dir/thirds.txt"
+check "stats of 32767 thirds" \
+    $'Sum = 10922.3333333333\nAverage =  0.333333333333333\nStandard Deviation =  0\nNumber of Elements =  32767' \
+    "$("$qv" --stats "$stats_dir/thirds.txt" 2>&1)"
 # --fit fits the points of two list files as "Create Fit" does.
 printf '1\r\n2\r\n3\r\n' >"$stats_dir/x.txt"
 printf '7\r\n5\r\n3\r\n' >"$stats_dir/y.txt"
 printf '0\r\n5\r\n3\r\n' >"$stats_dir/y0.txt"
 check "fit of a falling line" $'function: -2*(z)+(9)\ncorrelation:  1' \
     "$("$qv" --fit linear "$stats_dir/x.txt" "$stats_dir/y.txt" 2>/dev/null)"
+printf '5\r\n5\r\n5\r\n' >"$stats_dir/y5.txt"
+check "fit of equal y is perfect" $'function: 0*(z)+(5)\ncorrelation:  1' \
+    "$("$qv" --fit linear "$stats_dir/x.txt" "$stats_dir/y5.txt" 2>&1)"
 check "fit of a log of zero" $'error: No function fits this data.' \
     "$("$qv" --fit exponential "$stats_dir/x.txt" "$stats_dir/y0.txt" 2>&1)"
 "$qv" --fit exponential "$stats_dir/x.txt" "$stats_dir/y0.txt" >/dev/null 2>&1

@@ -46,41 +46,52 @@ struct CreateCase {
     std::string entryBefore;
     std::optional<std::string> entry;  // none: the box keeps its text
     std::string label;
-    bool refused;  // "No function fits this data."
+    const char* message;  // the message's text, null for none
 };
+
+const char* const kNoFit = kNoFitText;
+const char* const kFlat = kFlatDataText;
 
 const CreateCase kCreateCases[] = {
     {"rising line", FitType::Linear, {" 1", " 2", " 3"}, {" 3", " 5", " 7"}, "", "2*(z)+(1)", "Correlation =  1",
-     false},
+     nullptr},
     {"falling line", FitType::Linear, {" 1", " 2", " 3"}, {" 7", " 5", " 3"}, "", "-2*(z)+(9)", "Correlation =  1",
-     false},
+     nullptr},
     {"parabola", FitType::Quadratic, {"-1", " 0", " 1", " 2"}, {" 2", " 1", " 2", " 5"}, "", "1*(z)^2+(0)*(z)+(1)",
-     "Correlation =  1", false},
+     "Correlation =  1", nullptr},
     {"cubic", FitType::Cubic, {" 0", " 1", " 2", " 3", " 4"}, {" 1", " 2", " 9", " 28", " 65"}, "",
-     "1*(z)^3+(0)*(z)^2+(0)*(z)+(1)", "Correlation =  1", false},
-    {"exponential", FitType::Exponential, {" 0", " 1"}, {" 3", " 3"}, "", "3*e^(0*(z))", "", true},
+     "1*(z)^3+(0)*(z)^2+(0)*(z)+(1)", "Correlation =  1", nullptr},
+    {"exponential of equal y", FitType::Exponential, {" 0", " 1"}, {" 3", " 3"}, "", "3*e^(0*(z))", "Correlation =  1",
+     nullptr},
     {"logarithmic", FitType::Logarithmic, {" 1", " 2.718281828459045"}, {" 2", " 5"}, "", "3*ln(z)+(2)",
-     "Correlation =  1", false},
+     "Correlation =  1", nullptr},
     // No fit: the correlation of what the box holds is shown instead.
-    {"quadratic of two points", FitType::Quadratic, {" 1", " 2"}, {" 3", " 5"}, "", std::nullopt, "", true},
+    {"quadratic of two points", FitType::Quadratic, {" 1", " 2"}, {" 3", " 5"}, "", std::nullopt, "", kNoFit},
     {"quadratic of two points, a function in the box", FitType::Quadratic, {" 1", " 2"}, {" 3", " 5"}, "2*z+1",
-     std::nullopt, "Correlation =  1", false},
+     std::nullopt, "Correlation =  1", nullptr},
     {"columns of unequal length", FitType::Linear, {" 1", " 2", " 3"}, {" 3", " 5"}, "2*z+1", std::nullopt, "",
-     true},
-    {"cubic of three points", FitType::Cubic, {" 1", " 2", " 3"}, {" 1", " 4", " 9"}, "", std::nullopt, "", true},
+     kNoFit},
+    {"cubic of three points", FitType::Cubic, {" 1", " 2", " 3"}, {" 1", " 4", " 9"}, "", std::nullopt, "", kNoFit},
     // Refusals.
-    {"exponential of y = 0", FitType::Exponential, {" 1", " 2"}, {" 0", " 5"}, "", std::nullopt, "", true},
-    {"exponential of y < 0", FitType::Exponential, {" 1", " 2"}, {"-1", " 5"}, "", std::nullopt, "", true},
-    {"logarithm of x = 0", FitType::Logarithmic, {" 0", " 2"}, {" 1", " 5"}, "", std::nullopt, "", true},
-    {"all y equal", FitType::Linear, {" 1", " 2", " 3"}, {" 4", " 4", " 4"}, "", "0*(z)+(4)", "", true},
-    {"all x equal", FitType::Linear, {" 2", " 2", " 2"}, {" 1", " 4", " 9"}, "", std::nullopt, "", true},
+    {"exponential of y = 0", FitType::Exponential, {" 1", " 2"}, {" 0", " 5"}, "", std::nullopt, "", kNoFit},
+    {"exponential of y < 0", FitType::Exponential, {" 1", " 2"}, {"-1", " 5"}, "", std::nullopt, "", kNoFit},
+    {"logarithm of x = 0", FitType::Logarithmic, {" 0", " 2"}, {" 1", " 5"}, "", std::nullopt, "", kNoFit},
+    // All y equal: the constant that gives them is a perfect fit, also when
+    // its 15 digits are all the items' 16 are shown with.
+    {"all y equal", FitType::Linear, {" 1", " 2", " 3"}, {" 5", " 5", " 5"}, "", "0*(z)+(5)", "Correlation =  1",
+     nullptr},
+    {"all y a third", FitType::Linear, {" 1", " 2", " 3"}, {" 0.3333333333333333", " 0.3333333333333333",
+     " 0.3333333333333333"}, "", "0*(z)+(0.333333333333333)", "Correlation =  1", nullptr},
+    {"all y equal, no fit, a function that misses them", FitType::Quadratic, {" 1", " 2"}, {" 3", " 3"}, "z",
+     std::nullopt, "", kFlat},
+    {"all x equal", FitType::Linear, {" 2", " 2", " 2"}, {" 1", " 4", " 9"}, "", std::nullopt, "", kNoFit},
     {"x repeated for a quadratic", FitType::Quadratic, {" 1", " 1", " 2"}, {" 1", " 4", " 9"}, "", std::nullopt, "",
-     true},
+     kNoFit},
     {"an item that is no number", FitType::Linear, {" 1", " abc", " 3"}, {" 3", " 5", " 7"}, "", std::nullopt, "",
-     true},
-    {"sums that overflow", FitType::Linear, {" 1", " 2"}, {" 1E+308", "-1E+308"}, "", std::nullopt, "", true},
+     kNoFit},
+    {"sums that overflow", FitType::Linear, {" 1", " 2"}, {" 1E+308", "-1E+308"}, "", std::nullopt, "", kNoFit},
     {"squares that overflow", FitType::Quadratic, {" 1E+200", " 2E+200", " 3E+200"}, {" 1", " 2", " 4"}, "",
-     std::nullopt, "", true},
+     std::nullopt, "", kNoFit},
 };
 
 TEST_F(FitTest, CreateFitWritesTheExpressionAndTheCorrelation) {
@@ -90,17 +101,18 @@ TEST_F(FitTest, CreateFitWritesTheExpressionAndTheCorrelation) {
         if (c.entry) {
             ASSERT_TRUE(out.entryText.has_value());
             EXPECT_EQ(*out.entryText, *c.entry);
-        } else if (!c.refused) {
+        } else if (c.message == nullptr) {
             EXPECT_FALSE(out.entryText.has_value());
         }
         EXPECT_EQ(out.label, c.label);
-        EXPECT_EQ(out.message.has_value(), c.refused);
-        if (c.refused && out.message) {
+        const bool refused = c.message != nullptr;
+        EXPECT_EQ(out.message.has_value(), refused);
+        if (refused && out.message) {
             EXPECT_EQ(out.message->title, kDataErrorTitle);
-            EXPECT_EQ(out.message->text, kNoFitText);
+            EXPECT_EQ(out.message->text, c.message);
         }
-        EXPECT_EQ(out.focusEntry, !c.refused);
-        EXPECT_EQ(out.clearSelection, !c.refused);
+        EXPECT_EQ(out.focusEntry, !refused);
+        EXPECT_EQ(out.clearSelection, !refused);
     }
 }
 
@@ -216,22 +228,42 @@ TEST_F(FitTest, GaussianRecoversExactSamples) {
     }
 }
 
-TEST_F(FitTest, GaussianLeavesZeroPointsOutOfTheFit) {
-    GaussianData d = gaussianSamples(2, -1, -1, -1, 0.25, 17);
-    const FitOutcome clean = fit(FitType::Gaussian, d.x, d.y);
-    ASSERT_FALSE(clean.message.has_value());
-    // The same points with y = 0 points among them: the same fit, and the
-    // columns keep every item.
-    d.x.insert(d.x.begin() + 3, " 40");
-    d.y.insert(d.y.begin() + 3, " 0");
-    d.x.push_back("-40");
-    d.y.push_back(" 0");
-    const FitOutcome withZeros = fit(FitType::Gaussian, d.x, d.y);
-    ASSERT_FALSE(withZeros.message.has_value());
-    EXPECT_EQ(withZeros.entryText, clean.entryText);
-    EXPECT_EQ(withZeros.label, clean.label);
-    EXPECT_EQ(columns.column(kXData).size(), 19u);
-    EXPECT_EQ(columns.selectedColumn().size(), 19u);
+// The correlation a Gaussian fit shows is the one "Test Correlation" gives
+// for the same function on the same list, zero points included; the
+// columns keep every item.
+TEST_F(FitTest, GaussianShowsWhatTestCorrelationShows) {
+    Items x, y;
+    for (int i = 0; i <= 40; ++i) {
+        const double z = -4 + 0.2 * i;
+        x.push_back(itemText(z));
+        const double peak = 3 * std::exp(-0.4 * (z - 0.5) * (z - 0.5)) * (1 + 0.03 * std::sin(7 * i));
+        y.push_back(i == 5 || i == 20 ? " 0" : itemText(peak));
+    }
+    const FitOutcome out = fit(FitType::Gaussian, x, y);
+    ASSERT_FALSE(out.message.has_value());
+    ASSERT_TRUE(out.entryText.has_value());
+    EXPECT_EQ(out.label, testCorrelation(*out.entryText, columns, rewrite, ev).label);
+    EXPECT_EQ(columns.column(kXData), x);
+    EXPECT_EQ(columns.selectedColumn(), y);
+}
+
+// Data far from zero: years, a peak on a baseline, noise. The starting
+// estimate (a parabola through ln y) is off, and the search must move the
+// centre to reach the least-squares optimum, R² = 0.986908331482515
+// (Levenberg-Marquardt in Python, R² in exact fractions).
+TEST_F(FitTest, GaussianMovesItsCentreOnOffsetData) {
+    Items x, y;
+    for (int i = 0; i <= 70; ++i) {
+        const double year = 1950 + i;
+        x.push_back(itemText(year));
+        const double u = (year - 1990.6) / 12;
+        y.push_back(itemText(50 * std::exp(-u * u) + 3 + 1.5 * std::sin(5 * i)));
+    }
+    const FitOutcome out = fit(FitType::Gaussian, x, y);
+    ASSERT_FALSE(out.message.has_value());
+    ASSERT_EQ(out.label.rfind(kCorrelationPrefix, 0), 0u);
+    const double r2 = std::stod(out.label.substr(std::string(kCorrelationPrefix).size()));
+    EXPECT_NEAR(r2, 0.986908331482515, 1e-12) << *out.entryText;
 }
 
 TEST_F(FitTest, GaussianShowsEveryTrialAndStopsWhenAsked) {
@@ -254,8 +286,9 @@ TEST_F(FitTest, GaussianShowsEveryTrialAndStopsWhenAsked) {
 
 TEST(GaussianSearch, EndsEvenWhenEveryTrialImproves) {
     double r = 0;
-    const GaussianSearch s = searchGaussian({FitType::Gaussian, {1, -1, 1, 0}},
-                                            [&](const std::string&, const FitCoefficients&) { return r += 1e-9; }, {});
+    const GaussianSearch s = searchGaussian(
+        {FitType::Gaussian, {1, -1, 1, 0}}, 0.01, [&](const std::string&, const FitCoefficients&) { return r += 1e-9; },
+        {});
     EXPECT_EQ(s.end, GaussianSearch::End::Done);
     EXPECT_LE(s.trials, kGaussianTrials);
     EXPECT_GT(s.trials, 0);
@@ -265,7 +298,7 @@ TEST(GaussianSearch, EndsEvenWhenEveryTrialImproves) {
 TEST(GaussianSearch, AScoreThatFailsEndsTheSearchAsFailed) {
     int calls = 0;
     const GaussianSearch s = searchGaussian(
-        {FitType::Gaussian, {1, -1, 1, 0}},
+        {FitType::Gaussian, {1, -1, 1, 0}}, 0.01,
         [&](const std::string&, const FitCoefficients&) -> std::optional<double> {
             if (++calls == 3) return std::nullopt;
             return 0.5;
@@ -292,7 +325,12 @@ const CorrelationCase kCorrelationCases[] = {
     {"one point", "z", {" 1"}, {" 1"}, "z", {}, kCorrelationRefusedText},
     {"a function that fails", "sin(", {" 1", " 2"}, {" 1", " 2"}, "sin(", {}, kCorrelationErrorText},
     {"a division by zero", "1/(z-2)", {" 0", " 2"}, {" 1", " 2"}, "1/(z-2)", {}, kCorrelationErrorText},
-    {"all y equal", "z", {" 1", " 2"}, {" 3", " 3"}, "z", {}, kCorrelationErrorText},
+    {"all y equal, missed", "z", {" 1", " 2"}, {" 3", " 3"}, "z", {}, kFlatDataText},
+    {"all y equal, given", "3", {" 1", " 2"}, {" 3", " 3"}, "3", "Correlation =  1", {}},
+    // R² to the last digit (Python, fractions): 1 - SSE/SST of the same
+    // doubles.
+    {"thirds", "z", {" 1", " 2", " 3", " 4"}, {" 0.3333333333333333", " 2", " 3.3333333333333335", " 4"}, "z",
+     "Correlation =  0.929328621908127", {}},
     {"a y that is no number", "z", {" 1", " 2"}, {" 3", " x"}, "z", {}, kCorrelationErrorText},
 };
 

@@ -57,8 +57,13 @@ const ExportCase kExportCases[] = {
     {"x list shorter", ExportMode::Difference, {" 3", " 5"}, {" 1"}, "z", {}, kCountsDiffer},
     {"no function", ExportMode::Difference, {" 3"}, {" 1"}, "", {}, kNoFunction},
     {"blanks are no function", ExportMode::Difference, {" 3"}, {" 1"}, "   ", {}, kNoFunction},
-    // A failing evaluation is Empty, which subtracts as 0.
-    {"the function fails at a point", ExportMode::Difference, {" 3", " 5"}, {"-1", " 4"}, "sqrt(z)", {"3", "3"}, {}},
+    // Where f has no value there is no difference to write: y is no
+    // substitute for one.
+    {"the function fails at a point", ExportMode::Difference, {" 3", " 5"}, {" 4", "-1"}, "sqrt(z)", {},
+     DataMessage{kDataErrorTitle,
+                 "The function does not give a number at item 2 of the x data, so the difference cannot be formed."}},
+    {"a reciprocal too large", ExportMode::Inverse, {" 2", " 5E-324"}, {}, "", {},
+     DataMessage{kDataErrorTitle, "The value for item 2 of the list is too large, so the list cannot be exported."}},
     {"an x item that is an expression", ExportMode::Difference, {" 4"}, {" pi"}, "z", {"0.858407346410207"}, {}},
     {"a y item that is no number", ExportMode::Inverse, {" 2", " abc"}, {}, "", {},
      DataMessage{kDataErrorTitle, "Item 2 of the list is not a number, so the list cannot be exported."}},
@@ -179,32 +184,42 @@ struct ReadCase {
     const char* name;
     std::string bytes;
     Lines items;
-    const char* refusal;  // a part of the message's text, or null when read
+    std::string refusal;  // a part of the message's text, empty when read
 };
 
 TEST_F(ListFileIo, ReadingMakesEachLineAnItemOrRefusesTheFile) {
     const ReadCase cases[] = {
-        {"CR LF", "3\r\n-1\r\n", {" 3", " -1"}, nullptr},
-        {"LF, no final line end", "3\n-1", {" 3", " -1"}, nullptr},
-        {"CR alone", "3\r-1\r", {" 3", " -1"}, nullptr},
-        {"a stray CR ends a line", "3\r\r\n4", {" 3", " ", " 4"}, nullptr},
-        {"empty file", "", {}, nullptr},
-        {"an empty line", "\r\n", {" "}, nullptr},
-        {"byte order mark", "\xEF\xBB\xBF" "2\r\n", {" 2"}, nullptr},
-        {"Latin-1 text is kept as bytes", "\xB5 m\ttab\r\n", {" \xB5 m\ttab"}, nullptr},
+        {"CR LF", "3\r\n-1\r\n", {" 3", " -1"}, ""},
+        {"LF, no final line end", "3\n-1", {" 3", " -1"}, ""},
+        {"CR alone", "3\r-1\r", {" 3", " -1"}, ""},
+        {"empty file", "", {}, ""},
+        {"blank lines at the end add nothing", "1\r\n2\r\n\r\n \r\n", {" 1", " 2"}, ""},
+        {"only a line end", "\r\n", {}, ""},
+        {"byte order mark", "\xEF\xBB\xBF" "2\r\n", {" 2"}, ""},
+        {"blanks around a number are kept", " 2.5\t\r\n1E-05\r\n", {"  2.5\t", " 1E-05"}, ""},
+        {"a word", "1\r\n2\r\nabc\r\n4\r\n", {}, "Line 3 of \"list.txt\" is not a number: abc"},
+        {"a decimal comma", "1,5\r\n", {}, "Line 1 of \"list.txt\" is not a number: 1,5"},
+        {"an expression", "2*3\n", {}, "Line 1 of \"list.txt\" is not a number: 2*3"},
+        {"a value beyond any double", "1E999\n", {}, "Line 1 of \"list.txt\" is not a number: 1E999"},
+        {"Latin-1 text", "\xB5 m\r\n", {}, "Line 1 of \"list.txt\" is not a number: \xB5 m"},
+        {"an empty line between values", "3\r\n\r\n4", {}, "Line 2 of \"list.txt\" is empty, not a number."},
+        {"a stray CR makes an empty line", "3\r\r\n4", {}, "Line 2 of \"list.txt\" is empty, not a number."},
+        {"a long line is cut short", "1\n" + std::string(50, 'x'), {},
+         "Line 2 of \"list.txt\" is not a number: " + std::string(40, 'x') + "..."},
         {"a NUL byte", std::string("3\0\r\n", 4), {}, "binary"},
         {"a control byte", "1\x01\n", {}, "binary"},
         {"UTF-16", std::string("\xFF\xFE" "1\0\r\0\n\0", 8), {}, "binary"},
         {"a line over 1 MiB", std::string(kMaxListLineBytes + 1, '7'), {}, "line 1 is longer"},
-        {"a line of 1 MiB", std::string(kMaxListLineBytes, '7'), {" " + std::string(kMaxListLineBytes, '7')}, nullptr},
+        {"a number of 1 MiB", "1." + std::string(kMaxListLineBytes - 2, '0'),
+         {" 1." + std::string(kMaxListLineBytes - 2, '0')}, ""},
         {"too many lines", manyLines(kMaxListFileLines + 1), {}, "more than 32767 lines"},
     };
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.name);
         const ImportResult r = readListFile(fileWith(c.bytes));
         EXPECT_EQ(r.items, c.items);
-        ASSERT_EQ(r.message.has_value(), c.refusal != nullptr);
-        if (c.refusal) {
+        ASSERT_EQ(r.message.has_value(), !c.refusal.empty());
+        if (!c.refusal.empty()) {
             EXPECT_EQ(r.message->title, kImportTitle);
             EXPECT_NE(r.message->text.find(c.refusal), std::string::npos) << r.message->text;
             EXPECT_NE(r.message->text.find("\"list.txt\""), std::string::npos) << r.message->text;
@@ -229,9 +244,9 @@ TEST_F(ListFileIo, ReadingRefusesWhatIsNoFile) {
 
 TEST_F(ListFileIo, WritingEndsEachLineWithCrLfAndReadsBackAsItems) {
     const std::string path = fileWith("old content that is longer than the new one\r\n");
-    EXPECT_FALSE(writeListFile(path, {"2", "-0.5", "\xB5"}));
-    EXPECT_EQ(bytesOf(path), "2\r\n-0.5\r\n\xB5\r\n");
-    EXPECT_EQ(readListFile(path).items, (Lines{" 2", " -0.5", " \xB5"}));
+    EXPECT_FALSE(writeListFile(path, {"2", "-0.5", "0.3333333333333333"}));
+    EXPECT_EQ(bytesOf(path), "2\r\n-0.5\r\n0.3333333333333333\r\n");
+    EXPECT_EQ(readListFile(path).items, (Lines{" 2", " -0.5", " 0.3333333333333333"}));
 }
 
 TEST_F(ListFileIo, WritingReportsAFileThatCannotBeCreated) {

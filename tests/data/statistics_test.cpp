@@ -33,9 +33,12 @@ const StatCase kCases[] = {
     {"equal items", Statistic::StandardDeviation, {" 5", " 5", " 5"}, "Standard Deviation =  0", {}},
     {"one item", Statistic::StandardDeviation, {" 5"}, "Standard Deviation = 0", {}},
     {"items are evaluated", Statistic::Sum, {" 2", "3*2", "sqr(9)"}, "Sum = 11", {}},
-    // The running sum is kept as 15-digit text: each small term is lost
-    // again, where a full-precision sum would reach 1.00000000000001.
-    {"running sum as text", Statistic::Sum, {" 1", " 4E-15", " 4E-15", " 4E-15"}, "Sum = 1", {}},
+    // Small terms are not lost to the running sum.
+    {"small terms add up", Statistic::Sum, {" 1", " 4E-15", " 4E-15", " 4E-15"}, "Sum = 1.00000000000001", {}},
+    {"an expression a file kept", Statistic::Sum, {" 1", " z"}, std::nullopt,
+     "Item 2 of the list is not a number, so the sum cannot be formed."},
+    {"a text that reads as a number", Statistic::Sum, {" 1", "\"2\""}, std::nullopt,
+     "Item 2 of the list is not a number, so the sum cannot be formed."},
     {"empty column: sum", Statistic::Sum, {}, std::nullopt, {}},
     {"empty column: average", Statistic::Average, {}, std::nullopt, {}},
     {"empty column: deviation", Statistic::StandardDeviation, {}, std::nullopt, {}},
@@ -65,6 +68,46 @@ TEST_F(StatisticsTest, LabelTextsAndRefusals) {
         }
         // A shown statistic clears the selection; a refusal leaves it.
         EXPECT_EQ(r.clearSelection, c.label.has_value());
+    }
+}
+
+// Long columns whose values use every digit, as the list stores them. The
+// expected labels are Python's: the exact sums of the same doubles
+// (fractions.Fraction, math.fsum), rounded once, in 15 digits.
+struct LongColumn {
+    const char* name;
+    std::vector<double> values;
+    const char* sum;
+    const char* average;
+    const char* deviation;
+};
+
+std::vector<double> valuesOf(int count, double (*value)(int)) {
+    std::vector<double> out;
+    for (int k = 1; k <= count; ++k) out.push_back(value(k));
+    return out;
+}
+
+TEST_F(StatisticsTest, LongColumnsSumExactly) {
+    const LongColumn columns[] = {
+        {"32767 thirds k/3", valuesOf(32767, [](int k) { return k / 3.0; }), "Sum = 178951509.333333",
+         "Average =  5461.33333333333", "Standard Deviation =  3153.05415724477"},
+        {"a third 32767 times", valuesOf(32767, [](int) { return 1 / 3.0; }), "Sum = 10922.3333333333",
+         "Average =  0.333333333333333", "Standard Deviation =  0"},
+        {"32767 tenths", valuesOf(32767, [](int) { return 0.1; }), "Sum = 3276.7", "Average =  0.1",
+         "Standard Deviation =  0"},
+        {"cancellation", {1e16, 1, -1e16}, "Sum = 1", "Average =  0.333333333333333",
+         "Standard Deviation =  1E+16"},
+        {"close values far from zero", valuesOf(1000, [](int k) { return 1e9 + (k - 1) / 7.0; }),
+         "Sum = 1000000071357.14", "Average =  1000000071.35714", "Standard Deviation =  41.2599194422204"},
+    };
+    for (const LongColumn& c : columns) {
+        SCOPED_TRACE(c.name);
+        Items items;
+        for (const double v : c.values) items.push_back(itemText(v));
+        EXPECT_EQ(computeStatistic(Statistic::Sum, items, ev).label, c.sum);
+        EXPECT_EQ(computeStatistic(Statistic::Average, items, ev).label, c.average);
+        EXPECT_EQ(computeStatistic(Statistic::StandardDeviation, items, ev).label, c.deviation);
     }
 }
 

@@ -4,9 +4,12 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "expression/evaluator_fixture.h"
+#include "expression/number_text.h"
 
 namespace qv {
 namespace {
@@ -23,6 +26,12 @@ public:
 class DataColumnsTest : public EvaluatorFixture {
 protected:
     DataColumnsTest() { rewrite.errors = &sink; }
+    // The script variable z holds what the last evaluation at a point left
+    // in it, as it does in the running program.
+    void SetUp() override {
+        EvaluatorFixture::SetUp();
+        ev.setVariable("z", Value::number(1.494));
+    }
 
     // The shown column ("y data (1)") holds `items`; "x data" holds one item
     // that no command on the shown column may touch.
@@ -50,19 +59,34 @@ struct AddCase {
     std::optional<DataMessage> message;
 };
 
+const std::optional<DataMessage> kNone;
+
+// Items keep every bit of the value: 1/3 is stored as the shortest text that
+// reads back as the same double. Whatever is not a number is refused with the
+// one message, the entry box keeping its text.
 const AddCase kAddCases[] = {
-    {"sum, written with a leading blank", "2 + 3", " 5", "", std::nullopt},
-    {"negative, no blank", "-1/4", "-0.25", "", std::nullopt},
-    {"typed notation is rewritten first", "2pi", " 6.28318530717959", "", std::nullopt},
-    {"zero keeps its blank", "0", " 0", "", std::nullopt},
-    {"a comparison is a number", "1<2", "-1", "", std::nullopt},
-    {"a text that reads as a number", "\"12\"", " 12", "", std::nullopt},
-    {"text: nothing, silently", "\"ab\"", std::nullopt, "\"ab\"", std::nullopt},
-    {"unassigned name: nothing, silently", "q", std::nullopt, "q", std::nullopt},
-    {"empty box: nothing", "", std::nullopt, "", std::nullopt},
-    {"blanks only: nothing", "   ", std::nullopt, "", std::nullopt},
-    {"division by zero: the message", "1/0", std::nullopt, "1/0", kInvalidEntry},
-    {"syntax error: the message", "2*(3", std::nullopt, "2*(3", kInvalidEntry},
+    {"sum, written with a leading blank", "2 + 3", " 5", "", kNone},
+    {"negative, no blank", "-1/4", "-0.25", "", kNone},
+    {"a third keeps every digit", "1/3", " 0.3333333333333333", "", kNone},
+    {"typed notation is rewritten first", "2pi", " 6.283185307179586", "", kNone},
+    {"a small value", "1E-5", " 1E-05", "", kNone},
+    {"zero keeps its blank", "0", " 0", "", kNone},
+    {"negative zero is zero", "-0", " 0", "", kNone},
+    {"a comparison is a number", "1<2", "-1", "", kNone},
+    {"empty box: nothing", "", std::nullopt, "", kNone},
+    {"blanks only: nothing", "   ", std::nullopt, "", kNone},
+    {"a text", "\"ab\"", std::nullopt, "\"ab\"", kInvalidEntry},
+    {"a text that reads as a number", "\"12\"", std::nullopt, "\"12\"", kInvalidEntry},
+    {"an unassigned name", "abc", std::nullopt, "abc", kInvalidEntry},
+    {"a word read as a product of names", "hello", std::nullopt, "h*e^llo", kInvalidEntry},
+    {"the variable x, which is z", "x", std::nullopt, "z", kInvalidEntry},
+    {"a number run into letters", "12abc", std::nullopt, "12abc", kInvalidEntry},
+    {"an operator without operand", "1+", std::nullopt, "1+", kInvalidEntry},
+    {"division by zero", "1/0", std::nullopt, "1/0", kInvalidEntry},
+    {"a domain error", "ln(-1)", std::nullopt, "ln(-1)", kInvalidEntry},
+    {"a name heal cannot restore keeps the typed text", "sinn(2)", std::nullopt, "sinn(2)", kInvalidEntry},
+    // heal has shown its parenthesis message: no second one.
+    {"unbalanced parentheses", "2*(3", std::nullopt, "2*(3", kNone},
 };
 
 TEST_F(DataColumnsTest, AddAppendsTheNumberTextOfTheEntry) {
@@ -79,6 +103,9 @@ TEST_F(DataColumnsTest, AddAppendsTheNumberTextOfTheEntry) {
         EXPECT_EQ(edit.changed, c.added.has_value());
         EXPECT_EQ(edit.edited, c.added.has_value());
         EXPECT_FALSE(edit.replot);
+        const bool unbalanced = std::string_view(c.typed) == "2*(3";
+        EXPECT_EQ(sink.texts.size(), unbalanced ? 1u : 0u);
+        sink.texts.clear();
         if (c.added) {
             EXPECT_EQ(edit.scrollTo, 1);
             EXPECT_EQ(edit.selection, std::optional<int>(-1));
@@ -113,6 +140,8 @@ struct ReplaceCase {
 const ReplaceCase kReplaceCases[] = {
     {"the selected item takes the value", 1, "3 * 3", {" 1", " 9", " 3"}, true, std::nullopt},
     {"a negative value", 0, "-2.5", {"-2.5", " 2", " 3"}, true, std::nullopt},
+    {"every digit kept", 0, "-2/3", {"-0.6666666666666666", " 2", " 3"}, true, std::nullopt},
+    {"the variable t, which is z", 0, "t", {" 1", " 2", " 3"}, false, kInvalidEntry},
     {"no selection: nothing at all", -1, "4", {" 1", " 2", " 3"}, false, std::nullopt},
     {"a text is refused", 1, "\"ab\"", {" 1", " 2", " 3"}, false, kInvalidEntry},
     {"an empty entry is refused", 1, "", {" 1", " 2", " 3"}, false, kInvalidEntry},
@@ -133,6 +162,50 @@ TEST_F(DataColumnsTest, ReplaceWritesTheNumberTextOrShowsTheMessage) {
             EXPECT_EQ(edit.selection, std::optional<int>(-1));
             EXPECT_EQ(edit.defaultButton, DataDefaultButton::AddToList);
         }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The calculator's answer, and what the list shows of an item
+
+TEST_F(DataColumnsTest, AnswersAreAppendedWithEveryDigitOrRefused) {
+    const struct {
+        const char* name;
+        Value answer;
+        std::optional<std::string> added;
+    } cases[] = {
+        {"a third", Value::number(1.0 / 3.0), " 0.3333333333333333"},
+        {"a negative", Value::number(-0.25), "-0.25"},
+        {"True is -1", Value::boolean(true), "-1"},
+        {"a text", Value::string("ab"), std::nullopt},
+        {"a text that reads as a number", Value::string("5"), std::nullopt},
+        {"nothing", Value::empty(), std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DataColumns columns = columnsWith({" 1"});
+        const DataColumnEdit edit = columns.appendAnswer(c.answer);
+        Items expected{" 1"};
+        if (c.added) expected.push_back(*c.added);
+        EXPECT_EQ(columns.column(kYData1), expected);
+        EXPECT_EQ(edit.edited, c.added.has_value());
+        EXPECT_EQ(edit.message, c.added ? kNone : kInvalidEntry);
+    }
+}
+
+// A stored value shows its 15 digits; any other item shows as it is.
+TEST(DataItems, TheListShowsFifteenDigitsOfAStoredValue) {
+    const std::pair<double, const char*> stored[] = {
+        {1.0 / 3.0, " 0.333333333333333"}, {-2.0 / 3.0, "-0.666666666666667"}, {0.1 + 0.2, " 0.3"},
+        {1e-5, " 1E-05"}, {1.7976931348623157e308, " 1.79769313486232E+308"}, {5e-324, " 4.94065645841247E-324"},
+    };
+    for (const auto& [value, shown] : stored) {
+        const std::string item = itemText(value);
+        EXPECT_EQ(toNumber(item), value) << item;
+        EXPECT_EQ(shownItemText(item), shown) << item;
+    }
+    for (const char* asStored : {" 1.50", " 2", " abc", " 0.33333333333333331", "3"}) {
+        EXPECT_EQ(shownItemText(asStored), asStored);
     }
 }
 

@@ -14,8 +14,9 @@ QVariant DataColumnModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rows_) return {};
     const std::vector<std::string>& items = columns_.column(column_);
     if (static_cast<std::size_t>(index.row()) >= items.size()) return {};
-    // Items are single-byte texts, as the list files hold them.
-    return QString::fromLatin1(items[static_cast<std::size_t>(index.row())]);
+    // Items are single-byte texts, as the list files hold them. A value the
+    // program stored with every digit shows with the 15 of its number text.
+    return QString::fromLatin1(shownItemText(items[static_cast<std::size_t>(index.row())]));
 }
 
 void DataColumnModel::appended() {

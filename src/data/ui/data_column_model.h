@@ -6,8 +6,8 @@ namespace qv {
 
 class DataColumns;
 
-// One data column as a list model: a row an item, its text as it is
-// stored. The view asks only for the rows it shows, so a column of 32,767
+// One data column as a list model: a row an item, its text as the list
+// shows it (shownItemText). The view asks only for the rows it shows, so a column of 32,767
 // items costs no more than a short one.
 class DataColumnModel : public QAbstractListModel {
     Q_OBJECT

@@ -56,11 +56,13 @@ protected:
     QCheckBox* check(const char* name) { return window->findChild<QCheckBox*>(name); }
     QListView* view(int c) { return window->findChild<QListView*>(QString("List1(%1)").arg(c)); }
     DataColumns& columns() { return window->document().data; }
+    // What the view shows of column c, checked against the column itself.
     Items shown(int c) {
-        Items out;
+        Items out, expected;
         QAbstractItemModel* m = view(c)->model();
         for (int r = 0; r < m->rowCount(); ++r) out.push_back(m->index(r, 0).data().toString().toStdString());
-        EXPECT_EQ(out, columns().column(c)) << "the view shows the column";
+        for (const std::string& item : columns().column(c)) expected.push_back(shownItemText(item));
+        EXPECT_EQ(out, expected) << "the view shows the column";
         return out;
     }
     void enter(const char* text) {
@@ -80,25 +82,45 @@ protected:
     QLineEdit* entry = nullptr;
 };
 
-TEST_F(DataListPanelTest, EntriesBecomeNumberTextsOrNothing) {
+// Each entry becomes an item with every digit of its value (the list shows
+// 15), or is refused with one message; the box keeps what was refused.
+TEST_F(DataListPanelTest, EntriesBecomeItemsOrAreRefusedOnce) {
+    const std::string invalid = "Invalid input!  Make sure your entry is a real number.";
     struct Case {
         const char* typed;
-        Items column;
+        Items shownAfter;
         const char* entryAfter;
+        std::string message;  // the one message shown, empty for none
     };
     const Case cases[] = {
-        {"2 + 3", {" 5"}, ""},
-        {"-1/4", {" 5", "-0.25"}, ""},
-        {"\"abc\"", {" 5", "-0.25"}, "\"abc\""},  // a text: nothing added, nothing said
-        {"", {" 5", "-0.25"}, ""},
+        {"2 + 3", {" 5"}, "", ""},
+        {"-1/4", {" 5", "-0.25"}, "", ""},
+        {"1/3", {" 5", "-0.25", " 0.333333333333333"}, "", ""},
+        {"\"abc\"", {" 5", "-0.25", " 0.333333333333333"}, "\"abc\"", invalid},
+        {"hello", {" 5", "-0.25", " 0.333333333333333"}, "h*e^llo", invalid},
+        {"x", {" 5", "-0.25", " 0.333333333333333"}, "z", invalid},
+        {"2*(3", {" 5", "-0.25", " 0.333333333333333"}, "2*(3",
+         "One of your expressions does not contain an equal number of opened and closed parenthesis."},
+        {"", {" 5", "-0.25", " 0.333333333333333"}, "", ""},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        platform.messages.clear();
+        if (!c.message.empty()) platform.answerMessages({MessageAnswer::Ok});
         enter(c.typed);
-        EXPECT_EQ(shown(1), c.column) << c.typed;
-        EXPECT_EQ(entry->text().toStdString(), c.entryAfter) << c.typed;
+        EXPECT_EQ(shown(1), c.shownAfter);
+        EXPECT_EQ(entry->text().toStdString(), c.entryAfter);
+        EXPECT_EQ(platform.messageTexts(), c.message.empty() ? std::vector<std::string>{}
+                                                             : std::vector<std::string>{c.message});
     }
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(window->defaults().defaultButton(), button("Command25"));
+    EXPECT_EQ(columns().column(1)[2], " 0.3333333333333333");
+    EXPECT_TRUE(platform.allAnswersUsed());
+    // The item's own text goes into the box, so replacing it with itself
+    // keeps every digit.
+    clickItem(2);
+    EXPECT_EQ(entry->text(), "0.3333333333333333");
+    button("Command38")->click();
+    EXPECT_EQ(columns().column(1)[2], " 0.3333333333333333");
 }
 
 TEST_F(DataListPanelTest, ClickReplaceAndMoveFollowTheItem) {
@@ -279,14 +301,18 @@ TEST_F(DataListPanelTest, ListFilesThroughTheFileMenu) {
     EXPECT_EQ(window->document().export_mode, "normal");
 
     std::ofstream(folder / "bin.txt", std::ios::binary) << std::string("1\n\0\n2", 5);
+    std::ofstream(folder / "word.txt", std::ios::binary) << "1\r\n2\r\nabc\r\n";
     std::ofstream(folder / "in.txt", std::ios::binary) << "3\r\n-1\n";
     platform.messages.clear();
-    platform.openAnswers = {(folder / "bin.txt").string(), (folder / "in.txt").string()};
-    platform.answerMessages({MessageAnswer::Yes, MessageAnswer::Ok});
+    platform.openAnswers = {(folder / "bin.txt").string(), (folder / "word.txt").string(),
+                            (folder / "in.txt").string()};
+    platform.answerMessages({MessageAnswer::Yes, MessageAnswer::Ok, MessageAnswer::Ok});
     undo().clear();
     window->findChild<QAction*>("Import")->trigger();
-    ASSERT_EQ(platform.messages.size(), 2u);
+    ASSERT_EQ(platform.messages.size(), 3u);
     EXPECT_EQ(platform.messages[0].text, "Your current list still contains data.  Ok to erase?");
+    EXPECT_EQ(platform.messages[2].title, "Quorvanta  -  Import");
+    EXPECT_EQ(platform.messages[2].text, "Line 3 of \"word.txt\" is not a number: abc");
     EXPECT_EQ(shown(1), (Items{" 3", " -1"}));
     EXPECT_TRUE(platform.allAnswersUsed());
     EXPECT_EQ(undo().undoText().toStdString(), "Import List");

@@ -135,6 +135,10 @@ TEST_F(FitCommandsTest, GaussianKeepsZeroPointsAndStopsOnTheLeftButton) {
     const std::string fitted = entry->text().toStdString();
     EXPECT_NE(fitted.find("*e^("), std::string::npos) << fitted;
     EXPECT_EQ(label->text().left(14), "Correlation = ");
+    // What the fit shows is what "Test Correlation" says of its function.
+    const QString shownByFit = label->text();
+    click("Command51");
+    EXPECT_EQ(label->text(), shownByFit);
     EXPECT_EQ(window->document().data.column(kXData).size(), 41u);
     EXPECT_EQ(window->document().data.column(kYData1)[5], " 0");
 
