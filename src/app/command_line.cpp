@@ -234,7 +234,9 @@ int run(const Options& o) {
     else if (z) r = ev.evalBound(evaluation, *z);
     else if (a) r = ev.eval(replaceAll(evaluation, "A", "(" + plainText(*a) + ")"));
     else r = ev.eval(evaluation);
-    std::printf("display: %s\nevaluation: %s\nvalue: %s\n", display.c_str(), evaluation.c_str(),
+    // The display form is what a box would show: the typed text where the
+    // rewriting could not restore it.
+    std::printf("display: %s\nevaluation: %s\nvalue: %s\n", shownForm(*o.eval, display).c_str(), evaluation.c_str(),
                 resultText(r).c_str());
     return 0;
 }

@@ -78,8 +78,13 @@ IntegralSetup prepareIntegral(IntegralBoxes& boxes, Evaluator& evaluator, Rewrit
     boxes.y = withoutSpaces(boxes.y);
     boxes.lower = withoutSpaces(boxes.lower);
     boxes.upper = withoutSpaces(boxes.upper);
-    boxes.x = heal(boxes.x, rewrite);
-    boxes.y = heal(boxes.y, rewrite);
+    // The boxes show the display forms, or what was typed where the
+    // rewriting could not restore it; the forms come from the display forms
+    // (and then fail as syntax errors).
+    const std::string xDisplay = heal(boxes.x, rewrite);
+    const std::string yDisplay = heal(boxes.y, rewrite);
+    boxes.x = shownForm(boxes.x, xDisplay);
+    boxes.y = shownForm(boxes.y, yDisplay);
     if (boxes.x.empty() || boxes.y.empty() || boxes.lower.empty() || boxes.upper.empty()) return setup;
 
     // The animation parameter changes with time; its area has no one value.
@@ -90,13 +95,15 @@ IntegralSetup prepareIntegral(IntegralBoxes& boxes, Evaluator& evaluator, Rewrit
     }
     setup.copyToMain = true;
     eval_error = 0;
-    setup.X = heal_2(boxes.x);
-    setup.Y = heal_2(boxes.y);
+    setup.X = heal_2(xDisplay);
+    setup.Y = heal_2(yDisplay);
 
-    boxes.lower = heal(boxes.lower, rewrite);
-    boxes.upper = heal(boxes.upper, rewrite);
+    const std::string lower = heal(boxes.lower, rewrite);
+    const std::string upper = heal(boxes.upper, rewrite);
+    boxes.lower = shownForm(boxes.lower, lower);
+    boxes.upper = shownForm(boxes.upper, upper);
     setup.status = IntegralStatus::Failed;
-    if (!readBound(evaluator, boxes.lower, setup.a) || !readBound(evaluator, boxes.upper, setup.b)) return setup;
+    if (!readBound(evaluator, lower, setup.a) || !readBound(evaluator, upper, setup.b)) return setup;
     if (setup.a >= setup.b) {
         setup.status = IntegralStatus::Refused;
         setup.message = message(kIntegralDataErrorTitle, kIntegralBoundsText);

@@ -54,6 +54,7 @@ log(z)|log(z)|baseten(z)
 asinh(z)|asinh(z)|asinh(z)
 (z)mod(3)|(z)mod(3)|(z)mod(3)
 sin z|sinz|sinz
+sinn(z)|sinn(z)|_ 18_n*(z)
 ROWS
 
 # typed | z | value

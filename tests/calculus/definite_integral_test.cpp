@@ -170,6 +170,8 @@ TEST_F(DefiniteIntegralTest, ReportsFunctionsThatFailAtASample) {
         {"y fails at the last sample only", {"z", "sqr(1-z)", "0", "1.5"}},
         {"x' fails", {"sqr(z)", "1", "-1", "1"}},
         {"y fails in the middle", {"z", "sqr(z*z-0.25)", "-1", "1"}},
+        {"a logarithm below 0", {"z", "ln(z)", "-1", "1"}},
+        {"a text the rewriting cannot restore", {"z", "sinn(z)", "0", "1"}},
     };
     for (const DiscontinuityCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -182,6 +184,7 @@ TEST_F(DefiniteIntegralTest, ReportsFunctionsThatFailAtASample) {
         EXPECT_EQ(out.message->title, kIntegralFunctionErrorTitle);
         EXPECT_EQ(out.message->text, kIntegralContinuityText);
         EXPECT_EQ(out.label, std::string());
+        EXPECT_EQ(boxes.y, c.boxes.y);  // shown as typed, never as the rewriter's markers
     }
 }
 
