@@ -207,15 +207,26 @@ void CalculusCommands::evaluateDerivative(bool second) {
         return;
     }
     const QString typed = box->text();
-    const std::string display = heal(typed.toStdString(), *ctx_.rewrite);
-    box->setText(QString::fromStdString(display));
-    const std::string zForm = heal_2(withAnimationValue(display, plotter_.state().a_current));
-    plotter_.plot();
-    box->setText(typed);
-    const std::string x = heal_2(panel_.function().x->text().toStdString());
-    const std::string y = heal_2(panel_.function().y->text().toStdString());
-    const PointDerivativeMessage m = pointDerivative(*ctx_.evaluator, zForm, x, y, second);
-    ctx_.platform->message(m.title, m.text, MessageButtons::Ok, MessageIcon::None);
+    PointDerivativeMessage m;
+    MessageIcon icon = MessageIcon::None;
+    {
+        // One box per command: an unbalanced parenthesis (in the box or in
+        // a function the redraw reads) is the message, as it names the cause.
+        HeldFormulaError held(*ctx_.rewrite);
+        const std::string display = heal(typed.toStdString(), *ctx_.rewrite);
+        box->setText(QString::fromStdString(shownForm(typed.toStdString(), display)));
+        const std::string zForm = heal_2(withAnimationValue(display, plotter_.state().a_current));
+        plotter_.plot();
+        box->setText(typed);
+        const std::string x = heal_2(panel_.function().x->text().toStdString());
+        const std::string y = heal_2(panel_.function().y->text().toStdString());
+        m = pointDerivative(*ctx_.evaluator, zForm, x, y, second);
+        if (held.first()) {
+            m = PointDerivativeMessage{false, held.first()->title, held.first()->text};
+            icon = MessageIcon::Warning;
+        }
+    }
+    ctx_.platform->message(m.title, m.text, MessageButtons::Ok, icon);
 }
 
 }  // namespace qv

@@ -72,6 +72,25 @@ TEST_F(CalculusCommandsTest, AVerticalTangentIsReportedNotFound) {
     EXPECT_EQ(platform.messages[0].text, "Derivative cannot be found at requested point.");
 }
 
+// An unbalanced function and a derivative that cannot be had: one click,
+// one box, the one that names the cause. A domain error is no derivative.
+TEST_F(CalculusCommandsTest, ADerivativeCommandShowsOneMessage) {
+    box("Text8")->setText("z");
+    box("Text9")->setText("ln(z");
+    box("Text6")->setText("-2");
+    box("Text7")->setText("2");
+    box("Text5")->setText("-1");
+    platform.answerMessages({MessageAnswer::Ok, MessageAnswer::Ok});
+    action("Derivative")->trigger();
+    EXPECT_EQ(platform.messageTexts(),
+              std::vector<std::string>{
+                  "One of your expressions does not contain an equal number of opened and closed parenthesis."});
+    box("Text9")->setText("ln(z)");
+    action("Derivative")->trigger();
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[1].text, "Derivative cannot be found at requested point.");
+}
+
 TEST_F(CalculusCommandsTest, OnlyTheParametricGrapherEnablesThem) {
     action("Calculator")->trigger();
     EXPECT_FALSE(action("Derivative")->isEnabled());
