@@ -19,36 +19,15 @@ struct Point {
 // derivative segments must be left out.
 struct Sample {
     Point function, first, second;
-    bool evaluated = false;  // both x and y gave numbers
+    bool evaluated = true;  // both x and y gave numbers
 };
 
-// Lines of a curve that has not yet had one sample whose x and y both
-// evaluate. A curve that never does is not drawn at all: its failed samples
-// would otherwise draw a false line at 0.
-class HeldLines {
-public:
-    explicit HeldLines(Canvas& canvas) : canvas_(canvas) {}
-    void line(double x1, double y1, double x2, double y2, uint32_t color) {
-        if (released_) canvas_.line(x1, y1, x2, y2, color);
-        else held_.push_back({x1, y1, x2, y2, color});
-    }
-    bool released() const { return released_; }
-    // From the first evaluated sample on, lines are drawn as they come.
-    void release() {
-        if (released_) return;
-        released_ = true;
-        for (const Held& h : held_) canvas_.line(h.x1, h.y1, h.x2, h.y2, h.color);
-        held_.clear();
-    }
-
-private:
-    struct Held {
-        double x1, y1, x2, y2;
-        uint32_t color;
-    };
-    Canvas& canvas_;
-    std::vector<Held> held_;
-    bool released_ = false;
+// A line held back while a curve has not yet had one sample whose x and y
+// both evaluate. A curve that never does is not drawn at all: its failed
+// samples would otherwise draw a false line at 0.
+struct HeldLine {
+    double x1, y1, x2, y2;
+    uint32_t color;
 };
 
 bool usable(double v) { return std::isfinite(v); }
@@ -97,12 +76,10 @@ public:
     // Computes the sample at z. The derivative values of the previous
     // sample stay where a quotient fails.
     Sample at(double z, bool& skip) {
-        const int failuresBefore = stats_.xFailures + stats_.yFailures;
-        const double x = value(forms_.x, z, stats_.xFailures, stats_.xError);
-        const double y = value(forms_.y, z, stats_.yFailures, stats_.yError);
         Sample s;
+        const double x = value(forms_.x, z, stats_.xFailures, stats_.xError, s.evaluated);
+        const double y = value(forms_.y, z, stats_.yFailures, stats_.yError, s.evaluated);
         s.function = {x, y};
-        s.evaluated = stats_.xFailures + stats_.yFailures == failuresBefore;
         if (view_.derivative || view_.secondDerivative) {
             int16_t flag = 0;
             const double dx = Derive(forms_.x, z, flag);
@@ -128,9 +105,10 @@ public:
 
 private:
     // A failed evaluation counts as 0; the failure is counted.
-    static double value(const BoundForm& f, double z, int& failures, int& firstError) {
+    static double value(const BoundForm& f, double z, int& failures, int& firstError, bool& evaluated) {
         const NumResult r = f.number(z);
         if (!r.failed()) return r.value;
+        evaluated = false;
         if (failures++ == 0) firstError = r.error;
         return 0.0;
     }
@@ -141,6 +119,21 @@ private:
     CurveStats& stats_;
     double firstB_ = 0, secondB_ = 0;
 };
+
+// The lines from one sample to the next, through `line`: the derivative
+// curves' (unless left out) and the function's.
+template <typename Line>
+void drawSegments(const Sample& p0, const Sample& p1, const CurveView& view, bool& skip, const Line& line) {
+    if (view.secondDerivative) {
+        if (!skip) line(p0.second.a, p0.second.b, p1.second.a, p1.second.b, view.secondDerivativeColor);
+        skip = false;
+    }
+    if (view.derivative) {
+        if (!skip) line(p0.first.a, p0.first.b, p1.first.a, p1.first.b, view.derivativeColor);
+        skip = false;
+    }
+    line(p0.function.a, p0.function.b, p1.function.a, p1.function.b, view.lineColor);
+}
 
 }  // namespace
 
@@ -159,11 +152,17 @@ CurveStats drawCurve(Canvas& canvas, const CurveForms& forms, const SampleRange&
     CurveStats stats;
     if (!(range.step > 0) || !(range.end > range.start)) return stats;
     CurveSampler sampler(canvas, forms, view, stats);
-    HeldLines lines(canvas);
     double z = range.start;
     Sample p0 = sampler.at(z, skip);
     stats.samples = 1;
-    if (p0.evaluated) lines.release();
+    bool released = p0.evaluated;
+    std::vector<HeldLine> held;
+    const auto draw = [&canvas](double x1, double y1, double x2, double y2, uint32_t color) {
+        canvas.line(x1, y1, x2, y2, color);
+    };
+    const auto hold = [&held](double x1, double y1, double x2, double y2, uint32_t color) {
+        held.push_back({x1, y1, x2, y2, color});
+    };
     // The sample count is bounded by the range and the step, with a margin
     // for rounding; a step too small to move z ends the curve.
     const double limit = (range.end - range.start) / range.step + 2;
@@ -173,21 +172,17 @@ CurveStats drawCurve(Canvas& canvas, const CurveForms& forms, const SampleRange&
         z = next;
         const Sample p1 = sampler.at(z, skip);
         ++stats.samples;
-        if (p1.evaluated) lines.release();
-        if (view.secondDerivative) {
-            if (!skip) lines.line(p0.second.a, p0.second.b, p1.second.a, p1.second.b, view.secondDerivativeColor);
-            skip = false;
+        if (!released && p1.evaluated) {
+            released = true;
+            for (const HeldLine& h : held) canvas.line(h.x1, h.y1, h.x2, h.y2, h.color);
         }
-        if (view.derivative) {
-            if (!skip) lines.line(p0.first.a, p0.first.b, p1.first.a, p1.first.b, view.derivativeColor);
-            skip = false;
-        }
-        lines.line(p0.function.a, p0.function.b, p1.function.a, p1.function.b, view.lineColor);
+        if (released) drawSegments(p0, p1, view, skip, draw);
+        else drawSegments(p0, p1, view, skip, hold);
         ++stats.segments;
         if (yieldToEvents && stats.segments % 2 == 0) yieldToEvents();
         p0 = p1;
     }
-    if (!lines.released()) stats.segments = 0;
+    if (!released) stats.segments = 0;
     return stats;
 }
 
