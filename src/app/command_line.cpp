@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "app/error_stream_sink.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -64,14 +66,6 @@ const char* const kHelp =
     "                  \"z: \", \"x: \" and \"y: \" of the point found, or \"not found: \"\n"
     "                  and the menu's message with exit status 1\n"
     "  --help          show this text\n";
-
-// Shows the parenthesis message where a person running the command sees it.
-class StderrSink : public FormulaErrorSink {
-public:
-    void formulaError(const std::string& title, const std::string& text) override {
-        std::fprintf(stderr, "%s\n%s\n", title.c_str(), text.c_str());
-    }
-};
 
 struct Options {
     std::optional<std::string> eval;
@@ -197,7 +191,7 @@ int run(const Options& o) {
     MathLibrary math(rng);
     Evaluator ev(math, rng);
     ev.setUp();
-    StderrSink sink;
+    ErrorStreamSink sink;
     RewriteContext rc;
     rc.errors = &sink;
 

@@ -1,5 +1,7 @@
 #include "app/find_command.h"
 
+#include "app/error_stream_sink.h"
+
 #include <array>
 #include <utility>
 
@@ -13,18 +15,6 @@
 namespace qv {
 
 namespace {
-
-// The parenthesis message where a person running the command sees it.
-class ErrorStreamSink : public FormulaErrorSink {
-public:
-    explicit ErrorStreamSink(std::FILE* err) : err_(err) {}
-    void formulaError(const std::string& title, const std::string& text) override {
-        std::fprintf(err_, "%s\n%s\n", title.c_str(), text.c_str());
-    }
-
-private:
-    std::FILE* err_;
-};
 
 // The option missing or out of place, if any.
 const char* usageProblem(const FindRequest& r) {

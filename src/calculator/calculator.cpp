@@ -56,29 +56,18 @@ std::string standIn(int i) { return "\x01" + std::to_string(i) + "\x01"; }
 // the calculator's own mode where asked, and its messages passed on once.
 // The display pass and the evaluation rewrite the same expression, so an
 // unbalanced parenthesis would otherwise be reported twice for one click.
-class RewriteScope : public FormulaErrorSink {
+class RewriteScope {
 public:
-    explicit RewriteScope(RewriteContext& ctx) : ctx_(ctx), mode_(ctx.calculator_rewrite), sink_(ctx.errors) {
-        ctx_.errors = this;
-    }
-    ~RewriteScope() override {
-        ctx_.calculator_rewrite = mode_;
-        ctx_.errors = sink_;
-    }
+    explicit RewriteScope(RewriteContext& ctx)
+        : ctx_(ctx), mode_(ctx.calculator_rewrite), oneMessage_(ctx, FirstFormulaError::Mode::PassOn) {}
+    ~RewriteScope() { ctx_.calculator_rewrite = mode_; }
     RewriteScope(const RewriteScope&) = delete;
     RewriteScope& operator=(const RewriteScope&) = delete;
-
-    void formulaError(const std::string& title, const std::string& text) override {
-        if (reported_ || sink_ == nullptr) return;
-        reported_ = true;
-        sink_->formulaError(title, text);
-    }
 
 private:
     RewriteContext& ctx_;
     int mode_;
-    FormulaErrorSink* sink_;
-    bool reported_ = false;
+    FirstFormulaError oneMessage_;
 };
 
 // The display pass: the expression box shows the rewritten expression with

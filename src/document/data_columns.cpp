@@ -12,21 +12,6 @@ namespace {
 
 DataMessage invalidEntry() { return {kDataErrorTitle, kInvalidEntryText}; }
 
-// Passes heal's parenthesis message on and notes that it was shown, so the
-// entry it refuses does not get a second message of its own.
-class NotingSink : public FormulaErrorSink {
-public:
-    explicit NotingSink(FormulaErrorSink* next) : next_(next) {}
-    void formulaError(const std::string& title, const std::string& text) override {
-        told = true;
-        if (next_ != nullptr) next_->formulaError(title, text);
-    }
-    bool told = false;
-
-private:
-    FormulaErrorSink* next_;
-};
-
 // The entry box after "Remove all spaces, rewrite with heal".
 struct Entry {
     std::string shown;  // what the box shows: the display form, or the typed text heal could not restore
@@ -41,12 +26,12 @@ Entry readEntry(std::string_view entryText, RewriteContext& ctx, Evaluator& eval
     const std::string typed = removeBlanks(entryText);
     entry.empty = typed.empty();
     if (entry.empty) return entry;
-    NotingSink sink(ctx.errors);
-    FormulaErrorSink* const shownBy = ctx.errors;
-    ctx.errors = &sink;
-    const std::string display = heal(typed, ctx);
-    ctx.errors = shownBy;
-    entry.told = sink.told;
+    std::string display;
+    {
+        FirstFormulaError told(ctx, FirstFormulaError::Mode::PassOn);
+        display = heal(typed, ctx);
+        entry.told = told.first().has_value();
+    }
     entry.shown = shownForm(typed, display);
     // A marker heal left behind is no number, whatever it would evaluate to.
     if (!healedCleanly(display)) return entry;

@@ -245,6 +245,19 @@ std::string heal(std::string_view typed, RewriteContext& ctx) {
     return text;
 }
 
+FirstFormulaError::FirstFormulaError(RewriteContext& ctx, Mode mode)
+    : ctx_(ctx), previous_(ctx.errors), mode_(mode) {
+    ctx_.errors = this;
+}
+
+FirstFormulaError::~FirstFormulaError() { ctx_.errors = previous_; }
+
+void FirstFormulaError::formulaError(const std::string& title, const std::string& text) {
+    if (first_) return;
+    first_ = Message{title, text};
+    if (mode_ == Mode::PassOn && previous_ != nullptr) previous_->formulaError(title, text);
+}
+
 bool healedCleanly(std::string_view display) {
     // Blanks are removed before any marker is inserted, and every function
     // marker holds one, so a blank in the result is a marker left behind.

@@ -9,6 +9,7 @@
 // later steps clean up the candidate operators that earlier steps insert.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,35 @@ class FormulaErrorSink {
 public:
     virtual ~FormulaErrorSink() = default;
     virtual void formulaError(const std::string& title, const std::string& text) = 0;
+};
+
+struct RewriteContext;
+
+// While it lives, the rewriting's messages come to it instead of ctx.errors:
+// the first is passed on at once (PassOn) or kept for the caller to show
+// (Hold), and the rest are dropped. One user action rewrites several texts
+// (a redraw reads six boxes), and one message says what is wrong with any
+// of them.
+class FirstFormulaError : public FormulaErrorSink {
+public:
+    enum class Mode { PassOn, Hold };
+    struct Message {
+        std::string title, text;
+    };
+    FirstFormulaError(RewriteContext& ctx, Mode mode);
+    ~FirstFormulaError() override;
+    FirstFormulaError(const FirstFormulaError&) = delete;
+    FirstFormulaError& operator=(const FirstFormulaError&) = delete;
+
+    void formulaError(const std::string& title, const std::string& text) override;
+    // The first message, whether passed on or held; none if there was none.
+    const std::optional<Message>& first() const { return first_; }
+
+private:
+    RewriteContext& ctx_;
+    FormulaErrorSink* previous_;
+    Mode mode_;
+    std::optional<Message> first_;
 };
 
 struct RewriteContext {

@@ -23,33 +23,6 @@
 
 namespace qv {
 
-namespace {
-
-// Holds back the rewriter's parenthesis message while one command runs
-// (its own rewriting, the redraw and the point evaluation each would show
-// it again), keeping the first, so that the command shows one box at most.
-class HeldFormulaError : public FormulaErrorSink {
-public:
-    explicit HeldFormulaError(RewriteContext& rewrite) : rewrite_(rewrite), previous_(rewrite.errors) {
-        rewrite_.errors = this;
-    }
-    ~HeldFormulaError() override { rewrite_.errors = previous_; }
-    HeldFormulaError(const HeldFormulaError&) = delete;
-    HeldFormulaError& operator=(const HeldFormulaError&) = delete;
-
-    void formulaError(const std::string& title, const std::string& text) override {
-        if (!first_) first_ = SearchMessage{title, text};
-    }
-    const std::optional<SearchMessage>& first() const { return first_; }
-
-private:
-    RewriteContext& rewrite_;
-    FormulaErrorSink* previous_;
-    std::optional<SearchMessage> first_;
-};
-
-}  // namespace
-
 CalculusCommands::CalculusCommands(GraphPanel& panel, PanelContext& context, PlotController& plotter,
                                    PointEvaluationController& point, QObject* parent)
     : QObject(parent), panel_(panel), ctx_(context), plotter_(plotter), point_(point) {
@@ -147,11 +120,13 @@ void CalculusCommands::search(SearchKind kind) {
     std::optional<SearchMessage> message;
     MessageIcon icon = MessageIcon::None;
     {
-        HeldFormulaError held(*ctx_.rewrite);
+        // Held back while the command runs (its own rewriting, the redraw
+        // and the point evaluation would each show it): the parenthesis
+        // message names the cause of whatever failed.
+        FirstFormulaError held(*ctx_.rewrite, FirstFormulaError::Mode::Hold);
         message = runSearchCommand(kind);
-        // The parenthesis message names the cause of whatever failed.
         if (held.first()) {
-            message = held.first();
+            message = SearchMessage{held.first()->title, held.first()->text};
             icon = MessageIcon::Warning;
         }
     }
@@ -212,7 +187,7 @@ void CalculusCommands::evaluateDerivative(bool second) {
     {
         // One box per command: an unbalanced parenthesis (in the box or in
         // a function the redraw reads) is the message, as it names the cause.
-        HeldFormulaError held(*ctx_.rewrite);
+        FirstFormulaError held(*ctx_.rewrite, FirstFormulaError::Mode::Hold);
         const std::string display = heal(typed.toStdString(), *ctx_.rewrite);
         box->setText(QString::fromStdString(shownForm(typed.toStdString(), display)));
         const std::string zForm = heal_2(withAnimationValue(display, plotter_.state().a_current));

@@ -50,21 +50,6 @@ AxisTransformation partnerOf(AxisTransformation which) {
     return AxisTransformation::LogY;
 }
 
-// Passes on the first formula message of a redraw only: one redraw reads up
-// to six boxes, and one message says what is wrong with any of them.
-class FirstFormulaError : public FormulaErrorSink {
-public:
-    explicit FirstFormulaError(FormulaErrorSink* target) : target_(target) {}
-    void formulaError(const std::string& title, const std::string& text) override {
-        if (target_ != nullptr && !shown_) target_->formulaError(title, text);
-        shown_ = true;
-    }
-
-private:
-    FormulaErrorSink* target_;
-    bool shown_ = false;
-};
-
 }  // namespace
 
 PlotController::PlotController(GraphPanel& panel, PanelContext& context, QObject* parent)
@@ -271,14 +256,13 @@ void PlotController::runPlot() {
     if (options.frameOnly) panel_.setPointLabelsVisible(false);
     // Every line of the picture has the width of the "Line Size:" option.
     panel_.picture()->setLineWidth(ctx_.doc->line_width);
-    FirstFormulaError formulaErrors(ctx_.rewrite->errors);
-    RewriteContext& rewrite = *ctx_.rewrite;
-    FormulaErrorSink* const errors = rewrite.errors;
-    rewrite.errors = &formulaErrors;
-    const PlotResult result =
-        Plot(*panel_.picture(), *ctx_.evaluator, rewrite, *ctx_.doc, boxes, ctx_.doc->functions.entries(), options,
-             state_, hooks);
-    rewrite.errors = errors;
+    std::optional<PlotResult> drawn;
+    {
+        FirstFormulaError oneMessage(*ctx_.rewrite, FirstFormulaError::Mode::PassOn);
+        drawn = Plot(*panel_.picture(), *ctx_.evaluator, *ctx_.rewrite, *ctx_.doc, boxes,
+                     ctx_.doc->functions.entries(), options, state_, hooks);
+    }
+    const PlotResult& result = *drawn;
     // A pass that drew no data (a frame while scrolling, an empty range)
     // cannot tell whether a cause went away.
     if (result.drawn && !options.frameOnly) shownMessages_ = std::move(raised);
