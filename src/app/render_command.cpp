@@ -1,8 +1,11 @@
 #include "app/render_command.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImage>
+#include <QImageWriter>
 
 #include <charconv>
 #include <memory>
@@ -10,6 +13,7 @@
 #include "output/picture_files.h"
 #include "output/ui/picture_commands.h"
 #include "persistence/graph_commands.h"
+#include "platform/safe_write.h"
 #include "platform/qt/headless_platform.h"
 #include "shell/ui/main_window.h"
 
@@ -61,8 +65,19 @@ int runRenderCommand(const char* program, const std::string& graphPath, const st
         return 0;
     }
     window.reset();
-    if (image.isNull() || !image.save(QString::fromStdString(imagePath))) {
-        std::fprintf(err, "error: the image cannot be written to %s\n", imagePath.c_str());
+    // Encoded in memory in the format the name asks for, then written as
+    // every file is, so that a full disk cannot leave half a picture.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, QFileInfo(QString::fromStdString(imagePath)).suffix().toLower().toLatin1());
+    std::optional<std::string> failure;
+    if (image.isNull() || !writer.write(image)) failure = writer.errorString().toStdString();
+    if (!failure) {
+        failure = writeFileSafely(imagePath, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    }
+    if (failure) {
+        std::fprintf(err, "error: the image cannot be written to %s: %s\n", imagePath.c_str(), failure->c_str());
         return 1;
     }
     std::fprintf(out, "image: %s %dx%d\n", imagePath.c_str(), image.width(), image.height());

@@ -9,6 +9,7 @@
 #include "document/function_list.h"
 #include "expression/evaluator.h"
 #include "expression/number_text.h"
+#include "platform/safe_write.h"
 
 namespace qv {
 
@@ -354,15 +355,13 @@ ImportResult readListFile(const std::string& path) {
 }
 
 std::optional<DataMessage> writeListFile(const std::string& path, const std::vector<std::string>& lines) {
-    std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
-    if (!out) return DataMessage{kExportTitle, "The file " + quotedName(path) + " cannot be created."};
-    for (const std::string& line : lines) {
-        out.write(line.data(), static_cast<std::streamsize>(line.size()));
-        out.write("\r\n", 2);
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line + "\r\n";
+    // Beside the old file and renamed over it once whole: a full disk
+    // leaves the old list as it was.
+    if (const std::optional<std::string> reason = writeFileSafely(path, bytes)) {
+        return DataMessage{kExportTitle, "The file " + quotedName(path) + " cannot be created: " + *reason + "."};
     }
-    // Closing flushes: a full disk shows here at the latest.
-    out.close();
-    if (!out) return DataMessage{kExportTitle, "The file " + quotedName(path) + " could not be written completely."};
     return std::nullopt;
 }
 

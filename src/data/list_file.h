@@ -107,8 +107,9 @@ struct ImportResult {
 // missing or an unreadable file.
 ImportResult readListFile(const std::string& path);
 
-// Creates (or replaces) the file and writes each line followed by CR LF;
-// the message when the file cannot be created or written.
+// Writes each line followed by CR LF into a new file beside the target,
+// renamed over it once whole; the message with the system's reason when
+// the file cannot be written, and then an old file stays as it was.
 std::optional<DataMessage> writeListFile(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace qv

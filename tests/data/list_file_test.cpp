@@ -251,7 +251,8 @@ TEST_F(ListFileIo, WritingEndsEachLineWithCrLfAndReadsBackAsItems) {
 
 TEST_F(ListFileIo, WritingReportsAFileThatCannotBeCreated) {
     const std::string path = (folder / "no such folder" / "list.txt").string();
-    EXPECT_EQ(writeListFile(path, {"1"}), (DataMessage{kExportTitle, "The file \"list.txt\" cannot be created."}));
+    EXPECT_EQ(writeListFile(path, {"1"}),
+              (DataMessage{kExportTitle, "The file \"list.txt\" cannot be created: No such file or directory."}));
     fs::create_directory(folder / "dir.txt");
     EXPECT_TRUE(writeListFile((folder / "dir.txt").string(), {"1"}));
 }

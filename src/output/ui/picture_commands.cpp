@@ -11,11 +11,11 @@
 #include <QLineEdit>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "output/ui/painter_canvas.h"
 #include "output/ui/print_dialog.h"
+#include "platform/safe_write.h"
 #include "plot/ui/graph_panel.h"
 #include "plot/ui/picture_area.h"
 #include "plot/ui/plot_controller.h"
@@ -25,17 +25,12 @@ namespace qv {
 
 namespace {
 
-// Bytes written through a file beside the target, put in place only when
-// complete; the reason when that fails.
+// The bytes a Qt writer produced, put in place only when the disk holds
+// every one of them; the system's reason when that fails.
 std::optional<QString> saveBytes(const std::string& path, const QByteArray& bytes) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit()) return file.errorString();
+    const std::optional<std::string> failure =
+        writeFileSafely(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (failure) return QString::fromStdString(*failure);
     return std::nullopt;
 }
 

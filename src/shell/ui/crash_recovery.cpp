@@ -1,36 +1,43 @@
 #include "shell/ui/crash_recovery.h"
 
-#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-
+#include <QLockFile>
+#include <QRandomGenerator>
 
 #include "platform/platform.h"
+#include "platform/safe_write.h"
 
 namespace qv {
 
 namespace {
 
 constexpr int kKeepIntervalMs = 60 * 1000;
+// A lock file younger than this may belong to a window that is creating it
+// this very moment and does not hold it yet.
+constexpr qint64 kNewLockSeconds = 60;
 
-QString recoveryFolder(const std::string& dataFolder) {
-    return QString::fromStdString(dataFolder) + QStringLiteral("/recovery");
+QString lockPathOf(const QFileInfo& kept) { return kept.absolutePath() + '/' + kept.completeBaseName() + ".lock"; }
+
+// A name no other window picks, now or in an earlier run: the time and a
+// random tail.
+QString newBaseName() {
+    return QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) + '-' +
+           QString::number(QRandomGenerator::system()->generate(), 16).rightJustified(8, '0');
 }
 
-// Whether the process of that number still runs. A process killed a
-// moment ago may linger as a zombie until it is reaped: that one has ended.
-bool running(qint64 pid) {
-    if (pid == QCoreApplication::applicationPid()) return true;
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly)) return false;
-    const QByteArray line = stat.readAll();
-    // The state follows the command name, which ends with the last ')'.
-    const qsizetype close = line.lastIndexOf(')');
-    if (close < 0 || close + 2 >= line.size()) return true;
-    const char state = line.at(close + 2);
-    return state != 'Z' && state != 'X';
+// The lock at the path, taken when no running process holds it. A lock is
+// never judged by its age or by the process number written in it: removing
+// it succeeds only when the system holds it for no process, and the system
+// lets go of a process's locks when it ends, however it ends.
+std::unique_ptr<QLockFile> takeIfFree(const QString& lockPath) {
+    auto lock = std::make_unique<QLockFile>(lockPath);
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0)) return lock;
+    if (lock->error() == QLockFile::LockFailedError && lock->removeStaleLockFile() && lock->tryLock(0)) return lock;
+    return nullptr;
 }
 
 }  // namespace
@@ -38,50 +45,119 @@ bool running(qint64 pid) {
 CrashRecovery::CrashRecovery(Platform& platform, std::function<std::string()> bytes, std::function<bool()> unsaved,
                              QObject* parent)
     : QObject(parent), platform_(platform), bytes_(std::move(bytes)), unsaved_(std::move(unsaved)) {
-    folder_ = platform_.userDataFolder();
-    if (!folder_.empty()) {
-        path_ = (recoveryFolder(folder_) + QStringLiteral("/%1.gph").arg(QCoreApplication::applicationPid()))
-                    .toStdString();
-    }
+    const std::string data = platform_.userDataFolder();
+    if (!data.empty()) folder_ = data + "/recovery";
     timer_.setInterval(kKeepIntervalMs);
     connect(&timer_, &QTimer::timeout, this, &CrashRecovery::keep);
-    if (!path_.empty()) timer_.start();
+    if (folder_.empty()) return;
+    takeLock();
+    timer_.start();
+}
+
+CrashRecovery::~CrashRecovery() = default;
+
+bool CrashRecovery::takeLock() {
+    QDir().mkpath(QString::fromStdString(folder_));
+    for (int attempt = 0; attempt < 8 && !lock_; ++attempt) {
+        const QString base = QString::fromStdString(folder_) + '/' + newBaseName();
+        auto lock = std::make_unique<QLockFile>(base + ".lock");
+        // Held for the window's life; only its end lets it go.
+        lock->setStaleLockTime(0);
+        if (lock->tryLock(0)) {
+            lock_ = std::move(lock);
+            path_ = (base + ".gph").toStdString();
+        } else if (lock->error() != QLockFile::LockFailedError) {
+            break;
+        }
+    }
+    return lock_ != nullptr;
 }
 
 void CrashRecovery::keep() {
-    if (path_.empty() || !changed_) return;
+    if (folder_.empty() || !changed_) return;
     changed_ = false;
     if (!unsaved_()) {
-        QFile::remove(QString::fromStdString(path_));
+        documentSaved();
         return;
     }
-    QDir().mkpath(recoveryFolder(folder_));
-    const std::string bytes = bytes_();
-    QSaveFile file(QString::fromStdString(path_));
-    // A failure is retried at the next tick: keeping work is a safeguard,
-    // not a command the user gave.
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-        !file.commit()) {
-        changed_ = true;
+    std::optional<std::string> failure;
+    if (lock_ || takeLock()) {
+        failure = writeFileSafely(path_, bytes_());
+    } else {
+        failure = "the folder \"" + folder_ + "\" cannot be written";
     }
+    if (failure) {
+        // Keeping work is a safeguard, not a command the user gave: tried
+        // again at the next tick, and said once.
+        changed_ = true;
+        report(*failure);
+        return;
+    }
+    reported_ = false;
+}
+
+void CrashRecovery::report(const std::string& reason) {
+    if (reported_) return;
+    reported_ = true;
+    platform_.message("Quorvanta", "Your unsaved graph could not be kept against a crash: " + reason + ".",
+                      MessageButtons::Ok, MessageIcon::Warning);
+}
+
+void CrashRecovery::documentSaved() {
+    changed_ = false;
+    if (!path_.empty()) QFile::remove(QString::fromStdString(path_));
 }
 
 void CrashRecovery::discard() {
     timer_.stop();
-    if (!path_.empty()) QFile::remove(QString::fromStdString(path_));
+    documentSaved();
+    dropClaimed();
+    // The file went first: a file never outlives its lock on a clean exit.
+    lock_.reset();
 }
 
-std::vector<std::string> CrashRecovery::leftBehind() const {
-    std::vector<std::string> files;
-    if (folder_.empty()) return files;
-    const QFileInfoList entries = QDir(recoveryFolder(folder_)).entryInfoList({QStringLiteral("*.gph")}, QDir::Files, QDir::Time | QDir::Reversed);
-    for (const QFileInfo& entry : entries) {
-        bool number = false;
-        const qint64 pid = entry.completeBaseName().toLongLong(&number);
-        if (number && !running(pid)) files.push_back(entry.absoluteFilePath().toStdString());
+std::optional<std::string> CrashRecovery::claimLeftBehind() {
+    if (folder_.empty()) return std::nullopt;
+    dropClaimed();
+    removeStaleLocks();
+    const QString own = QFileInfo(QString::fromStdString(path_)).fileName();
+    const QDir dir(QString::fromStdString(folder_));
+    for (const QFileInfo& kept : dir.entryInfoList({QStringLiteral("*.gph")}, QDir::Files, QDir::Time)) {
+        if (kept.fileName() == own) continue;
+        if (std::unique_ptr<QLockFile> lock = takeIfFree(lockPathOf(kept))) {
+            claimed_ = std::move(lock);
+            claimedPath_ = kept.absoluteFilePath().toStdString();
+            return claimedPath_;
+        }
     }
-    return files;
+    return std::nullopt;
+}
+
+void CrashRecovery::adoptClaimed() {
+    if (!claimed_) return;
+    // This window's own file held nothing the restored work does not.
+    if (!path_.empty()) QFile::remove(QString::fromStdString(path_));
+    lock_ = std::move(claimed_);
+    path_ = claimedPath_;
+    claimedPath_.clear();
+}
+
+void CrashRecovery::dropClaimed() {
+    if (!claimed_) return;
+    QFile::remove(QString::fromStdString(claimedPath_));
+    claimed_.reset();
+    claimedPath_.clear();
+}
+
+void CrashRecovery::removeStaleLocks() const {
+    const QDir dir(QString::fromStdString(folder_));
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const QFileInfo& lock : dir.entryInfoList({QStringLiteral("*.lock")}, QDir::Files)) {
+        if (dir.exists(lock.completeBaseName() + ".gph")) continue;
+        if (lock.lastModified().secsTo(now) < kNewLockSeconds) continue;
+        QLockFile stale(lock.absoluteFilePath());
+        stale.removeStaleLockFile();  // only when no process holds it
+    }
 }
 
 }  // namespace qv

@@ -6,10 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QSaveFile>
-
-#include <cerrno>
-#include <cstring>
 
 #include "data/ui/data_list_panel.h"
 #include "data/ui/list_panel.h"
@@ -17,6 +13,8 @@
 #include "persistence/graph_commands.h"
 #include "persistence/recent_files.h"
 #include "platform/platform.h"
+#include "platform/safe_write.h"
+#include "shell/ui/crash_recovery.h"
 #include "shell/ui/main_window.h"
 
 namespace qv {
@@ -34,14 +32,6 @@ public:
 
 std::string quotedFileName(const std::string& path) {
     return "\"" + QFileInfo(QString::fromStdString(path)).fileName().toStdString() + "\"";
-}
-
-// Why a file could not be written, in the system's words. Qt reports a
-// write that failed on flushing (a full disk) only as "Unknown error".
-QString failureReason(const QSaveFile& file, int error) {
-    const QString qt = file.errorString();
-    if (error != 0 && (qt.isEmpty() || qt == QLatin1String("Unknown error"))) return QString::fromLocal8Bit(std::strerror(error));
-    return qt;
 }
 
 std::string withoutNul(std::string path) {
@@ -162,7 +152,7 @@ bool MainWindow::saveCommand() {
     // The document takes the path only once it is saved there.
     if (!textSave(*path)) return false;
     doc_.document_path = *path;
-    doc_.document_saved = true;
+    markSaved();
     return true;
 }
 
@@ -173,37 +163,32 @@ bool MainWindow::saveAsCommand() {
     const std::optional<std::string> path = chooseSavePath();
     if (!path || !textSave(*path)) return false;
     doc_.document_path = *path;
-    doc_.document_saved = true;
+    markSaved();
     return true;
 }
 
 bool MainWindow::textSave(const std::string& path) {
-    QString reason;
+    std::optional<std::string> failure;
     {
         BusyPointer busy;
-        const std::string bytes = graphFileBytes(gatherFile());
         // Written beside the file and put in its place only when every byte
         // is on the disk: a failure leaves the old file as it was.
-        QSaveFile file(QString::fromStdString(path));
-        errno = 0;
-        if (!file.open(QIODevice::WriteOnly)) {
-            reason = failureReason(file, errno);
-        } else if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-            reason = failureReason(file, errno);
-            file.cancelWriting();
-        } else if (!file.commit()) {
-            reason = failureReason(file, errno);
-        }
+        failure = writeFileSafely(path, graphFileBytes(gatherFile()));
     }
-    if (!reason.isEmpty()) {
-        platform_->message(kReplaceTitle,
-                           "The file " + quotedFileName(path) + " could not be saved: " + reason.toStdString() + ".",
+    if (failure) {
+        platform_->message(kReplaceTitle, "The file " + quotedFileName(path) + " could not be saved: " + *failure + ".",
                            MessageButtons::Ok, MessageIcon::Warning);
         return false;
     }
     if (!isInitializeFile(path)) setWindowTitle(QString::fromStdString(documentTitle(path).title));
     rememberRecent(path, true);
     return true;
+}
+
+// The work is in a file now: what was kept against a crash is not needed.
+void MainWindow::markSaved() {
+    doc_.document_saved = true;
+    recovery_->documentSaved();
 }
 
 void MainWindow::createInitializeFile() {
@@ -213,7 +198,7 @@ void MainWindow::createInitializeFile() {
     }
     const std::string folder = platform_->configFolder();
     if (!folder.empty()) QDir().mkpath(QString::fromStdString(folder));
-    if (textSave(initializeFilePath(folder.empty() ? platform_->programFolder() : folder))) doc_.document_saved = true;
+    if (textSave(initializeFilePath(folder.empty() ? platform_->programFolder() : folder))) markSaved();
 }
 
 void MainWindow::setDefaultRanges() {

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
@@ -181,27 +180,31 @@ void MainWindow::startUp(const std::vector<std::string>& arguments) {
 }
 
 void MainWindow::offerRecovery() {
-    const std::vector<std::string> files = recovery_->leftBehind();
-    if (files.empty()) return;
-    const std::string& newest = files.back();
+    // Claimed: while this window decides, no other window offers it too.
+    const std::optional<std::string> kept = recovery_->claimLeftBehind();
+    if (!kept) return;
     const MessageAnswer answer =
         platform_->message("Quorvanta  -  Recover?",
                            "Quorvanta was closed before your graph was saved.  Would you like to restore it?",
                            MessageButtons::YesNo, MessageIcon::Question);
-    if (answer == MessageAnswer::Yes) {
-        if (const std::optional<GraphFileError> error = readIntoWindow(newest)) {
-            platform_->message("Quorvanta  -  Recover?",
-                               "The graph kept from the last session cannot be read: " + describe(*error) + ".",
-                               MessageButtons::Ok, MessageIcon::Warning);
-        } else {
-            // Restored work is work not yet in a file.
-            if (mode() == Mode::Parametric) context_.events.requestPlot();
-            doc_.document_path.clear();
-            refreshTitle();
-            markEdited();
-        }
+    if (answer != MessageAnswer::Yes) {
+        recovery_->dropClaimed();
+        return;
     }
-    QFile::remove(QString::fromStdString(newest));
+    if (const std::optional<GraphFileError> error = readIntoWindow(*kept)) {
+        platform_->message("Quorvanta  -  Recover?",
+                           "The graph kept from the last session cannot be read: " + describe(*error) + ".",
+                           MessageButtons::Ok, MessageIcon::Warning);
+        recovery_->dropClaimed();
+        return;
+    }
+    // Restored work is work not yet in a file; its file stays until the
+    // work is saved or kept again, so that a second crash loses nothing.
+    recovery_->adoptClaimed();
+    if (mode() == Mode::Parametric) context_.events.requestPlot();
+    doc_.document_path.clear();
+    refreshTitle();
+    markEdited();
 }
 
 void MainWindow::plainStart() {

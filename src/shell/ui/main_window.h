@@ -122,6 +122,8 @@ private:
     void plainStart();
     // After a crash: the graph a window left unsaved is offered back.
     void offerRecovery();
+    // The document is in a file: saved, and nothing kept against a crash.
+    void markSaved();
     // The question before the open document is replaced; false when the
     // user cancels or a save asked for did not happen.
     bool readyToReplaceDocument();

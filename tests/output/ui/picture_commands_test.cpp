@@ -24,6 +24,7 @@
 #include "plot/ui/picture_area.h"
 #include "shell/ui/main_window.h"
 #include "support/fake_platform.h"
+#include "support/small_disk.h"
 
 namespace qv {
 namespace {
@@ -135,6 +136,46 @@ TEST(PictureCommandsTest, VectorExportsDrawTheGraphOfThePicture) {
     ASSERT_FALSE(bitmap.isNull());
     EXPECT_EQ(bitmap.convertToFormat(QImage::Format_RGB32), picture.convertToFormat(QImage::Format_RGB32));
     EXPECT_TRUE(platform.allAnswersUsed());
+}
+
+// Each kind of picture file on a disk with 4 KiB free and with none: one
+// message with the system's reason, and the old file as it was.
+TEST(PictureCommandsTest, AFullDiskKeepsTheOldPictureFile) {
+    FakePlatform platform;
+    MainWindow window(&platform);
+    showGraph(window, true);
+    PictureCommands& commands = window.pictures();
+    const struct {
+        const char* file;
+        void (PictureCommands::*command)();
+        const char* title;
+    } kinds[] = {{"graph.bmp", &PictureCommands::saveAsBitmap, "Quorvanta  -  Bitmap"},
+                 {"graph.svg", &PictureCommands::exportGraph, "Quorvanta  -  Export Graph"},
+                 {"graph.pdf", &PictureCommands::exportGraph, "Quorvanta  -  Export Graph"}};
+    for (const auto& kind : kinds) {
+        for (const std::size_t free : {std::size_t{4096}, std::size_t{0}}) {
+            SmallDisk disk(8 << 20);
+            if (!disk.mounted()) GTEST_SKIP() << disk.whyNot();
+            const std::string path = (disk / kind.file).string();
+            platform.saveAnswers.push_back(path);
+            (commands.*kind.command)();
+            const std::string old = bytesOfFile(path);
+            ASSERT_GT(old.size(), 4096u) << kind.file;
+
+            ASSERT_TRUE(disk.leaveFree(free));
+            platform.messages.clear();
+            platform.saveAnswers.push_back(path);
+            platform.answerMessages({MessageAnswer::Yes, MessageAnswer::Ok});
+            (commands.*kind.command)();
+            ASSERT_EQ(platform.messages.size(), 2u) << kind.file << free;  // replace?, then the failure
+            EXPECT_EQ(platform.messages[1].title, kind.title);
+            EXPECT_EQ(platform.messages[1].text,
+                      "The file \"" + std::string(kind.file) + "\" could not be written: No space left on device.");
+            EXPECT_EQ(bytesOfFile(path), old) << kind.file << free;
+            EXPECT_EQ(disk.names(), std::vector<std::string>{kind.file}) << kind.file << free;
+            EXPECT_TRUE(platform.allAnswersUsed());
+        }
+    }
 }
 
 TEST(PrintDialogTest, PrintersCopiesAndNoPrinter) {

@@ -21,6 +21,7 @@
 #include "plot/ui/plot_controller.h"
 #include "shell/ui/main_window.h"
 #include "support/fake_platform.h"
+#include "support/small_disk.h"
 
 namespace qv {
 namespace {
@@ -167,6 +168,56 @@ TEST_F(GraphFileCommandsTest, AFailedSaveKeepsTheWindowAndTheDocument) {
     EXPECT_EQ(platform_.messages[3].title, "Quorvanta  -  Save");
     EXPECT_NE(fileBytes(folder_ / "old.gph"), "old");
     EXPECT_TRUE(platform_.allAnswersUsed());
+}
+
+// On a disk with 4 KiB free and with none, "Sa&ve" and "Create Initialize
+// File..." say why the file could not be written, once, and leave the old
+// file as it was and the document unsaved.
+TEST_F(GraphFileCommandsTest, AFullDiskKeepsTheOldFileAndTheDocumentUnsaved) {
+    const struct {
+        const char* action;
+        const char* file;
+        std::size_t free;
+    } cases[] = {{"Save", "graph.gph", 4096}, {"Save", "graph.gph", 0},
+                 {"CreateInit", "INIT.txt", 4096}, {"CreateInit", "INIT.txt", 0}};
+    for (const auto& c : cases) {
+        SmallDisk disk;
+        if (!disk.mounted()) GTEST_SKIP() << disk.whyNot();
+        platform_.userConfigFolder = disk.folder().string();
+        const std::string where = std::string(c.action) + " with " + std::to_string(c.free) + " bytes free";
+        MainWindow& w = open();
+        box(w, "Text8")->setText("cos(z)");
+        // A history long enough that the file needs more than 4 KiB.
+        w.findChild<CalculatorPanel*>()->setHistoryText(QString("12345678\r\n").repeated(1200).toStdString());
+        w.markEdited();
+        const bool init = std::string(c.action) == "CreateInit";
+        if (init) {
+            platform_.answerMessages({MessageAnswer::Ok});
+        } else {
+            platform_.saveAnswers.push_back((disk / c.file).string());
+        }
+        trigger(w, init ? "CreateInit" : "SaveAs");
+        const std::string old = bytesOfFile(disk / c.file);
+        ASSERT_GT(old.size(), 12000u) << where;
+
+        box(w, "Text8")->setText("sin(z)");
+        w.markEdited();
+        ASSERT_TRUE(disk.leaveFree(c.free)) << where;
+        platform_.messages.clear();
+        platform_.answerMessages(init ? std::initializer_list<MessageAnswer>{MessageAnswer::Ok, MessageAnswer::Ok}
+                                      : std::initializer_list<MessageAnswer>{MessageAnswer::Ok});
+        trigger(w, c.action);
+        ASSERT_EQ(platform_.messages.size(), init ? 2u : 1u) << where;
+        EXPECT_EQ(platform_.messages.back().title, "Quorvanta  -  Save") << where;
+        EXPECT_EQ(platform_.messages.back().text,
+                  "The file \"" + std::string(c.file) + "\" could not be saved: No space left on device.")
+            << where;
+        EXPECT_EQ(bytesOfFile(disk / c.file), old) << where;
+        EXPECT_EQ(disk.names(), std::vector<std::string>{c.file}) << where;
+        EXPECT_FALSE(w.document().document_saved) << where;
+        EXPECT_TRUE(platform_.allAnswersUsed()) << where;
+        windows_.clear();
+    }
 }
 
 TEST_F(GraphFileCommandsTest, TheInitializeFileAndTheDefaultRanges) {
