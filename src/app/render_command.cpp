@@ -73,9 +73,7 @@ int runRenderCommand(const char* program, const std::string& graphPath, const st
     QImageWriter writer(&buffer, QFileInfo(QString::fromStdString(imagePath)).suffix().toLower().toLatin1());
     std::optional<std::string> failure;
     if (image.isNull() || !writer.write(image)) failure = writer.errorString().toStdString();
-    if (!failure) {
-        failure = writeFileSafely(imagePath, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    }
+    if (!failure) failure = writeFileSafely(imagePath, std::string_view(bytes.constData(), bytes.size()));
     if (failure) {
         std::fprintf(err, "error: the image cannot be written to %s: %s\n", imagePath.c_str(), failure->c_str());
         return 1;

@@ -29,7 +29,7 @@ namespace {
 // every one of them; the system's reason when that fails.
 std::optional<QString> saveBytes(const std::string& path, const QByteArray& bytes) {
     const std::optional<std::string> failure =
-        writeFileSafely(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        writeFileSafely(path, std::string_view(bytes.constData(), bytes.size()));
     if (failure) return QString::fromStdString(*failure);
     return std::nullopt;
 }

@@ -92,7 +92,11 @@ ChildReport runAndKill(const QStringList& launcher, const std::string& data, con
     child.start(command.takeFirst(), command);
     ChildReport report;
     std::string output;
-    while (output.find("child: ") == std::string::npos || output.find('\n', output.find("child: ")) == std::string::npos) {
+    const auto reported = [&output] {
+        const std::size_t at = output.find("child: ");
+        return at != std::string::npos && output.find('\n', at) != std::string::npos;
+    };
+    while (!reported()) {
         if (!child.waitForReadyRead(60000)) {
             ADD_FAILURE() << "the child did not report: " << output << child.readAllStandardError().toStdString();
             child.kill();
@@ -117,7 +121,9 @@ void recoverAcrossTwoKills(const QStringList& launcher) {
     ASSERT_TRUE(folder.isValid());
     const std::string data = folder.filePath("data").toStdString();
     const ChildReport edited = runAndKill(launcher, data, "edit");
-    if (!launcher.isEmpty()) EXPECT_EQ(edited.pid, 1);
+    if (!launcher.isEmpty()) {
+        EXPECT_EQ(edited.pid, 1);  // the child ran as process 1 of its own namespace
+    }
     ASSERT_EQ(keptFiles(data).size(), 1u);
     const ChildReport restored = runAndKill(launcher, data, "recover");
     EXPECT_EQ(restored.offers, 1u);
@@ -181,7 +187,8 @@ TEST(CrashRecoveryTest, AKeptFileOnAFullDiskStaysAndIsReportedOnce) {
         EXPECT_EQ(keptFiles(disk.folder()), std::vector<std::string>{kept.filename().string()}) << free;
     }
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "Your unsaved graph could not be kept against a crash: No space left on device.");
+    EXPECT_EQ(platform.messages[0].text,
+              "Your unsaved graph could not be kept against a crash: No space left on device.");
     // With room again, the next tick keeps the work.
     ASSERT_TRUE(disk.leaveFree(32 * 1024));
     window.recovery().keep();
