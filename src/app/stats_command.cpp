@@ -7,6 +7,7 @@
 #include "data/statistics.h"
 #include "expression/evaluator.h"
 #include "expression/math_library.h"
+#include "expression/number_text.h"
 #include "expression/random_source.h"
 
 namespace qv {
@@ -21,12 +22,21 @@ int runStatsCommand(const std::string& path, std::FILE* out, std::FILE* err) {
     MathLibrary math(rng);
     Evaluator evaluator(math, rng);
     evaluator.setUp();
+    // Each item is read once, as the value all four statistics use: an item
+    // evaluated once per statistic could give each its own value.
+    std::vector<std::string> values;
+    values.reserve(file.items.size());
+    for (const std::string& item : file.items) {
+        std::optional<double> v = toNumber(item);
+        if (!v) v = listNumber(item, evaluator);
+        values.push_back(v ? roundTripText(*v) : item);
+    }
     // All four are computed before anything is printed, so an item that is
     // not a number leaves nothing but the error line.
     std::vector<std::string> labels;
     for (const Statistic which :
          {Statistic::Sum, Statistic::Average, Statistic::StandardDeviation, Statistic::Count}) {
-        const StatisticResult r = computeStatistic(which, file.items, evaluator);
+        const StatisticResult r = computeStatistic(which, values, evaluator);
         if (r.message) {
             std::fprintf(err, "error: %s\n", r.message->text.c_str());
             return 1;

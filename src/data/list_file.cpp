@@ -1,11 +1,12 @@
 #include "data/list_file.h"
 
+#include <cctype>
 #include <cmath>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <utility>
 
+#include "data/utf8_text.h"
 #include "document/function_list.h"
 #include "expression/evaluator.h"
 #include "expression/number_text.h"
@@ -131,51 +132,30 @@ std::string quotedName(const std::string& path) {
     return "\"" + std::filesystem::path(path).filename().string() + "\"";
 }
 
+// Where the extension of the path's file name starts, after its last ".";
+// npos when the name has none. Only the file's own name is looked at: a "."
+// in a folder's name makes no extension, nor does the dot that starts the
+// name of a hidden file.
+std::size_t extensionStart(std::string_view path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::size_t name = slash == std::string_view::npos ? 0 : slash + 1;
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string_view::npos || dot <= name) return std::string_view::npos;
+    return dot + 1;
+}
+
+// Whether the file's name ends in "." and the extension, in any case.
+bool hasExtension(std::string_view path, std::string_view extension) {
+    const std::size_t start = extensionStart(path);
+    if (start == std::string_view::npos || path.size() - start != extension.size()) return false;
+    for (std::size_t i = 0; i < extension.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(path[start + i])) != extension[i]) return false;
+    }
+    return true;
+}
+
 PathCheck refusedPath(std::string path, const char* title, std::string text) {
     return {PathVerdict::Refuse, std::move(path), DataMessage{title, std::move(text)}};
-}
-
-// Splits a list file's bytes into items while checking that they are one.
-// Fed in chunks, so a file that is not a list is refused as soon as that
-// shows, without reading the rest.
-class ListParser {
-public:
-    explicit ListParser(std::string name) : name_(std::move(name)) {}
-
-    // False once the bytes are not a list file; `problem` then says why.
-    bool feed(const char* data, std::size_t size);
-    // The last line, when the file does not end with a line end. Blank
-    // lines at the end hold no value and add no item.
-    bool finish() { return !lineOpen_ || endLine(); }
-
-    std::vector<std::string> items;
-    std::string problem;
-
-private:
-    bool endLine();
-    bool take(char c);
-    bool refuse(std::string why);
-
-    std::string name_;  // the file's name in double quotes
-    std::string line_;
-    bool lineOpen_ = false;  // bytes came since the last line end
-    bool afterCR_ = false;   // an LF right after a CR belongs to it
-    bool first_ = true;
-    std::size_t bytes_ = 0;
-    std::size_t blankLines_ = 0;  // blank lines since the last value
-};
-
-bool ListParser::refuse(std::string why) {
-    problem = std::move(why);
-    return false;
-}
-
-// How a line that is not a number is named in the message; a long one is
-// cut short.
-std::string quotedLine(const std::string& line) {
-    constexpr std::size_t kShown = 40;
-    if (line.size() <= kShown) return line;
-    return line.substr(0, kShown) + "...";
 }
 
 // Control bytes other than tab and the line ends appear in no text a user
@@ -183,23 +163,57 @@ std::string quotedLine(const std::string& line) {
 // other byte is NUL).
 bool isBinaryByte(unsigned char c) { return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7f; }
 
-bool ListParser::feed(const char* data, std::size_t size) {
-    bytes_ += size;
-    if (bytes_ > kMaxListFileBytes) return refuse("The file " + name_ + " is too large for a data list.");
+ImportResult refusedImport(std::string text) {
+    ImportResult result;
+    result.message = DataMessage{kImportTitle, std::move(text)};
+    return result;
+}
+
+}  // namespace
+
+bool ListFileParser::refuse(std::string why) {
+    problem = std::move(why);
+    return false;
+}
+
+bool ListFileParser::feed(const char* data, std::size_t size) {
     // A byte order mark some editors write before UTF-8 text is not part
-    // of the first value.
-    if (first_ && size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) {
-        data += 3;
-        size -= 3;
-    }
-    first_ = false;
+    // of the first value. It may come in more than one piece: the first
+    // bytes wait until they show whether they are one.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     for (std::size_t i = 0; i < size; ++i) {
-        if (!take(data[i])) return false;
+        // Counted byte by byte, so that the first fault in the file is the
+        // one named, however the file is cut into pieces.
+        if (++bytes_ > kMaxListFileBytes) return refuse("The file " + name_ + " is too large for a data list.");
+        if (!atStart_) {
+            if (!take(data[i])) return false;
+            continue;
+        }
+        start_ += data[i];
+        if (kByteOrderMark.substr(0, start_.size()) != start_) {
+            if (!takeStart()) return false;
+        } else if (start_.size() == kByteOrderMark.size()) {
+            atStart_ = false;
+        }
     }
     return true;
 }
 
-bool ListParser::take(char c) {
+bool ListFileParser::finish() {
+    if (atStart_ && !takeStart()) return false;
+    return !lineOpen_ || endLine();
+}
+
+// The first bytes, which are no byte order mark, as bytes of the text.
+bool ListFileParser::takeStart() {
+    atStart_ = false;
+    for (const char c : start_) {
+        if (!take(c)) return false;
+    }
+    return true;
+}
+
+bool ListFileParser::take(char c) {
     if (afterCR_) {
         afterCR_ = false;
         if (c == '\n') return true;
@@ -224,7 +238,7 @@ bool ListParser::take(char c) {
 // Every line is one value: a line that is not a number refuses the whole
 // file, so a column never holds half a list or a text it cannot compute
 // with. A blank line counts only when a value follows it.
-bool ListParser::endLine() {
+bool ListFileParser::endLine() {
     const bool blank = line_.find_first_not_of(" \t") == std::string::npos;
     if (blank) {
         ++blankLines_;
@@ -237,7 +251,7 @@ bool ListParser::endLine() {
     }
     if (!isNumeric(line_)) {
         return refuse("Line " + std::to_string(items.size() + 1) + " of " + name_ +
-                      " is not a number: " + quotedLine(line_));
+                      " is not a number: " + textExcerpt(line_));
     }
     if (items.size() >= kMaxListFileLines) {
         return refuse("The file " + name_ + " has more than 32767 lines, more than a data list holds.");
@@ -251,14 +265,6 @@ bool ListParser::endLine() {
     lineOpen_ = false;
     return true;
 }
-
-ImportResult refusedImport(std::string text) {
-    ImportResult result;
-    result.message = DataMessage{kImportTitle, std::move(text)};
-    return result;
-}
-
-}  // namespace
 
 FileDialogRequest exportDialogRequest() { return {"Export List", kListFilter, "txt", ""}; }
 
@@ -289,13 +295,15 @@ bool pathExists(const std::string& path) {
 
 PathCheck checkSavePath(std::string_view chosen, std::string_view extension, const char* replaceTitle,
                         const FileExists& exists) {
-    std::string upper(extension);
-    for (char& c : upper) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    std::string path = replaceAll(trimmedPath(chosen), upper, extension);
-    if (path.find("." + std::string(extension)) == std::string::npos) {
+    std::string path = trimmedPath(chosen);
+    if (!hasExtension(path, extension)) {
+        std::string upper(extension);
+        for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         return refusedPath(std::move(path), "Quorvanta  -  Wrong extension!",
                            "Only a " + upper + " extension is allowed.");
     }
+    // Only the extension is written in lower case; the rest is the user's.
+    path.replace(extensionStart(path), std::string::npos, extension);
     if (!exists(path)) return {PathVerdict::Accept, std::move(path), {}};
     DataMessage question{replaceTitle,
                          "The file " + quotedName(path) + " already exists.  Would you like to replace this file?"};
@@ -305,9 +313,8 @@ PathCheck checkSavePath(std::string_view chosen, std::string_view extension, con
 PathCheck checkOpenPath(std::string_view chosen, std::string_view extension, const char* notFoundTitle,
                         const FileExists& exists) {
     std::string path = trimmedPath(chosen);
-    // Case-sensitive: a name ending in the upper-case extension is refused
-    // like one without.
-    if (path.find("." + std::string(extension)) == std::string::npos) {
+    // The extension in any case: the dialogs list "ORBIT.GPH" too.
+    if (!hasExtension(path, extension)) {
         return refusedPath(std::move(path), "Quorvanta  -  Missing extension!",
                            "Please add the extension \"." + std::string(extension) + "\" to your file name.");
     }
@@ -341,7 +348,7 @@ ImportResult readListFile(const std::string& path) {
     if (!std::filesystem::is_regular_file(status)) return refusedImport(name + " is not a list file.");
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
     if (!in) return refusedImport("The file " + name + " cannot be read.");
-    ListParser parser(name);
+    ListFileParser parser(name);
     std::vector<char> chunk(std::size_t{1} << 16);
     while (in) {
         in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "document/data_columns.h"
@@ -70,25 +71,26 @@ using FileExists = std::function<bool(const std::string& path)>;
 bool pathExists(const std::string& path);
 
 // The path a save dialog gave, checked for a file of the given (lower-case)
-// extension: the upper-case extension becomes lower case, a path without
-// "." + extension is refused, an existing file is replaced only when the
-// user agrees (the question under `replaceTitle`).
+// extension. Only the extension of the file's name counts: in any case it
+// is written in lower case, and nothing else of the path changes; a name
+// with another extension or none is refused; an existing file is replaced
+// only when the user agrees (the question under `replaceTitle`).
 PathCheck checkSavePath(std::string_view chosen, std::string_view extension, const char* replaceTitle,
                         const FileExists& exists = pathExists);
 
-// The path an open dialog gave: the name must contain "." + extension (in
-// lower case) and the file must exist (else a message under
+// The path an open dialog gave: the file's name must end in "." and the
+// extension, in any case, and the file must exist (else a message under
 // `notFoundTitle`).
 PathCheck checkOpenPath(std::string_view chosen, std::string_view extension, const char* notFoundTitle,
                         const FileExists& exists = pathExists);
 
-// The path a save dialog gave, checked as the export needs it: "TXT"
-// becomes "txt", a path without ".txt" is refused, an existing file is
-// replaced only when the user agrees.
+// The path a save dialog gave, checked as the export needs it: a ".txt"
+// extension (written in lower case), an existing file replaced only when
+// the user agrees.
 PathCheck checkExportPath(std::string_view chosen, const FileExists& exists = pathExists);
 
-// The path an open dialog gave, checked as the import needs it: the name
-// must contain ".txt" (lower case) and the file must exist.
+// The path an open dialog gave, checked as the import needs it: a ".txt"
+// extension in any case, and the file must exist.
 PathCheck checkImportPath(std::string_view chosen, const FileExists& exists = pathExists);
 
 // The question an import asks (Yes and No) before it replaces the items of
@@ -98,6 +100,40 @@ std::optional<DataMessage> importEraseQuestion(const DataColumns& columns);
 struct ImportResult {
     std::vector<std::string> items;      // one per line, each with one space in front
     std::optional<DataMessage> message;  // the file was refused: the column stays as it is
+};
+
+// Splits a list file's bytes into items while checking that they are one,
+// as "&Import List..." reads them. Fed in pieces as the file is read, so a
+// file that is not a list is refused as soon as that shows, without reading
+// the rest; how the bytes are cut into pieces changes nothing.
+class ListFileParser {
+public:
+    // `name`: the file's name in double quotes, as the messages show it.
+    explicit ListFileParser(std::string name) : name_(std::move(name)) {}
+
+    // False once the bytes are not a list file; `problem` then says why.
+    bool feed(const char* data, std::size_t size);
+    // The last line, when the file does not end with a line end. Blank
+    // lines at the end hold no value and add no item.
+    bool finish();
+
+    std::vector<std::string> items;
+    std::string problem;
+
+private:
+    bool endLine();
+    bool take(char c);
+    bool refuse(std::string why);
+    bool takeStart();
+
+    std::string name_;
+    std::string line_;
+    std::string start_;      // the first bytes, until they show whether a byte order mark leads
+    bool atStart_ = true;
+    bool lineOpen_ = false;  // bytes came since the last line end
+    bool afterCR_ = false;   // an LF right after a CR belongs to it
+    std::size_t bytes_ = 0;
+    std::size_t blankLines_ = 0;  // blank lines since the last value
 };
 
 // Reads a list file. Lines may end in CR LF, LF or CR alone; blank lines at

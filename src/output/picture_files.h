@@ -18,8 +18,8 @@ inline constexpr const char* kManyCopiesTitle = "Quorvanta  -  Multiple Copies";
 inline constexpr int kCopiesWithoutQuestion = 30;
 
 FileDialogRequest bitmapDialog();
-// "BMP" becomes "bmp", a name without ".bmp" is refused, an existing file
-// is replaced when the user agrees.
+// The name's extension must be ".bmp" in any case and is written in lower
+// case; an existing file is replaced when the user agrees.
 PathCheck checkBitmapPath(std::string_view chosen, const FileExists& exists = pathExists);
 
 enum class VectorFormat : unsigned char { Svg, Pdf };

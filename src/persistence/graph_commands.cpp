@@ -46,7 +46,10 @@ GraphFileRead loadGraphFile(const std::string& path) {
     if (!fs::is_regular_file(status)) return failedLoad(name + " is not a graph file.");
     const std::uintmax_t size = fs::file_size(file, ec);
     if (ec) return failedLoad("The file " + name + " cannot be read.");
-    if (size > kMaxGraphFileBytes) return failedLoad(name + " is too large to be a graph file.");
+    if (size > kMaxGraphFileBytes) {
+        return failedLoad(name + " is too large to be a graph file (more than " +
+                          std::to_string(kMaxGraphFileBytes >> 20) + " MiB).");
+    }
     std::ifstream in(file, std::ios::binary);
     if (!in) return failedLoad("The file " + name + " cannot be read.");
     std::string bytes;
@@ -58,6 +61,13 @@ GraphFileRead loadGraphFile(const std::string& path) {
     if (in.bad()) return failedLoad("The file " + name + " cannot be read.");
     if (in.peek() != std::char_traits<char>::eof()) return failedLoad(name + " changed while it was read.");
     return readGraphFileBytes(bytes);
+}
+
+std::string openFailureText(const std::string& path, const GraphFileError& error) {
+    // The checks before reading say all in a sentence of their own.
+    if (error.line <= 0) return error.message;
+    return "The file \"" + std::filesystem::path(path).filename().string() + "\" cannot be opened: " + describe(error) +
+           ".";
 }
 
 std::string initializeFilePath(const std::string& folder) {

@@ -33,16 +33,23 @@ inline constexpr const char* kSetDefaultRangesText =
 FileDialogRequest graphOpenDialog();
 FileDialogRequest graphSaveDialog();
 
-// The name a save dialog gave: "GPH" becomes "gph", a name without ".gph"
-// is refused, an existing file is replaced when the user agrees.
+// The name a save dialog gave: its extension must be ".gph" in any case and
+// is written in lower case; an existing file is replaced when the user
+// agrees.
 PathCheck checkGraphSavePath(std::string_view chosen, const FileExists& exists = pathExists);
-// The name an open dialog gave: it must contain ".gph" and exist.
+// The name an open dialog gave: its extension must be ".gph" in any case,
+// and the file must exist.
 PathCheck checkGraphOpenPath(std::string_view chosen, const FileExists& exists = pathExists);
 
 // Reads the graph file at the path: a missing file, a folder, a device, a
 // file too large or unreadable is an error (line 0) before any byte is
 // interpreted; then the layout is read.
 GraphFileRead loadGraphFile(const std::string& path);
+
+// What "&Open..." says when the file at the path does not open: a file
+// that is not there, or no file, in the words of the check; a file that
+// does not read, with the first faulty line.
+std::string openFailureText(const std::string& path, const GraphFileError& error);
 
 // The initialize file in a folder.
 std::string initializeFilePath(const std::string& folder);

@@ -1,9 +1,12 @@
 #include "persistence/graph_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 
-#include "expression/rewrite.h"
+#include "appearance/color_options.h"
+#include "data/utf8_text.h"
+#include "expression/number_text.h"
 #include "persistence/text_encoding.h"
 
 namespace qv {
@@ -23,6 +26,53 @@ std::string replaceBreaks(std::string_view text, std::string_view with) {
             out += with;
         } else {
             out += c;
+        }
+    }
+    return out;
+}
+
+// An equation field on its one line: each line break as "÷", as files of the
+// old design have it; a "÷" of the text, and the escape character itself,
+// after the escape character.
+std::string equationLine(std::string_view field) {
+    std::string out;
+    out.reserve(field.size());
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const char c = field[i];
+        const std::string_view two = field.substr(i, 2);
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < field.size() && field[i + 1] == '\n') ++i;
+            out += kEquationBreak;
+        } else if (two == kEquationBreak || two == kEquationEscape) {
+            out += kEquationEscape;
+            out += two;
+            ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// The field an equation line holds: "÷" alone is a line break, a "÷" or an
+// escape character after the escape character is that character. An
+// escape character before anything else stands for itself; it is written
+// back doubled, which reads as the same field.
+std::string equationField(std::string_view line) {
+    std::string out;
+    out.reserve(line.size());
+    for (std::size_t i = 0; i < line.size();) {
+        const std::string_view two = line.substr(i, 2);
+        const std::string_view after = line.substr(std::min(i + 2, line.size()), 2);
+        if (two == kEquationEscape && (after == kEquationBreak || after == kEquationEscape)) {
+            out += after;
+            i += 4;
+        } else if (two == kEquationBreak) {
+            out += kLineEnd;
+            i += 2;
+        } else {
+            out += line[i];
+            ++i;
         }
     }
     return out;
@@ -109,13 +159,8 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// A shown excerpt of a faulty line: short, on one line.
-std::string quoted(std::string_view line) {
-    constexpr std::size_t kShown = 40;
-    std::string s = "\"" + std::string(line.substr(0, kShown));
-    if (line.size() > kShown) s += "...";
-    return s + "\"";
-}
+// A shown excerpt of a faulty line: short, on one line, printable.
+std::string quoted(std::string_view line) { return "\"" + textExcerpt(line) + "\""; }
 
 // The lines of a text, consumed in order, with the first failure kept.
 class Reader {
@@ -153,6 +198,16 @@ public:
         return n;
     }
     int check(std::string_view what) { return static_cast<int>(integer(what, 0, 2)); }
+    // A number kept as the text it was written as.
+    std::string number(std::string_view what) {
+        std::string_view l;
+        if (!next(what, l)) return {};
+        if (!isNumeric(l)) {
+            fail("expected a number (" + std::string(what) + "), found " + quoted(l));
+            return {};
+        }
+        return std::string(l);
+    }
 
     // A multi-line field: the lines up to its marker, joined by CR LF; a
     // field that is exactly one line break is empty. The first line belongs
@@ -160,18 +215,28 @@ public:
     // written without one); it is kept with the blank the writer gives such
     // a line, so that what opens is what a save writes.
     std::string multiLine(std::string_view marker, std::string_view what) {
-        std::string field;
         std::string_view l;
         if (!next(what, l)) return {};
-        field = l;
+        std::string field(l);
         if (l == marker) field += ' ';
-        while (next(std::string("the line ") + std::string(marker) + " that ends " + std::string(what), l)) {
-            if (l == marker) break;
+        const std::string ending = "the line " + std::string(marker) + " that ends " + std::string(what);
+        for (std::size_t lines = 1; fits(field, lines, what); ++lines) {
+            if (!next(ending, l) || l == marker) break;
             field += kLineEnd;
             field += l;
         }
+        if (failed_) return {};
         if (field == kLineEnd) field.clear();
         return field;
+    }
+
+    // After the last line of the layout only blank lines may follow: line
+    // ends an editor added. Anything else is no part of a graph file.
+    void end() {
+        std::string_view l;
+        while (!failed_ && pos_ < text_.size() && next("", l)) {
+            if (!trimmed(l).empty()) fail("the file goes on after its last line: found " + quoted(l));
+        }
     }
 
     // A count and as many lines. The count is checked before anything is
@@ -191,6 +256,18 @@ public:
     }
 
 private:
+    // Whether a multi-line field of so many lines is within its limits.
+    bool fits(const std::string& field, std::size_t lines, std::string_view what) {
+        if (lines > kMaxMultiLineFieldLines) {
+            fail(std::string(what) + " is longer than " + std::to_string(kMaxMultiLineFieldLines) +
+                 " lines, more than the program keeps");
+        } else if (field.size() > kMaxMultiLineFieldBytes) {
+            fail(std::string(what) + " is longer than " + std::to_string(kMaxMultiLineFieldBytes >> 20) +
+                 " MiB, more than the program keeps");
+        }
+        return !failed_;
+    }
+
     bool next(std::string_view what, std::string_view& line) {
         if (failed_) return false;
         ++lineNumber_;
@@ -215,8 +292,6 @@ private:
     bool failed_ = false;
     GraphFileError error_;
 };
-
-constexpr int64_t kIntLow = -32768, kIntHigh = 32767;
 
 }  // namespace
 
@@ -252,7 +327,7 @@ std::string writeGraphFile(const GraphFile& f) {
     w.multiLine(f.history, kHistoryEnd);
     w.integer(static_cast<int64_t>(f.equations.size()));
     for (const auto& equation : f.equations) {
-        for (const std::string& field : equation) w.line(replaceBreaks(field, kEquationBreak));
+        for (const std::string& field : equation) w.line(equationLine(field));
     }
     for (const auto& column : f.columns) w.list(column);
     w.list(f.functions);
@@ -280,9 +355,9 @@ GraphFileRead readGraphFile(std::string_view text) {
     Reader r(text);
     GraphFile f;
     f.file_marker = r.text("the first line");
-    r.texts(f.default_ranges, "a default range");
+    for (std::string& range : f.default_ranges) range = r.number("a default range");
     for (int64_t& c : f.colors) c = r.integer("a colour", 0, 0xFFFFFF);
-    f.line_width = static_cast<int>(r.integer("the line width", kIntLow, kIntHigh));
+    f.line_width = static_cast<int>(r.integer("the line width", kMinLineSize, kMaxLineSize));
     f.show_tick_numbers = r.text("the tick number switch");
     f.show_grid = r.text("the grid switch");
     f.show_mouse_coordinates = r.text("the mouse coordinate switch");
@@ -308,7 +383,7 @@ GraphFileRead readGraphFile(std::string_view text) {
     if (!r.failed()) f.equations.resize(static_cast<std::size_t>(equations));
     for (auto& equation : f.equations) {
         for (std::string& field : equation) {
-            field = replaceAll(r.text("a field of a user equation"), kEquationBreak, kLineEnd);
+            field = equationField(r.text("a field of a user equation"));
         }
     }
     for (auto& column : f.columns) column = r.list("data items", kMaxFileListItems);
@@ -330,6 +405,7 @@ GraphFileRead readGraphFile(std::string_view text) {
     for (int& s : f.vector_selections) s = static_cast<int>(r.integer("a vector list choice", -1, 4));
     f.integral_shown = r.boolean("the integral check");
     for (bool& b : f.modes) b = r.boolean("a mode check");
+    r.end();
 
     GraphFileRead result;
     if (r.failed()) {
@@ -345,7 +421,7 @@ std::string graphFileBytes(const GraphFile& file) { return encodeFileText(writeG
 GraphFileRead readGraphFileBytes(std::string_view bytes) {
     if (bytes.size() > kMaxGraphFileBytes) {
         GraphFileRead result;
-        result.error = {0, "the file is too large to be a graph file"};
+        result.error = {0, "The file is too large to be a graph file."};
         return result;
     }
     if (bytes.find('\0') != std::string_view::npos) {

@@ -20,16 +20,28 @@ namespace qv {
 inline constexpr std::string_view kDescriptionEnd = "<FILE_END1>";
 inline constexpr std::string_view kHistoryEnd = "<FILE_END2>";
 // What a line break inside an equation field is written as: the character
-// of code 247.
+// of code 247, "÷".
 inline constexpr std::string_view kEquationBreak = "\xC3\xB7";
+// What comes before a "÷" the user typed in an equation field, so that it
+// reads back as a "÷" and not as a line break: U+0080, a character no file
+// of the old design can hold (they are single bytes, and the byte 0x80 is
+// the euro sign). The character itself is written twice.
+inline constexpr std::string_view kEquationEscape = "\xC2\x80";
 
 // Limits a file must keep; larger counts are malformed and refused before
 // anything is allocated for them.
 inline constexpr int kMaxFileEquations = 50;
 inline constexpr int kMaxFileListItems = 32767;
-// A file larger than this is not a graph file (four full columns of long
-// numbers and a long history take a fraction of it).
-inline constexpr std::size_t kMaxGraphFileBytes = std::size_t{256} << 20;
+// The description and the history: a calculator session of thirty thousand
+// evaluations stays well within these, and the history box opens such a
+// text in a fraction of a second.
+inline constexpr std::size_t kMaxMultiLineFieldLines = 100000;
+inline constexpr std::size_t kMaxMultiLineFieldBytes = std::size_t{4} << 20;
+// A file larger than this is not a graph file: four full columns of long
+// numbers, the longest description and history, and thousands of functions
+// take a fraction of it. It is refused before it is read, so a huge file
+// costs neither time nor memory.
+inline constexpr std::size_t kMaxGraphFileBytes = std::size_t{32} << 20;
 
 struct GraphFile {
     std::string file_marker = "File_Start";
@@ -100,8 +112,9 @@ struct GraphFileRead {
 };
 
 // Reads the UTF-8 text of a whole file (CR LF, LF or CR line ends). Every line
-// is checked against its form; the first that does not fit, or the end of
-// the text before the layout is complete, is the error.
+// is checked against its form; the first that does not fit, a multi-line
+// field beyond its limits, the end of the text before the layout is
+// complete, or a line after it that is not blank, is the error.
 GraphFileRead readGraphFile(std::string_view text);
 
 // Both steps between a file's bytes and the value: the encoding and the

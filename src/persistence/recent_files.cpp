@@ -1,18 +1,33 @@
 #include "persistence/recent_files.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace qv {
 
+namespace {
+
+// A path as the list keeps it: absolute, so that a graph opened by a path
+// relative to the folder a run started in is found from any later run.
+std::string absolutePath(const std::string& path) {
+    if (path.empty()) return path;
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(std::filesystem::path(path), ec);
+    return ec ? path : absolute.lexically_normal().string();
+}
+
+}  // namespace
+
 std::vector<std::string> withRecent(std::vector<std::string> list, const std::string& path) {
     list = withoutRecent(std::move(list), path);
-    list.insert(list.begin(), path);
+    list.insert(list.begin(), absolutePath(path));
     if (list.size() > kMaxRecentFiles) list.resize(kMaxRecentFiles);
     return list;
 }
 
 std::vector<std::string> withoutRecent(std::vector<std::string> list, const std::string& path) {
-    std::erase(list, path);
+    std::erase(list, absolutePath(path));
     return list;
 }
 

@@ -13,6 +13,7 @@ inline constexpr std::size_t kMaxRecentFiles = 8;
 inline constexpr const char* kRecentFilesKey = "recentFiles";
 
 // The list with the path in front, once, and no more than eight paths.
+// Paths are kept absolute.
 std::vector<std::string> withRecent(std::vector<std::string> list, const std::string& path);
 std::vector<std::string> withoutRecent(std::vector<std::string> list, const std::string& path);
 

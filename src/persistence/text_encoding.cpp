@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "data/utf8_text.h"
+
 namespace qv {
 
 namespace {
@@ -35,38 +37,6 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// Decodes the character at bytes[i], advancing i; false on a malformed
-// sequence.
-bool nextCodePoint(std::string_view bytes, std::size_t& i, char32_t& c) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
-    const unsigned char lead = byte(i);
-    if (lead < 0x80) {
-        c = lead;
-        ++i;
-        return true;
-    }
-    int extra = 0;
-    char32_t least = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        extra = 1, c = lead & 0x1F, least = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        extra = 2, c = lead & 0x0F, least = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        extra = 3, c = lead & 0x07, least = 0x10000;
-    } else {
-        return false;
-    }
-    if (bytes.size() - i <= static_cast<std::size_t>(extra)) return false;  // cut off at the end
-    for (int k = 1; k <= extra; ++k) {
-        const unsigned char b = byte(i + static_cast<std::size_t>(k));
-        if ((b & 0xC0) != 0x80) return false;
-        c = (c << 6) | (b & 0x3F);
-    }
-    if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
-    i += static_cast<std::size_t>(extra) + 1;
-    return true;
-}
-
 bool hasHighByte(std::string_view bytes) {
     for (char ch : bytes) {
         if (static_cast<unsigned char>(ch) >= 0x80) return true;
@@ -80,7 +50,7 @@ bool isValidUtf8(std::string_view bytes) {
     std::size_t i = 0;
     char32_t c = 0;
     while (i < bytes.size()) {
-        if (!nextCodePoint(bytes, i, c)) return false;
+        if (!decodeUtf8(bytes, i, c)) return false;
     }
     return true;
 }
@@ -111,7 +81,7 @@ bool utf8ToWindows1252(std::string_view utf8, std::string& out) {
             out += utf8[i++];
             continue;
         }
-        if (!nextCodePoint(utf8, i, c)) return false;
+        if (!decodeUtf8(utf8, i, c)) return false;
         if (c >= 0xA0 && c <= 0xFF) {
             out += static_cast<char>(c);
             continue;

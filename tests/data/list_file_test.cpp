@@ -113,8 +113,7 @@ const PathCase kPathCases[] = {
     {"export: an existing file", true, "/d/list.txt", true, PathVerdict::AskReplace, "/d/list.txt",
      {kExportTitle, "The file \"list.txt\" already exists.  Would you like to replace this file?"}},
     {"import: an existing file", false, " /d/list.txt", true, PathVerdict::Accept, "/d/list.txt", {}},
-    {"import: upper-case extension", false, "/d/LIST.TXT", true, PathVerdict::Refuse, "/d/LIST.TXT",
-     kMissingExtension},
+    {"import: upper-case extension", false, "/d/LIST.TXT", true, PathVerdict::Accept, "/d/LIST.TXT", {}},
     {"import: another extension", false, "/d/list.csv", true, PathVerdict::Refuse, "/d/list.csv", kMissingExtension},
     {"import: no such file", false, "/d/gone.txt", false, PathVerdict::Refuse, "/d/gone.txt",
      {kImportTitle, "\"gone.txt\" not found!"}},
@@ -136,6 +135,44 @@ TEST(ListFilePaths, DialogPathsAreCheckedAsTheCommandsNeedThem) {
         if (!asked.empty()) {
             EXPECT_EQ(asked, std::vector<std::string>{c.path});
         }
+    }
+}
+
+// Only the extension of the file's own name counts, and only it is written
+// in lower case: folder names are nobody's extension.
+struct ExtensionCase {
+    const char* extension;
+    bool forSave;
+    const char* chosen;
+    PathVerdict verdict;
+    const char* path;
+};
+
+const ExtensionCase kExtensionCases[] = {
+    {"gph", true, "/home/MyGPHfiles/x.gph", PathVerdict::Accept, "/home/MyGPHfiles/x.gph"},
+    {"gph", true, "/OnlyGPH/z.gph", PathVerdict::Accept, "/OnlyGPH/z.gph"},
+    {"gph", true, "/OnlyGPH/z", PathVerdict::Refuse, "/OnlyGPH/z"},
+    {"gph", true, "/g.gph.d/z.GpH", PathVerdict::Accept, "/g.gph.d/z.gph"},
+    {"gph", true, "/g/z.gph.bak", PathVerdict::Refuse, "/g/z.gph.bak"},
+    {"bmp", true, "/BMP/GRAPH.BMP", PathVerdict::Accept, "/BMP/GRAPH.bmp"},
+    {"bmp", true, "/pictures.bmp/graph", PathVerdict::Refuse, "/pictures.bmp/graph"},
+    {"txt", true, "/TXT/notes.txt.d/list.csv", PathVerdict::Refuse, "/TXT/notes.txt.d/list.csv"},
+    {"txt", true, "/d/.txt", PathVerdict::Refuse, "/d/.txt"},
+    {"gph", false, "/home/MyGPHfiles/ORBIT.GPH", PathVerdict::Accept, "/home/MyGPHfiles/ORBIT.GPH"},
+    {"gph", false, "/g.gph.d/notes", PathVerdict::Refuse, "/g.gph.d/notes"},
+    {"txt", false, "/d/DATA.TXT", PathVerdict::Accept, "/d/DATA.TXT"},
+    {"txt", false, "/d/notes.txt.d/list.csv", PathVerdict::Refuse, "/d/notes.txt.d/list.csv"},
+};
+
+TEST(ListFilePaths, OnlyTheExtensionIsLookedAtAndWritten) {
+    for (const ExtensionCase& c : kExtensionCases) {
+        SCOPED_TRACE(c.chosen);
+        const FileExists exists = [](const std::string&) { return false; };
+        const FileExists all = [](const std::string&) { return true; };
+        const PathCheck check = c.forSave ? checkSavePath(c.chosen, c.extension, kExportTitle, exists)
+                                          : checkOpenPath(c.chosen, c.extension, kImportTitle, all);
+        EXPECT_EQ(check.verdict, c.verdict) << check.message.text;
+        EXPECT_EQ(check.path, c.path);
     }
 }
 
@@ -201,7 +238,9 @@ TEST_F(ListFileIo, ReadingMakesEachLineAnItemOrRefusesTheFile) {
         {"a decimal comma", "1,5\r\n", {}, "Line 1 of \"list.txt\" is not a number: 1,5"},
         {"an expression", "2*3\n", {}, "Line 1 of \"list.txt\" is not a number: 2*3"},
         {"a value beyond any double", "1E999\n", {}, "Line 1 of \"list.txt\" is not a number: 1E999"},
-        {"Latin-1 text", "\xB5 m\r\n", {}, "Line 1 of \"list.txt\" is not a number: \xB5 m"},
+        {"Latin-1 text is shown by its bytes", "\xB5 m\r\n", {}, "Line 1 of \"list.txt\" is not a number: \\xB5 m"},
+        {"UTF-8 text cut between characters", "1\n" + std::string(39, 'x') + "\xE2\x82\xAC\xE2\x82\xAC", {},
+         "Line 2 of \"list.txt\" is not a number: " + std::string(39, 'x') + "\xE2\x82\xAC..."},
         {"an empty line between values", "3\r\n\r\n4", {}, "Line 2 of \"list.txt\" is empty, not a number."},
         {"a stray CR makes an empty line", "3\r\r\n4", {}, "Line 2 of \"list.txt\" is empty, not a number."},
         {"a long line is cut short", "1\n" + std::string(50, 'x'), {},

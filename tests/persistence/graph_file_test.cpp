@@ -192,6 +192,13 @@ const DamageCase kDamage[] = {
     {"colour that is a word", 6, "white", 6},
     {"colour beyond 24 bits", 7, "16777216", 7},
     {"line width with a fraction", 17, "1.5", 17},
+    {"line width of -1", 17, "-1", 17},
+    {"line width of -32768", 17, "-32768", 17},
+    {"line width of 0", 17, "0", 17},
+    {"line width of 12", 17, "12", 17},
+    {"default range that is a word", 2, "text", 2},
+    {"default range NaN", 3, "NaN", 3},
+    {"default range empty", 5, "", 5},
     {"menu check that is a word", 21, "Yes", 21},
     {"check box out of range", 29, "3", 29},
     {"missing description marker", 67, nullptr, 67},
@@ -218,9 +225,77 @@ TEST(GraphFileRead, TheFirstFaultyLineIsNamed) {
         EXPECT_EQ(read.error.line, c.errorLine) << describe(read.error);
         EXPECT_FALSE(read.error.message.empty());
     }
+    // Lines after the last one are no part of any graph; blank ones are
+    // only line ends an editor added.
+    std::vector<std::string> longer = valid;
+    longer.insert(longer.end(), {"", "  ", "True"});
+    EXPECT_EQ(readGraphFileBytes(joinLines(longer)).error.line, 138);
+    longer.pop_back();
+    EXPECT_TRUE(readGraphFileBytes(joinLines(longer)).file);
     const GraphFileRead binary = readGraphFileBytes(std::string("File_Start\r\n-5\0\x01", 16));
     EXPECT_FALSE(binary.file);
     EXPECT_EQ(describe(binary.error), "line 2: the file holds binary data, not text");
+}
+
+// What a message quotes of a faulty line is text: cut between characters,
+// with bytes that are no text shown as \xNN.
+TEST(GraphFileRead, AFaultyLineIsQuotedAsText) {
+    std::string eAcute45;
+    for (int i = 0; i < 45; ++i) eAcute45 += "\xC3\xA9";
+    std::string eAcute39;
+    for (int i = 0; i < 39; ++i) eAcute39 += "\xC3\xA9";
+    const std::pair<std::string, std::string> kLines[] = {
+        {"a" + eAcute45, "found \"a" + eAcute39 + "...\""},
+        {"\x01\x1B[2Jwhite\x7F", "found \"\\x01\\x1B[2Jwhite\\x7F\""},
+        {"\x81\xF7", "found \"\\x81\xC3\xB7\""},  // single bytes: an unused one and a "÷"
+    };
+    std::vector<std::string> lines = splitLines(writeGraphFile(GraphFile{}));
+    for (const auto& [line, shown] : kLines) {
+        lines[5] = line;
+        const GraphFileRead read = readGraphFileBytes(joinLines(lines));
+        ASSERT_FALSE(read.file);
+        EXPECT_TRUE(isValidUtf8(read.error.message)) << read.error.message;
+        EXPECT_NE(read.error.message.find(shown), std::string::npos) << read.error.message;
+    }
+}
+
+// The description and the history are refused beyond sizes no calculator
+// session reaches, at the line where they pass them, before the rest of a
+// huge file costs time and memory.
+TEST(GraphFileRead, MultiLineFieldsHaveTheirLimits) {
+    const auto lines = [](std::size_t n) {
+        std::string text = "1";
+        for (std::size_t i = 1; i < n; ++i) text += "\r\n1";
+        return text;
+    };
+    const std::size_t maxLines = kMaxMultiLineFieldLines, maxBytes = kMaxMultiLineFieldBytes;
+    struct Case {
+        const char* name;
+        std::string description, history;
+        int errorLine;  // 0: reads
+    };
+    const Case kCases[] = {
+        {"a history of the most lines", "", lines(maxLines), 0},
+        {"a history of one line more", "", lines(maxLines + 1), 68 + static_cast<int>(maxLines)},
+        {"a description of one line more", lines(maxLines + 1), "", 66 + static_cast<int>(maxLines)},
+        {"a description of the most bytes", std::string(maxBytes, 'x'), "", 0},
+        {"a description of one byte more", std::string(maxBytes + 1, 'x'), "", 66},
+        {"a history of one byte more, on its second line", "", "ab\r\n" + std::string(maxBytes - 3, 'x'), 69},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        GraphFile f;
+        f.description = c.description;
+        f.history = c.history;
+        const GraphFileRead read = readGraphFile(writeGraphFile(f));
+        if (c.errorLine == 0) {
+            ASSERT_TRUE(read.file) << describe(read.error);
+            EXPECT_EQ(*read.file, f);
+        } else {
+            ASSERT_FALSE(read.file);
+            EXPECT_EQ(read.error.line, c.errorLine) << describe(read.error);
+        }
+    }
 }
 
 std::string randomText(std::mt19937& rng, bool multiLine) {
@@ -243,7 +318,7 @@ GraphFile randomFile(std::mt19937& rng) {
     const auto text = [&] { return randomText(rng, false); };
     GraphFile f;
     f.file_marker = coin(rng) ? "File_Start" : text();
-    for (auto& s : f.default_ranges) s = text();
+    for (auto& s : f.default_ranges) s = std::to_string(color(rng) - 8000000) + (coin(rng) ? ".25" : "");
     for (auto& c : f.colors) c = color(rng);
     f.line_width = width(rng);
     f.show_grid = coin(rng) ? "1" : "0";
@@ -308,6 +383,23 @@ TEST(GraphFileRoundTrip, FullColumnsAndFiftyEquations) {
     std::vector<std::string> lines = splitLines(writeGraphFile(GraphFile{}));
     lines[70] = "32768";
     EXPECT_EQ(readGraphFileBytes(joinLines(lines)).error.line, 71);
+}
+
+// A "÷" the user typed in an equation stays a "÷"; the line breaks of an
+// equation are still written as the code page's "÷", as files of the old
+// design hold them (read in AFileOfTheOldDesignOpensWithEveryFieldInPlace).
+TEST(GraphFileRoundTrip, ADivisionSignInAnEquationStaysOne) {
+    GraphFile f;
+    f.equations = {{"Speed \xC3\xB7 time", "v = d \xC3\xB7 t\r\nin m\xC3\xB7s", "d\xC3\xB7t", "d", "t",
+                    "\xC2\x80", "\xC2\x80\xC3\xB7\xC2\x80x", "\xC3\xB7\xC3\xB7\r\n\r\n"}};
+    f.ans = "7";
+    const GraphFileRead read = readGraphFileBytes(graphFileBytes(f));
+    ASSERT_TRUE(read.file) << describe(read.error);
+    EXPECT_EQ(*read.file, f);
+
+    GraphFile plain;
+    plain.equations = {{"T", "two\r\nlines", "", "", "", "", "", ""}};
+    EXPECT_NE(graphFileBytes(plain).find("\r\ntwo\xF7lines\r\n"), std::string::npos);
 }
 
 // Files the writer would not write, which must still save as they opened:

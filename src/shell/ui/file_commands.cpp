@@ -93,8 +93,7 @@ void MainWindow::openCommand() {
 void MainWindow::openPath(const std::string& path) {
     if (const std::optional<GraphFileError> error = readIntoWindow(path)) {
         // Nothing of the open document has changed.
-        platform_->message(kOpenTitle, "The file " + quotedFileName(path) + " cannot be opened: " + describe(*error) + ".",
-                           MessageButtons::Ok, MessageIcon::Warning);
+        platform_->message(kOpenTitle, openFailureText(path, *error), MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
     finishOpening(path);

@@ -21,6 +21,7 @@
 #include "data/ui/list_panel.h"
 #include "document/startup.h"
 #include "help/help.h"
+#include "persistence/graph_commands.h"
 #include "persistence/graph_file.h"
 #include "shell/ui/crash_recovery.h"
 #include "platform/platform.h"
@@ -167,9 +168,16 @@ void MainWindow::startUp(const std::vector<std::string>& arguments) {
     const StartDocument start =
         chooseStartDocument(joinArguments(arguments), {platform_->configFolder(), platform_->programFolder()},
                             [](const std::string& p) { return QFileInfo::exists(QString::fromStdString(p)); });
-    // A file that cannot be read leads to the plain start, without a
-    // message; reading it changed nothing.
-    if (start.path.empty() || readIntoWindow(start.path)) {
+    // A file that cannot be read leads to the plain start; reading it
+    // changed nothing. A file the user named says why, as "&Open..." does;
+    // the initialize file falls back without a word.
+    if (start.path.empty()) {
+        plainStart();
+    } else if (const std::optional<GraphFileError> error = readIntoWindow(start.path)) {
+        if (start.fromCommandLine) {
+            platform_->message(kOpenTitle, openFailureText(start.path, *error), MessageButtons::Ok,
+                               MessageIcon::Warning);
+        }
         plainStart();
     } else {
         finishOpening(start.path);

@@ -244,21 +244,40 @@ TEST_F(MainWindowTest, NewWindowStartsAProcessAndStays) {
     EXPECT_TRUE(platform_.messages.empty());
 }
 
+// A file the user named (on the command line, or by opening it from the
+// desktop) that does not open says why, as "&Open..." would, and the window
+// starts plain; the initialize file falls back without a word.
 TEST_F(MainWindowTest, FilesThatCannotBeReadLeadToThePlainStart) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"/no/such/file.gph"}, std::vector<std::string>{"\"/no/such/file.gph\""},
-          std::vector<std::string>{folder_.string()}}) {
-        MainWindow& w = open(args);
+    std::ofstream(folder_ / "cut.gph") << "File_Start\n";
+    const std::string folderName = folder_.filename().string();
+    const std::pair<std::string, std::string> kNamed[] = {
+        {"/no/such/file.gph", "\"file.gph\" not found!"},
+        {"\"/no/such/file.gph\"", "\"file.gph\" not found!"},
+        {folder_.string(), "\"" + folderName + "\" is a folder, not a graph file."},
+        {(folder_ / "cut.gph").string(),
+         "The file \"cut.gph\" cannot be opened: line 2: the file ends here; expected a default range."},
+    };
+    for (const auto& [argument, text] : kNamed) {
+        SCOPED_TRACE(argument);
+        platform_.messages.clear();
+        platform_.answerMessages({MessageAnswer::Ok});
+        MainWindow& w = open({argument});
+        ASSERT_EQ(platform_.messages.size(), 1u);
+        EXPECT_EQ(platform_.messages[0].title, "Quorvanta  -  Open");
+        EXPECT_EQ(platform_.messages[0].text, text);
         EXPECT_EQ(w.windowTitle(), "Quorvanta");
         EXPECT_TRUE(w.document().document_saved);
         EXPECT_FALSE(w.document().open_from_path);
         EXPECT_EQ(w.document().document_path, "");
-        EXPECT_TRUE(platform_.messages.empty());
+        EXPECT_EQ(w.plotRequests(), 1);
     }
+    platform_.messages.clear();
     std::ofstream(folder_ / "INIT.txt") << "File_Start\n";
     MainWindow& w = open();
     EXPECT_EQ(w.windowTitle(), "Quorvanta");
     EXPECT_EQ(w.document().document_path, "");
+    EXPECT_TRUE(platform_.messages.empty());
+    EXPECT_TRUE(platform_.allAnswersUsed());
 }
 
 TEST_F(MainWindowTest, EnterClicksTheCurrentDefaultButton) {
