@@ -1,6 +1,7 @@
 #include "help/help.h"
 
 #include <iterator>
+#include <utility>
 
 #include "platform/platform.h"
 
