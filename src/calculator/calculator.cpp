@@ -73,7 +73,8 @@ private:
 // The display pass: the expression box shows the rewritten expression with
 // "ans" and the variable names as typed.
 std::string displayForm(const std::string& expression, const VariableBoxes& boxes, RewriteContext& ctx) {
-    std::string text = replaceVariables(expression, boxes, standIn, ctx);
+    // Unbounded, so always a text: a stand-in is a few characters.
+    std::string text = *replaceVariables(expression, boxes, standIn, ctx);
     text = replaceAll(replaceAll(text, "ans", "@@@"), "^", kCaretMarker);
     for (int i = 0; i < kVariableBoxes; i += 2) text = replaceAll(text, standIn(i), placeholder(i));
     // A name before a minus: the placeholder's candidate power must not
@@ -113,6 +114,19 @@ std::optional<std::string> answerText(const Value& v, const CalculatorInput& in)
     return formatAnswer(n.value, in.forms, in.constPi);
 }
 
+// Every "ans" replaced by `value`; none when the text would pass `maxLength`
+// (a value of 300 digits in a text of thousands of "ans" makes megabytes).
+std::optional<std::string> replaceAnsWithin(const std::string& text, const std::string& value, std::size_t maxLength) {
+    constexpr std::string_view kAns = "ans";
+    std::size_t count = 0;
+    for (std::size_t at = text.find(kAns); at != std::string::npos; at = text.find(kAns, at + kAns.size())) ++count;
+    if (count > 0 && value.size() > kAns.size() &&
+        (maxLength - text.size()) / count < value.size() - kAns.size()) {
+        return std::nullopt;
+    }
+    return replaceAll(text, kAns, value);
+}
+
 std::string historyEntry(std::string_view shownExpression, std::string_view answer) {
     std::string out;
     out.reserve(shownExpression.size() + answer.size() + kAnswerPrefix.size() + 5);
@@ -126,6 +140,12 @@ std::string historyEntry(std::string_view shownExpression, std::string_view answ
 }
 
 }  // namespace
+
+std::string tooLongText() {
+    return "With the values of the variables and ans in place, the expression is longer than " +
+           std::to_string(Evaluator::kMaxTextLength) +
+           " characters, more than the calculator can evaluate.  Use shorter values or fewer variables.";
+}
 
 std::optional<std::string> specialWordAnswer(std::string_view expression) {
     for (const SpecialWord& w : kSpecialWords) {
@@ -153,6 +173,12 @@ CalculatorOutcome evaluate(const CalculatorInput& in, RewriteContext& ctx, Evalu
     const VariableBoxes& boxes = out.variables;
 
     std::string calc = withoutBlanks(historyMode ? *in.historyLine : in.expression);
+    // A text the evaluator would refuse is not worth rewriting (a history
+    // line can be any length).
+    if (calc.size() > Evaluator::kMaxTextLength) {
+        out.message = tooLongText();
+        return out;
+    }
     std::string shown = in.expression;
     bool healed = true;
     if (!historyMode) {
@@ -178,10 +204,20 @@ CalculatorOutcome evaluate(const CalculatorInput& in, RewriteContext& ctx, Evalu
         }
     }
     if (!healed) return failed();
-    calc = replaceVariables(
-        calc, boxes, [&](int i) { return "(" + boxes[static_cast<std::size_t>(i) + 1] + ")"; }, ctx);
-    if (withoutBlanks(calc).empty()) calc = "ans";
-    calc = replaceAll(calc, "ans", "(" + ansText(in.ans) + ")");
+    // The values are put in with a bound: every occurrence of a name takes a
+    // copy of its value, so a few kilobytes of names and values can make
+    // gigabytes of text, which the rewriting would take minutes over before
+    // the evaluator refused it for its length.
+    std::optional<std::string> substituted = replaceVariables(
+        calc, boxes, [&](int i) { return "(" + boxes[static_cast<std::size_t>(i) + 1] + ")"; }, ctx,
+        Evaluator::kMaxTextLength);
+    if (substituted && withoutBlanks(*substituted).empty()) substituted = "ans";
+    if (substituted) substituted = replaceAnsWithin(*substituted, "(" + ansText(in.ans) + ")", Evaluator::kMaxTextLength);
+    if (!substituted) {
+        out.message = tooLongText();
+        return out;
+    }
+    calc = std::move(*substituted);
 
     ctx.calculator_rewrite = 0;
     const std::string evaluated = heal_2(heal(calc, ctx));

@@ -56,11 +56,18 @@ struct CalculatorOutcome {
     // text read as unset variables (0), if any.
     std::string appended;
     std::optional<Value> ans;               // the new answer; none keeps the old one
-    std::optional<std::string> message;     // the "ans" message (title kCalculatorMessageTitle)
+    // The "ans" message or tooLongText() (title kCalculatorMessageTitle).
+    std::optional<std::string> message;
     bool failed = false;                    // the answer line reads "Error"
 };
 
 CalculatorOutcome evaluate(const CalculatorInput& in, RewriteContext& ctx, Evaluator& evaluator);
+
+// The message (title kCalculatorMessageTitle) of an expression that, with
+// the variables' values and the last answer in place, is longer than the
+// evaluator takes. It is refused before any rewriting: nothing is appended
+// to the history and the answer keeps its value, as with the "ans" message.
+std::string tooLongText();
 
 // The special words of the expression box and what the calculator answers
 // to them; none for any other text.

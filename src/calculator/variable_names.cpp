@@ -160,8 +160,9 @@ std::size_t numberEnd(std::string_view text, std::size_t at) {
 
 }  // namespace
 
-std::string replaceVariables(std::string_view text, const VariableBoxes& boxes,
-                             const std::function<std::string(int box)>& replacement, const RewriteContext& ctx) {
+std::optional<std::string> replaceVariables(std::string_view text, const VariableBoxes& boxes,
+                                            const std::function<std::string(int box)>& replacement,
+                                            const RewriteContext& ctx, std::size_t maxLength) {
     const WordCutter cutter(boxes, ctx.function_names != nullptr ? *ctx.function_names : defaultFunctionNames());
     std::string out;
     out.reserve(text.size());
@@ -181,6 +182,8 @@ std::string replaceVariables(std::string_view text, const VariableBoxes& boxes,
                 if (at > 0 && piece.kind != PieceKind::Digits) out += '*';
                 if (piece.kind == PieceKind::Variable) {
                     out += replacement(piece.box);
+                    // One word can hold thousands of variables.
+                    if (out.size() > maxLength) return std::nullopt;
                 } else {
                     out += word.substr(at, piece.length);
                 }
@@ -193,6 +196,7 @@ std::string replaceVariables(std::string_view text, const VariableBoxes& boxes,
         out += text.substr(i, end - i);
         i = end;
     }
+    if (out.size() > maxLength) return std::nullopt;
     return out;
 }
 

@@ -34,7 +34,10 @@
 // evaluation follow this one rule, so the box shows the names the
 // evaluation reads.
 
+#include <cstddef>
 #include <functional>
+#include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -50,8 +53,13 @@ struct RewriteContext;
 // pieces wherever the second one starts with a letter ("ab" is a*b, "amol"
 // a*mol): the rewriting would read a letter after a bare name as its power.
 // A digit piece stays glued to the piece before it ("a2" is a^2).
-std::string replaceVariables(std::string_view text, const VariableBoxes& boxes,
-                             const std::function<std::string(int box)>& replacement,
-                             const RewriteContext& ctx);
+//
+// Every occurrence takes a copy of its replacement, so the text can grow by
+// the product of the two lengths; it stops and gives none as soon as it
+// would pass `maxLength`.
+std::optional<std::string> replaceVariables(std::string_view text, const VariableBoxes& boxes,
+                                            const std::function<std::string(int box)>& replacement,
+                                            const RewriteContext& ctx,
+                                            std::size_t maxLength = std::numeric_limits<std::size_t>::max());
 
 }  // namespace qv

@@ -12,7 +12,8 @@ namespace qv {
 
 namespace {
 
-// Texts this long are compiled for the one evaluation and not kept.
+// Texts this long are not cached; only the last one compiled is kept, as a
+// caller often asks twice about one text (its value, then its unset names).
 constexpr size_t kUncachedTextLength = 1u << 20;
 constexpr unsigned kRunsBeforeTranslation = 16;
 constexpr size_t kMachineCodeAllowance = 4096;  // a page of code and constants
@@ -312,7 +313,7 @@ std::vector<std::string> Evaluator::unsetNames(std::string_view text, Binding bi
 
 std::shared_ptr<const CompiledForm> Evaluator::compiled(std::string_view text, Binding binding) {
     if (last_ && last_->binding == binding && last_->text == text) return last_;
-    if (text.size() > kUncachedTextLength) return compile(text, binding);
+    if (text.size() > kUncachedTextLength) return last_ = compile(text, binding);
     makeCacheKey(key_, text, binding);
     auto it = cache_.find(key_);
     if (it != cache_.end()) {

@@ -1,19 +1,41 @@
 #include "help/help.h"
 
 #include <iterator>
+#include <utility>
+
+#include "platform/platform.h"
 
 namespace qv {
 
-std::optional<std::string> findManual(const std::vector<std::string>& folders,
-                                      const std::function<bool(const std::string&)>& fileExists) {
+std::vector<std::string> findManuals(const std::vector<std::string>& folders,
+                                     const std::function<bool(const std::string&)>& fileExists) {
+    std::vector<std::string> found;
     for (const std::string& folder : folders) {
         if (folder.empty()) continue;
-        std::string path = folder;
-        if (path.back() != '/' && path.back() != '\\') path.push_back('/');
-        path += kManualName;
-        if (fileExists(path)) return path;
+        std::string prefix = folder;
+        if (prefix.back() != '/' && prefix.back() != '\\') prefix.push_back('/');
+        for (const char* name : kManualNames) {
+            const std::string path = prefix + name;
+            if (fileExists(path)) found.push_back(path);
+        }
     }
-    return std::nullopt;
+    return found;
+}
+
+void showHelpContents(Platform& platform, const std::function<bool(const std::string&)>& fileExists) {
+    std::vector<std::string> folders{platform.programFolder()};
+    for (std::string& folder : platform.dataFolders()) folders.push_back(std::move(folder));
+    const std::vector<std::string> manuals = findManuals(folders, fileExists);
+    // A document nothing opens (no word processor) gives way to the next
+    // one, which may be a PDF the desktop can show.
+    for (const std::string& manual : manuals) {
+        if (platform.openDocument(manual)) return;
+    }
+    if (manuals.empty()) {
+        platform.message(kNoHelpTitle, noHelpText(), MessageButtons::Ok, MessageIcon::Warning);
+    } else {
+        platform.message(kNoViewerTitle, noViewerText(manuals), MessageButtons::Ok, MessageIcon::Warning);
+    }
 }
 
 std::string noHelpText() {
@@ -22,17 +44,24 @@ std::string noHelpText() {
            "You'll have to search for the help file yourself to get help with Quorvanta.";
 }
 
-std::string aboutText() {
-    const char* const lines[] = {
+std::string noViewerText(const std::vector<std::string>& manuals) {
+    std::string text = "No program on this computer opened the help file.  Open it with a program of your own "
+                       "choice; it is here:";
+    for (const std::string& manual : manuals) text += "\r\n" + manual;
+    return text;
+}
+
+std::string aboutText(std::string_view version, std::string_view buildDate) {
+    const std::string lines[] = {
         "About Quorvanta",
         "",
-        "     Version 6.5.1",
+        "     Version " + std::string(version),
         "     Written by the Quorvanta developers",
         "     Published as free software by the Quorvanta project",
-        "     Last compiled: November 19, 2010",
+        "     Last compiled: " + std::string(buildDate),
     };
     std::string text = lines[0];
-    for (std::size_t i = 1; i < std::size(lines); ++i) text += std::string("\r\n") + lines[i];
+    for (std::size_t i = 1; i < std::size(lines); ++i) text += "\r\n" + lines[i];
     return text;
 }
 

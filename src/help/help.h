@@ -1,26 +1,43 @@
 #pragma once
 
 // "Help &Contents" and "&About Quorvanta...": where the manual is looked
-// for, and what the two boxes say.
+// for, what opens it, and what the two boxes say.
 
+#include <array>
 #include <functional>
-#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qv {
 
-inline constexpr const char* kManualName = "Quorvanta Manual.pdf";
+class Platform;
+
+// The manual's names, in the order they are tried in a folder: a word
+// processor's document first, the PDF the build sets last.
+inline constexpr std::array<const char*, 3> kManualNames = {
+    "Quorvanta Manual.docx", "Quorvanta Manual compatible.doc", "Quorvanta Manual.pdf"};
 inline constexpr const char* kNoHelpTitle = "No help file!";
+inline constexpr const char* kNoViewerTitle = "Quorvanta  -  Help Contents";
 inline constexpr const char* kAboutTitle = "Quorvanta";
 
-// The manual in the first of the folders that holds it (the program's
-// folder, then the installed data folders), or none.
-std::optional<std::string> findManual(const std::vector<std::string>& folders,
-                                      const std::function<bool(const std::string&)>& fileExists);
+// Every manual found, the first to try first: the folders in turn (the
+// program's folder, then the installed data folders), and in each folder
+// the names in the order above.
+std::vector<std::string> findManuals(const std::vector<std::string>& folders,
+                                     const std::function<bool(const std::string&)>& fileExists);
+
+// "Help &Contents": opens the first manual a program on the desktop opens.
+// With no manual, the "No help file!" message; with manuals that nothing
+// opened, a message that says where they are, so that the user can open
+// one with a program of their own choice.
+void showHelpContents(Platform& platform, const std::function<bool(const std::string&)>& fileExists);
 
 std::string noHelpText();
-// The about box's lines, joined by CR LF.
-std::string aboutText();
+// The manuals were found but no program opened them: their full paths.
+std::string noViewerText(const std::vector<std::string>& manuals);
+// The about box's lines, joined by CR LF: the program's version and the day
+// it was built ("April 3, 2025").
+std::string aboutText(std::string_view version, std::string_view buildDate);
 
 }  // namespace qv

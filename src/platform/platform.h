@@ -60,7 +60,8 @@ public:
 
     // Starts the program's own executable as a new process with `arguments`.
     virtual bool startOwnProgram(const std::vector<std::string>& arguments) = 0;
-    // Opens a document in the desktop's viewer for its type.
+    // Opens a document in the desktop's viewer for its type; false when no
+    // program took it.
     virtual bool openDocument(const std::string& path) = 0;
 
     // Printers: device names, the default one ("" when none), and printing.

@@ -148,7 +148,8 @@ SampleRange sampleRange(double zStart, double zEnd, double canvasWidth) {
 }
 
 CurveStats drawCurve(Canvas& canvas, const CurveForms& forms, const SampleRange& range, const CurveView& view,
-                     bool& skip, const std::function<void()>& yieldToEvents) {
+                     bool& skip, const std::function<void()>& yieldToEvents,
+                     const std::function<bool()>& stopRequested) {
     CurveStats stats;
     if (!(range.step > 0) || !(range.end > range.start)) return stats;
     CurveSampler sampler(canvas, forms, view, stats);
@@ -180,6 +181,10 @@ CurveStats drawCurve(Canvas& canvas, const CurveForms& forms, const SampleRange&
         else drawSegments(p0, p1, view, skip, hold);
         ++stats.segments;
         if (yieldToEvents && stats.segments % 2 == 0) yieldToEvents();
+        if (stopRequested && stopRequested()) {
+            stats.stopped = true;
+            break;
+        }
         p0 = p1;
     }
     if (!released) stats.segments = 0;

@@ -45,6 +45,7 @@ struct CurveStats {
     int segments = 0;
     int xFailures = 0, yFailures = 0;
     int xError = 0, yError = 0;
+    bool stopped = false;  // the redraw was ended before the curve's last sample
 };
 
 // Draws one curve. `skipSegment` leaves out the next derivative segments
@@ -54,8 +55,14 @@ struct CurveStats {
 // stop the drawing: a failed evaluation counts as 0, a failed derivative
 // keeps its previous value; but a curve none of whose samples evaluates
 // (x and y both numbers) draws nothing.
+//
+// `stopRequested`, when set, is asked after every segment; true ends the
+// curve there (`stopped`): what is drawn stays, and lines held back for a
+// first good sample that never came are dropped, as for a curve that has
+// none.
 CurveStats drawCurve(Canvas& canvas, const CurveForms& forms, const SampleRange& range, const CurveView& view,
-                     bool& skipSegment, const std::function<void()>& yieldToEvents = {});
+                     bool& skipSegment, const std::function<void()>& yieldToEvents = {},
+                     const std::function<bool()>& stopRequested = {});
 
 // An evaluation form with every "A" replaced by the value in parentheses,
 // as the drawing does while the animation of A runs.

@@ -1,6 +1,7 @@
 #include "plot/plot.h"
 
 #include <algorithm>
+#include <string>
 
 #include "expression/error_names.h"
 #include "expression/routines.h"
@@ -111,6 +112,24 @@ std::optional<std::string> missingBoxStatus(const PlotBoxes& boxes, const PlotOp
     return std::string(options.polar ? "r(z)" : "y(z)") + " is empty";
 }
 
+// The y form of curve k of `count`: the last curve is the y(z) box's own,
+// read afresh at every drawing (the colour effect changes it without a new
+// preparation); the others are the function list's entries.
+std::string curveY(const PlotBoxes& boxes, const std::vector<std::string>& functionList, const PlotState& state,
+                   size_t k, size_t count) {
+    const bool own = k + 1 == count;
+    return own && boxes.y == state.y_shown ? state.y_expr : heal_2(own ? boxes.y : functionList[k]);
+}
+
+// A redraw ended at `curve`: the status says where, and nothing follows it
+// (no point evaluation of a cut curve, no animation started).
+void stopCurves(int curve, int curves, PlotState& state, const PlotHooks& hooks, PlotResult& result) {
+    result.stopped = true;
+    result.status = "Drawing stopped at curve " + std::to_string(curve + 1) + " of " + std::to_string(curves);
+    state.animation_request = false;
+    if (hooks.restoreReadouts) hooks.restoreReadouts();
+}
+
 void drawCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, const PlotBoxes& boxes,
                 const std::vector<std::string>& functionList, const PlotOptions& options, PlotState& state,
                 const PlotHooks& hooks, PlotResult& result) {
@@ -125,23 +144,32 @@ void drawCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, 
     const CurveView view = curveView(doc, options);
     const SampleRange range{state.z_start, state.z_end, state.z_step};
     const std::function<void()> yield = state.smooth_pass ? hooks.yieldToEvents : std::function<void()>();
+    // The animation may move on while a long redraw lets events in: every
+    // curve of one redraw has the same A.
+    const double a = state.a_current;
     std::vector<std::string> unset = state.unset_names;
     addUnsetNames(evaluator, state.x_copy, Binding::Z, unset);
     for (size_t k = 0; k < count; ++k) {
-        // The last curve is the y(z) box's own, read afresh at every drawing
-        // (the colour effect changes it without a new preparation).
-        const bool own = k + 1 == count;
-        const std::string y = own && boxes.y == state.y_shown ? state.y_expr : heal_2(own ? boxes.y : functionList[k]);
+        const int curve = static_cast<int>(k), curves = static_cast<int>(count);
+        if (hooks.stopRequested && hooks.stopRequested(curve, curves)) {
+            stopCurves(curve, curves, state, hooks, result);
+            return;
+        }
+        const std::string y = curveY(boxes, functionList, state, k, count);
         if (y.empty()) continue;
         addUnsetNames(evaluator, y, Binding::Z, unset);
-        std::string x = state.x_copy;
-        std::string yForm = y;
-        if (options.animationRunning) {
-            x = withAnimationValue(x, state.a_current);
-            yForm = withAnimationValue(yForm, state.a_current);
+        const CurveForms forms = options.animationRunning
+                                     ? CurveForms{evaluator.bind(withAnimationValue(state.x_copy, a)),
+                                                  evaluator.bind(withAnimationValue(y, a))}
+                                     : CurveForms{evaluator.bind(state.x_copy), evaluator.bind(y)};
+        std::function<bool()> stop;
+        if (hooks.stopRequested) stop = [&hooks, curve, curves] { return hooks.stopRequested(curve, curves); };
+        const CurveStats stats = drawCurve(canvas, forms, range, view, state.skip_segment, yield, stop);
+        if (stats.stopped) {
+            result.segments += stats.segments;
+            stopCurves(curve, curves, state, hooks, result);
+            return;
         }
-        const CurveForms forms{evaluator.bind(x), evaluator.bind(yForm)};
-        const CurveStats stats = drawCurve(canvas, forms, range, view, state.skip_segment, yield);
         if (result.status->empty()) {
             const std::string yName = k + 1 == count ? (options.polar ? "r(z)" : "y(z)")
                                                      : "Function list entry " + std::to_string(k + 1);

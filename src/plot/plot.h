@@ -70,6 +70,12 @@ struct PlotHooks {
     std::function<void()> restoreReadouts;                    // after curves
     std::function<void(int curve)> afterCurve;                // the point evaluation
     std::function<void()> startAnimation;                     // at the end, when requested
+    // Asked before each curve and after every segment, with the curve being
+    // drawn (from 0) and the number of curves; true ends the redraw there
+    // (Esc or "Stop" in the window, which also lets a long redraw's events
+    // in here). What was drawn stays; the rest of the curves, their point
+    // evaluations and the animation's start are left out.
+    std::function<bool(int curve, int curves)> stopRequested;
 };
 
 struct PlotResult {
@@ -79,6 +85,8 @@ struct PlotResult {
     // The data autoscale ran: the range and z boxes hold the fitted ranges.
     bool autoscaled = false;
     DataDrawStats data;
+    // The redraw was ended through stopRequested; the status says where.
+    bool stopped = false;
     // Set when the curves were to be drawn: why a curve drew nothing ("z min
     // is empty", "x(z): Type mismatch at every sample"), or empty when all
     // went well. Unset for a pass that drew no curves by design (a frame

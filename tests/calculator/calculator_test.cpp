@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "expression/evaluator.h"
 #include "expression/evaluator_fixture.h"
 #include "expression/rewrite.h"
 
@@ -185,6 +186,53 @@ TEST_F(CalculatorTest, TextAnswersAreShownAsText) {
     in.forms.fraction = true;
     const CalculatorOutcome withForm = evaluate(in, rewrite, ev);
     EXPECT_TRUE(withForm.failed);
+}
+
+// Every occurrence of a name takes a copy of its value (and of the last
+// answer): a few kilobytes typed can make gigabytes to rewrite. Beyond the
+// evaluator's own limit the text is refused at once, with the message and
+// nothing appended; the answer keeps its value.
+TEST_F(CalculatorTest, TextsLongerThanTheEvaluatorTakesAreRefused) {
+    const std::size_t kLimit = Evaluator::kMaxTextLength;
+    const struct {
+        const char* name;
+        std::string expression;
+        VariableBoxes variables;
+        double ans;
+        std::optional<std::string> history;
+    } kCases[] = {
+        // One word of 2,100 names, each taking 2,002 characters.
+        {"a value repeated in one word", std::string(2100, 'a'), {"a", std::string(2000, 'z')}, 0, {}},
+        {"a value repeated by names apart", [] {
+             std::string e = "a";
+             for (int i = 0; i < 3900; ++i) e += "+b";
+             return e;
+         }(),
+         {"a", "1", "b", std::string(1100, 'x')}, 0, {}},
+        // 15,000 "ans" in the values, each 1E+300 written out.
+        {"the last answer in a value", std::string(30, 'a'), {"a", [] {
+             std::string v;
+             for (int i = 0; i < 500; ++i) v += "ans";
+             return v;
+         }()},
+         1e300, {}},
+        {"a history line beyond the limit", "1", {}, 0, std::string(kLimit + 1, '1')},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.name);
+        RewriteContext rewrite;
+        CalculatorInput in{c.expression, c.history, c.variables, {}, Value::number(c.ans)};
+        const CalculatorOutcome out = evaluate(in, rewrite, ev);
+        EXPECT_EQ(out.message, tooLongText());
+        EXPECT_EQ(out.appended, "");
+        EXPECT_FALSE(out.ans.has_value());
+        EXPECT_EQ(rewrite.calculator_rewrite, 0);
+    }
+    EXPECT_NE(tooLongText().find(std::to_string(kLimit)), std::string::npos);
+    // Within the limit the same shapes answer.
+    RewriteContext rewrite;
+    CalculatorInput in{std::string(40, 'a'), {}, {"a", std::string(40, '1')}, {}, Value::number(0)};
+    EXPECT_FALSE(evaluate(in, rewrite, ev).message.has_value());
 }
 
 TEST(CalculatorShortcut, OperatorsGoOnFromTheAnswer) {

@@ -195,6 +195,59 @@ TEST_F(PlotTest, SmoothPlottingYields) {
     EXPECT_EQ(yields, r.segments / 2);
 }
 
+// A stopped redraw keeps what it drew, exactly as a whole redraw draws it,
+// and leaves out the rest: no further curve, no point evaluation of the cut
+// one, no animation started; the status says where it stopped. Asked and
+// never stopping, the redraw is the same as without the question.
+TEST_F(PlotTest, AStoppedRedrawKeepsWhatItDrewAndStartsNothing) {
+    functions = {"sin(z)", "z^2", "2*z"};
+    options.plotAllFunctions = true;
+    options.derivative = true;
+    boxes.aMin = "0";
+    boxes.aMax = "1";
+    const PlotResult whole = plot();
+    const std::vector<RecordedLine> wholeLines = canvas.lines;
+    ASSERT_EQ(whole.curves, 4);
+    const struct {
+        int curve;  // stop when asked this often about this curve
+        int asked;
+        std::string status;
+        std::vector<int> evaluated;
+    } kStops[] = {
+        {-1, 0, "", {0, 1, 2, 3}},  // never
+        {0, 1, "Drawing stopped at curve 1 of 4", {}},
+        {1, 40, "Drawing stopped at curve 2 of 4", {0}},
+        {3, 1, "Drawing stopped at curve 4 of 4", {0, 1, 2}},
+    };
+    for (const auto& stop : kStops) {
+        SCOPED_TRACE(stop.status);
+        canvas.lines.clear();
+        state.animation_request = true;
+        std::vector<int> evaluated;
+        int started = 0, asked = 0;
+        hooks.afterCurve = [&](int k) { evaluated.push_back(k); };
+        hooks.startAnimation = [&] { ++started; };
+        hooks.stopRequested = [&](int curve, int curves) {
+            EXPECT_EQ(curves, 4);
+            return curve == stop.curve && ++asked >= stop.asked;
+        };
+        const PlotResult r = plot();
+        EXPECT_EQ(r.stopped, stop.curve >= 0);
+        EXPECT_EQ(r.status, stop.status);
+        EXPECT_EQ(evaluated, stop.evaluated);
+        EXPECT_EQ(started, stop.curve >= 0 ? 0 : 1);
+        EXPECT_EQ(state.animation_request, stop.curve < 0);
+        ASSERT_LE(canvas.lines.size(), wholeLines.size());
+        for (size_t i = 0; i < canvas.lines.size(); ++i) {
+            const RecordedLine& a = canvas.lines[i];
+            const RecordedLine& b = wholeLines[i];
+            ASSERT_TRUE(a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.color == b.color) << i;
+        }
+        if (stop.curve < 0) EXPECT_EQ(canvas.lines.size(), wholeLines.size());
+        else EXPECT_LT(canvas.lines.size(), wholeLines.size());
+    }
+}
+
 TEST_F(PlotTest, AFrameOnlyPassDrawsNoCurves) {
     options.frameOnly = true;
     EXPECT_EQ(plot().curves, 0);

@@ -138,10 +138,23 @@ bool PictureCommands::runPrint(const std::string& printerName, const std::string
                                MessageIcon::Question) != MessageAnswer::Yes) {
         return false;
     }
-    if (printerName.empty() && printToFile_.empty()) return true;
+    // A run never ends without a word: it prints, or it says why not.
+    const auto refused = [this, &printerName] {
+        ctx_.platform->message("Quorvanta  -  Print", "The printer \"" + printerName + "\" did not take the job.",
+                               MessageButtons::Ok, MessageIcon::Warning);
+        return true;
+    };
+    if (printerName.empty() && printToFile_.empty()) {
+        ctx_.platform->message("Quorvanta  -  Print", "Choose the printer to print on.", MessageButtons::Ok,
+                               MessageIcon::Warning);
+        return false;
+    }
     QPrinter printer(QPrinter::HighResolution);
     if (printToFile_.empty()) {
         printer.setPrinterName(QString::fromStdString(printerName));
+        // A name the system no longer knows leaves the printer as it was:
+        // the pages would go to another one.
+        if (printer.printerName() != QString::fromStdString(printerName)) return refused();
     } else {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(printToFile_));
@@ -149,17 +162,14 @@ bool PictureCommands::runPrint(const std::string& printerName, const std::string
     printer.setFullPage(true);
     printer.setDocName(QStringLiteral("Quorvanta graph"));
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        ctx_.platform->message("Quorvanta  -  Print", "The printer \"" + printerName + "\" did not take the job.",
-                               MessageButtons::Ok, MessageIcon::Warning);
-        return true;
-    }
+    if (!painter.begin(&printer)) return refused();
     const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
-    for (int copy = 1; copy <= copies; ++copy) {
-        if (copy > 1 && !printer.newPage()) break;
-        drawPage(painter, printer.resolution(), paper, equations);
+    bool allPages = true;
+    for (int copy = 1; copy <= copies && allPages; ++copy) {
+        allPages = copy == 1 || printer.newPage();
+        if (allPages) drawPage(painter, printer.resolution(), paper, equations);
     }
-    painter.end();
+    if (!painter.end() || !allPages || printer.printerState() == QPrinter::Error) return refused();
     return true;
 }
 

@@ -34,7 +34,9 @@ public:
     // look at them this way).
     void setPrintToFile(const std::string& pdfPath) { printToFile_ = pdfPath; }
     // The print run of "OK": false when the user took it back at the
-    // question about many copies, and the dialog stays.
+    // question about many copies, or no printer was chosen (with a
+    // message), and the dialog stays. A printer that refuses the job is
+    // named in a message.
     bool runPrint(const std::string& printer, const std::string& copiesText, bool equations);
 
     // The graph at the picture's size written as SVG or PDF; the reason

@@ -26,8 +26,11 @@ PrintDialog::PrintDialog(const std::vector<std::string>& printers, const std::st
     printers_->setObjectName("List1");
     for (const std::string& name : printers) {
         printers_->addItem(QString::fromStdString(name));
-        if (name == defaultPrinter) printers_->setCurrentRow(printers_->count() - 1);
+        if (name == defaultPrinter && printers_->currentRow() < 0) printers_->setCurrentRow(printers_->count() - 1);
     }
+    // With no default printer (or one the list does not hold) the first is
+    // chosen: "OK" always has a printer to print on.
+    if (printers_->currentRow() < 0 && printers_->count() > 0) printers_->setCurrentRow(0);
     if (printers.empty()) {
         // Said plainly rather than shown as an empty list.
         auto* none = new QLabel(tr("No printer is installed. Add one in the system's printer settings."), this);

@@ -16,7 +16,9 @@ class Platform;
 
 // "Print": the printer, the number of copies and whether the two
 // expressions go under the graph. "OK" asks the owner to print through
-// printRequested(); the owner closes the dialog when the run is over.
+// printRequested(); the owner closes the dialog when the run is over. The
+// default printer is chosen at the start, or the first one when there is no
+// default; with no printer at all "OK" is disabled.
 class PrintDialog : public QDialog {
     Q_OBJECT
 

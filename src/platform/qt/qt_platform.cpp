@@ -235,8 +235,36 @@ bool QtPlatform::startOwnProgram(const std::vector<std::string>& arguments) {
     return QProcess::startDetached(QCoreApplication::applicationFilePath(), args);
 }
 
+// xdg-open says by its exit status whether a program took the document (3
+// when none is known for its type), which Qt's own call does not pass on: it
+// counts a started xdg-open as success. On most desktops xdg-open hands the
+// file on and ends at once; on one it does not know it runs the viewer
+// itself and ends with it, so one still running after a moment has opened
+// the document, and it is left to run. With no xdg-open, Qt's way is all
+// there is.
 bool QtPlatform::openDocument(const std::string& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(fromPath(path)));
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) return QDesktopServices::openUrl(QUrl::fromLocalFile(fromPath(path)));
+    constexpr int kOpenerWaitMs = 1500;
+    auto* process = new QProcess;
+    process->setProgram(opener);
+    process->setArguments({fromPath(path)});
+    // No pipes: a viewer that outlives this program must not lose its output.
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start();
+    if (!process->waitForStarted()) {
+        delete process;
+        return false;
+    }
+    if (!process->waitForFinished(kOpenerWaitMs)) {
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        return true;
+    }
+    const bool opened = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+    delete process;
+    return opened;
 }
 
 std::vector<std::string> QtPlatform::printerNames() {

@@ -35,6 +35,8 @@ PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
 }
 
+PictureArea::~PictureArea() = default;
+
 double PictureArea::width() const { return static_cast<double>(QWidget::width()) * kTwipsPerPixel; }
 double PictureArea::height() const { return static_cast<double>(QWidget::height()) * kTwipsPerPixel; }
 
@@ -43,14 +45,29 @@ void PictureArea::ensureImage() {
     const QSize pixels(std::max(1, static_cast<int>(std::ceil(QWidget::width() * ratio))),
                        std::max(1, static_cast<int>(std::ceil(QWidget::height() * ratio))));
     if (image_.size() == pixels && image_.devicePixelRatio() == ratio) return;
+    endPainting();
     image_ = QImage(pixels, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     image_.fill(packedToQColor(background_));
 }
 
+QPainter& PictureArea::imagePainter() {
+    ensureImage();
+    if (!painter_) painter_ = std::make_unique<QPainter>(&image_);
+    return *painter_;
+}
+
+void PictureArea::endPainting() const { painter_.reset(); }
+
+const QImage& PictureArea::image() const {
+    endPainting();
+    return image_;
+}
+
 void PictureArea::clear(uint32_t color) {
     background_ = color;
     ensureImage();
+    endPainting();
     image_.fill(packedToQColor(color));
     update();
 }
@@ -84,16 +101,15 @@ void paintPictureText(QPainter& p, const QFont& font, double x, double y, const 
 
 void PictureArea::line(double x1, double y1, double x2, double y2, uint32_t color) {
     if (!finite4(x1, y1, x2, y2)) return;
-    ensureImage();
-    QPainter p(&image_);
-    paintPictureLine(p, x1, y1, x2, y2, color, lineWidth_);
+    paintPictureLine(imagePainter(), x1, y1, x2, y2, color, lineWidth_);
     update();
 }
 
 void PictureArea::text(double x, double y, const std::string& s) {
     if (!std::isfinite(x) || !std::isfinite(y)) return;
-    ensureImage();
-    QPainter p(&image_);
+    QPainter& p = imagePainter();
+    // Text as a fresh painter draws it: the lines turn antialiasing on.
+    p.setRenderHint(QPainter::Antialiasing, false);
     paintPictureText(p, font(), x, y, s, textColor_);
     update();
 }
@@ -118,6 +134,7 @@ void PictureArea::setOverlayDiscs(std::vector<OverlayDisc> discs) {
 
 void PictureArea::paintEvent(QPaintEvent* event) {
     ensureImage();
+    endPainting();
     QPainter p(this);
     p.drawImage(event->rect(), image_, QRectF(event->rect().topLeft() * image_.devicePixelRatio(),
                                                event->rect().size() * image_.devicePixelRatio()));

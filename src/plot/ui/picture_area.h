@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 #include "draw/canvas.h"
@@ -35,6 +36,7 @@ public:
     };
 
     explicit PictureArea(QWidget* parent = nullptr);
+    ~PictureArea() override;
 
     double width() const override;
     double height() const override;
@@ -53,7 +55,7 @@ public:
     // particles); they never touch the retained image.
     void setOverlayDiscs(std::vector<OverlayDisc> discs);
     // The retained picture, as drawn (for saving as a bitmap and printing).
-    const QImage& image() const { return image_; }
+    const QImage& image() const;
 
 Q_SIGNALS:
     // The area changed size: its picture was cleared and must be drawn again.
@@ -65,8 +67,15 @@ protected:
 
 private:
     void ensureImage();
+    // The painter on the image, kept open from one line to the next: a
+    // redraw draws hundreds of thousands of lines, and opening a painter
+    // for each costs more than the line. It is ended before anything else
+    // reads or replaces the image.
+    QPainter& imagePainter();
+    void endPainting() const;
 
     QImage image_;
+    mutable std::unique_ptr<QPainter> painter_;
     uint32_t background_ = 0xFFFFFF;
     uint32_t textColor_ = 0;
     int lineWidth_ = 1;

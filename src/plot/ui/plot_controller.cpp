@@ -1,7 +1,6 @@
 #include "plot/ui/plot_controller.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,10 +9,13 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "document/graph_document.h"
 #include "platform/platform.h"
 #include "plot/ui/graph_panel.h"
+#include "plot/ui/redraw_pacing.h"
 #include "ui/panel_context.h"
 
 namespace qv {
@@ -70,7 +72,10 @@ void PlotController::connectControls() {
         });
     }
     // A resized area has lost its picture.
-    connect(panel_.picture(), &PictureArea::resized, this, [this] { plot(); });
+    connect(panel_.picture(), &PictureArea::resized, this, [this] {
+        if (plotting_) resizedWhilePlotting_ = true;
+        plot();
+    });
     connect(f.cartesian, &QRadioButton::clicked, this, [this] { graphingModeChanged(false); });
     connect(f.polar, &QRadioButton::clicked, this, [this] { graphingModeChanged(true); });
     for (QCheckBox* check : {f.derivative, f.secondDerivative}) {
@@ -191,23 +196,22 @@ PlotBoxes PlotController::gatherBoxes() const {
     return b;
 }
 
-void PlotController::writeBack(const PlotBoxes& b) {
+// Only the texts the redraw changed are written: a long redraw lets timers
+// run (the range glide), whose own changes to the boxes must stand.
+void PlotController::writeBack(const PlotBoxes& b, const PlotBoxes& gathered) {
     const FunctionControls& f = panel_.function();
-    setIfChanged(f.zMin, b.zMin);
-    setIfChanged(f.zMax, b.zMax);
-    setIfChanged(f.x, b.x);
-    setIfChanged(f.y, b.y);
-    setIfChanged(f.aMin, b.aMin);
-    setIfChanged(f.aMax, b.aMax);
-    // The data's autoscale may have fitted the view: the range boxes' own
-    // change handlers then move it.
     const ViewControls& v = panel_.view();
-    setIfChanged(v.range[0], b.xMinBox);
-    setIfChanged(v.range[1], b.xMaxBox);
-    setIfChanged(v.range[2], b.yMinBox);
-    setIfChanged(v.range[3], b.yMaxBox);
-    setIfChanged(panel_.view().xTick, b.xTickBox);
-    setIfChanged(panel_.view().yTick, b.yTickBox);
+    const std::pair<QLineEdit*, std::string PlotBoxes::*> kBoxes[] = {
+        {f.zMin, &PlotBoxes::zMin},         {f.zMax, &PlotBoxes::zMax},       {f.x, &PlotBoxes::x},
+        {f.y, &PlotBoxes::y},               {f.aMin, &PlotBoxes::aMin},       {f.aMax, &PlotBoxes::aMax},
+        // The data's autoscale may have fitted the view: the range boxes'
+        // own change handlers then move it.
+        {v.range[0], &PlotBoxes::xMinBox},  {v.range[1], &PlotBoxes::xMaxBox}, {v.range[2], &PlotBoxes::yMinBox},
+        {v.range[3], &PlotBoxes::yMaxBox},  {v.xTick, &PlotBoxes::xTickBox},  {v.yTick, &PlotBoxes::yTickBox},
+    };
+    for (const auto& [box, field] : kBoxes) {
+        if (b.*field != gathered.*field) setIfChanged(box, b.*field);
+    }
 }
 
 void PlotController::plot() {
@@ -220,14 +224,25 @@ void PlotController::plot() {
     plotting_ = true;
     do {
         pending_ = false;
-        runPlot();
+        resizedWhilePlotting_ = false;
+        // The user who stopped a long redraw does not want the next one that
+        // was asked for meanwhile (the animation's next frame), unless the
+        // area was resized: what it holds was drawn for another size.
+        if (runPlot()) pending_ = resizedWhilePlotting_;
     } while (pending_);
     plotting_ = false;
 }
 
-void PlotController::runPlot() {
+bool PlotController::runPlot() {
     ++redraws_;
-    PlotBoxes boxes = gatherBoxes();
+    const PlotBoxes gathered = gatherBoxes();
+    PlotBoxes boxes = gathered;
+    const PlotOptions options = gatherOptions();
+    // Events come in while a long redraw draws: the list it draws is its own.
+    const std::vector<std::string> functions =
+        options.plotAllFunctions ? ctx_.doc->functions.entries() : std::vector<std::string>();
+    RedrawPacing pacing(panel_.window(), panel_.function().stop,
+                        [this](const QString& text) { panel_.setPlotStatus(text); });
     PlotHooks hooks;
     // A message a redraw raises is shown when its cause first arises, not
     // again at every redraw that meets it (the range glide and the animation
@@ -242,7 +257,8 @@ void PlotController::runPlot() {
         }
     };
     hooks.tickLimit = [&raise](const TickLimitMessage& m) { raise(m.title, m.text); };
-    hooks.yieldToEvents = [] { QCoreApplication::processEvents(); };
+    hooks.yieldToEvents = [&pacing] { pacing.yieldAll(); };
+    hooks.stopRequested = [&pacing](int curve, int curves) { return pacing.poll(curve, curves); };
     hooks.dataMessage = [&raise](const DataMessage& m) { raise(m.title, m.text); };
     hooks.afterCurve = [this](int curve) { Q_EMIT curveDrawn(curve); };
     hooks.startAnimation = [this] { Q_EMIT animationRequested(); };
@@ -251,7 +267,6 @@ void PlotController::runPlot() {
     hooks.hideReadouts = [this] { panel_.setPointLabelsVisible(false); };
     // Plot writes the rewritten boxes back only through `boxes`; their
     // change handlers then ask for a full replot only where a text changed.
-    const PlotOptions options = gatherOptions();
     // A scrolling pass draws the frame only, without the point.
     if (options.frameOnly) panel_.setPointLabelsVisible(false);
     // Every line of the picture has the width of the "Line Size:" option.
@@ -259,23 +274,31 @@ void PlotController::runPlot() {
     std::optional<PlotResult> drawn;
     {
         FirstFormulaError oneMessage(*ctx_.rewrite, FirstFormulaError::Mode::PassOn);
-        drawn = Plot(*panel_.picture(), *ctx_.evaluator, *ctx_.rewrite, *ctx_.doc, boxes,
-                     ctx_.doc->functions.entries(), options, state_, hooks);
+        drawn = Plot(*panel_.picture(), *ctx_.evaluator, *ctx_.rewrite, *ctx_.doc, boxes, functions, options, state_,
+                     hooks);
     }
     const PlotResult& result = *drawn;
+    report(result, options.frameOnly, std::move(raised), raisedText);
+    const bool replot = ctx_.doc->full_replot;
+    writeBack(boxes, gathered);
+    // The rewritten forms are what was prepared: writing them back is no edit.
+    ctx_.doc->full_replot = replot;
+    // Esc is the key of "Stop": it ends an animation as well.
+    if (result.stopped && pacing.stoppedByKey()) panel_.function().stop->click();
+    return result.stopped;
+}
+
+void PlotController::report(const PlotResult& result, bool frameOnly, std::set<std::string> raised,
+                            const std::string& raisedText) {
     // A pass that drew no data (a frame while scrolling, an empty range)
     // cannot tell whether a cause went away.
-    if (result.drawn && !options.frameOnly) shownMessages_ = std::move(raised);
+    if (result.drawn && !frameOnly) shownMessages_ = std::move(raised);
     else shownMessages_.insert(raised.begin(), raised.end());
     // Why the curves show nothing, in the status line; a successful redraw
     // clears it, a pass that drew no curves by design leaves it.
     std::optional<std::string> status = result.status;
     if (!raisedText.empty() && (!status || status->empty() || status->rfind("note: ", 0) == 0)) status = raisedText;
     if (status) panel_.setPlotStatus(QString::fromStdString(*status));
-    const bool replot = ctx_.doc->full_replot;
-    writeBack(boxes);
-    // The rewritten forms are what was prepared: writing them back is no edit.
-    ctx_.doc->full_replot = replot;
 }
 
 void PlotController::drawOnto(Canvas& canvas) const {

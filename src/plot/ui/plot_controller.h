@@ -26,6 +26,9 @@ enum class ScrollSource : unsigned char { Transition, Drag };
 // button, the edit rules of the function boxes, the graphing mode, and the
 // plotting switches and axis transformations the View menu shows. A redraw
 // never runs inside another: one asked for meanwhile follows when it ends.
+// A long redraw keeps the window painting and ends on Esc or "Stop"
+// (RedrawPacing); what it drew stays, and the redraws asked for meanwhile
+// are dropped.
 class PlotController : public QObject {
     Q_OBJECT
 
@@ -91,8 +94,11 @@ private:
     void connectControls();
     PlotOptions gatherOptions() const;
     PlotBoxes gatherBoxes() const;
-    void writeBack(const PlotBoxes& boxes);
-    void runPlot();
+    void writeBack(const PlotBoxes& boxes, const PlotBoxes& gathered);
+    // One redraw; true when the user stopped it.
+    bool runPlot();
+    // The messages a redraw raised, and its status line.
+    void report(const PlotResult& result, bool frameOnly, std::set<std::string> raised, const std::string& raisedText);
     void graphingModeChanged(bool polar);
     void plotWithSmoothing();
 
@@ -109,6 +115,7 @@ private:
     std::set<std::string> shownMessages_;
     bool plotting_ = false;
     bool pending_ = false;
+    bool resizedWhilePlotting_ = false;
     int redraws_ = 0;
 };
 

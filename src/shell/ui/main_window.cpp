@@ -21,6 +21,7 @@
 #include "data/ui/list_panel.h"
 #include "document/startup.h"
 #include "help/help.h"
+#include "help/ui/build_info.h"
 #include "persistence/graph_commands.h"
 #include "persistence/graph_file.h"
 #include "shell/ui/crash_recovery.h"
@@ -224,15 +225,13 @@ void MainWindow::plainStart() {
 }
 
 void MainWindow::showHelp() {
-    std::vector<std::string> folders{platform_->programFolder()};
-    for (const std::string& folder : platform_->dataFolders()) folders.push_back(folder);
-    const std::optional<std::string> manual =
-        findManual(folders, [](const std::string& p) { return QFileInfo(QString::fromStdString(p)).isFile(); });
-    if (manual && platform_->openDocument(*manual)) return;
-    platform_->message(kNoHelpTitle, noHelpText(), MessageButtons::Ok, MessageIcon::Warning);
+    showHelpContents(*platform_, [](const std::string& p) { return QFileInfo(QString::fromStdString(p)).isFile(); });
 }
 
-void MainWindow::showAbout() { platform_->message(kAboutTitle, aboutText(), MessageButtons::Ok, MessageIcon::Information); }
+void MainWindow::showAbout() {
+    platform_->message(kAboutTitle, aboutText(programVersion(), buildDate()), MessageButtons::Ok,
+                       MessageIcon::Information);
+}
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();

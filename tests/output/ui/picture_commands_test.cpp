@@ -179,8 +179,13 @@ TEST(PictureCommandsTest, AFullDiskKeepsTheOldPictureFile) {
 }
 
 TEST(PrintDialogTest, PrintersCopiesAndNoPrinter) {
+    // The default printer is chosen; without one (or with one the list does
+    // not hold), the first.
+    const std::pair<const char*, const char*> kDefaults[] = {{"Lab", "Lab"}, {"", "Office"}, {"Gone", "Office"}};
+    for (const auto& [defaultPrinter, chosen] : kDefaults) {
+        EXPECT_EQ(PrintDialog({"Office", "Lab"}, defaultPrinter).printer(), chosen) << defaultPrinter;
+    }
     PrintDialog dialog({"Office", "Lab"}, "Lab");
-    EXPECT_EQ(dialog.printer(), "Lab");
     EXPECT_TRUE(dialog.printEquations());
     auto* copies = dialog.findChild<QLineEdit*>("Text1");
     const std::pair<const char*, const char*> kTyped[] = {{"0", "1"}, {"12", "12"}, {"x", "x"}};
@@ -211,6 +216,14 @@ TEST(PictureCommandsTest, PrintingGivesAPagePerCopyWithTheExpressions) {
     EXPECT_FALSE(commands.runPrint("Office", "31", true));
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(platform.messages.at(0).title, "Quorvanta  -  Multiple Copies");
+
+    // A run without a printer says so and keeps the dialog.
+    commands.setPrintToFile("");
+    platform.answerMessages({MessageAnswer::Ok});
+    EXPECT_FALSE(commands.runPrint("", "1", true));
+    EXPECT_EQ(platform.messages.at(1).title, "Quorvanta  -  Print");
+    EXPECT_EQ(platform.messages.at(1).text, "Choose the printer to print on.");
+    commands.setPrintToFile(pdf.toStdString());
 
     ASSERT_TRUE(commands.runPrint("Office", "2", true));
     const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");

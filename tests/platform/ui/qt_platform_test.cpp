@@ -399,5 +399,32 @@ TEST(QtPlatform, PrintRefusesWhatItCannotPrint) {
     for (const PrintRequest& r : {noPrinter, noCopies, badPicture}) EXPECT_FALSE(platform.print(r)) << r.printer;
 }
 
+// The desktop's opener says whether a program took the document: xdg-open
+// ends with 3 when none is known for the type, which must not count as
+// opened. A stand-in xdg-open on the PATH answers as told and notes the
+// path it was given.
+TEST(QtPlatform, OpenDocumentFollowsTheOpenersAnswer) {
+    QTemporaryDir bin;
+    ASSERT_TRUE(bin.isValid());
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ":" + oldPath);
+    const QString script = bin.filePath("xdg-open");
+    const QString given = bin.filePath("given.txt");
+    const std::pair<int, bool> kAnswers[] = {{0, true}, {3, false}, {4, false}};
+    for (const auto& [status, opened] : kAnswers) {
+        QFile::remove(given);
+        QFile file(script);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\nexit %2\n").arg(given).arg(status).toLocal8Bit());
+        file.close();
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        EXPECT_EQ(QtPlatform().openDocument("/opt/qv/Quorvanta Manual.pdf"), opened) << status;
+        QFile note(given);
+        ASSERT_TRUE(note.open(QIODevice::ReadOnly)) << status;
+        EXPECT_EQ(note.readAll(), QByteArray("/opt/qv/Quorvanta Manual.pdf"));
+    }
+    qputenv("PATH", oldPath);
+}
+
 }  // namespace
 }  // namespace qv

@@ -10,6 +10,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <memory>
 
@@ -280,6 +286,47 @@ TEST_F(PlotControllerTest, AutoZRangeFollowsTheXRange) {
     window->findChild<QAction*>("AutoZ")->trigger();
     EXPECT_EQ(box("Text6")->text(), "-5");
     EXPECT_EQ(box("Text7")->text(), "5");
+}
+
+// A redraw of 3,000 curves with their derivatives takes seconds: it keeps
+// the window painting and ends at the first pause after Esc, a click of
+// "Stop" or the close box (which then leaves the window open). What it drew
+// stays, the status line says where it stopped, and the redraws asked for
+// meanwhile do not follow.
+TEST_F(PlotControllerTest, ALongRedrawEndsOnEscStopOrTheCloseBox) {
+    std::vector<std::string> entries;
+    for (int i = 0; i < 3000; ++i) entries.push_back("sin(z)+" + std::to_string(i) + "*z/1000");
+    window->document().functions.assign(entries);
+    box("Text8")->setText("z");
+    box("Text9")->setText("z^2");
+    box("Text6")->setText("-5");
+    box("Text7")->setText("5");
+    for (const char* check : {"Check1", "Check10", "Check4"}) window->findChild<QCheckBox*>(check)->setChecked(true);
+    PlotController& plotter = window->plotter();
+    QPushButton* stop = button("Command20");
+    const std::pair<const char*, std::function<void()>> kWays[] = {
+        {"Esc", [this] { QTest::keyClick(box("Text8"), Qt::Key_Escape); }},
+        {"Stop", [stop] { QTest::mouseClick(stop, Qt::LeftButton); }},
+        {"close box", [this] { window->close(); }},
+    };
+    for (const auto& [way, act] : kWays) {
+        SCOPED_TRACE(way);
+        const int before = plotter.redraws();
+        // The timer fires at the redraw's first pause: a redraw asked for
+        // then, and the user's stop.
+        QTimer::singleShot(0, window.get(), [&plotter, &act] {
+            plotter.plot();
+            act();
+        });
+        plotter.plot();
+        const QString status = window->findChild<QLabel*>("PlotStatus")->text();
+        EXPECT_TRUE(status.startsWith("Drawing stopped at curve ")) << status.toStdString();
+        EXPECT_TRUE(status.endsWith(" of 3001")) << status.toStdString();
+        EXPECT_EQ(plotter.redraws(), before + 1);
+        EXPECT_GT(curvePixels(), 0);
+        EXPECT_TRUE(window->isVisible());
+    }
+    EXPECT_TRUE(platform.unexpected.empty());
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDate>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -15,6 +18,7 @@
 #include <memory>
 
 #include "help/help.h"
+#include "help/ui/build_info.h"
 #include "persistence/graph_file.h"
 #include "shell/ui/crash_recovery.h"
 #include "persistence/recent_files.h"
@@ -25,14 +29,29 @@ namespace qv {
 namespace {
 
 TEST(Help, ManualLookupAndTheAboutText) {
-    const auto only = [](std::string present) { return [present](const std::string& p) { return p == present; }; };
-    EXPECT_EQ(findManual({"/opt/qv", "/usr/share/quorvanta"}, only("/usr/share/quorvanta/Quorvanta Manual.pdf")),
-              "/usr/share/quorvanta/Quorvanta Manual.pdf");
-    EXPECT_EQ(findManual({"/opt/qv/", "/usr/share"}, only("/opt/qv/Quorvanta Manual.pdf")), "/opt/qv/Quorvanta Manual.pdf");
-    EXPECT_EQ(findManual({"", "/x"}, only("/y/Quorvanta Manual.pdf")), std::nullopt);
-    EXPECT_EQ(aboutText().substr(0, 19), "About Quorvanta\r\n\r\n");
-    EXPECT_NE(aboutText().find("\r\n     Version 6.5.1\r\n"), std::string::npos);
-    EXPECT_EQ(aboutText().substr(aboutText().size() - 39), "\r\n     Last compiled: November 19, 2010");
+    const auto present = [](std::vector<std::string> files) {
+        return [files](const std::string& p) { return std::find(files.begin(), files.end(), p) != files.end(); };
+    };
+    struct Case {
+        std::vector<std::string> folders, files, found;
+    };
+    const Case kCases[] = {
+        {{"/opt/qv", "/usr/share/quorvanta"}, {"/usr/share/quorvanta/Quorvanta Manual.pdf"},
+         {"/usr/share/quorvanta/Quorvanta Manual.pdf"}},
+        // In a folder the word processor's documents come before the PDF,
+        // and the program's folder before the installed data.
+        {{"/opt/qv/", "/usr/share"},
+         {"/usr/share/Quorvanta Manual.docx", "/opt/qv/Quorvanta Manual.pdf", "/opt/qv/Quorvanta Manual.docx",
+          "/opt/qv/Quorvanta Manual compatible.doc"},
+         {"/opt/qv/Quorvanta Manual.docx", "/opt/qv/Quorvanta Manual compatible.doc", "/opt/qv/Quorvanta Manual.pdf",
+          "/usr/share/Quorvanta Manual.docx"}},
+        {{"", "/x"}, {"/y/Quorvanta Manual.pdf"}, {}},
+    };
+    for (const Case& c : kCases) EXPECT_EQ(findManuals(c.folders, present(c.files)), c.found);
+    const std::string about = aboutText("2.3.4", "May 4, 2031");
+    EXPECT_EQ(about.substr(0, 19), "About Quorvanta\r\n\r\n");
+    EXPECT_NE(about.find("\r\n     Version 2.3.4\r\n"), std::string::npos);
+    EXPECT_EQ(about.substr(about.size() - 33), "\r\n     Last compiled: May 4, 2031");
 }
 
 TEST(RecentFiles, NewestFirstOnceAndEightAtMost) {
@@ -70,7 +89,7 @@ protected:
     std::unique_ptr<MainWindow> window_;
 };
 
-TEST_F(DesktopHabitsTest, HelpOpensTheManualOrSaysThereIsNone) {
+TEST_F(DesktopHabitsTest, HelpOpensTheManualOrSaysWhereItIs) {
     MainWindow& w = open();
     platform_.answerMessages({MessageAnswer::Ok});
     w.findChild<QAction*>("HelpContents")->trigger();
@@ -79,20 +98,44 @@ TEST_F(DesktopHabitsTest, HelpOpensTheManualOrSaysThereIsNone) {
     EXPECT_EQ(platform_.messages[0].icon, MessageIcon::Warning);
 
     std::filesystem::create_directories(folder_ / "share");
-    std::ofstream(folder_ / "share" / "Quorvanta Manual.pdf") << "%PDF";
+    const std::string pdf = (folder_ / "share" / "Quorvanta Manual.pdf").string();
+    const std::string docx = (folder_ / "share" / "Quorvanta Manual.docx").string();
+    std::ofstream(pdf) << "%PDF";
     platform_.installedDataFolders = {(folder_ / "share").string()};
     w.findChild<QAction*>("HelpContents")->trigger();
-    EXPECT_EQ(platform_.openedDocuments, std::vector<std::string>{(folder_ / "share" / "Quorvanta Manual.pdf").string()});
-    // A viewer that does not start is the same message.
-    platform_.openSucceeds = false;
-    platform_.answerMessages({MessageAnswer::Ok, MessageAnswer::Ok});
+    EXPECT_EQ(platform_.openedDocuments, std::vector<std::string>{pdf});
+    std::ofstream(docx) << "PK";
     w.findChild<QAction*>("HelpContents")->trigger();
-    w.findChild<QAction*>("About")->trigger();
-    ASSERT_EQ(platform_.messages.size(), 3u);
-    EXPECT_EQ(platform_.messages[1].title, "No help file!");
-    EXPECT_EQ(platform_.messages[2].title, "Quorvanta");
-    EXPECT_EQ(platform_.messages[2].text, aboutText());
+    EXPECT_EQ(platform_.openedDocuments.back(), docx);
+    // When nothing opens them, every manual is tried and the message says
+    // where they are, in full.
+    platform_.openedDocuments.clear();
+    platform_.openSucceeds = false;
+    platform_.answerMessages({MessageAnswer::Ok});
+    w.findChild<QAction*>("HelpContents")->trigger();
+    EXPECT_EQ(platform_.openedDocuments, (std::vector<std::string>{docx, pdf}));
+    ASSERT_EQ(platform_.messages.size(), 2u);
+    EXPECT_EQ(platform_.messages[1].title, kNoViewerTitle);
+    EXPECT_EQ(platform_.messages[1].text, noViewerText({docx, pdf}));
+    EXPECT_NE(platform_.messages[1].text.find("\r\n" + pdf), std::string::npos);
     EXPECT_TRUE(platform_.allAnswersUsed());
+}
+
+// The about box tells this program's version and the day it was built: the
+// build notes the date whenever it builds, so it is the day this test
+// program was linked (or the day before, for a build across midnight).
+TEST_F(DesktopHabitsTest, AboutTellsTheVersionAndTheBuildDate) {
+    MainWindow& w = open();
+    platform_.answerMessages({MessageAnswer::Ok});
+    w.findChild<QAction*>("About")->trigger();
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].title, "Quorvanta");
+    EXPECT_EQ(platform_.messages[0].text, aboutText(QV_PROJECT_VERSION, buildDate()));
+    EXPECT_STREQ(programVersion(), QV_PROJECT_VERSION);
+    const QDate built = QDate::fromString(QString::fromLatin1(buildDate()), QStringLiteral("MMMM d, yyyy"));
+    ASSERT_TRUE(built.isValid()) << buildDate();
+    const QDate linked = QFileInfo(QCoreApplication::applicationFilePath()).lastModified().date();
+    EXPECT_TRUE(built == linked || built == linked.addDays(-1)) << buildDate();
 }
 
 TEST_F(DesktopHabitsTest, RecentFilesDroppedFilesAndTheWindowsPlace) {
