@@ -416,6 +416,24 @@ GraphFileRead readGraphFile(std::string_view text) {
     return result;
 }
 
+std::optional<std::string> oversizedField(const GraphFile& file) {
+    const std::pair<const std::string*, const char*> fields[] = {{&file.description, "the description"},
+                                                                 {&file.history, "the calculator history"}};
+    for (const auto& [text, what] : fields) {
+        std::size_t lines = 1;
+        for (std::size_t at = text->find(kLineEnd); at != std::string::npos; at = text->find(kLineEnd, at + 2)) ++lines;
+        if (lines > kMaxMultiLineFieldLines) {
+            return std::string(what) + " is longer than " + std::to_string(kMaxMultiLineFieldLines) +
+                   " lines, more than a graph file keeps";
+        }
+        if (text->size() > kMaxMultiLineFieldBytes) {
+            return std::string(what) + " is longer than " + std::to_string(kMaxMultiLineFieldBytes >> 20) +
+                   " MiB, more than a graph file keeps";
+        }
+    }
+    return std::nullopt;
+}
+
 std::string graphFileBytes(const GraphFile& file) { return encodeFileText(writeGraphFile(file)); }
 
 GraphFileRead readGraphFileBytes(std::string_view bytes) {

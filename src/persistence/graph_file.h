@@ -101,6 +101,11 @@ struct GraphFile {
 // equals its end marker gets a blank after it.
 std::string writeGraphFile(const GraphFile& file);
 
+// Why a document cannot be saved as a graph file that opens again: its
+// description or history is beyond the limits the reader keeps ("the
+// calculator history is longer than 100000 lines"). None when it fits.
+std::optional<std::string> oversizedField(const GraphFile& file);
+
 struct GraphFileError {
     int line = 0;          // 1-based
     std::string message;   // what was expected there, and what was found

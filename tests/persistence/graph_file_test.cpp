@@ -288,6 +288,8 @@ TEST(GraphFileRead, MultiLineFieldsHaveTheirLimits) {
         f.description = c.description;
         f.history = c.history;
         const GraphFileRead read = readGraphFile(writeGraphFile(f));
+        // A save refuses exactly what would not open again.
+        EXPECT_EQ(oversizedField(f).has_value(), c.errorLine != 0);
         if (c.errorLine == 0) {
             ASSERT_TRUE(read.file) << describe(read.error);
             EXPECT_EQ(*read.file, f);

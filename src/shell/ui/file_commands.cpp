@@ -170,9 +170,12 @@ bool MainWindow::textSave(const std::string& path) {
     std::optional<std::string> failure;
     {
         BusyPointer busy;
+        const GraphFile file = gatherFile();
+        // A file that would not open again is not written: the old one stays.
+        failure = oversizedField(file);
         // Written beside the file and put in its place only when every byte
         // is on the disk: a failure leaves the old file as it was.
-        failure = writeFileSafely(path, graphFileBytes(gatherFile()));
+        if (!failure) failure = writeFileSafely(path, graphFileBytes(file));
     }
     if (failure) {
         platform_->message(kReplaceTitle, "The file " + quotedFileName(path) + " could not be saved: " + *failure + ".",

@@ -158,14 +158,31 @@ TEST_F(GraphFileCommandsTest, AFailedSaveKeepsTheWindowAndTheDocument) {
         << platform_.messages[1].text;
     EXPECT_FALSE(w.document().document_saved);
     EXPECT_EQ(w.document().document_path, "");
+    // A history longer than a graph file keeps would save a file that does
+    // not open again: the save is refused instead.
+    auto* calculator = w.findChild<CalculatorPanel*>();
+    const std::string history = calculator->historyText();
+    std::string huge = "1";
+    for (std::size_t i = 0; i < kMaxMultiLineFieldLines; ++i) huge += "\r\n1";
+    calculator->setHistoryText(huge);
+    platform_.answerMessages({MessageAnswer::Yes, MessageAnswer::Ok});
+    platform_.saveAnswers.push_back(path("huge.gph"));
+    EXPECT_FALSE(w.close());
+    ASSERT_EQ(platform_.messages.size(), 4u);
+    EXPECT_EQ(platform_.messages[3].text,
+              "The file \"huge.gph\" could not be saved: the calculator history is longer than 100000 lines, more "
+              "than a graph file keeps.");
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "huge.gph"));
+    EXPECT_FALSE(w.document().document_saved);
+    calculator->setHistoryText(history);
     // Replacing an existing file is asked; No shows the dialog again.
     { std::ofstream(folder_ / "old.gph") << "old"; }
     platform_.saveAnswers = {path("old.GPH"), path("old.gph")};
     platform_.answerMessages({MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Yes});
     EXPECT_TRUE(w.close());
-    EXPECT_EQ(platform_.messages[3].text,
+    EXPECT_EQ(platform_.messages[5].text,
               "The file \"old.gph\" already exists.  Would you like to replace this file?");
-    EXPECT_EQ(platform_.messages[3].title, "Quorvanta  -  Save");
+    EXPECT_EQ(platform_.messages[5].title, "Quorvanta  -  Save");
     EXPECT_NE(fileBytes(folder_ / "old.gph"), "old");
     EXPECT_TRUE(platform_.allAnswersUsed());
 }
