@@ -35,6 +35,7 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz_entry.h"
 #include "expression/derivatives.h"
 #include "expression/evaluator.h"
 #include "expression/math_library.h"
@@ -408,14 +409,5 @@ void run(const uint8_t* data, size_t size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size > 4096) return -1;
-    try {
-        run(data, size);
-    } catch (const std::exception& ex) {
-        std::fprintf(stderr, "\n*** exception escaped: %s\n", ex.what());
-        std::abort();
-    } catch (...) {
-        std::fprintf(stderr, "\n*** unknown exception escaped\n");
-        std::abort();
-    }
-    return 0;
+    return qv_fuzz::guarded([&] { run(data, size); });
 }

@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz_entry.h"
 #include "persistence/graph_file.h"
 
 namespace {
@@ -122,14 +123,5 @@ void run(std::string_view bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    try {
-        run(std::string_view(reinterpret_cast<const char*>(data), size));
-    } catch (const std::exception& ex) {
-        std::fprintf(stderr, "\n*** exception escaped: %s\n", ex.what());
-        std::abort();
-    } catch (...) {
-        std::fprintf(stderr, "\n*** unknown exception escaped\n");
-        std::abort();
-    }
-    return 0;
+    return qv_fuzz::guarded([&] { run(std::string_view(reinterpret_cast<const char*>(data), size)); });
 }
