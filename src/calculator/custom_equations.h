@@ -12,19 +12,13 @@
 #include <vector>
 
 #include "calculator/formula_library.h"
+#include "document/graph_document.h"
 
 namespace qv {
 
+static_assert(std::tuple_size_v<decltype(CustomEquation::names)> == kFormulaNameBoxes);
+
 inline constexpr int kMaxCustomEquations = 50;
-
-struct CustomEquation {
-    std::string title;        // field 0, the list item
-    std::string description;  // field 1
-    std::string equation;     // field 2
-    std::array<std::string, kFormulaNameBoxes> names;  // fields 3 to 7: name boxes 0, 2, 4, 6, 8
-
-    bool operator==(const CustomEquation&) const = default;
-};
 
 inline constexpr const char* kEquationLimitTitle = "Quorvanta  -  Limit reached!";
 inline constexpr const char* kEquationLimitText = "You may only create 50 custom equations per file.";

@@ -2,17 +2,138 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "document/data_columns.h"
 #include "document/function_list.h"
 #include "expression/rewrite.h"
 #include "expression/value.h"
 
-// The window-level state of the open graph: what several parts of the
-// program share besides the texts of their boxes. Plain data, owned by the
-// main window and passed by reference.
+// The open graph, whole: every value its graph file keeps (the texts of its
+// boxes as typed, its check boxes, choices and switches, its lists) and
+// what the program keeps beside it while it runs (the view as numbers, the
+// marks on the picture, the saved flag). Plain data, owned by the main
+// window and passed by reference; the panels show it and write the user's
+// edits into it.
 namespace qv {
+
+// The window's four exclusive modes.
+enum class Mode : unsigned char { Parametric, Calculator, List, Vectors };
+
+// A check box's three states, with the numbers a graph file writes.
+enum class CheckMark : unsigned char { Off = 0, On = 1, Greyed = 2 };
+constexpr bool isOn(CheckMark c) { return c == CheckMark::On; }
+constexpr CheckMark checkMark(bool on) { return on ? CheckMark::On : CheckMark::Off; }
+
+// The curve fits, in the order the data list and the graph file give them.
+enum class FitChoice : unsigned char { Linear, Quadratic, Cubic, Exponential, Logarithmic, Gaussian };
+inline constexpr int kFitChoiceCount = 6;
+
+// How the picture maps values: the View menu's four axis transformations
+// and the polar graphing mode. Every drawing, point evaluation and mouse
+// reading takes this one set.
+struct AxisSwitches {
+    bool log_x = false, log_y = false;
+    bool invert_x = false, invert_y = false;  // "1 / x-axis", "1 / y-axis"
+    bool polar = false;
+
+    // Whether the graph is a plain cartesian one, as the calculus
+    // commands assume.
+    bool plain() const { return !log_x && !log_y && !invert_x && !invert_y && !polar; }
+    bool operator==(const AxisSwitches&) const = default;
+};
+
+// The View menu's plotting switches besides the axis transformations.
+struct ViewSwitches {
+    bool hide_scrolling_plot = false;
+    bool smooth_plotting = false;
+    bool auto_z_range = false;
+    bool operator==(const ViewSwitches&) const = default;
+};
+
+// The grapher's boxes, as typed.
+struct GraphBoxes {
+    // x min, x max, y min, y max.
+    std::array<std::string, 4> range{"-5", "5", "-4.16", "4.16"};
+    std::string x_tick = "1", y_tick = "1";
+    std::string go_to_z;
+    std::string z_min, z_max;
+    std::string x_of_z, y_of_z;
+    std::string a_min, a_max;
+    // "Plot all functions as y(z)", "Plot Derivative", "2nd Derivative".
+    CheckMark plot_all_functions = CheckMark::Off;
+    CheckMark derivative = CheckMark::Off;
+    CheckMark second_derivative = CheckMark::Off;
+    bool operator==(const GraphBoxes&) const = default;
+};
+
+// One of the user's own formulas of the calculator's "User Defined" list.
+struct CustomEquation {
+    std::string title;        // the list item
+    std::string description;
+    std::string equation;
+    std::array<std::string, 5> names;  // the five variable names
+
+    bool operator==(const CustomEquation&) const = default;
+};
+
+// The calculator's entry, its variable values, the answer checks, the
+// description and the history.
+struct CalculatorState {
+    std::string entry;
+    std::array<std::string, 10> formula_values{};
+    CheckMark from_history = CheckMark::Off;  // "Calculate from history box"
+    CheckMark factor_of_pi = CheckMark::Off;
+    CheckMark radical = CheckMark::Off;
+    CheckMark fraction = CheckMark::Off;
+    // Multi-line, with CR LF line breaks.
+    std::string description;
+    std::string history;
+    std::vector<CustomEquation> equations;
+    bool operator==(const CalculatorState&) const = default;
+};
+
+// The list mode's boxes, checks and choices besides the lists themselves
+// (the data column shown is the data columns' selection).
+struct ListState {
+    FitChoice fit = FitChoice::Linear;
+    std::string data_entry, function_entry;
+    std::string moving_average_size, neighbours;
+    CheckMark plot_data = CheckMark::Off;
+    CheckMark autoscale = CheckMark::Off;
+    CheckMark connect = CheckMark::Off;
+    CheckMark moving_average = CheckMark::Off;
+    CheckMark smooth = CheckMark::Off;
+    std::string statistics_result;
+    bool operator==(const ListState&) const = default;
+};
+
+// The definite integral's boxes (x(z), y(z), lower and upper z) and whether
+// its panel is open.
+struct IntegralState {
+    std::array<std::string, 4> boxes{};
+    bool shown = false;
+    bool operator==(const IntegralState&) const = default;
+};
+
+// What the picture shows beside the curves and the data: the evaluated
+// point's cross, the shaded integral, the "warp" lines. Every picture of the
+// graph (the window's, an export, a printed page) draws them.
+struct PictureMarks {
+    // The point the last evaluation or search found, in graph values.
+    std::optional<std::array<double, 2>> point;
+    // The integral's shading: its x(z), y(z) and z range, as evaluated.
+    struct Shading {
+        std::string x, y;
+        double lower = 0, upper = 0, step = 0;
+        bool operator==(const Shading&) const = default;
+    };
+    std::optional<Shading> shading;
+    bool warp = false;
+    bool operator==(const PictureMarks&) const = default;
+};
 
 // A colour packed as red + 256 * green + 65536 * blue.
 using PackedColor = uint32_t;
@@ -70,6 +191,22 @@ struct GraphDocument {
     // The data list and how it is drawn.
     DataColumns data;
     DataPlotOptions data_plot;
+
+    // The boxes, checks and switches of the panels.
+    GraphBoxes boxes;
+    AxisSwitches axes;
+    ViewSwitches view;
+    CalculatorState calculator;
+    ListState list;
+    IntegralState integral;
+    // The coordinates read out in multiples of pi: "1" or "0".
+    std::string coordinates_in_pi = "0";
+    // The four vector lists' choices (-1 none, 0 to 4 the vectors A to E).
+    std::array<int, 4> vector_selections{0, 1, 0, 2};
+    Mode mode = Mode::Parametric;
+
+    // What the picture shows beside the curves.
+    PictureMarks marks;
 
     // Document status.
     std::string document_path;

@@ -2,10 +2,9 @@
 
 #include <QObject>
 
-namespace qv {
+#include "document/graph_document.h"
 
-// The window's four exclusive modes.
-enum class Mode : unsigned char { Parametric, Calculator, List, Vectors };
+namespace qv {
 
 // What the panels tell each other. A panel announces an event here; whoever
 // cares listens, and nobody needs to know who else is there. The window
