@@ -100,7 +100,7 @@ struct CalculatorState {
 struct ListState {
     FitChoice fit = FitChoice::Linear;
     std::string data_entry, function_entry;
-    std::string moving_average_size, neighbours;
+    std::string moving_average_size = "2", neighbours = "1";
     CheckMark plot_data = CheckMark::Off;
     CheckMark autoscale = CheckMark::Off;
     CheckMark connect = CheckMark::Off;
@@ -110,8 +110,8 @@ struct ListState {
     bool operator==(const ListState&) const = default;
 };
 
-// The definite integral's boxes (x(z), y(z), lower and upper z) and whether
-// its panel is open.
+// The definite integral's boxes (x(z), y(z), upper and lower z, in the graph
+// file's order) and whether its panel is open.
 struct IntegralState {
     std::array<std::string, 4> boxes{};
     bool shown = false;

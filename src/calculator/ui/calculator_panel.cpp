@@ -30,6 +30,7 @@
 #include "document/graph_document.h"
 #include "platform/platform.h"
 #include "ui/input_conventions.h"
+#include "ui/document_binding.h"
 #include "ui/panel_context.h"
 
 namespace qv {
@@ -100,6 +101,43 @@ CalculatorPanel::CalculatorPanel(PanelContext& context, QWidget* parent) : QWidg
     // The mode hands the focus to the panel: it goes to the expression box.
     setFocusProxy(expression_);
     connectControls();
+    bindDocument();
+}
+
+void CalculatorPanel::bindDocument() {
+    CalculatorState& c = ctx_.doc->calculator;
+    bindText(expression_, c.entry);
+    for (std::size_t i = 0; i < variables_.size(); ++i) bindText(variables_[i], c.formula_values[i]);
+    bindCheck(fromHistory_, c.from_history);
+    bindCheck(pi_, c.factor_of_pi);
+    bindCheck(radical_, c.radical);
+    bindCheck(fraction_, c.fraction);
+    // The history is the one text the user edits in place; the document
+    // follows every change.
+    connect(history_, &QPlainTextEdit::textChanged, this,
+            [this] { ctx_.doc->calculator.history = storedLines(history_->toPlainText()); });
+}
+
+void CalculatorPanel::dropVariableBlanks() {
+    for (std::size_t i = 0; i < variables_.size(); ++i) {
+        std::string& value = ctx_.doc->calculator.formula_values[i];
+        std::erase(value, ' ');
+        showText(variables_[i], value);
+    }
+}
+
+void CalculatorPanel::showDocument() {
+    const CalculatorState& c = ctx_.doc->calculator;
+    showText(expression_, c.entry);
+    for (std::size_t i = 0; i < variables_.size(); ++i) showText(variables_[i], c.formula_values[i]);
+    showCheck(fromHistory_, c.from_history);
+    showCheck(pi_, c.factor_of_pi);
+    showCheck(radical_, c.radical);
+    showCheck(fraction_, c.fraction);
+    description_->setDescription(c.description);
+    setHistoryText(c.history);
+    equations_.assign(c.equations);
+    refreshCustomEquations();
 }
 
 QWidget* CalculatorPanel::buildCalculator() {
@@ -289,7 +327,7 @@ bool CalculatorPanel::eventFilter(QObject* watched, QEvent* event) {
             drop->setDropAction(Qt::CopyAction);
             drop->accept();
             if (type == QEvent::Drop) {
-                setHistoryText(description_->description());
+                setHistoryText(ctx_.doc->calculator.description);
                 setDescription({});
                 ctx_.events.markEdited();
             }
@@ -320,21 +358,27 @@ void CalculatorPanel::showHeading(QComboBox* combo) {
 
 void CalculatorPanel::evaluate() {
     CalculatorInput in;
-    in.expression = expression_->text().toStdString();
-    if (fromHistory_->isChecked() && history_->hasFocus()) {
+    const CalculatorState& c = ctx_.doc->calculator;
+    in.expression = c.entry;
+    // The line of the history the cursor is on: where the user is, not a
+    // value of the document.
+    if (isOn(c.from_history) && history_->hasFocus()) {
         in.historyLine = history_->textCursor().block().text().toStdString();
     }
-    for (std::size_t i = 0; i < variables_.size(); ++i) in.variables[i] = variables_[i]->text().toStdString();
-    in.forms = {fraction_->isChecked(), pi_->isChecked(), radical_->isChecked()};
+    in.variables = c.formula_values;
+    in.forms = {isOn(c.fraction), isOn(c.factor_of_pi), isOn(c.radical)};
     in.ans = ctx_.doc->ans_value;
     in.constPi = ctx_.doc->const_pi;
 
     const CalculatorOutcome out = qv::evaluate(in, *ctx_.rewrite, *ctx_.evaluator);
     for (std::size_t i = 0; i < variables_.size(); ++i) {
-        const QString cleaned = qText(out.variables[i]);
-        if (variables_[i]->text() != cleaned) variables_[i]->setText(cleaned);
+        ctx_.doc->calculator.formula_values[i] = out.variables[i];
+        showText(variables_[i], out.variables[i]);
     }
-    if (out.expression) expression_->setText(qText(*out.expression));
+    if (out.expression) {
+        ctx_.doc->calculator.entry = *out.expression;
+        showText(expression_, *out.expression);
+    }
     if (out.message) {
         if (ctx_.platform) {
             ctx_.platform->message(kCalculatorMessageTitle, *out.message, MessageButtons::Ok, MessageIcon::None);
@@ -372,7 +416,7 @@ void CalculatorPanel::transferText() {
     ctx_.events.markEdited();
 }
 
-std::string CalculatorPanel::historyText() const { return storedLines(history_->toPlainText()); }
+std::string CalculatorPanel::historyText() const { return ctx_.doc->calculator.history; }
 
 void CalculatorPanel::setHistoryText(const std::string& text) {
     history_->setPlainText(shownLines(text));
@@ -381,9 +425,12 @@ void CalculatorPanel::setHistoryText(const std::string& text) {
     history_->setTextCursor(end);
 }
 
-std::string CalculatorPanel::description() const { return description_->description(); }
+std::string CalculatorPanel::description() const { return ctx_.doc->calculator.description; }
 
-void CalculatorPanel::setDescription(const std::string& text) { description_->setDescription(text); }
+void CalculatorPanel::setDescription(const std::string& text) {
+    ctx_.doc->calculator.description = text;
+    description_->setDescription(text);
+}
 
 void CalculatorPanel::applyFill(const FormulaFill& fill) {
     for (std::size_t k = 0; k < fill.names.size(); ++k) variables_[2 * k]->setText(qText(fill.names[k]));
@@ -414,10 +461,11 @@ void CalculatorPanel::createEquation() {
     CustomEquation e;
     e.title = typedTitle().toStdString();
     e.description = description();
-    e.equation = expression_->text().toStdString();
-    for (std::size_t k = 0; k < e.names.size(); ++k) e.names[k] = variables_[2 * k]->text().toStdString();
+    e.equation = ctx_.doc->calculator.entry;
+    for (std::size_t k = 0; k < e.names.size(); ++k) e.names[k] = ctx_.doc->calculator.formula_values[2 * k];
     const QString title = qText(e.title);
     equations_.create(std::move(e));
+    ctx_.doc->calculator.equations = equations_.equations();
     lists_[3]->addItem(title);
     showHeading(lists_[3]);
     setDescription({});
@@ -438,6 +486,7 @@ void CalculatorPanel::deleteEquation() {
                                MessageButtons::YesNo, MessageIcon::Question);
     if (answer != MessageAnswer::Yes) return;
     equations_.remove(i);
+    ctx_.doc->calculator.equations = equations_.equations();
     list->removeItem(i);
     showHeading(list);
     setDescription({});

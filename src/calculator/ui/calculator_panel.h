@@ -45,9 +45,14 @@ public:
     std::string description() const;
     void setDescription(const std::string& text);
 
-    CustomEquations& customEquations() { return equations_; }
-    // The "User Defined" list shows the equations again (after a file was read).
+    const CustomEquations& customEquations() const { return equations_; }
+    // The "User Defined" list shows the equations again.
     void refreshCustomEquations();
+    // The variable values lose their blanks (before a file is opened or
+    // saved under a new name).
+    void dropVariableBlanks();
+    // Every box, check, text and equation as the document has them.
+    void showDocument();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,6 +61,7 @@ private:
     QWidget* buildCalculator();
     QWidget* buildLibrary();
     void connectControls();
+    void bindDocument();
     void applyFill(const FormulaFill& fill);
     void formulaChosen(FormulaList list, const QString& entry);
     void customChosen(int index);

@@ -20,6 +20,7 @@
 #include "plot/curves.h"
 #include "plot/ui/plot_controller.h"
 #include "plot/ui/point_evaluation_controller.h"
+#include "ui/document_binding.h"
 
 namespace qv {
 
@@ -32,9 +33,24 @@ CalculusCommands::CalculusCommands(GraphPanel& panel, PanelContext& context, Plo
     connect(integral_->closeButton(), &QPushButton::clicked, this, [this] { closeIntegral(); });
     connect(&plotter_, &PlotController::optionsChanged, this, &CalculusCommands::enablingChanged);
     connect(&ctx_.events, &PanelEvents::modeChanged, this, &CalculusCommands::enablingChanged);
+    for (std::size_t i = 0; i < 4; ++i) bindText(integralBox(i), ctx_.doc->integral.boxes[i]);
 }
 
-bool CalculusCommands::integralShown() const { return panel_.functionArea()->currentWidget() == integral_; }
+// The integral's boxes in the document's order: x(z), y(z), upper, lower.
+QLineEdit* CalculusCommands::integralBox(std::size_t i) const {
+    QLineEdit* const boxes[4] = {integral_->xBox(), integral_->yBox(), integral_->upperBox(), integral_->lowerBox()};
+    return boxes[i];
+}
+
+bool CalculusCommands::integralShown() const { return ctx_.doc->integral.shown; }
+
+void CalculusCommands::showDocument() {
+    for (std::size_t i = 0; i < 4; ++i) showText(integralBox(i), ctx_.doc->integral.boxes[i]);
+    const bool shown = ctx_.doc->integral.shown;
+    if (shown == (panel_.functionArea()->currentWidget() == integral_)) return;
+    ctx_.doc->integral.shown = !shown;
+    toggleIntegral();
+}
 
 void CalculusCommands::focusIntegral() {
     integral_->firstEmptyBox()->setFocus();
@@ -46,9 +62,13 @@ void CalculusCommands::toggleIntegral() {
         closeIntegral();
     } else {
         integral_->result()->clear();
+        ctx_.doc->integral.shown = true;
         panel_.functionArea()->setCurrentWidget(integral_);
-        integral_->xBox()->setText(panel_.function().x->text());
-        integral_->yBox()->setText(panel_.function().y->text());
+        IntegralState& in = ctx_.doc->integral;
+        in.boxes[0] = ctx_.doc->boxes.x_of_z;
+        in.boxes[1] = ctx_.doc->boxes.y_of_z;
+        showText(integral_->xBox(), in.boxes[0]);
+        showText(integral_->yBox(), in.boxes[1]);
         focusIntegral();
         Q_EMIT enablingChanged();
     }
@@ -56,6 +76,7 @@ void CalculusCommands::toggleIntegral() {
 }
 
 void CalculusCommands::closeIntegral() {
+    ctx_.doc->integral.shown = false;
     panel_.functionArea()->setCurrentWidget(panel_.functionBlock());
     Q_EMIT enablingChanged();
     panel_.firstFunctionBox()->setFocus();
@@ -64,17 +85,16 @@ void CalculusCommands::closeIntegral() {
 }
 
 void CalculusCommands::evaluateIntegralCommand() {
-    IntegralBoxes boxes{integral_->xBox()->text().toStdString(), integral_->yBox()->text().toStdString(),
-                        integral_->lowerBox()->text().toStdString(), integral_->upperBox()->text().toStdString()};
+    std::array<std::string, 4>& typed = ctx_.doc->integral.boxes;
+    IntegralBoxes boxes{typed[0], typed[1], typed[3], typed[2]};
     const IntegralSetup setup = prepareIntegral(boxes, *ctx_.evaluator, *ctx_.rewrite, ctx_.doc->eval_error);
-    integral_->xBox()->setText(QString::fromStdString(boxes.x));
-    integral_->yBox()->setText(QString::fromStdString(boxes.y));
-    integral_->lowerBox()->setText(QString::fromStdString(boxes.lower));
-    integral_->upperBox()->setText(QString::fromStdString(boxes.upper));
+    typed = {boxes.x, boxes.y, boxes.upper, boxes.lower};
     if (setup.copyToMain) {
-        panel_.function().x->setText(integral_->xBox()->text());
-        panel_.function().y->setText(integral_->yBox()->text());
+        ctx_.doc->boxes.x_of_z = boxes.x;
+        ctx_.doc->boxes.y_of_z = boxes.y;
+        panel_.showDocument();
     }
+    showDocument();
     if (setup.message) ctx_.platform->message(setup.message->title, setup.message->text, MessageButtons::Ok, MessageIcon::None);
     if (setup.status != IntegralStatus::Ready) return;
     ctx_.doc->full_replot = true;

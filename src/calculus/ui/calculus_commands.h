@@ -2,9 +2,13 @@
 
 #include <QObject>
 
+#include <cstddef>
+
 #include <optional>
 
 #include "calculus/newton_search.h"
+
+class QLineEdit;
 
 namespace qv {
 
@@ -51,6 +55,9 @@ public:
     void closeIntegral();
     void evaluateIntegralCommand();
     bool integralShown() const;
+    // The integral's boxes, and whether its panel is open, as the document
+    // has them.
+    void showDocument();
     IntegralPanel* integralPanel() const { return integral_; }
     // Focus and default button while the panel is shown.
     void focusIntegral();
@@ -61,6 +68,7 @@ Q_SIGNALS:
     void enablingChanged();
 
 private:
+    QLineEdit* integralBox(std::size_t i) const;
     // One search after the box was found non-empty: the message to show,
     // if any (the search shows at most one).
     std::optional<SearchMessage> runSearchCommand(SearchKind kind);

@@ -24,6 +24,7 @@
 #include "expression/number_text.h"
 #include "platform/platform.h"
 #include "ui/input_conventions.h"
+#include "ui/document_binding.h"
 #include "ui/panel_context.h"
 #include "ui/undo_steps.h"
 
@@ -89,6 +90,51 @@ DataListPanel::DataListPanel(PanelContext& ctx, QWidget* parent) : QWidget(paren
     result_->setMinimumHeight(result_->fontMetrics().height());
     layout->addWidget(result_);
     connectCommands();
+    bindDocument();
+}
+
+namespace {
+
+// The fit type choices in the order they are laid out, and the document's
+// name of each.
+constexpr FitChoice kFitChoiceOfOption[6] = {FitChoice::Linear, FitChoice::Quadratic,   FitChoice::Exponential,
+                                             FitChoice::Cubic,  FitChoice::Logarithmic, FitChoice::Gaussian};
+
+}  // namespace
+
+void DataListPanel::bindDocument() {
+    ListState& l = ctx_.doc->list;
+    bindText(entry_, l.data_entry);
+    bindText(size_, l.moving_average_size);
+    bindText(neighbours_, l.neighbours);
+    bindCheck(points_, l.plot_data);
+    bindCheck(connect_, l.connect);
+    bindCheck(average_, l.moving_average);
+    bindCheck(smooth_, l.smooth);
+    bindCheck(autoscale_, l.autoscale);
+    for (size_t i = 0; i < fitTypes_.size(); ++i) {
+        connect(fitTypes_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) ctx_.doc->list.fit = kFitChoiceOfOption[i];
+        });
+    }
+    showDocument();
+}
+
+void DataListPanel::showDocument() {
+    const ListState& l = ctx_.doc->list;
+    showText(entry_, l.data_entry);
+    showText(size_, l.moving_average_size);
+    showText(neighbours_, l.neighbours);
+    showCheck(points_, l.plot_data);
+    showCheck(connect_, l.connect);
+    showCheck(average_, l.moving_average);
+    showCheck(smooth_, l.smooth);
+    showCheck(autoscale_, l.autoscale);
+    for (size_t i = 0; i < fitTypes_.size(); ++i) {
+        if (kFitChoiceOfOption[i] == l.fit) fitTypes_[i]->setChecked(true);
+    }
+    result_->setText(latin1(l.statistics_result));
+    refresh();
 }
 
 DataColumns& DataListPanel::columns() { return ctx_.doc->data; }
@@ -226,14 +272,14 @@ void DataListPanel::connectCommands() {
     }
     connect(add_, &QPushButton::clicked, this, [this] {
         runCommand("Add to List",
-                   [&] { return columns().add(entry_->text().toStdString(), *ctx_.rewrite, *ctx_.evaluator); });
+                   [&] { return columns().add(ctx_.doc->list.data_entry, *ctx_.rewrite, *ctx_.evaluator); });
     });
     connect(delete_, &QPushButton::clicked, this,
             [this] { runCommand("Delete Item", [&] { return columns().remove(selectedItem()); }); });
     connect(clear_, &QPushButton::clicked, this, [this] { runCommand("Clear List", [&] { return columns().clear(); }); });
     connect(replace_, &QPushButton::clicked, this, [this] {
         runCommand("Replace Data", [&] {
-            return columns().replace(selectedItem(), entry_->text().toStdString(), *ctx_.rewrite, *ctx_.evaluator);
+            return columns().replace(selectedItem(), ctx_.doc->list.data_entry, *ctx_.rewrite, *ctx_.evaluator);
         });
     });
     connect(up_, &QPushButton::clicked, this,
@@ -261,7 +307,7 @@ void DataListPanel::connectCommands() {
     makeNumericBox(neighbours_, 0, 1e15, 0, "0");
     // Entering the list mode takes the autoscale request from its box.
     connect(&ctx_.events, &PanelEvents::modeChanged, this, [this](Mode mode) {
-        if (mode == Mode::List) ctx_.doc->autoscale = autoscale_->isChecked() ? 1 : 0;
+        if (mode == Mode::List) ctx_.doc->autoscale = isOn(ctx_.doc->list.autoscale) ? 1 : 0;
     });
 }
 
@@ -336,7 +382,7 @@ void DataListPanel::refresh() {
 // takes the focus as a click into it does.
 void DataListPanel::selectColumn(int c) {
     clearItemSelection();
-    result_->clear();
+    showResult({});
     view()->hide();
     columns().select(c);
     view()->show();
@@ -352,22 +398,19 @@ void DataListPanel::selectColumn(int c) {
 
 FitType DataListPanel::fitType() const {
     for (size_t i = 0; i < fitTypes_.size(); ++i) {
-        if (fitTypes_[i]->isChecked()) return kFitTypes[i];
+        if (kFitChoiceOfOption[i] == ctx_.doc->list.fit) return kFitTypes[i];
     }
     return FitType::Linear;
 }
 
 void DataListPanel::showResult(const std::string& text) {
-    if (text.empty()) {
-        result_->clear();
-    } else {
-        result_->setText(latin1(text));
-    }
+    ctx_.doc->list.statistics_result = text;
+    result_->setText(latin1(text));
 }
 
 void DataListPanel::showStatistic(Statistic which) {
     const StatisticResult r = computeStatistic(which, columns().selectedColumn(), *ctx_.evaluator);
-    if (r.label) result_->setText(latin1(*r.label));
+    if (r.label) showResult(*r.label);
     if (r.clearSelection) clearItemSelection();
     if (r.message && ctx_.platform) {
         ctx_.platform->message(r.message->title, r.message->text, MessageButtons::Ok, MessageIcon::None);

@@ -47,6 +47,8 @@ public:
     FitType fitType() const;
     // The result label of the statistics and fits; an empty text clears it.
     void showResult(const std::string& text);
+    // The boxes, checks, choices, result and columns as the document has them.
+    void showDocument();
     // The four drawing check boxes as if each had just been released: the
     // list locks, or a box whose data cannot be drawn is unchecked with its
     // message (after a graph file was read).
@@ -73,6 +75,7 @@ private:
     QWidget* buildDrawing();
     QWidget* buildFit();
     void connectCommands();
+    void bindDocument();
 
     template <typename Command>
     void runCommand(const char* name, Command command);

@@ -17,6 +17,7 @@
 #include "document/graph_document.h"
 #include "ui/input_conventions.h"
 #include "ui/undo_steps.h"
+#include "ui/document_binding.h"
 #include "ui/panel_context.h"
 
 namespace qv {
@@ -48,6 +49,13 @@ ListPanel::ListPanel(PanelContext& ctx, QWidget* parent) : QWidget(parent), ctx_
                             {data_, entry_, [this] { clearFunctionSelection(); },
                              [this]() -> RewriteContext& { return rewrite(); }},
                             this);
+    bindText(entry_, ctx_.doc->list.function_entry);
+}
+
+void ListPanel::showDocument() {
+    showText(entry_, ctx_.doc->list.function_entry);
+    refreshFunctionList();
+    data_->showDocument();
 }
 
 void ListPanel::buildFunctionControls() {
@@ -82,11 +90,11 @@ void ListPanel::buildFunctionControls() {
     toX_ = makeButton(tr("Add to x(z)"), "Command31", this);
     toY_ = makeButton(tr("Add to y(z)"), "Command32", this);
     connect(toX_, &QPushButton::clicked, this, [this] {
-        Q_EMIT functionForBox(FunctionBox::X, entry_->text());
+        Q_EMIT functionForBox(FunctionBox::X, qText(ctx_.doc->list.function_entry));
         ctx_.events.markEdited();
     });
     connect(toY_, &QPushButton::clicked, this, [this] {
-        Q_EMIT functionForBox(FunctionBox::Y, entry_->text());
+        Q_EMIT functionForBox(FunctionBox::Y, qText(ctx_.doc->list.function_entry));
         ctx_.events.markEdited();
     });
 }
@@ -172,7 +180,7 @@ void ListPanel::addFunction() {
 }
 
 void ListPanel::addFunctionNow() {
-    const FunctionListEdit edit = functions().add(entry_->text().toStdString(), rewrite());
+    const FunctionListEdit edit = functions().add(ctx_.doc->list.function_entry, rewrite());
     if (edit.changed) list_->addItem(qText(functions().entries().back()));
     writeBack(edit);
     // Enter adds the next function.
@@ -202,7 +210,7 @@ void ListPanel::clearFunctions() {
 void ListPanel::replaceFunction() {
     recordFunctions("Replace Function", [this] {
         const int row = selectedFunction();
-        const FunctionListEdit edit = functions().replace(row, entry_->text().toStdString(), rewrite());
+        const FunctionListEdit edit = functions().replace(row, ctx_.doc->list.function_entry, rewrite());
         if (edit.changed) list_->item(row)->setText(qText(functions().entries()[static_cast<std::size_t>(row)]));
         writeBack(edit);
     });

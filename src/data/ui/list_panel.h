@@ -40,6 +40,9 @@ public:
     // Replaces the function list, as a graph file is read; no selection.
     void setEntries(const std::vector<std::string>& entries);
     void refreshFunctionList();
+    // The function list, the entry boxes and the data list as the
+    // document has them.
+    void showDocument();
 
     // The selected function list entry, -1 for none.
     int selectedFunction() const;

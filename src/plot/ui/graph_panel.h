@@ -3,6 +3,8 @@
 #include <QWidget>
 
 #include <array>
+#include <string>
+#include <utility>
 
 #include "plot/ui/picture_area.h"
 
@@ -136,6 +138,8 @@ public:
     // curve, or nothing.
     void setPlotStatus(const QString& text);
     QLabel* plotStatus() const { return status_; }
+    // The boxes, checks and graphing mode as the document has them.
+    void showDocument();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -155,6 +159,9 @@ private:
     QLineEdit* addRangeRow(QGridLayout* grid, int row, int index, const char* boxName, const QString& start,
                      const char* timesPiName, const char* byPiName);
     void applyInputConventions();
+    void bindDocument();
+    // The boxes and the document's fields they show.
+    std::array<std::pair<QLineEdit*, std::string*>, 13> boundBoxes() const;
 
     PanelContext& ctx_;
     PictureArea* picture_ = nullptr;

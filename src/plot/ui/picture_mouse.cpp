@@ -35,9 +35,11 @@ PictureMouse::PictureMouse(GraphPanel& panel, PanelContext& context, PlotControl
     connect(&coordinateTimer_, &QTimer::timeout, this, [this] { coordinateTimerTick(); });
 }
 
+bool PictureMouse::piDisplay() const { return ctx_.doc->coordinates_in_pi == "1"; }
+
 bool PictureMouse::eventFilter(QObject* watched, QEvent* event) {
     if (watched == panel_.readouts().mouseTitle) {
-        if (event->type() == QEvent::MouseButtonPress) piDisplay_ = !piDisplay_;
+        if (event->type() == QEvent::MouseButtonPress) ctx_.doc->coordinates_in_pi = piDisplay() ? "0" : "1";
         return false;
     }
     switch (event->type()) {
@@ -135,7 +137,7 @@ void PictureMouse::showCoordinates(double x, double y) {
         if (o.invertY && y != 0) b = 1 / y;
     }
     auto text = [this](double v) {
-        if (!piDisplay_) return QString::fromStdString(plainText(v));
+        if (!piDisplay()) return QString::fromStdString(plainText(v));
         return QString::fromStdString(plainText(v / ctx_.doc->const_pi) + " * pi");
     };
     panel_.readouts().mouseXValue->setText(text(a));

@@ -24,8 +24,7 @@ public:
     PictureMouse(GraphPanel& panel, PanelContext& context, PlotController& plotter,
                  const PointEvaluationController& point, QObject* parent = nullptr);
 
-    bool piDisplay() const { return piDisplay_; }
-    void setPiDisplay(bool on) { piDisplay_ = on; }
+    bool piDisplay() const;
     bool dragging() const { return dragging_; }
 
 protected:
@@ -45,7 +44,6 @@ private:
     PlotController& plotter_;
     const PointEvaluationController& point_;
     QTimer coordinateTimer_;
-    bool piDisplay_ = false;
     bool dragging_ = false;  // left button held
     bool dragMoved_ = false;
     bool zoomBox_ = false;   // right button held with the box shown

@@ -29,16 +29,16 @@ void setIfChanged(QLineEdit* box, const std::string& s) {
     if (box->text() != q) box->setText(q);
 }
 
-// The flag of one transformation, for a const or a writable PlotOptions.
-template <typename Options>
-auto& transformationFlag(Options& o, AxisTransformation which) {
+// The flag of one transformation, for a const or a writable set of switches.
+template <typename Switches>
+auto& transformationFlag(Switches& a, AxisTransformation which) {
     switch (which) {
-    case AxisTransformation::LogX: return o.logX;
-    case AxisTransformation::LogY: return o.logY;
-    case AxisTransformation::InvertX: return o.invertX;
+    case AxisTransformation::LogX: return a.log_x;
+    case AxisTransformation::LogY: return a.log_y;
+    case AxisTransformation::InvertX: return a.invert_x;
     case AxisTransformation::InvertY: break;
     }
-    return o.invertY;
+    return a.invert_y;
 }
 
 // The other transformation of the same axis.
@@ -80,7 +80,7 @@ void PlotController::connectControls() {
     connect(f.polar, &QRadioButton::clicked, this, [this] { graphingModeChanged(true); });
     for (QCheckBox* check : {f.derivative, f.secondDerivative}) {
         connect(check, &QCheckBox::clicked, this, [this](bool checked) {
-            if (checked) state_.smooth_pass = smoothPlotting_;
+            if (checked) state_.smooth_pass = ctx_.doc->view.smooth_plotting;
             plot();
             state_.smooth_pass = false;
         });
@@ -89,51 +89,49 @@ void PlotController::connectControls() {
 }
 
 void PlotController::setAutoZRange(bool on) {
-    options_.autoZRange = on;
+    ctx_.doc->view.auto_z_range = on;
     if (!on) return;
     ctx_.doc->full_replot = true;
     plot();
 }
 
-void PlotController::restoreViewSwitches(const std::array<bool, 7>& on) {
-    hideScrolling_ = on[0];
-    smoothPlotting_ = on[1];
-    options_.autoZRange = on[2];
-    const AxisTransformation kOrder[4] = {AxisTransformation::LogX, AxisTransformation::LogY,
-                                          AxisTransformation::InvertX, AxisTransformation::InvertY};
-    for (std::size_t i = 0; i < 4; ++i) transformationFlag(options_, kOrder[i]) = on[3 + i];
+bool PlotController::hideScrollingPlot() const { return ctx_.doc->view.hide_scrolling_plot; }
+void PlotController::setHideScrollingPlot(bool on) { ctx_.doc->view.hide_scrolling_plot = on; }
+bool PlotController::smoothPlotting() const { return ctx_.doc->view.smooth_plotting; }
+void PlotController::setSmoothPlotting(bool on) { ctx_.doc->view.smooth_plotting = on; }
+
+void PlotController::showSwitches() {
     ctx_.doc->full_replot = true;
     Q_EMIT optionsChanged();
 }
 
 bool PlotController::transformation(AxisTransformation which) const {
-    return transformationFlag(options_, which);
+    return transformationFlag(ctx_.doc->axes, which);
 }
 
 void PlotController::setTransformation(AxisTransformation which, bool on) {
     if (on) {
-        if (panel_.function().polar->isChecked() && ctx_.platform) {
+        if (ctx_.doc->axes.polar && ctx_.platform) {
             ctx_.platform->message("Quorvanta",
                                    "Note that axis transformations will not take effect while in polar graphing mode.",
                                    MessageButtons::Ok, MessageIcon::None);
         }
-        transformationFlag(options_, partnerOf(which)) = false;
+        transformationFlag(ctx_.doc->axes, partnerOf(which)) = false;
     }
-    transformationFlag(options_, which) = on;
+    transformationFlag(ctx_.doc->axes, which) = on;
     Q_EMIT optionsChanged();
     ctx_.doc->full_replot = true;
     plotWithSmoothing();
 }
 
 bool PlotController::calculusAllowed() const {
-    return !panel_.function().polar->isChecked() && !options_.logX && !options_.logY && !options_.invertX &&
-           !options_.invertY;
+    return ctx_.doc->axes.plain();
 }
 
 void PlotController::setScrolling(ScrollSource source, bool on) { scrolling_[static_cast<int>(source)] = on; }
 
 void PlotController::plotWithSmoothing() {
-    state_.smooth_pass = smoothPlotting_;
+    state_.smooth_pass = ctx_.doc->view.smooth_plotting;
     plot();
     state_.smooth_pass = false;
 }
@@ -158,60 +156,69 @@ void PlotController::graphingModeChanged(bool polar) {
     f.plotAll->setText(polar ? "Plot all functions as r(z)" : "Plot all functions as y(z)");
     Q_EMIT optionsChanged();
     ctx_.doc->full_replot = true;
-    state_.smooth_pass = smoothPlotting_;
+    state_.smooth_pass = ctx_.doc->view.smooth_plotting;
     // The graph is in view in every mode.
     if (panel_.picture()->isVisible()) plot();
     state_.smooth_pass = false;
 }
 
 PlotOptions PlotController::gatherOptions() const {
-    const FunctionControls& f = panel_.function();
-    PlotOptions o = options_;
-    o.polar = f.polar->isChecked();
-    o.derivative = f.derivative->isChecked();
-    o.secondDerivative = f.secondDerivative->isChecked();
-    o.plotAllFunctions = f.plotAll->isChecked();
-    o.showGrid = ctx_.doc->show_grid == "1";
-    o.showTickNumbers = ctx_.doc->show_tick_numbers == "1";
-    o.frameOnly = hideScrolling_ && (scrolling_[0] || scrolling_[1]);
+    const GraphDocument& d = *ctx_.doc;
+    PlotOptions o;
+    o.polar = d.axes.polar;
+    o.logX = d.axes.log_x;
+    o.logY = d.axes.log_y;
+    o.invertX = d.axes.invert_x;
+    o.invertY = d.axes.invert_y;
+    o.autoZRange = d.view.auto_z_range;
+    o.animationRunning = animationRunning_;
+    o.derivative = isOn(d.boxes.derivative);
+    o.secondDerivative = isOn(d.boxes.second_derivative);
+    o.plotAllFunctions = isOn(d.boxes.plot_all_functions);
+    o.showGrid = d.show_grid == "1";
+    o.showTickNumbers = d.show_tick_numbers == "1";
+    o.frameOnly = d.view.hide_scrolling_plot && (scrolling_[0] || scrolling_[1]);
     return o;
 }
 
 PlotBoxes PlotController::gatherBoxes() const {
-    const FunctionControls& f = panel_.function();
-    const ViewControls& v = panel_.view();
+    const GraphBoxes& d = ctx_.doc->boxes;
     PlotBoxes b;
-    b.zMin = text(f.zMin);
-    b.zMax = text(f.zMax);
-    b.x = text(f.x);
-    b.y = text(f.y);
-    b.aMin = text(f.aMin);
-    b.aMax = text(f.aMax);
-    b.xMinBox = text(v.range[0]);
-    b.xMaxBox = text(v.range[1]);
-    b.yMinBox = text(v.range[2]);
-    b.yMaxBox = text(v.range[3]);
-    b.xTickBox = text(v.xTick);
-    b.yTickBox = text(v.yTick);
+    b.zMin = d.z_min;
+    b.zMax = d.z_max;
+    b.x = d.x_of_z;
+    b.y = d.y_of_z;
+    b.aMin = d.a_min;
+    b.aMax = d.a_max;
+    b.xMinBox = d.range[0];
+    b.xMaxBox = d.range[1];
+    b.yMinBox = d.range[2];
+    b.yMaxBox = d.range[3];
+    b.xTickBox = d.x_tick;
+    b.yTickBox = d.y_tick;
     return b;
 }
 
 // Only the texts the redraw changed are written: a long redraw lets timers
 // run (the range glide), whose own changes to the boxes must stand.
 void PlotController::writeBack(const PlotBoxes& b, const PlotBoxes& gathered) {
-    const FunctionControls& f = panel_.function();
-    const ViewControls& v = panel_.view();
-    const std::pair<QLineEdit*, std::string PlotBoxes::*> kBoxes[] = {
-        {f.zMin, &PlotBoxes::zMin},         {f.zMax, &PlotBoxes::zMax},       {f.x, &PlotBoxes::x},
-        {f.y, &PlotBoxes::y},               {f.aMin, &PlotBoxes::aMin},       {f.aMax, &PlotBoxes::aMax},
+    GraphBoxes& d = ctx_.doc->boxes;
+    const std::pair<std::string*, std::string PlotBoxes::*> kFields[] = {
+        {&d.z_min, &PlotBoxes::zMin},    {&d.z_max, &PlotBoxes::zMax},    {&d.x_of_z, &PlotBoxes::x},
+        {&d.y_of_z, &PlotBoxes::y},      {&d.a_min, &PlotBoxes::aMin},    {&d.a_max, &PlotBoxes::aMax},
         // The data's autoscale may have fitted the view: the range boxes'
         // own change handlers then move it.
-        {v.range[0], &PlotBoxes::xMinBox},  {v.range[1], &PlotBoxes::xMaxBox}, {v.range[2], &PlotBoxes::yMinBox},
-        {v.range[3], &PlotBoxes::yMaxBox},  {v.xTick, &PlotBoxes::xTickBox},  {v.yTick, &PlotBoxes::yTickBox},
+        {&d.range[0], &PlotBoxes::xMinBox}, {&d.range[1], &PlotBoxes::xMaxBox}, {&d.range[2], &PlotBoxes::yMinBox},
+        {&d.range[3], &PlotBoxes::yMaxBox}, {&d.x_tick, &PlotBoxes::xTickBox}, {&d.y_tick, &PlotBoxes::yTickBox},
     };
-    for (const auto& [box, field] : kBoxes) {
-        if (b.*field != gathered.*field) setIfChanged(box, b.*field);
+    bool changed = false;
+    for (const auto& [field, box] : kFields) {
+        if (b.*box != gathered.*box && *field != b.*box) {
+            *field = b.*box;
+            changed = true;
+        }
     }
+    if (changed) panel_.showDocument();
 }
 
 void PlotController::plot() {
@@ -317,7 +324,7 @@ void PlotController::drawOnto(Canvas& canvas) const {
 void PlotController::plotLine() {
     QLineEdit* x = panel_.function().x;
     QLineEdit* y = panel_.function().y;
-    const QString word = x->text();
+    const QString word = QString::fromStdString(ctx_.doc->boxes.x_of_z);
     // The effect words, compared exactly.
     if (word == QLatin1String("warp")) {
         Q_EMIT warpRequested();
@@ -333,12 +340,12 @@ void PlotController::plotLine() {
         return;
     }
     if (word == QLatin1String("shade")) {
-        Q_EMIT shadeRequested(y->text());
+        Q_EMIT shadeRequested(QString::fromStdString(ctx_.doc->boxes.y_of_z));
         x->clear();
         y->clear();
         x->setFocus();
     }
-    if (!options_.animationRunning) state_.animation_request = true;
+    if (!animationRunning_) state_.animation_request = true;
     if (colorEffectRunning_) ctx_.doc->full_replot = true;
     plotWithSmoothing();
 }

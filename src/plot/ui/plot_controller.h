@@ -43,21 +43,21 @@ public:
     // What "Plot  Line" and the View menu's "&Plot" do.
     void plotLine();
 
-    // The View menu's switches.
-    bool hideScrollingPlot() const { return hideScrolling_; }
-    void setHideScrollingPlot(bool on) { hideScrolling_ = on; }
-    bool smoothPlotting() const { return smoothPlotting_; }
-    void setSmoothPlotting(bool on) { smoothPlotting_ = on; }
+    // The View menu's switches, kept in the document.
+    bool hideScrollingPlot() const;
+    void setHideScrollingPlot(bool on);
+    bool smoothPlotting() const;
+    void setSmoothPlotting(bool on);
     // "&Auto z Range": checking it redraws with the z range of the x range.
     void setAutoZRange(bool on);
     // Checking a transformation unchecks its partner on the same axis (and,
     // in polar mode, first says that it will not apply there); then a redraw.
     void setTransformation(AxisTransformation which, bool on);
     bool transformation(AxisTransformation which) const;
-    // The View menu's seven switches as a graph file holds them, in the
-    // menu's order (hide scrolling, smooth, auto z, log x, log y, 1 / x,
-    // 1 / y), without a message or a redraw.
-    void restoreViewSwitches(const std::array<bool, 7>& on);
+    // The document's switches were replaced (a file was read): the menu
+    // shows them, and the next redraw prepares the expressions again;
+    // no message, no redraw.
+    void showSwitches();
 
     // Whether the graphing mode and the axis transformations allow the
     // calculus commands that assume a plain cartesian graph.
@@ -67,12 +67,14 @@ public:
     void setScrolling(ScrollSource source, bool on);
 
     // The parameter animation runs: every redraw uses the current A.
-    void setAnimationRunning(bool on) { options_.animationRunning = on; }
+    void setAnimationRunning(bool on) { animationRunning_ = on; }
+    bool animationRunning() const { return animationRunning_; }
     // The colour effect runs: its redraws, not the edits of x(z) and y(z),
     // ask for the expressions to be read again.
     void setColorEffectRunning(bool on) { colorEffectRunning_ = on; }
 
-    const PlotOptions& options() const { return options_; }
+    // The switches and checks a redraw now takes, from the document.
+    PlotOptions options() const { return gatherOptions(); }
     PlotState& state() { return state_; }
     int redraws() const { return redraws_; }
 
@@ -104,10 +106,8 @@ private:
 
     GraphPanel& panel_;
     PanelContext& ctx_;
-    PlotOptions options_;  // the menu's switches; the panel's own options are read at each redraw
     PlotState state_;
-    bool hideScrolling_ = false;
-    bool smoothPlotting_ = false;
+    bool animationRunning_ = false;
     bool colorEffectRunning_ = false;
     bool scrolling_[2] = {false, false};  // by ScrollSource
     // The messages the last redraw raised ("title\ntext"): shown again only

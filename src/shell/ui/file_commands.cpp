@@ -16,6 +16,7 @@
 #include "platform/safe_write.h"
 #include "shell/ui/crash_recovery.h"
 #include "shell/ui/main_window.h"
+#include "calculator/ui/calculator_panel.h"
 
 namespace qv {
 
@@ -64,9 +65,7 @@ void MainWindow::finishOpening(const std::string& path) {
 }
 
 bool MainWindow::readyToReplaceDocument() {
-    for (int i = 0; i < 10; ++i) {
-        if (auto* box = findChild<QLineEdit*>(QStringLiteral("Text14(%1)").arg(i))) box->setText(box->text().remove(' '));
-    }
+    calculator_->dropVariableBlanks();
     if (doc_.document_saved) return true;
     const MessageAnswer answer = platform_->message(kSaveQuestionTitle, kSaveBeforeOpening,
                                                     MessageButtons::YesNoCancel, MessageIcon::Question);
@@ -156,9 +155,7 @@ bool MainWindow::saveCommand() {
 }
 
 bool MainWindow::saveAsCommand() {
-    for (int i = 0; i < 10; ++i) {
-        if (auto* box = findChild<QLineEdit*>(QStringLiteral("Text14(%1)").arg(i))) box->setText(box->text().remove(' '));
-    }
+    calculator_->dropVariableBlanks();
     const std::optional<std::string> path = chooseSavePath();
     if (!path || !textSave(*path)) return false;
     doc_.document_path = *path;
@@ -208,16 +205,16 @@ void MainWindow::setDefaultRanges() {
         MessageAnswer::Ok) {
         return;
     }
-    const std::array<std::string, 4> boxes = {boxText("Text1"), boxText("Text2"), boxText("Text3"), boxText("Text4")};
+    const std::array<std::string, 4> boxes = doc_.boxes.range;
     const DefaultRangesCheck check = checkDefaultRanges(boxes);
     if (!check.accepted) {
         platform_->message(check.message.title, check.message.text, MessageButtons::Ok, MessageIcon::None);
         return;
     }
-    doc_.default_x_min = boxText("Text1");
-    doc_.default_x_max = boxText("Text2");
-    doc_.default_y_min = boxText("Text3");
-    doc_.default_y_max = boxText("Text4");
+    doc_.default_x_min = boxes[0];
+    doc_.default_x_max = boxes[1];
+    doc_.default_y_min = boxes[2];
+    doc_.default_y_max = boxes[3];
     markEdited();
 }
 

@@ -326,6 +326,7 @@ void MainWindow::setMode(Mode mode) {
     list_->setVisible(mode == Mode::List);
     vectors_->setVisible(mode == Mode::Vectors);
     // The menus' checks and enabling follow the announcement.
+    doc_.mode = mode;
     context_.events.announceMode(mode);
     if (mode == Mode::List) doc_.full_replot = true;
     focusForMode();

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QMainWindow>
-#include <QRadioButton>
 #include <QUndoStack>
 
 #include <memory>
@@ -69,6 +68,8 @@ public:
     // empties the lists first and ends in the file's mode.
     GraphFile gatherFile() const;
     void applyFile(const GraphFile& file);
+    // Every panel shows the document as it now stands.
+    void showDocument();
 
     // The file commands.
     void openCommand();
@@ -141,15 +142,6 @@ private:
     // Asks for a path to save to; none when the user cancels.
     std::optional<std::string> chooseSavePath();
 
-    // The named controls the graph file's fields are kept in.
-    template <class Control>
-    Control* control(const char* name) const;
-    std::string boxText(const char* name) const;
-    void setBoxText(const char* name, const std::string& text);
-    int checkValue(const char* name) const;
-    void setCheckValue(const char* name, int value);
-    bool menuChecked(const char* name) const;
-    QRadioButton* fitChoice(int type) const;
     // Asks about unsaved work; false when the user cancels or a save that
     // was asked for did not happen.
     bool promptToSave(PromptFor reason);

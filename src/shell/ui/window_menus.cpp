@@ -32,7 +32,7 @@ WindowMenus::WindowMenus(QMainWindow& window, PanelContext& context, PlotControl
     contents->setShortcut(QKeySequence::HelpContents);
     connect(contents, &QAction::triggered, this, &WindowMenus::helpRequested);
     connect(addAction(help, "&About Quorvanta...", "About"), &QAction::triggered, this, &WindowMenus::aboutRequested);
-    connect(&plotter_, &PlotController::optionsChanged, this, &WindowMenus::showTransformations);
+    connect(&plotter_, &PlotController::optionsChanged, this, &WindowMenus::showSwitches);
     connect(&calculus_, &CalculusCommands::enablingChanged, this, &WindowMenus::applyEnabling);
     connect(&ctx_.events, &PanelEvents::modeChanged, this, [this](Mode mode) {
         modes_[static_cast<size_t>(mode)]->setChecked(true);
@@ -172,11 +172,12 @@ void WindowMenus::buildView() {
     view_ = addMenu("&View", "View");
     connect(addAction(view_, "&Plot", "Plot_"), &QAction::triggered, &plotter_, &PlotController::plotLine);
     view_->addSeparator();
-    connect(addCheck(view_, "&Hide Scrolling Plot", "hideplot"), &QAction::triggered, &plotter_,
-            &PlotController::setHideScrollingPlot);
-    connect(addCheck(view_, "&Smooth Plotting", "SmoothPlot"), &QAction::triggered, &plotter_,
-            &PlotController::setSmoothPlotting);
-    connect(addCheck(view_, "&Auto z Range", "AutoZ"), &QAction::triggered, &plotter_, &PlotController::setAutoZRange);
+    hideScrolling_ = addCheck(view_, "&Hide Scrolling Plot", "hideplot");
+    connect(hideScrolling_, &QAction::triggered, &plotter_, &PlotController::setHideScrollingPlot);
+    smoothPlotting_ = addCheck(view_, "&Smooth Plotting", "SmoothPlot");
+    connect(smoothPlotting_, &QAction::triggered, &plotter_, &PlotController::setSmoothPlotting);
+    autoZ_ = addCheck(view_, "&Auto z Range", "AutoZ");
+    connect(autoZ_, &QAction::triggered, &plotter_, &PlotController::setAutoZRange);
     view_->addSeparator();
     const struct {
         const char* text;
@@ -256,7 +257,11 @@ void WindowMenus::buildCalculus() {
     });
 }
 
-void WindowMenus::showTransformations() {
+void WindowMenus::showSwitches() {
+    const ViewSwitches& v = ctx_.doc->view;
+    hideScrolling_->setChecked(v.hide_scrolling_plot);
+    smoothPlotting_->setChecked(v.smooth_plotting);
+    autoZ_->setChecked(v.auto_z_range);
     for (size_t i = 0; i < transformations_.size(); ++i) {
         transformations_[i]->setChecked(plotter_.transformation(static_cast<AxisTransformation>(i)));
     }

@@ -58,8 +58,8 @@ private:
     void buildView();
     void buildMode();
     void buildCalculus();
-    // The View menu's transformation checks as the plot has them.
-    void showTransformations();
+    // The View menu's checks as the document has them.
+    void showSwitches();
     // The View menu and the calculus entries, as the mode and the calculus
     // commands allow.
     void applyEnabling();
@@ -81,6 +81,9 @@ private:
     // The picture's commands, for the grapher mode only.
     std::vector<QAction*> pictureEntries_;
     QMenu* view_ = nullptr;
+    QAction* hideScrolling_ = nullptr;
+    QAction* smoothPlotting_ = nullptr;
+    QAction* autoZ_ = nullptr;
     std::array<QAction*, 4> transformations_{};  // by AxisTransformation
     std::array<QAction*, 4> modes_{};            // by Mode
     QAction* derivative_ = nullptr;

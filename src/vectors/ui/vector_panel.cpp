@@ -145,10 +145,11 @@ VectorPanel::VectorPanel(PanelContext& context, QWidget* parent) : QWidget(paren
     layout->addWidget(scroll);
     setMinimumWidth(content->sizeHint().width() + 20);
 
-    lists_[0]->setCurrentIndex(0);
-    lists_[2]->setCurrentIndex(0);
-    lists_[1]->setCurrentIndex(1);
-    lists_[3]->setCurrentIndex(2);
+    for (std::size_t i = 0; i < lists_.size(); ++i) {
+        lists_[i]->setCurrentIndex(ctx_.doc->vector_selections[i]);
+        connect(lists_[i], &QComboBox::currentIndexChanged, this,
+                [this, i](int index) { ctx_.doc->vector_selections[i] = index; });
+    }
     for (int i : {0, 1, 2}) {
         connect(lists_[static_cast<std::size_t>(i)], &QComboBox::activated, this, &VectorPanel::runOperation);
     }
@@ -297,7 +298,7 @@ void VectorPanel::showResult(bool visible) {
 
 void VectorPanel::runOperation() {
     const auto chosen = [this](int list) -> std::optional<int> {
-        const int i = lists_[static_cast<std::size_t>(list)]->currentIndex();
+        const int i = ctx_.doc->vector_selections[static_cast<std::size_t>(list)];
         return i < 0 ? std::nullopt : std::optional<int>(i);
     };
     const std::optional<int> op = chosen(2);
@@ -312,7 +313,7 @@ void VectorPanel::runOperation() {
 }
 
 void VectorPanel::assignResult() {
-    const int target = lists_[3]->currentIndex();
+    const int target = ctx_.doc->vector_selections[3];
     if (target < 0) return;
     guard_ = false;
     assignVectorResult(ctx_.doc->vector_boxes, result_, target);
@@ -341,6 +342,11 @@ void VectorPanel::zeroAll() {
 void VectorPanel::updateVector(int firstBox) { boxChanged(firstBox); }
 
 void VectorPanel::showDocument() {
+    for (std::size_t i = 0; i < lists_.size(); ++i) {
+        if (lists_[i]->currentIndex() != ctx_.doc->vector_selections[i]) {
+            lists_[i]->setCurrentIndex(ctx_.doc->vector_selections[i]);
+        }
+    }
     showBoxes();
     runOperation();
 }

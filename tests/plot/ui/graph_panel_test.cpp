@@ -1,5 +1,7 @@
 #include "plot/ui/graph_panel.h"
 
+#include "document/graph_document.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -157,6 +159,7 @@ bool hasKind(QWidget* widget, Kind kind) {
 class GraphPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        ctx.doc = &doc;
         QObject::connect(&ctx.events, &PanelEvents::documentEdited, [this] { ++edits; });
         panel = std::make_unique<GraphPanel>(ctx);
     }
@@ -205,6 +208,7 @@ protected:
         panel->layout()->activate();
     }
 
+    GraphDocument doc;
     PanelContext ctx;
     int edits = 0;
     std::unique_ptr<GraphPanel> panel;

@@ -69,8 +69,8 @@ protected:
         doc.ans_value = Value::number(1.0 / 3);  // every bit of it comes back
         auto* calculator = w.findChild<CalculatorPanel*>();
         calculator->setHistoryText("3*4\r\n                                 = 12");
-        calculator->customEquations().assign({{"Ring", "Area of a ring:\r\ntwo radii", "pi*(R^2-r^2)", {"R", "r"}}});
-        calculator->refreshCustomEquations();
+        doc.calculator.equations = {{"Ring", "Area of a ring:\r\ntwo radii", "pi*(R^2-r^2)", {"R", "r"}}};
+        calculator->showDocument();
         box(w, "Text34(0)")->setText("3");
         box(w, "Text34(1)")->setText("4");
         w.setMode(Mode::List);
