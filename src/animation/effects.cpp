@@ -75,9 +75,10 @@ void colorCycleTick(double& t, ColorSlots& colors) {
     t -= 0.01;
 }
 
-void resetCycledColors(ColorSlots& colors) {
-    const ColorSlots defaults = defaultColors();
-    for (int slot = kBackground; slot <= kDerivative; ++slot) colors[static_cast<std::size_t>(slot)] = defaults[static_cast<std::size_t>(slot)];
+void restoreChosenColors(ColorSlots& colors, const ColorSlots& shown, const ColorSlots& chosen) {
+    for (std::size_t slot = 0; slot < colors.size(); ++slot) {
+        if (colors[slot] == shown[slot]) colors[slot] = chosen[slot];
+    }
 }
 
 std::optional<PackedColor> shadeColorAt(std::string_view name, int row, int heightPixels) {

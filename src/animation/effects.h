@@ -69,9 +69,10 @@ private:
 // slots it drives (background, axis, function line, and the point cross
 // with the lines that follow it); t then moves on.
 void colorCycleTick(double& t, ColorSlots& colors);
-// Switching the cycle off: slots 0 to 8 take their defaults again;
-// "2nd Derivative" and "Grid" keep theirs.
-void resetCycledColors(ColorSlots& colors);
+// After a frame of the cycle was drawn: every slot that still shows the
+// cycle's colour takes the user's colour back. A slot that something set
+// while the frame was drawn keeps that newer colour.
+void restoreChosenColors(ColorSlots& colors, const ColorSlots& shown, const ColorSlots& chosen);
 
 // The shade's colour names; any other text shades nothing.
 std::optional<PackedColor> shadeColorAt(std::string_view name, int row, int heightPixels);

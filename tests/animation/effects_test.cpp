@@ -43,9 +43,10 @@ TEST(Effects, ShadeGradientAndNames) {
     EXPECT_EQ(shadeName("red "), "File_Start");
 }
 
-TEST(Effects, ColourCycleAndItsReset) {
+TEST(Effects, ColourCycleAndTheUsersColoursBack) {
     ColorSlots c = defaultColors();
     c[kGrid] = packColor(1, 2, 3);
+    const ColorSlots chosen = c;
     double t = 0;
     colorCycleTick(t, c);
     EXPECT_DOUBLE_EQ(t, -0.01);
@@ -58,10 +59,14 @@ TEST(Effects, ColourCycleAndItsReset) {
         EXPECT_EQ(c[s], c[kPointCross]);
     }
     EXPECT_EQ(c[kSecondDerivative], defaultColors()[kSecondDerivative]);
-    resetCycledColors(c);
-    const ColorSlots d = defaultColors();
-    for (int s = kBackground; s <= kDerivative; ++s) EXPECT_EQ(c[static_cast<std::size_t>(s)], d[static_cast<std::size_t>(s)]);
-    EXPECT_EQ(c[kGrid], packColor(1, 2, 3));
+    // After the frame every slot is the user's again, except one that was
+    // set while the frame was drawn.
+    const ColorSlots shown = c;
+    c[kAxis] = packColor(4, 5, 6);
+    restoreChosenColors(c, shown, chosen);
+    ColorSlots expected = chosen;
+    expected[kAxis] = packColor(4, 5, 6);
+    EXPECT_EQ(c, expected);
 }
 
 TEST(Effects, WarpFigureAndViewsThatWouldNeverEnd) {

@@ -106,7 +106,9 @@ void EffectsController::toggleColorEffect() {
     if (color_.isActive()) {
         color_.stop();
         plotter_.setColorEffectRunning(false);
-        resetCycledColors(ctx_.doc->colors);
+        // The document kept the user's colours all along (a graph opened
+        // meanwhile brought its own): the picture and the labels show them
+        // again.
         Q_EMIT colorsChanged();
         plotter_.plot();
         return;
@@ -115,10 +117,17 @@ void EffectsController::toggleColorEffect() {
     color_.start();
 }
 
+// The cycle's colours are shown, never kept: the document holds them only
+// while this frame is drawn, so that a save, the copy kept against a crash,
+// the colour options and the end of the effect all find the user's own.
 void EffectsController::colorTick() {
-    colorCycleTick(colorPhase_, ctx_.doc->colors);
+    ColorSlots& colors = ctx_.doc->colors;
+    const ColorSlots chosen = colors;
+    colorCycleTick(colorPhase_, colors);
+    const ColorSlots shown = colors;
     Q_EMIT colorsChanged();
     plotter_.plot();
+    restoreChosenColors(colors, shown, chosen);
 }
 
 void EffectsController::setShade(const QString& name) {

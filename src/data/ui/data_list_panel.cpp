@@ -418,8 +418,10 @@ void DataListPanel::showStatistic(Statistic which) {
 }
 
 // A data drawing switched on locks the list (the data cannot change while
-// it is plotted) and is refused when the columns cannot make points.
-void DataListPanel::checkReleased(QCheckBox* box) {
+// it is plotted) and is refused when the columns cannot make points. The
+// graph in view beside the list follows at once: a drawing switched on
+// shows, one switched off leaves no points behind.
+void DataListPanel::checkReleased(QCheckBox* box, bool redraw) {
     if (box->isChecked()) {
         setListLocked(true);
         ctx_.doc->full_replot = true;
@@ -442,10 +444,19 @@ void DataListPanel::checkReleased(QCheckBox* box) {
     if (box == average_ && box->isChecked()) size_->setFocus();
     if (box == smooth_ && box->isChecked()) neighbours_->setFocus();
     storeDrawingOptions();
+    if (redraw) ctx_.events.requestPlot();
 }
 
+// One redraw for the four, and none when the graph already shows what they
+// ask for (a graph file read with the drawings it was drawn with).
 void DataListPanel::applyDrawingChecks() {
-    for (QCheckBox* box : {points_, connect_, average_, smooth_}) checkReleased(box);
+    const auto switches = [this] {
+        const DataPlotOptions& o = ctx_.doc->data_plot;
+        return std::array<bool, 4>{o.points, o.connect, o.movingAverage, o.smooth};
+    };
+    const std::array<bool, 4> before = switches();
+    for (QCheckBox* box : {points_, connect_, average_, smooth_}) checkReleased(box, false);
+    if (switches() != before) ctx_.events.requestPlot();
 }
 
 void DataListPanel::setListLocked(bool locked) {

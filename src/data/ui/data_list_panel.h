@@ -82,7 +82,7 @@ private:
     void writeBack(const DataColumnEdit& edit);
     void selectRow(int row);
     void showStatistic(Statistic which);
-    void checkReleased(QCheckBox* box);
+    void checkReleased(QCheckBox* box, bool redraw = true);
     void setListLocked(bool locked);
     void sizeBoxChanged(QLineEdit* box, int low);
     void storeDrawingOptions();

@@ -197,7 +197,10 @@ void MainWindow::createInitializeFile() {
     }
     const std::string folder = platform_->configFolder();
     if (!folder.empty()) QDir().mkpath(QString::fromStdString(folder));
-    if (textSave(initializeFilePath(folder.empty() ? platform_->programFolder() : folder))) markSaved();
+    // The initialize file is a copy of the settings, not the graph's own
+    // file: the graph keeps its saved flag, its title and its crash copy, so
+    // that edits not yet in its file are still asked about on closing.
+    textSave(initializeFilePath(folder.empty() ? platform_->programFolder() : folder));
 }
 
 void MainWindow::setDefaultRanges() {

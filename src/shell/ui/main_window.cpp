@@ -257,7 +257,9 @@ void MainWindow::showVisualOptions() {
 
 void MainWindow::applyColors() {
     graph_->setReadoutColors(doc_.colors[kBackground], doc_.colors[kAxis]);
-    if (mode() == Mode::Parametric) context_.events.requestPlot();
+    // The picture stays in view beside every mode's panel, so it takes the
+    // new colours in every mode, not only in the grapher.
+    if (graph_->picture()->isVisible()) context_.events.requestPlot();
 }
 
 QImage MainWindow::renderPicture(int width, int height) {

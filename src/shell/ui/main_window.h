@@ -89,7 +89,7 @@ public:
     // "More &Visual Options...": the colour options dialog.
     void showVisualOptions();
     // The colour slots applied to what shows them outside the drawing, and
-    // the graph drawn again in the grapher mode.
+    // the graph drawn again wherever it is in view.
     void applyColors();
     // Writes the document to the path; false (after one message) when the
     // file could not be written, which leaves any old file as it was.

@@ -12,6 +12,7 @@
 
 #include "animation/ui/effects_controller.h"
 #include "plot/ui/picture_area.h"
+#include "persistence/graph_commands.h"
 #include "plot/ui/plot_controller.h"
 #include "shell/ui/main_window.h"
 #include "support/fake_platform.h"
@@ -90,13 +91,16 @@ TEST_F(EffectsTest, TornadoColourShadeAndWarp) {
     EXPECT_FALSE(e.tornado().running() || e.tornado().visible());
 
     const ColorSlots chosen = window->document().colors;
+    const QImage before = window->findChild<PictureArea*>("Picture1")->image().copy();
     plotLine("color", "");
     EXPECT_TRUE(e.colorEffectRunning());
     for (int i = 0; i < 3; ++i) e.colorTick();
-    EXPECT_NE(window->document().colors[kAxis], chosen[kAxis]);
+    // The picture cycles; the graph's own colours stay.
+    EXPECT_NE(window->findChild<PictureArea*>("Picture1")->image(), before);
+    EXPECT_EQ(window->document().colors, chosen);
     plotLine("color", "");
     EXPECT_FALSE(e.colorEffectRunning());
-    EXPECT_EQ(window->document().colors, defaultColors());
+    EXPECT_EQ(window->document().colors, chosen);
 
     // The warp draws into the picture in the axis colour.
     const QImage plain = window->findChild<PictureArea*>("Picture1")->image();
@@ -121,6 +125,68 @@ TEST_F(EffectsTest, TornadoColourShadeAndWarp) {
     std::filesystem::remove(path);
     plotLine("shade", "");
     EXPECT_EQ(window->document().file_marker, "File_Start");
+}
+
+// The share of the picture's pixels that have the colour.
+double shareOf(const QImage& image, PackedColor color) {
+    const QRgb wanted = packedToQColor(color).rgb();
+    qsizetype same = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) same += image.pixelColor(x, y).rgb() == wanted ? 1 : 0;
+    }
+    return image.isNull() ? 0.0 : static_cast<double>(same) / (static_cast<double>(image.width()) * image.height());
+}
+
+// The colour effect shows its colours on the picture but never takes the
+// user's: a save while it runs writes the user's colours, a graph opened
+// while it runs brings its own, and stopping it shows them again.
+TEST_F(EffectsTest, TheColourEffectKeepsTheUsersColours) {
+    EffectsController& e = window->effects();
+    const PictureArea* picture = window->findChild<PictureArea*>("Picture1");
+    GraphDocument& doc = window->document();
+    const auto folder = std::filesystem::temp_directory_path() / ("qv-colour-effect-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string during = (folder / "during.gph").string();
+    const std::string other = (folder / "other.gph").string();
+    ColorSlots otherColors = defaultColors();
+    otherColors[kBackground] = packColor(230, 230, 250);
+    otherColors[kPointCross] = packColor(0, 100, 0);
+    doc.colors = otherColors;
+    ASSERT_TRUE(window->textSave(other));
+    ColorSlots chosen = defaultColors();
+    chosen[kBackground] = packColor(250, 240, 230);
+    chosen[kAxis] = packColor(1, 2, 3);
+    chosen[kDerivative] = packColor(9, 9, 90);
+    doc.colors = chosen;
+
+    plotLine("color", "");
+    ASSERT_TRUE(e.colorEffectRunning());
+    e.colorTick();
+    e.colorTick();
+    ColorSlots cycled = chosen;
+    double t = 0;
+    colorCycleTick(t, cycled);
+    colorCycleTick(t, cycled);
+    EXPECT_GT(shareOf(picture->image(), cycled[kBackground]), 0.5);
+    EXPECT_EQ(doc.colors, chosen);
+    ASSERT_TRUE(window->textSave(during));
+    const GraphFileRead saved = loadGraphFile(during);
+    ASSERT_TRUE(saved.file.has_value());
+    for (std::size_t i = 0; i < chosen.size(); ++i) EXPECT_EQ(saved.file->colors[i], static_cast<int64_t>(chosen[i])) << "slot " << i;
+
+    // Opened while the effect runs: the file's colours stay the graph's.
+    window->markEdited();
+    platform.answerMessages({MessageAnswer::No});
+    window->openRecent(other);
+    EXPECT_TRUE(e.colorEffectRunning());
+    e.colorTick();
+    EXPECT_EQ(doc.colors, otherColors);
+    plotLine("color", "");
+    EXPECT_FALSE(e.colorEffectRunning());
+    EXPECT_EQ(doc.colors, otherColors);
+    EXPECT_GT(shareOf(picture->image(), otherColors[kBackground]), 0.5);
+    EXPECT_TRUE(platform.allAnswersUsed());
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -10,10 +10,13 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "appearance/color_options.h"
 #include "appearance/ui/color_options_dialog.h"
 #include "document/graph_document.h"
+#include "plot/ui/picture_area.h"
+#include "shell/ui/main_window.h"
 #include "support/fake_platform.h"
 #include "ui/panel_context.h"
 
@@ -114,6 +117,50 @@ TEST_F(ColorOptionsDialogTest, LineSizeAndSwitchesRedrawAsTheyShould) {
     EXPECT_EQ(redraws.count(), before + 2);
     EXPECT_TRUE(find<QPushButton>(dialog, "CommandMe")->isDefault());
     EXPECT_TRUE(platform_.allAnswersUsed());
+}
+
+// The share of the picture's pixels that have the colour.
+double shareOf(const QImage& image, PackedColor color) {
+    const QColor wanted = packedToQColor(color);
+    qsizetype same = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) same += image.pixelColor(x, y).rgb() == wanted.rgb() ? 1 : 0;
+    }
+    return image.isNull() ? 0.0 : static_cast<double>(same) / (static_cast<double>(image.width()) * image.height());
+}
+
+// The graph is in view beside every mode's panel: a background chosen in
+// the dialog shows in the picture at once, whatever the mode.
+TEST(ColorOptionsInTheWindow, AChosenBackgroundShowsInEveryMode) {
+    FakePlatform platform;
+    MainWindow window(&platform);
+    window.resize(1180, 760);
+    window.show();
+    const PictureArea* picture = window.findChild<PictureArea*>("Picture1");
+    const struct {
+        Mode mode;
+        const char* name;
+        PackedColor color;
+    } cases[] = {
+        {Mode::Calculator, "calculator", packColor(250, 220, 200)},
+        {Mode::List, "list", packColor(200, 250, 220)},
+        {Mode::Vectors, "vectors", packColor(220, 200, 250)},
+        {Mode::Parametric, "grapher", packColor(240, 240, 180)},
+    };
+    for (const auto& c : cases) {
+        window.setMode(c.mode);
+        platform.colorAnswers = {c.color};
+        // "Background" is the option chosen when the dialog opens.
+        QTimer::singleShot(0, &window, [&window] {
+            auto* dialog = window.findChild<ColorOptionsDialog*>();
+            dialog->findChild<QPushButton*>("Command2")->click();
+            dialog->findChild<QPushButton*>("CommandMe")->click();
+        });
+        window.showVisualOptions();
+        EXPECT_EQ(window.document().colors[kBackground], c.color) << c.name;
+        EXPECT_GT(shareOf(picture->image(), c.color), 0.5) << c.name;
+    }
+    EXPECT_TRUE(platform.allAnswersUsed());
 }
 
 }  // namespace

@@ -30,6 +30,7 @@
 #include "data/ui/list_panel.h"
 #include "document/graph_document.h"
 #include "plot/ui/navigation_controller.h"
+#include "plot/ui/picture_area.h"
 #include "plot/ui/plot_controller.h"
 #include "shell/ui/main_window.h"
 #include "support/fake_platform.h"
@@ -211,6 +212,26 @@ TEST_F(DataListPanelTest, DrawingSwitchesRefuseOrLockTheList) {
     check("Check8")->click();
     EXPECT_TRUE(button("Command25")->isEnabled());
     EXPECT_TRUE(window->findChild<QRadioButton*>("Option3")->isEnabled());
+}
+
+// Each drawing switch shows on the graph beside the list as it is ticked,
+// and unticking it takes its points and lines away at once.
+TEST_F(DataListPanelTest, DrawingSwitchesRedrawTheGraphAtOnce) {
+    window->findChild<QRadioButton*>("Option3")->click();
+    for (const char* t : {"-2", "-1", "0", "1", "2"}) enter(t);
+    window->findChild<QRadioButton*>("Option4")->click();
+    for (const char* t : {"1", "-1", "2", "0", "3"}) enter(t);
+    const PictureArea* picture = window->findChild<PictureArea*>("Picture1");
+    window->plotter().plot();
+    const QImage plain = picture->image().copy();
+    for (const char* name : {"Check2", "Check7", "Check8", "Check9"}) {
+        check(name)->click();
+        ASSERT_TRUE(check(name)->isChecked()) << name;
+        EXPECT_NE(picture->image(), plain) << name << " ticked";
+        check(name)->click();
+        EXPECT_EQ(picture->image(), plain) << name << " unticked";
+    }
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(DataListPanelTest, SizeBoxesHoldWholeNumbers) {

@@ -19,6 +19,7 @@
 #include "persistence/graph_file.h"
 #include "plot/ui/picture_area.h"
 #include "plot/ui/plot_controller.h"
+#include "shell/ui/crash_recovery.h"
 #include "shell/ui/main_window.h"
 #include "support/fake_platform.h"
 #include "support/small_disk.h"
@@ -274,13 +275,45 @@ TEST_F(GraphFileCommandsTest, TheInitializeFileAndTheDefaultRanges) {
     trigger(w, "CreateInit");
     EXPECT_TRUE(std::filesystem::exists(folder_ / "config" / "INIT.txt"));
     EXPECT_EQ(w.windowTitle(), "Quorvanta");
-    EXPECT_TRUE(w.document().document_saved);
+    // The new default ranges are in no graph file yet.
+    EXPECT_FALSE(w.document().document_saved);
 
     MainWindow& next = open();
     EXPECT_EQ(next.document().default_x_max, "7");
     EXPECT_EQ(box(next, "Text2")->text(), "7");
     EXPECT_EQ(next.windowTitle(), "Quorvanta");
     EXPECT_EQ(next.document().document_path, "");
+    EXPECT_TRUE(platform_.allAnswersUsed());
+}
+
+// The initialize file is not the graph's own file: edits that are not in
+// the graph's file stay unsaved, with the graph's title and its copy kept
+// against a crash, and closing still asks about them.
+TEST_F(GraphFileCommandsTest, TheInitializeFileLeavesTheGraphUnsaved) {
+    platform_.userData = (folder_ / "data").string();
+    MainWindow& w = open();
+    platform_.saveAnswers.push_back(path("orbit.gph"));
+    trigger(w, "SaveAs");
+    const QString title = w.windowTitle();
+    box(w, "Text8")->setText("cos(z)");
+    w.markEdited();
+    w.recovery().keep();
+    const std::string kept = w.recovery().ownPath();
+    ASSERT_TRUE(std::filesystem::exists(kept));
+
+    platform_.answerMessages({MessageAnswer::Ok});
+    trigger(w, "CreateInit");
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "config" / "INIT.txt"));
+    EXPECT_FALSE(w.document().document_saved);
+    EXPECT_EQ(w.windowTitle(), title);
+    EXPECT_EQ(w.document().document_path, path("orbit.gph"));
+    EXPECT_TRUE(std::filesystem::exists(kept));
+
+    platform_.messages.clear();
+    platform_.answerMessages({MessageAnswer::Cancel});
+    EXPECT_FALSE(w.close());
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].text, "Would you like to save your graph before exiting?");
     EXPECT_TRUE(platform_.allAnswersUsed());
 }
 
