@@ -57,9 +57,9 @@ QString latin1(const std::string& s) { return QString::fromLatin1(s.data(), stat
 // A count written with its leading blank, as the mismatch message has it.
 std::string countText(std::size_t n) { return strText(static_cast<double>(n)); }
 
-// The integer a size box holds, within what a window of points can mean.
-int boxInteger(const QLineEdit* box, int fallback) {
-    const std::optional<double> v = toNumber(box->text().toStdString());
+// The integer a size box's text holds, within what a window of points can mean.
+int textInteger(const std::string& text, int fallback) {
+    const std::optional<double> v = toNumber(text);
     if (!v || std::isnan(*v)) return fallback;
     return static_cast<int>(std::clamp(*v, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
 }
@@ -89,8 +89,10 @@ DataListPanel::DataListPanel(PanelContext& ctx, QWidget* parent) : QWidget(paren
     result_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     result_->setMinimumHeight(result_->fontMetrics().height());
     layout->addWidget(result_);
-    connectCommands();
+    // Bound first: the commands' own handlers of a box's change find the
+    // document already holding it.
     bindDocument();
+    connectCommands();
 }
 
 namespace {
@@ -439,7 +441,8 @@ void DataListPanel::checkReleased(QCheckBox* box, bool redraw) {
             box->setChecked(false);
         }
     }
-    const bool any = points_->isChecked() || connect_->isChecked() || average_->isChecked() || smooth_->isChecked();
+    const ListState& l = ctx_.doc->list;
+    const bool any = isOn(l.plot_data) || isOn(l.connect) || isOn(l.moving_average) || isOn(l.smooth);
     if (!any) setListLocked(false);
     if (box == average_ && box->isChecked()) size_->setFocus();
     if (box == smooth_ && box->isChecked()) neighbours_->setFocus();
@@ -480,13 +483,14 @@ void DataListPanel::sizeBoxChanged(QLineEdit* box, int low) {
 }
 
 void DataListPanel::storeDrawingOptions() {
+    const ListState& l = ctx_.doc->list;
     DataPlotOptions& o = ctx_.doc->data_plot;
-    o.points = points_->isChecked();
-    o.connect = connect_->isChecked();
-    o.movingAverage = average_->isChecked();
-    o.smooth = smooth_->isChecked();
-    o.size = std::max(1, boxInteger(size_, 1));
-    o.neighbours = std::max(0, boxInteger(neighbours_, 0));
+    o.points = isOn(l.plot_data);
+    o.connect = isOn(l.connect);
+    o.movingAverage = isOn(l.moving_average);
+    o.smooth = isOn(l.smooth);
+    o.size = std::max(1, textInteger(l.moving_average_size, 1));
+    o.neighbours = std::max(0, textInteger(l.neighbours, 0));
 }
 
 bool DataListPanel::eventFilter(QObject* watched, QEvent* event) {
