@@ -129,7 +129,7 @@ CalculusEnabling CalculusCommands::enabling() const {
 
 void CalculusCommands::search(SearchKind kind) {
     QLineEdit* box = panel_.point().goToZ;
-    if (box->text().isEmpty()) {
+    if (ctx_.doc->boxes.go_to_z.empty()) {
         box->setText(kEnterNumberHere);
         const SearchMessage m = requestMessage(kind);
         ctx_.platform->message(m.title, m.text, MessageButtons::Ok, MessageIcon::None);
@@ -155,7 +155,7 @@ void CalculusCommands::search(SearchKind kind) {
 
 std::optional<SearchMessage> CalculusCommands::runSearchCommand(SearchKind kind) {
     QLineEdit* box = panel_.point().goToZ;
-    const std::string typed = box->text().toStdString();
+    const std::string typed = ctx_.doc->boxes.go_to_z;
     const std::string display = heal(typed, *ctx_.rewrite);
     box->setText(QString::fromStdString(shownForm(typed, display)));
     // A reference the rewriting could not restore is no number to start
@@ -167,14 +167,14 @@ std::optional<SearchMessage> CalculusCommands::runSearchCommand(SearchKind kind)
     // No marker while the graph is redrawn before a root or intersection.
     if (kind == SearchKind::Root || kind == SearchKind::Intersection) ctx_.doc->eval_error = -1;
     plotter_.plot();
-    const std::optional<double> r = referenceValue(*ctx_.evaluator, box->text().toStdString());
+    const std::optional<double> r = referenceValue(*ctx_.evaluator, ctx_.doc->boxes.go_to_z);
     if (!r) {
         ctx_.doc->eval_error = -1;
         return failureMessage(kind);
     }
     SearchInput input;
-    input.xText = panel_.function().x->text().toStdString();
-    input.yText = panel_.function().y->text().toStdString();
+    input.xText = ctx_.doc->boxes.x_of_z;
+    input.yText = ctx_.doc->boxes.y_of_z;
     if (kind == SearchKind::Intersection) input.entries = ctx_.doc->functions.entries();
     input.r = *r;
     const SearchResult result = runSearch(*ctx_.evaluator, kind, input);
@@ -192,7 +192,7 @@ std::optional<SearchMessage> CalculusCommands::runSearchCommand(SearchKind kind)
 
 void CalculusCommands::evaluateDerivative(bool second) {
     QLineEdit* box = panel_.point().goToZ;
-    if (box->text().isEmpty()) {
+    if (ctx_.doc->boxes.go_to_z.empty()) {
         // The box asks for the number while the message is up.
         box->setText(kEnterNumberHere);
         const PointDerivativeMessage m = emptyBoxMessage(second);
@@ -201,7 +201,7 @@ void CalculusCommands::evaluateDerivative(bool second) {
         box->setFocus();
         return;
     }
-    const QString typed = box->text();
+    const QString typed = QString::fromStdString(ctx_.doc->boxes.go_to_z);
     PointDerivativeMessage m;
     MessageIcon icon = MessageIcon::None;
     {
@@ -213,8 +213,8 @@ void CalculusCommands::evaluateDerivative(bool second) {
         const std::string zForm = heal_2(withAnimationValue(display, plotter_.state().a_current));
         plotter_.plot();
         box->setText(typed);
-        const std::string x = heal_2(panel_.function().x->text().toStdString());
-        const std::string y = heal_2(panel_.function().y->text().toStdString());
+        const std::string x = heal_2(ctx_.doc->boxes.x_of_z);
+        const std::string y = heal_2(ctx_.doc->boxes.y_of_z);
         m = pointDerivative(*ctx_.evaluator, zForm, x, y, second);
         if (held.first()) {
             m = PointDerivativeMessage{false, held.first()->title, held.first()->text};

@@ -125,7 +125,7 @@ void FitCommands::createFit(FitType type) {
             input.yield(false);
             return input.stopRequested();
         };
-        out = qv::createFit(type, ctx_.doc->data, entry->text().toStdString(), controls_.rewrite(), *ctx_.evaluator,
+        out = qv::createFit(type, ctx_.doc->data, ctx_.doc->list.function_entry, controls_.rewrite(), *ctx_.evaluator,
                             progress);
     }
     if (out.entryText) entry->setText(qText(*out.entryText));
@@ -140,7 +140,7 @@ void FitCommands::testCorrelation() {
     if (running_) return;
     QLineEdit* entry = controls_.entry;
     const CorrelationOutcome out =
-        qv::testCorrelation(entry->text().toStdString(), ctx_.doc->data, controls_.rewrite(), *ctx_.evaluator);
+        qv::testCorrelation(ctx_.doc->list.function_entry, ctx_.doc->data, controls_.rewrite(), *ctx_.evaluator);
     const QString shown = qText(out.entryText);
     if (entry->text() != shown) entry->setText(shown);
     if (out.label) controls_.data->showResult(*out.label);

@@ -45,7 +45,7 @@ void ListFileCommands::show(const DataMessage& m) {
 
 void ListFileCommands::exportList(ExportMode mode) {
     const ExportModeScope scope(*ctx_.doc, mode);
-    const ExportPlan plan = planExport(mode, ctx_.doc->data, list_.functionEntryBox()->text().toStdString(),
+    const ExportPlan plan = planExport(mode, ctx_.doc->data, ctx_.doc->list.function_entry,
                                        *ctx_.rewrite, *ctx_.evaluator);
     if (plan.message) return show(*plan.message);
     const std::optional<std::string> path = chooseExportPath();

@@ -278,8 +278,7 @@ bool ListPanel::eventFilter(QObject* watched, QEvent* event) {
             makeDefault(add_);
             Q_EMIT functionEntryBoxClicked();
         } else if (event->type() == QEvent::FocusIn &&
-                   entry_->text() == QLatin1String(kDataFitHaltedText.data(),
-                                                   static_cast<qsizetype>(kDataFitHaltedText.size()))) {
+                   ctx_.doc->list.function_entry == kDataFitHaltedText) {
             entry_->clear();
         }
     }

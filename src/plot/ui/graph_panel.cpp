@@ -542,7 +542,7 @@ void GraphPanel::applyInputConventions() {
 }
 
 QLineEdit* GraphPanel::firstFunctionBox() const {
-    return function_.x->text().isEmpty() ? function_.x : function_.y;
+    return ctx_.doc->boxes.x_of_z.empty() ? function_.x : function_.y;
 }
 
 void GraphPanel::setPointLabelsVisible(bool visible) {

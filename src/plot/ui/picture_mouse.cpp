@@ -126,7 +126,7 @@ void PictureMouse::release(const QMouseEvent& e) {
 void PictureMouse::showCoordinates(double x, double y) {
     const PlotOptions& o = plotter_.options();
     double a = x, b = y;
-    if (panel_.function().polar->isChecked()) {
+    if (ctx_.doc->axes.polar) {
         const PolarReading p = polarReading(x, y);
         a = p.th;
         b = p.r;

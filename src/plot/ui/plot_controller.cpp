@@ -22,13 +22,6 @@ namespace qv {
 
 namespace {
 
-std::string text(const QLineEdit* box) { return box->text().toStdString(); }
-
-void setIfChanged(QLineEdit* box, const std::string& s) {
-    const QString q = QString::fromStdString(s);
-    if (box->text() != q) box->setText(q);
-}
-
 // The flag of one transformation, for a const or a writable set of switches.
 template <typename Switches>
 auto& transformationFlag(Switches& a, AxisTransformation which) {
