@@ -100,24 +100,4 @@ std::string shadeName(std::string_view yBox) {
     return "File_Start";
 }
 
-std::vector<WarpLine> warpLines(double width, double height, double yMin, double yMax, double yTickScale) {
-    std::vector<WarpLine> lines;
-    const double cx = (width - 15) / 2, cy = (height - 15) / 2;
-    const double o = (height - 15) * (yMax - std::round(yMax)) / (yMax - yMin);
-    const double step = (yTickScale / 4) * height / (yMax - yMin);
-    // A step that does not move (or moves by less than a hair) would never
-    // end the figure: such a view draws what a hair-wide step would, and
-    // no more than this many rounds.
-    constexpr int kMaxRounds = 20000;
-    if (!std::isfinite(o) || !std::isfinite(step) || step <= 0) return lines;
-    int rounds = 0;
-    for (double k = 0; k <= height / 2 && rounds < kMaxRounds; k += step, ++rounds) {
-        lines.push_back({cx - k, cy, cx, o + k});
-        lines.push_back({cx + k, cy, cx, o + k});
-        lines.push_back({cx - k, cy, cx, height - 15 - k - o});
-        lines.push_back({cx + k, cy, cx, height - 15 - k - o});
-    }
-    return lines;
-}
-
 }  // namespace qv

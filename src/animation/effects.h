@@ -1,9 +1,11 @@
 #pragma once
 
 // The motion of the graph apart from any window: the steps of the parameter
-// animation, the tornado's particles, the colour cycle, the shade gradient
-// and the warp figure. The window owns the timers and paints what these
-// compute; positions and sizes are in twips, as everywhere on the picture.
+// animation, the tornado's particles, the colour cycle and the shade
+// gradient. The window owns the timers and paints what these compute;
+// positions and sizes are in twips, as everywhere on the picture. The warp
+// figure is one of the picture's marks (plot/picture_marks.h), which every
+// picture of the graph draws.
 
 #include <array>
 #include <cstdint>
@@ -14,6 +16,7 @@
 
 #include "document/graph_document.h"
 #include "expression/random_source.h"
+#include "plot/picture_marks.h"
 
 namespace qv {
 
@@ -78,11 +81,5 @@ void restoreChosenColors(ColorSlots& colors, const ColorSlots& shown, const Colo
 std::optional<PackedColor> shadeColorAt(std::string_view name, int row, int heightPixels);
 // The name "Plot  Line" gives the shade from the y(z) box's text.
 std::string shadeName(std::string_view yBox);
-
-// The warp figure: lines from the horizontal to the vertical centre line.
-struct WarpLine {
-    double x1, y1, x2, y2;
-};
-std::vector<WarpLine> warpLines(double width, double height, double yMin, double yMax, double yTickScale);
 
 }  // namespace qv

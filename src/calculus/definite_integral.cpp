@@ -56,19 +56,6 @@ bool endTerms(Integrand& g, double a, double b, double h, double& sum) {
     return std::isfinite(sum);
 }
 
-// One coordinate of a shading sample: a failed evaluation is 0, a value
-// arithmetic cannot read ends the shading.
-bool sample(const BoundForm& form, double t, double& out) {
-    const EvalResult r = form.eval(t);
-    if (r.failed()) {
-        out = 0;
-        return true;
-    }
-    const NumResult n = toArithmetic(r.value);
-    out = n.value;
-    return !n.failed();
-}
-
 }  // namespace
 
 IntegralSetup prepareIntegral(IntegralBoxes& boxes, Evaluator& evaluator, RewriteContext& rewrite,
@@ -154,25 +141,8 @@ IntegralOutcome evaluateIntegral(Evaluator& evaluator, const IntegralSetup& setu
     return out;
 }
 
-int shadeIntegral(Canvas& canvas, const ViewRange& range, Evaluator& evaluator, const IntegralSetup& setup,
-                  double h, uint32_t color) {
-    if (setup.status != IntegralStatus::Ready || !(h > 0)) return 0;
-    const BoundForm x = evaluator.bind(setup.X);
-    const BoundForm y = evaluator.bind(setup.Y);
-    int drawn = 0;
-    for (double t = setup.a; t <= setup.b; t += h) {
-        double xv = 0, yv = 0;
-        if (!sample(x, t, xv) || !sample(y, t, yv)) break;
-        const double px = mapX(range, canvas, xv);
-        const double py = mapY(range, canvas, yv);
-        const double py0 = mapY(range, canvas, 0);
-        if (!std::isfinite(px) || !std::isfinite(py) || !std::isfinite(py0)) break;
-        canvas.line(px, py, px, py0, color);
-        ++drawn;
-        // Far from 0 a step below half an ulp no longer moves t.
-        if (t + h == t) break;
-    }
-    return drawn;
+PictureMarks::Shading integralShading(const IntegralSetup& setup, double h) {
+    return {setup.X, setup.Y, setup.a, setup.b, h};
 }
 
 }  // namespace qv

@@ -4,10 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "document/graph_document.h"
 #include "expression/evaluator.h"
 #include "expression/rewrite.h"
-#include "draw/canvas.h"
-#include "draw/viewport.h"
 
 // The definite integral of y dx = y(z)·x'(z) dz along a parametric curve,
 // by the composite Simpson rule, and the shading of the area it measures.
@@ -15,7 +14,8 @@
 // The command runs in two halves because the graph is redrawn between them:
 // prepareIntegral() rewrites the panel's boxes, refuses what cannot be
 // integrated and reads the bounds; the caller then redraws and calls
-// evaluateIntegral(), and finally shadeIntegral() onto the redrawn area.
+// evaluateIntegral(), and finally adds integralShading() to the picture's
+// marks.
 // Nothing here shows a dialog: messages come back in the results.
 namespace qv {
 
@@ -83,12 +83,9 @@ struct IntegralOutcome {
 // Ready setup. Leaves the evaluator's variable z at the last sample read.
 IntegralOutcome evaluateIntegral(Evaluator& evaluator, const IntegralSetup& setup, int16_t& eval_error);
 
-// Vertical lines in `color` from the curve to the horizontal axis, at
-// t = a, a + h, a + 2h, ... (accumulated) while t <= b. A sample that cannot
-// be evaluated counts as 0. Stops silently on any other error (a
-// non-numeric sample, a degenerate view range, an overflowing position).
-// Returns the number of lines drawn.
-int shadeIntegral(Canvas& canvas, const ViewRange& range, Evaluator& evaluator, const IntegralSetup& setup,
-                  double h, uint32_t color);
+// The shading of an evaluated integral (`h` is the outcome's subinterval
+// width), as the picture keeps it among its marks: vertical lines from the
+// curve to the horizontal axis at t = a, a + h, ... while t <= b.
+PictureMarks::Shading integralShading(const IntegralSetup& setup, double h);
 
 }  // namespace qv

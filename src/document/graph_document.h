@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "document/data_columns.h"
@@ -119,19 +120,32 @@ struct IntegralState {
 };
 
 // What the picture shows beside the curves and the data: the evaluated
-// point's cross, the shaded integral, the "warp" lines. Every picture of the
-// graph (the window's, an export, a printed page) draws them.
+// points' crosses, the shaded integral, the "warp" lines, in the order they
+// were drawn (a later one covers an earlier one). Every picture of the graph
+// (the window's, an export, a printed page) draws them after the curves, at
+// its own size; a redraw that clears the picture clears them.
 struct PictureMarks {
-    // The point the last evaluation or search found, in graph values.
-    std::optional<std::array<double, 2>> point;
-    // The integral's shading: its x(z), y(z) and z range, as evaluated.
+    // The cross on an evaluated point, in axis coordinates (the values after
+    // the logarithm, the reciprocal or the polar mapping of the view), so
+    // that it lands on the same point whatever the picture's size.
+    struct Cross {
+        double u = 0, v = 0;
+        bool operator==(const Cross&) const = default;
+    };
+    // The integral's shading: the evaluation forms of its x(z) and y(z), and
+    // its z range with the step between two lines.
     struct Shading {
         std::string x, y;
         double lower = 0, upper = 0, step = 0;
         bool operator==(const Shading&) const = default;
     };
-    std::optional<Shading> shading;
-    bool warp = false;
+    // The "warp" figure, drawn from the view's y range and y tick scale.
+    struct Warp {
+        bool operator==(const Warp&) const = default;
+    };
+    using Mark = std::variant<Cross, Shading, Warp>;
+
+    std::vector<Mark> drawn;
     bool operator==(const PictureMarks&) const = default;
 };
 

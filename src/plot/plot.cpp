@@ -261,6 +261,9 @@ PlotResult Plot(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, G
     canvas.setTextColor(doc.colors[kAxis]);
     const AxesResult axes = drawAxes(canvas, axesInput(doc, options), hooks.tickLimit);
     result.drawn = axes.drawn;
+    // The marks went with the picture they were drawn on: the new one gets
+    // those its own curves' point evaluation and the commands add.
+    if (axes.drawn) doc.marks.drawn.clear();
     doc.x_tick_scale = axes.x_tick_scale;
     doc.y_tick_scale = axes.y_tick_scale;
     boxes.xTickBox = axes.x_tick_box;

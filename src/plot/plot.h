@@ -79,7 +79,9 @@ struct PlotHooks {
 };
 
 struct PlotResult {
-    bool drawn = false;  // false: the range was empty or reversed, nothing changed
+    // false: the range was empty or reversed, nothing changed. true: the
+    // picture was cleared, and the document's marks with it.
+    bool drawn = false;
     int curves = 0;
     int segments = 0;
     // The data autoscale ran: the range and z boxes hold the fitted ranges.

@@ -52,6 +52,8 @@ PointResult evaluatePoint(Evaluator& evaluator, const PointRequest& request, con
         px = markerCoordinate(x, request.logX, request.invertX);
         py = markerCoordinate(y, request.logY, request.invertY);
     }
+    r.u = px;
+    r.v = py;
     r.pictureX = mapX(request.range, canvas, px);
     r.pictureY = mapY(request.range, canvas, py);
     return r;

@@ -26,7 +26,8 @@ struct PointResult {
     bool zNumeric = false;  // false: z did not evaluate to a number; nothing else is known
     double z = 0;
     Value x, y;             // the untransformed values; Empty where evaluation failed
-    double pictureX = 0, pictureY = 0;  // the marker, in twips
+    double u = 0, v = 0;                // the marker in axis coordinates
+    double pictureX = 0, pictureY = 0;  // the same, in twips on the canvas
     // A coordinate that did not evaluate to a number; the marker has a
     // place on the graph only when both did.
     bool xFailed = false, yFailed = false;

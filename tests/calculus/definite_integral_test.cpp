@@ -14,6 +14,7 @@
 
 #include "expression/evaluator_fixture.h"
 #include "draw/viewport.h"
+#include "plot/picture_marks.h"
 #include "support/recording_canvas.h"
 
 namespace qv {
@@ -249,7 +250,7 @@ TEST_F(DefiniteIntegralTest, ShadesFromTheCurveToTheAxis) {
     IntegralBoxes boxes{"z", "-1", "0", "2"};
     const IntegralSetup s = prepare(boxes);
     const IntegralOutcome out = evaluateIntegral(ev, s, eval_error);
-    const int drawn = shadeIntegral(canvas, range, ev, s, out.h, kShadeColor);
+    const int drawn = shadeIntegral(canvas, range, ev, integralShading(s, out.h), kShadeColor);
 
     ASSERT_EQ(static_cast<size_t>(drawn), canvas.lines.size());
     EXPECT_GE(drawn, 1000);
@@ -277,7 +278,7 @@ TEST_F(DefiniteIntegralTest, AFailedSampleShadesFromZero) {
     RecordingCanvas canvas;
     IntegralBoxes boxes{"z", "sqr(z)", "-1", "1"};
     const IntegralSetup s = prepare(boxes);
-    shadeIntegral(canvas, ViewRange{}, ev, s, 2.0 / 1000, kShadeColor);
+    shadeIntegral(canvas, ViewRange{}, ev, integralShading(s, 2.0 / 1000), kShadeColor);
     ASSERT_GE(canvas.lines.size(), 1000u);
     const double axis = mapY(ViewRange{}, canvas, 0);
     EXPECT_DOUBLE_EQ(canvas.lines.front().y1, axis) << "left of 0 the curve counts as 0";
@@ -291,7 +292,7 @@ TEST_F(DefiniteIntegralTest, ADegenerateViewDrawsNothing) {
     flat.x_min = flat.x_max = 1;
     IntegralBoxes boxes{"z", "z", "0", "1"};
     const IntegralSetup s = prepare(boxes);
-    EXPECT_EQ(shadeIntegral(canvas, flat, ev, s, 0.001, kShadeColor), 0);
+    EXPECT_EQ(shadeIntegral(canvas, flat, ev, integralShading(s, 0.001), kShadeColor), 0);
     EXPECT_TRUE(canvas.lines.empty());
 }
 
@@ -299,7 +300,7 @@ TEST_F(DefiniteIntegralTest, ATextSampleStopsTheShading) {
     RecordingCanvas canvas;
     IntegralBoxes boxes{"z", "\"abc\"", "0", "1"};
     const IntegralSetup s = prepare(boxes);
-    EXPECT_EQ(shadeIntegral(canvas, ViewRange{}, ev, s, 0.001, kShadeColor), 0);
+    EXPECT_EQ(shadeIntegral(canvas, ViewRange{}, ev, integralShading(s, 0.001), kShadeColor), 0);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "plot/picture_marks.h"
 #include "plot/ui/graph_panel.h"
 #include "plot/ui/picture_area.h"
 #include "plot/ui/plot_controller.h"
@@ -66,11 +67,9 @@ void EffectsController::endAnimation() {
 void EffectsController::stopAnimation() { endAnimation(); }
 
 void EffectsController::warp() {
-    PictureArea& picture = *panel_.picture();
-    const GraphDocument& d = *ctx_.doc;
-    for (const WarpLine& l : warpLines(picture.width(), picture.height(), d.y_min, d.y_max, d.y_tick_scale)) {
-        picture.line(l.x1, l.y1, l.x2, l.y2, d.colors[kAxis]);
-    }
+    // Drawn over the picture as it is, and kept with the graph until the
+    // next redraw.
+    addPictureMark(*panel_.picture(), *ctx_.evaluator, *ctx_.doc, PictureMarks::Warp{});
 }
 
 void EffectsController::toggleTornado() {

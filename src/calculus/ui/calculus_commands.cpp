@@ -18,6 +18,7 @@
 #include "expression/rewrite.h"
 #include "platform/platform.h"
 #include "plot/curves.h"
+#include "plot/picture_marks.h"
 #include "plot/ui/plot_controller.h"
 #include "plot/ui/point_evaluation_controller.h"
 #include "ui/document_binding.h"
@@ -105,9 +106,8 @@ void CalculusCommands::evaluateIntegralCommand() {
         ctx_.platform->message(outcome.message->title, outcome.message->text, MessageButtons::Ok, MessageIcon::None);
     }
     if (outcome.status != IntegralStatus::Evaluated) return;
-    const GraphDocument& d = *ctx_.doc;
-    shadeIntegral(*panel_.picture(), ViewRange{d.x_min, d.x_max, d.y_min, d.y_max}, *ctx_.evaluator, setup, outcome.h,
-                  d.colors[kFunctionLine]);
+    // Over the redrawn graph, and kept with it until the next redraw.
+    addPictureMark(*panel_.picture(), *ctx_.evaluator, *ctx_.doc, integralShading(setup, outcome.h));
 }
 
 CalculusEnabling CalculusCommands::enabling() const {

@@ -125,16 +125,22 @@ void NavigationController::rangeBoxChanged(int index) {
 void NavigationController::transitionTick() {
     const int k = ++step_;
     for (int i = 0; i < 4; ++i) *rangeVariable(i) += transitionIncrement(delta_[i], k);
-    if (k >= kTransitionSteps) {
-        for (int i = 0; i < 4; ++i) {
-            if (const std::optional<double> v = number(rangeBoxes_[i])) *rangeVariable(i) = *v;
-            delta_[i] = 0;
-        }
-        step_ = 0;
-        stopTransition();
-        ctx_.doc->full_replot = true;
-    }
+    if (k >= kTransitionSteps) arrive();
     redraw();
+}
+
+void NavigationController::arrive() {
+    for (int i = 0; i < 4; ++i) {
+        if (const std::optional<double> v = number(rangeBoxes_[i])) *rangeVariable(i) = *v;
+        delta_[i] = 0;
+    }
+    step_ = 0;
+    stopTransition();
+    ctx_.doc->full_replot = true;
+}
+
+void NavigationController::finishTransition() {
+    if (timer_.isActive()) arrive();
 }
 
 void NavigationController::tickBoxChanged(bool x) {

@@ -28,6 +28,10 @@ public:
     int transitionStep() const { return step_; }
     // One tick of the transition timer (tests drive it directly).
     void transitionTick();
+    // A picture drawn for a file (the command line's render) shows the view
+    // the range boxes ask for at once: a running transition jumps to its
+    // end, without a redraw.
+    void finishTransition();
 
     void zoom(bool in, bool x, bool y);
     // A mouse button pressed on a range label: the left one widens the
@@ -54,6 +58,8 @@ private:
     void connectControls();
     void startTransition();
     void stopTransition();
+    // The view takes the range boxes' values and the transition ends.
+    void arrive();
     void highlightLabel(QObject* label);
     void rangeBoxChanged(int index);
     void tickBoxChanged(bool x);

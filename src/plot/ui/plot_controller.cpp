@@ -14,6 +14,7 @@
 
 #include "document/graph_document.h"
 #include "platform/platform.h"
+#include "plot/picture_marks.h"
 #include "plot/ui/graph_panel.h"
 #include "plot/ui/redraw_pacing.h"
 #include "ui/panel_context.h"
@@ -277,6 +278,9 @@ bool PlotController::runPlot() {
         drawn = Plot(*panel_.picture(), *ctx_.evaluator, *ctx_.rewrite, *ctx_.doc, boxes, functions, options, state_,
                      hooks);
     }
+    // The marks the redraw's point evaluation set, over the curves; a pass
+    // that left the picture alone left its marks on it too.
+    if (drawn->drawn) drawPictureMarks(*panel_.picture(), *ctx_.evaluator, *ctx_.doc);
     const PlotResult& result = *drawn;
     report(result, options.frameOnly, std::move(raised), raisedText);
     const bool replot = ctx_.doc->full_replot;
@@ -311,7 +315,10 @@ void PlotController::drawOnto(Canvas& canvas) const {
     options.frameOnly = false;
     state.animation_request = false;
     canvas.setLineWidth(doc.line_width);
-    Plot(canvas, *ctx_.evaluator, rewrite, doc, boxes, doc.functions.entries(), options, state, PlotHooks{});
+    const PlotResult result =
+        Plot(canvas, *ctx_.evaluator, rewrite, doc, boxes, doc.functions.entries(), options, state, PlotHooks{});
+    // The copy's marks went with its clearing; the window's are drawn over it.
+    if (result.drawn) drawPictureMarks(canvas, *ctx_.evaluator, *ctx_.doc);
 }
 
 void PlotController::plotLine() {

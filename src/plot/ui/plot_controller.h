@@ -37,8 +37,9 @@ public:
 
     // The redraw.
     void plot();
-    // The graph as the last redraw drew it, drawn again onto another canvas
-    // (a file, a printer page). Nothing of the window changes.
+    // The graph as the last redraw drew it, with the marks the window shows
+    // over it, drawn again onto another canvas (a file, a printer page) at
+    // that canvas's size. Nothing of the window changes.
     void drawOnto(Canvas& canvas) const;
     // What "Plot  Line" and the View menu's "&Plot" do.
     void plotLine();

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "document/graph_document.h"
+#include "plot/picture_marks.h"
 #include "plot/point_evaluation.h"
 #include "plot/ui/graph_panel.h"
 #include "ui/input_conventions.h"
@@ -126,10 +127,12 @@ void PointEvaluationController::evaluate(bool fromPlot) {
     }
     // A coordinate that failed has no place on the graph: no cross at 0.
     if (d.eval_error != 0 || !r.marked) return;
-    PictureArea& p = *panel_.picture();
-    const double a = p.lineWidth() == 1 ? 90 : 105;
-    p.line(r.pictureX - a, r.pictureY, r.pictureX + 105, r.pictureY, d.colors[kPointCross]);
-    p.line(r.pictureX, r.pictureY - a, r.pictureX, r.pictureY + 105, d.colors[kPointCross]);
+    // The cross belongs to the graph, so that every picture of it shows the
+    // point. The redraw that evaluates after its curves draws the marks
+    // itself once the curves are done; "Find" adds it to the picture as it is.
+    const PictureMarks::Cross cross{r.u, r.v};
+    if (fromPlot) ctx_.doc->marks.drawn.emplace_back(cross);
+    else addPictureMark(*panel_.picture(), *ctx_.evaluator, *ctx_.doc, cross);
 }
 
 // Ctrl with an arrow key steps z by a tenth (Ctrl+Alt: a hundredth) of the

@@ -270,7 +270,14 @@ QImage MainWindow::renderPicture(int width, int height) {
     // The layout gives the picture its size before it is drawn.
     QCoreApplication::sendPostedEvents();
     layout()->activate();
-    context_.events.requestPlot();
+    // No timer runs before the picture is taken: the view the range boxes
+    // glide to (the file's, or the one a redraw's data autoscale fitted) is
+    // drawn at once.
+    for (int pass = 0; pass < 2; ++pass) {
+        navigation_->finishTransition();
+        context_.events.requestPlot();
+        if (!navigation_->transitionRunning()) break;
+    }
     return picture->image().copy();
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QImage>
@@ -18,6 +19,7 @@
 
 #include <memory>
 
+#include "animation/ui/effects_controller.h"
 #include "output/picture_files.h"
 #include "output/ui/picture_commands.h"
 #include "output/ui/print_dialog.h"
@@ -72,12 +74,14 @@ void showGraph(MainWindow& window, bool derivative) {
     window.findChild<QPushButton*>("Command19")->click();
 }
 
-// How many of the dark pixels of `a` (curves, axes, numbers) have a dark
-// pixel of `b` at most one pixel away.
-double inkFound(const QImage& a, const QImage& b) {
+bool isDark(QRgb p) { return qGray(p) < 128; }
+
+// How many of the dark pixels of `a` (curves, axes, numbers), or of those
+// `kind` picks, have such a pixel of `b` at most one pixel away.
+double inkFound(const QImage& a, const QImage& b, bool (*kind)(QRgb) = isDark) {
     const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
-    const auto dark = [](const QImage& im, int i, int j) {
-        return i >= 0 && j >= 0 && i < im.width() && j < im.height() && qGray(im.pixel(i, j)) < 128;
+    const auto dark = [kind](const QImage& im, int i, int j) {
+        return i >= 0 && j >= 0 && i < im.width() && j < im.height() && kind(im.pixel(i, j));
     };
     long ink = 0, found = 0;
     for (int j = 0; j < x.height(); ++j) {
@@ -135,6 +139,65 @@ TEST(PictureCommandsTest, VectorExportsDrawTheGraphOfThePicture) {
     const QImage bitmap(folder.filePath("GRAPH.bmp"), "BMP");
     ASSERT_FALSE(bitmap.isNull());
     EXPECT_EQ(bitmap.convertToFormat(QImage::Format_RGB32), picture.convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(platform.allAnswersUsed());
+}
+
+// The picture as an SVG file and as a PDF page, rasterised at its size.
+std::pair<QImage, QImage> exportedPictures(MainWindow& window, const QTemporaryDir& folder, QSize size) {
+    const QString svg = folder.filePath("graph.svg"), pdf = folder.filePath("graph.pdf");
+    std::pair<QImage, QImage> out;
+    if (window.pictures().writeVector(svg.toStdString(), VectorFormat::Svg)) return out;
+    if (window.pictures().writeVector(pdf.toStdString(), VectorFormat::Pdf)) return out;
+    QSvgRenderer renderer(svg);
+    out.first = QImage(size, QImage::Format_RGB32);
+    out.first.fill(Qt::white);
+    {
+        QPainter p(&out.first);
+        renderer.render(&p);
+    }
+    const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+    if (pdftoppm.isEmpty()) return out;
+    QProcess::execute(pdftoppm, {"-r", "96", "-png", "-singlefile", pdf, folder.filePath("page")});
+    out.second = QImage(folder.filePath("page.png")).copy(QRect(QPoint(0, 0), size));
+    return out;
+}
+
+bool isCrossRed(QRgb p) { return qRed(p) > 160 && qGreen(p) < 110 && qBlue(p) < 110; }
+bool isLineBlue(QRgb p) { return qBlue(p) > 160 && qRed(p) < 110 && qGreen(p) < 110; }
+
+// What the picture shows beside the curves, a found point's cross, a shaded
+// integral and the warp figure, is in the exported files too, where the
+// picture has it.
+TEST(PictureCommandsTest, ExportsShowThePicturesMarks) {
+    FakePlatform platform;
+    MainWindow window(&platform);
+    window.resize(900, 650);
+    window.show();
+    const std::pair<const char*, const char*> kBoxes[] = {
+        {"Text8", "z"}, {"Text9", "z^2/4"}, {"Text6", "-4"}, {"Text7", "4"}, {"Text5", "-2"}};
+    for (const auto& [name, text] : kBoxes) window.findChild<QLineEdit*>(name)->setText(text);
+    window.findChild<QPushButton*>("Command1")->click();  // the point at z = -2
+    window.findChild<QAction*>("Integral")->trigger();
+    const std::pair<const char*, const char*> kIntegral[] = {
+        {"Text30", "z"}, {"Text31", "z^2/4"}, {"Text33", "0"}, {"Text32", "3"}};
+    for (const auto& [name, text] : kIntegral) window.findChild<QLineEdit*>(name)->setText(text);
+    window.findChild<QPushButton*>("Command54")->click();
+    ASSERT_EQ(window.findChild<QLabel*>("Label46")->text(), "2.25");
+    window.effects().warp();
+    ASSERT_EQ(window.document().marks.drawn.size(), 3u);  // cross, shading, warp
+    const QImage picture = window.findChild<PictureArea*>("Picture1")->image();
+
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const auto [svg, pdf] = exportedPictures(window, folder, picture.size());
+    ASSERT_FALSE(svg.isNull());
+    ASSERT_FALSE(pdf.isNull()) << "pdftoppm (poppler-utils) is needed to look at the page";
+    for (const QImage& drawn : {svg, pdf}) {
+        for (bool (*kind)(QRgb) : {isCrossRed, isLineBlue, isDark}) {
+            EXPECT_GT(inkFound(picture, drawn, kind), 0.95);
+            EXPECT_GT(inkFound(drawn, picture, kind), 0.95);
+        }
+    }
     EXPECT_TRUE(platform.allAnswersUsed());
 }
 
