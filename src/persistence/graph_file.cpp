@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <concepts>
 #include <cstddef>
+#include <type_traits>
 
 #include "appearance/color_options.h"
 #include "data/utf8_text.h"
@@ -91,8 +93,13 @@ public:
         }
         out_ += kLineEnd;
     }
-    void boolean(bool b) { line(b ? "True" : "False"); }
-    void integer(int64_t n) { line(std::to_string(n)); }
+    // True or False only for a bool, a number only for anything else: a
+    // switch written as a number, or a number as True or False, would not
+    // read back.
+    void boolean(std::same_as<bool> auto b) { line(b ? "True" : "False"); }
+    template <std::integral N>
+        requires(!std::same_as<N, bool>)
+    void integer(N n) { line(std::to_string(n)); }
 
     // A multi-line field and its end marker. A line of the text that reads
     // as the marker would end the field early; a blank after it keeps it a
@@ -111,13 +118,15 @@ public:
         }
         line(marker);
     }
-    template <std::size_t N>
-    void lines(const std::array<std::string, N>& texts) {
-        for (const std::string& t : texts) line(t);
-    }
     void list(const std::vector<std::string>& items) {
-        integer(static_cast<int64_t>(items.size()));
+        integer(items.size());
         for (const std::string& item : items) line(item);
+    }
+    void equations(const std::vector<std::array<std::string, 8>>& equations) {
+        integer(equations.size());
+        for (const auto& equation : equations) {
+            for (const std::string& field : equation) line(equationLine(field));
+        }
     }
 
     std::string take() { return std::move(out_); }
@@ -197,7 +206,6 @@ public:
         }
         return n;
     }
-    int check(std::string_view what) { return static_cast<int>(integer(what, 0, 2)); }
     // A number kept as the text it was written as.
     std::string number(std::string_view what) {
         std::string_view l;
@@ -241,18 +249,23 @@ public:
 
     // A count and as many lines. The count is checked before anything is
     // allocated for it.
-    std::vector<std::string> list(std::string_view what, int max) {
+    std::vector<std::string> list(std::string_view count, std::string_view what, int64_t max) {
         std::vector<std::string> items;
-        const int64_t n = integer(std::string("the number of ") + std::string(what), 0, max);
+        const int64_t n = integer(count, 0, max);
         if (failed_) return items;
         items.reserve(static_cast<std::size_t>(n));
         for (int64_t i = 0; i < n && !failed_; ++i) items.push_back(text(what));
         return items;
     }
-
-    template <std::size_t N>
-    void texts(std::array<std::string, N>& out, std::string_view what) {
-        for (std::string& t : out) t = text(what);
+    std::vector<std::array<std::string, 8>> equations(std::string_view count, std::string_view what, int64_t max) {
+        std::vector<std::array<std::string, 8>> equations;
+        const int64_t n = integer(count, 0, max);
+        if (failed_) return equations;
+        equations.resize(static_cast<std::size_t>(n));
+        for (auto& equation : equations) {
+            for (std::string& field : equation) field = equationField(text(what));
+        }
+        return equations;
     }
 
 private:
@@ -293,6 +306,157 @@ private:
     GraphFileError error_;
 };
 
+// The kinds of a field's lines. A field whose member is an array is that
+// many fields of the kind, one after the other.
+enum class Kind {
+    Text,       // one line, kept as it is
+    Number,     // one line that must be a number, kept as its text
+    Boolean,    // True or False
+    Integer,    // a whole number within bounds
+    MultiLine,  // lines up to an end marker
+    List,       // a count, then as many lines
+    Equations,  // a count, then eight escaped lines for each equation
+};
+
+struct Field;
+using WriteField = void (*)(Writer&, const Field&, const GraphFile&);
+using ReadField = void (*)(Reader&, const Field&, GraphFile&);
+
+// One field of the file: how its lines are written and read, and what the
+// reader's messages call them.
+struct Field {
+    WriteField write;
+    ReadField read;
+    std::string_view what;    // one of its lines ("a colour")
+    std::string_view count;   // a list's count line ("the number of data items")
+    std::string_view marker;  // a multi-line field's end marker
+    int64_t low, high;        // an integer's bounds; a list's largest count
+};
+
+// The member itself, or each element of an array member.
+template <class T>
+inline constexpr bool kIsArray = false;
+template <class T, std::size_t N>
+inline constexpr bool kIsArray<std::array<T, N>> = true;
+
+template <class Member, class Visit>
+void each(Member& member, Visit visit) {
+    if constexpr (kIsArray<std::remove_const_t<Member>>) {
+        for (auto& value : member) visit(value);
+    } else {
+        visit(member);
+    }
+}
+
+template <Kind K, auto M>
+void writeAs(Writer& w, const Field& field, const GraphFile& f) {
+    each(f.*M, [&](const auto& value) {
+        if constexpr (K == Kind::Text || K == Kind::Number) w.line(value);
+        else if constexpr (K == Kind::Boolean) w.boolean(value);
+        else if constexpr (K == Kind::Integer) w.integer(value);
+        else if constexpr (K == Kind::MultiLine) w.multiLine(value, field.marker);
+        else if constexpr (K == Kind::List) w.list(value);
+        else w.equations(value);
+    });
+}
+
+template <Kind K, auto M>
+void readAs(Reader& r, const Field& field, GraphFile& f) {
+    each(f.*M, [&]<class T>(T& value) {
+        if constexpr (K == Kind::Text) value = r.text(field.what);
+        else if constexpr (K == Kind::Number) value = r.number(field.what);
+        else if constexpr (K == Kind::Boolean) value = r.boolean(field.what);
+        else if constexpr (K == Kind::Integer) value = static_cast<T>(r.integer(field.what, field.low, field.high));
+        else if constexpr (K == Kind::MultiLine) value = r.multiLine(field.marker, field.what);
+        else if constexpr (K == Kind::List) value = r.list(field.count, field.what, field.high);
+        else value = r.equations(field.count, field.what, field.high);
+    });
+}
+
+// A row of the table: the member M read and written as kind K.
+template <Kind K, auto M>
+constexpr Field as(std::string_view what, int64_t low = 0, int64_t high = 0, std::string_view count = {},
+                   std::string_view marker = {}) {
+    return {&writeAs<K, M>, &readAs<K, M>, what, count, marker, low, high};
+}
+template <auto M>
+constexpr Field text(std::string_view what) { return as<Kind::Text, M>(what); }
+template <auto M>
+constexpr Field number(std::string_view what) { return as<Kind::Number, M>(what); }
+template <auto M>
+constexpr Field boolean(std::string_view what) { return as<Kind::Boolean, M>(what); }
+template <auto M>
+constexpr Field integer(std::string_view what, int64_t low, int64_t high) {
+    return as<Kind::Integer, M>(what, low, high);
+}
+// A check box: 0 unchecked, 1 checked, 2 greyed.
+template <auto M>
+constexpr Field check(std::string_view what) { return as<Kind::Integer, M>(what, 0, 2); }
+template <auto M>
+constexpr Field multiLine(std::string_view what, std::string_view marker) {
+    return as<Kind::MultiLine, M>(what, 0, 0, {}, marker);
+}
+template <auto M>
+constexpr Field list(std::string_view count, std::string_view what, int64_t max) {
+    return as<Kind::List, M>(what, 0, max, count);
+}
+template <auto M>
+constexpr Field equations(std::string_view count, std::string_view what, int64_t max) {
+    return as<Kind::Equations, M>(what, 0, max, count);
+}
+
+using F = GraphFile;
+
+// The file, field by field in the order of its lines. Both the writer and the
+// reader walk this table; nothing else knows the order.
+constexpr Field kFields[] = {
+    text<&F::file_marker>("the first line"),
+    number<&F::default_ranges>("a default range"),
+    integer<&F::colors>("a colour", 0, 0xFFFFFF),
+    integer<&F::line_width>("the line width", kMinLineSize, kMaxLineSize),
+    text<&F::show_tick_numbers>("the tick number switch"),
+    text<&F::show_grid>("the grid switch"),
+    text<&F::show_mouse_coordinates>("the mouse coordinate switch"),
+    boolean<&F::menu_checks>("a menu check"),
+    check<&F::checks>("a check box"),
+    boolean<&F::column_choices>("a data column choice"),
+    text<&F::range_boxes>("a range box"),
+    text<&F::go_to_z>("the \"Go to z =\" box"),
+    text<&F::z_min>("z min"),
+    text<&F::z_max>("z max"),
+    text<&F::x_of_z>("x(z)"),
+    text<&F::y_of_z>("y(z)"),
+    text<&F::a_min>("A min"),
+    text<&F::a_max>("A max"),
+    boolean<&F::cartesian>("the \"Cartesian\" choice"),
+    boolean<&F::polar>("the \"Polar\" choice"),
+    text<&F::calculator_entry>("the calculator's entry"),
+    text<&F::formula_values>("a variable value"),
+    check<&F::calculate_from_history>("the \"Calculate from history box\" check box"),
+    multiLine<&F::description>("the description", kDescriptionEnd),
+    multiLine<&F::history>("the history", kHistoryEnd),
+    equations<&F::equations>("the number of user equations", "a field of a user equation", kMaxFileEquations),
+    list<&F::columns>("the number of data items", "data items", kMaxFileListItems),
+    list<&F::functions>("the number of function list items", "function list items", kMaxFileListItems),
+    text<&F::x_tick_scale>("the x tick scale"),
+    text<&F::y_tick_scale>("the y tick scale"),
+    boolean<&F::fit_types>("a fit type choice"),
+    text<&F::data_entry>("the data entry"),
+    text<&F::function_entry>("the function entry"),
+    text<&F::moving_average_size>("the moving average size"),
+    text<&F::neighbours>("the number of neighbours"),
+    check<&F::moving_average>("the \"Moving Avg.\" check box"),
+    check<&F::smooth>("the \"Smooth\" check box"),
+    text<&F::statistics_result>("the statistics result"),
+    text<&F::integral_boxes>("a box of the integral"),
+    text<&F::coordinates_in_pi>("the multiples-of-pi switch"),
+    text<&F::ans>("the last answer"),
+    text<&F::vector_boxes>("a vector box"),
+    integer<&F::vector_selections>("a vector list choice", -1, 4),
+    boolean<&F::integral_shown>("the integral check"),
+    boolean<&F::modes>("a mode check"),
+};
+
 }  // namespace
 
 std::string writeGraphFile(const GraphFile& f) {
@@ -300,111 +464,14 @@ std::string writeGraphFile(const GraphFile& f) {
     for (const auto& column : f.columns) size += column.size() * 24;
     size += f.functions.size() * 48;
     Writer w(size);
-    w.line(f.file_marker);
-    w.lines(f.default_ranges);
-    for (int64_t c : f.colors) w.integer(c);
-    w.integer(f.line_width);
-    w.line(f.show_tick_numbers);
-    w.line(f.show_grid);
-    w.line(f.show_mouse_coordinates);
-    for (bool b : f.menu_checks) w.boolean(b);
-    for (int c : f.checks) w.integer(c);
-    for (bool b : f.column_choices) w.boolean(b);
-    w.lines(f.range_boxes);
-    w.line(f.go_to_z);
-    w.line(f.z_min);
-    w.line(f.z_max);
-    w.line(f.x_of_z);
-    w.line(f.y_of_z);
-    w.line(f.a_min);
-    w.line(f.a_max);
-    w.boolean(f.cartesian);
-    w.boolean(f.polar);
-    w.line(f.calculator_entry);
-    w.lines(f.formula_values);
-    w.integer(f.calculate_from_history);
-    w.multiLine(f.description, kDescriptionEnd);
-    w.multiLine(f.history, kHistoryEnd);
-    w.integer(static_cast<int64_t>(f.equations.size()));
-    for (const auto& equation : f.equations) {
-        for (const std::string& field : equation) w.line(equationLine(field));
-    }
-    for (const auto& column : f.columns) w.list(column);
-    w.list(f.functions);
-    w.line(f.x_tick_scale);
-    w.line(f.y_tick_scale);
-    for (bool b : f.fit_types) w.boolean(b);
-    w.line(f.data_entry);
-    w.line(f.function_entry);
-    w.line(f.moving_average_size);
-    w.line(f.neighbours);
-    w.integer(f.moving_average);
-    w.integer(f.smooth);
-    w.line(f.statistics_result);
-    w.lines(f.integral_boxes);
-    w.line(f.coordinates_in_pi);
-    w.line(f.ans);
-    w.lines(f.vector_boxes);
-    for (int s : f.vector_selections) w.integer(s);
-    w.boolean(f.integral_shown);
-    for (bool b : f.modes) w.boolean(b);
+    for (const Field& field : kFields) field.write(w, field, f);
     return w.take();
 }
 
 GraphFileRead readGraphFile(std::string_view text) {
     Reader r(text);
     GraphFile f;
-    f.file_marker = r.text("the first line");
-    for (std::string& range : f.default_ranges) range = r.number("a default range");
-    for (int64_t& c : f.colors) c = r.integer("a colour", 0, 0xFFFFFF);
-    f.line_width = static_cast<int>(r.integer("the line width", kMinLineSize, kMaxLineSize));
-    f.show_tick_numbers = r.text("the tick number switch");
-    f.show_grid = r.text("the grid switch");
-    f.show_mouse_coordinates = r.text("the mouse coordinate switch");
-    for (bool& b : f.menu_checks) b = r.boolean("a menu check");
-    for (int& c : f.checks) c = r.check("a check box");
-    for (bool& b : f.column_choices) b = r.boolean("a data column choice");
-    r.texts(f.range_boxes, "a range box");
-    f.go_to_z = r.text("the \"Go to z =\" box");
-    f.z_min = r.text("z min");
-    f.z_max = r.text("z max");
-    f.x_of_z = r.text("x(z)");
-    f.y_of_z = r.text("y(z)");
-    f.a_min = r.text("A min");
-    f.a_max = r.text("A max");
-    f.cartesian = r.boolean("the \"Cartesian\" choice");
-    f.polar = r.boolean("the \"Polar\" choice");
-    f.calculator_entry = r.text("the calculator's entry");
-    r.texts(f.formula_values, "a variable value");
-    f.calculate_from_history = r.check("the \"Calculate from history box\" check box");
-    f.description = r.multiLine(kDescriptionEnd, "the description");
-    f.history = r.multiLine(kHistoryEnd, "the history");
-    const int64_t equations = r.integer("the number of user equations", 0, kMaxFileEquations);
-    if (!r.failed()) f.equations.resize(static_cast<std::size_t>(equations));
-    for (auto& equation : f.equations) {
-        for (std::string& field : equation) {
-            field = equationField(r.text("a field of a user equation"));
-        }
-    }
-    for (auto& column : f.columns) column = r.list("data items", kMaxFileListItems);
-    f.functions = r.list("function list items", kMaxFileListItems);
-    f.x_tick_scale = r.text("the x tick scale");
-    f.y_tick_scale = r.text("the y tick scale");
-    for (bool& b : f.fit_types) b = r.boolean("a fit type choice");
-    f.data_entry = r.text("the data entry");
-    f.function_entry = r.text("the function entry");
-    f.moving_average_size = r.text("the moving average size");
-    f.neighbours = r.text("the number of neighbours");
-    f.moving_average = r.check("the \"Moving Avg.\" check box");
-    f.smooth = r.check("the \"Smooth\" check box");
-    f.statistics_result = r.text("the statistics result");
-    r.texts(f.integral_boxes, "a box of the integral");
-    f.coordinates_in_pi = r.text("the multiples-of-pi switch");
-    f.ans = r.text("the last answer");
-    r.texts(f.vector_boxes, "a vector box");
-    for (int& s : f.vector_selections) s = static_cast<int>(r.integer("a vector list choice", -1, 4));
-    f.integral_shown = r.boolean("the integral check");
-    for (bool& b : f.modes) b = r.boolean("a mode check");
+    for (const Field& field : kFields) field.read(r, field, f);
     r.end();
 
     GraphFileRead result;
