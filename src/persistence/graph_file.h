@@ -2,8 +2,9 @@
 
 // The graph file: every value a saved graph holds, one line each, in a fixed
 // order; the position of a line is its meaning. `GraphFile` is that layout
-// as one plain value. The window gathers it from its panels before a save
-// and applies it after a read; nothing else knows the order of the lines.
+// as one plain value; one table of its fields, in their order, drives both
+// the reader and the writer. The document is converted to and from it
+// (document_file.h); nothing else knows the order of the lines.
 //
 // Texts are UTF-8 here; the byte form on disk is text_encoding's business.
 
