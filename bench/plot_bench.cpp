@@ -244,7 +244,6 @@ public:
         doc.x_max = c.xCentre + c.range;
         doc.y_min = -c.range;
         doc.y_max = c.range;
-        doc.full_replot = true;
         return doc;
     }
 

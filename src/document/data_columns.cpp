@@ -164,7 +164,6 @@ DataColumnEdit DataColumns::replace(int item, std::string_view entryText, Rewrit
     selectedItems()[static_cast<std::size_t>(item)] = itemText(*entry.value);
     edit.changed = true;
     edit.edited = true;
-    edit.replot = true;
     edit.entryText = "";
     edit.selection = -1;
     edit.defaultButton = DataDefaultButton::AddToList;

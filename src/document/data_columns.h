@@ -46,7 +46,6 @@ enum class DataDefaultButton : unsigned char { Keep, AddToList, ReplaceData };
 struct DataColumnEdit {
     bool changed = false;                  // the selected column's items changed
     bool edited = false;                   // the document changed (document_saved is cleared)
-    bool replot = false;                   // the plot inputs changed (full_replot is set)
     std::optional<std::string> entryText;  // new text of the entry box; none keeps the box as it is
     std::optional<int> selection;          // item selected afterwards, -1 for none; none keeps it
     int scrollTo = -1;                     // item to bring into view first (the one just added)

@@ -230,8 +230,6 @@ struct GraphDocument {
     // Opening loads document_path without asking: true until start-up has
     // loaded its file.
     bool open_from_path = true;
-    // The next redraw re-reads and re-prepares the expressions of the boxes.
-    bool full_replot = true;
     // A top menu was just opened: the next mouse move over the picture
     // belongs to it. Set at start as well.
     bool menu_opened = true;

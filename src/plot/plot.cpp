@@ -47,8 +47,11 @@ std::string prepareExpression(RewriteContext& rewrite, std::string& box) {
     return heal_2(display);
 }
 
-void prepare(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, GraphDocument& doc, PlotBoxes& boxes,
-             PlotState& state) {
+PreparedFrom preparedFrom(const PlotBoxes& b, double width) {
+    return {b.zMin, b.zMax, b.x, b.y, b.aMin, b.aMax, width};
+}
+
+void prepare(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, PlotBoxes& boxes, PlotState& state) {
     state.range_error.clear();
     state.unset_names.clear();
     state.z_start = boxValue(evaluator, rewrite, boxes.zMin, "z min", state);
@@ -60,7 +63,27 @@ void prepare(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, Grap
     state.a_start = boxValue(evaluator, rewrite, boxes.aMin, "A min", state);
     state.a_end = boxValue(evaluator, rewrite, boxes.aMax, "A max", state);
     state.a_current = state.a_start;
-    doc.full_replot = false;
+    state.prepared = preparedFrom(boxes, canvas.width());
+}
+
+// Prepares the values again where the boxes or the width changed since
+// they were prepared.
+void prepareIfStale(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, PlotBoxes& boxes,
+                    PlotState& state) {
+    PreparedFrom now = preparedFrom(boxes, canvas.width());
+    if (state.prepared && state.hold_expressions) {
+        now.x = state.prepared->x;
+        now.y = state.prepared->y;
+    }
+    if (state.prepared && now == *state.prepared) return;
+    now.width = state.prepared ? state.prepared->width : -1;
+    if (state.prepared && now == *state.prepared) {
+        // Only the picture's width changed: the same values, sampled for it.
+        state.z_step = sampleRange(state.z_start, state.z_end, canvas.width()).step;
+        state.prepared->width = canvas.width();
+        return;
+    }
+    prepare(canvas, evaluator, rewrite, boxes, state);
 }
 
 CurveView curveView(const GraphDocument& doc, const PlotOptions& o) {
@@ -269,10 +292,10 @@ PlotResult Plot(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, G
     boxes.xTickBox = axes.x_tick_box;
     boxes.yTickBox = axes.y_tick_box;
     if (!axes.drawn || options.frameOnly) return result;
-    if (doc.full_replot) {
-        result.autoscaled = applyDataAutoscale(evaluator, doc, boxes, options);
-        prepare(canvas, evaluator, rewrite, doc, boxes, state);
-    }
+    // A data autoscale asked for fits the ranges once; the values are then
+    // prepared from the boxes as they now stand.
+    result.autoscaled = applyDataAutoscale(evaluator, doc, boxes, options);
+    prepareIfStale(canvas, evaluator, rewrite, boxes, state);
     result.data = drawData(canvas, doc, options, state, hooks);
     drawCurves(canvas, evaluator, doc, boxes, functionList, options, state, hooks, result);
     return result;

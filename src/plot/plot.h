@@ -40,8 +40,17 @@ struct PlotOptions {
     bool animationRunning = false;
 };
 
-// Values prepared from the boxes, kept from one redraw to the next and
-// refreshed when the document asks for a full replot.
+// The box texts values were prepared from, and the picture width the z step
+// was taken for.
+struct PreparedFrom {
+    std::string zMin, zMax, x, y, aMin, aMax;
+    double width = 0;
+    bool operator==(const PreparedFrom&) const = default;
+};
+
+// Values prepared from the boxes, kept from one redraw to the next. A redraw
+// prepares them again when the boxes no longer hold what they were prepared
+// from (a new picture width takes a new z step only).
 struct PlotState {
     double z_start = 0, z_end = 0, z_step = 0;
     std::string x_expr, y_expr, x_copy, y_copy;
@@ -59,6 +68,13 @@ struct PlotState {
     bool animation_request = false;
     // The data points as converted from the list's texts, kept for the next redraw.
     DataSeriesCache data_series;
+    // What the values were prepared from; none before the first redraw, or
+    // when they must be prepared again whatever the boxes hold.
+    std::optional<PreparedFrom> prepared;
+    // While set, an edit of x(z) or y(z) alone does not make the prepared
+    // forms stale: the colour effect keeps drawing the curves it started
+    // with until "Plot Line" asks for the boxes again.
+    bool hold_expressions = false;
 };
 
 // What the window does at the steps of a redraw that belong to it.

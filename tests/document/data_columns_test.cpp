@@ -102,7 +102,6 @@ TEST_F(DataColumnsTest, AddAppendsTheNumberTextOfTheEntry) {
         EXPECT_EQ(edit.message, c.message);
         EXPECT_EQ(edit.changed, c.added.has_value());
         EXPECT_EQ(edit.edited, c.added.has_value());
-        EXPECT_FALSE(edit.replot);
         const bool unbalanced = std::string_view(c.typed) == "2*(3";
         EXPECT_EQ(sink.texts.size(), unbalanced ? 1u : 0u);
         sink.texts.clear();
@@ -156,7 +155,7 @@ TEST_F(DataColumnsTest, ReplaceWritesTheNumberTextOrShowsTheMessage) {
         EXPECT_EQ(columns.column(kYData1), c.after);
         EXPECT_EQ(edit.message, c.message);
         EXPECT_EQ(edit.edited, c.replaced);
-        EXPECT_EQ(edit.replot, c.replaced);
+        EXPECT_EQ(edit.changed, c.replaced);
         if (c.replaced) {
             EXPECT_EQ(edit.entryText, "");
             EXPECT_EQ(edit.selection, std::optional<int>(-1));
@@ -234,7 +233,6 @@ TEST_F(DataColumnsTest, RemoveAndClearTouchOnlyTheShownColumn) {
         EXPECT_EQ(columns.column(kYData1), c.after);
         EXPECT_EQ(columns.column(kXData), Items{" 7"});
         EXPECT_EQ(edit.edited, c.edited);
-        EXPECT_FALSE(edit.replot);
     }
 }
 
@@ -279,7 +277,6 @@ TEST_F(DataColumnsTest, MovesSwapWithTheNeighbourAndKeepTheItemSelected) {
         EXPECT_EQ(columns.column(kYData1), c.after);
         EXPECT_EQ(edit.selection, c.selection);
         EXPECT_EQ(edit.edited, c.selection.has_value());
-        EXPECT_FALSE(edit.replot);
         if (c.selection) {
             EXPECT_EQ(edit.entryText, std::optional<std::string>(c.entry));
             EXPECT_TRUE(edit.selectEntryText);

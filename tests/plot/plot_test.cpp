@@ -50,7 +50,10 @@ TEST_F(PlotTest, AFullReplotRewritesTheBoxesAndDrawsTheParabola) {
     EXPECT_TRUE(r.drawn);
     EXPECT_EQ(boxes.y, "z^2");
     EXPECT_EQ(boxes.x, "z");
-    EXPECT_FALSE(doc.full_replot);
+    // What was prepared is what the boxes now show.
+    ASSERT_TRUE(state.prepared.has_value());
+    EXPECT_EQ(state.prepared->x, "z");
+    EXPECT_EQ(state.prepared->y, "z^2");
     EXPECT_EQ(r.curves, 1);
     EXPECT_GE(r.segments, 300);
     EXPECT_LE(r.segments, 301);
@@ -59,15 +62,31 @@ TEST_F(PlotTest, AFullReplotRewritesTheBoxesAndDrawsTheParabola) {
     EXPECT_EQ(state.y_expr, "z^2");
 }
 
-TEST_F(PlotTest, WithoutAFullReplotThePreparedValuesAreUsed) {
+TEST_F(PlotTest, ThePreparedValuesLastUntilTheBoxesChange) {
     plot();
-    boxes.zMax = "0";  // not read again until a full replot is asked for
+    // The animation moved A on; a redraw of the same boxes keeps it.
+    state.a_current = 3;
     plot();
-    EXPECT_EQ(state.z_end, 5.0);
-    doc.full_replot = true;
+    EXPECT_EQ(state.a_current, 3.0);
+    // Another width samples the same range for itself, and keeps A too.
+    const double step = state.z_step;
+    canvas.resize(canvas.width() * 4, canvas.height());
+    plot();
+    EXPECT_LT(state.z_step, step);
+    EXPECT_EQ(state.a_current, 3.0);
+    // A changed box is read again, and A starts over.
+    boxes.zMax = "0";
     plot();
     EXPECT_EQ(state.z_end, 0.0);
-    EXPECT_DOUBLE_EQ(state.z_step, 5.0 / 300);
+    EXPECT_EQ(state.a_current, 0.0);
+    // The colour effect holds its curves while x(z) and y(z) are edited.
+    state.hold_expressions = true;
+    boxes.y = "z^3";
+    plot();
+    EXPECT_EQ(state.y_expr, "z^2");
+    state.prepared.reset();
+    plot();
+    EXPECT_EQ(state.y_expr, "z^3");
 }
 
 TEST_F(PlotTest, UnreadableRangesCountAsZeroAndAreNamed) {
@@ -97,7 +116,6 @@ TEST_F(PlotTest, ACurveWithoutOneGoodSampleDrawsNothing) {
     for (const Case& c : cases) {
         canvas.lines.clear();
         boxes.y = c.y;
-        doc.full_replot = true;
         const PlotResult r = plot();
         EXPECT_EQ(linesOf(doc.colors[kFunctionLine]) > 0, c.drawn) << c.y;
         EXPECT_EQ(r.segments > 0, c.drawn) << c.y;
@@ -115,7 +133,6 @@ TEST_F(PlotTest, AutoZRangeFollowsTheXRangeOnlyForXEqualToZ) {
     EXPECT_EQ(boxes.zMax, "3");
     boxes.x = "2z";
     boxes.zMin = "0";
-    doc.full_replot = true;
     plot();
     EXPECT_EQ(boxes.zMin, "0");
     options.logX = true;
@@ -251,7 +268,7 @@ TEST_F(PlotTest, AStoppedRedrawKeepsWhatItDrewAndStartsNothing) {
 TEST_F(PlotTest, AFrameOnlyPassDrawsNoCurves) {
     options.frameOnly = true;
     EXPECT_EQ(plot().curves, 0);
-    EXPECT_TRUE(doc.full_replot);  // nothing was prepared
+    EXPECT_FALSE(state.prepared.has_value());  // nothing was prepared
 }
 
 
@@ -262,19 +279,18 @@ void fillData(GraphDocument& doc) {
     doc.data_plot.points = true;
 }
 
-TEST_F(PlotTest, TheDataAutoscaleIsAOneShotRequestOfAFullReplot) {
+TEST_F(PlotTest, TheDataAutoscaleIsAOneShotRequest) {
     struct Case {
         const char* name;
-        bool fullReplot, drawingOn, oneXItem;
+        bool drawingOn, oneXItem;
         int16_t request;
         bool applied;
     };
     const Case cases[] = {
-        {"all conditions", true, true, false, 1, true},
-        {"no full replot", false, true, false, 1, false},
-        {"no data drawing", true, false, false, 1, false},
-        {"a single x item", true, true, true, 1, false},
-        {"no request", true, true, false, 0, false},
+        {"all conditions", true, false, 1, true},
+        {"no data drawing", false, false, 1, false},
+        {"a single x item", true, true, 1, false},
+        {"no request", true, false, 0, false},
     };
     for (const Case& c : cases) {
         doc = GraphDocument{};
@@ -282,7 +298,7 @@ TEST_F(PlotTest, TheDataAutoscaleIsAOneShotRequestOfAFullReplot) {
         fillData(doc);
         if (c.oneXItem) doc.data.assign(kXData, {"0"});
         doc.data_plot.points = c.drawingOn;
-        doc.full_replot = c.fullReplot;
+        state = PlotState{};
         doc.autoscale = c.request;
         EXPECT_EQ(plot().autoscaled, c.applied) << c.name;
         // The request waits for a redraw where it applies.

@@ -98,7 +98,6 @@ void CalculusCommands::evaluateIntegralCommand() {
     showDocument();
     if (setup.message) ctx_.platform->message(setup.message->title, setup.message->text, MessageButtons::Ok, MessageIcon::None);
     if (setup.status != IntegralStatus::Ready) return;
-    ctx_.doc->full_replot = true;
     plotter_.plot();
     const IntegralOutcome outcome = evaluateIntegral(*ctx_.evaluator, setup, ctx_.doc->eval_error);
     if (outcome.label) integral_->result()->setText(QString::fromStdString(*outcome.label));

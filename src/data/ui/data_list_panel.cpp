@@ -300,7 +300,6 @@ void DataListPanel::connectCommands() {
         connect(box, &QCheckBox::clicked, this, [this, box] { checkReleased(box); });
     }
     connect(autoscale_, &QCheckBox::clicked, this, [this](bool on) {
-        ctx_.doc->full_replot = true;
         ctx_.doc->autoscale = on ? 1 : 0;
     });
     connect(size_, &QLineEdit::textChanged, this, [this] { sizeBoxChanged(size_, 1); });
@@ -330,7 +329,6 @@ void DataListPanel::recordColumn(const QString& name, int c, std::vector<std::st
         // graph and the plot inputs as changed.
         columns().assign(c, items);
         models_[static_cast<size_t>(c)]->reset();
-        ctx_.doc->full_replot = true;
         ctx_.events.markEdited();
     });
 }
@@ -345,7 +343,6 @@ void DataListPanel::writeBack(const DataColumnEdit& edit) {
     if (edit.defaultButton == DataDefaultButton::AddToList) ctx_.defaults->setDefaultButton(add_);
     if (edit.defaultButton == DataDefaultButton::ReplaceData) ctx_.defaults->setDefaultButton(replace_);
     if (edit.edited) ctx_.events.markEdited();
-    if (edit.replot) ctx_.doc->full_replot = true;
     if (edit.message && ctx_.platform) {
         ctx_.platform->message(edit.message->title, edit.message->text, MessageButtons::Ok, MessageIcon::None);
     }
@@ -394,7 +391,6 @@ void DataListPanel::selectColumn(int c) {
         ctx_.defaults->setDefaultButton(add_);
         Q_EMIT entryBoxClicked();
     }
-    ctx_.doc->full_replot = true;
     ctx_.events.announceDataColumn(c);
 }
 
@@ -426,7 +422,6 @@ void DataListPanel::showStatistic(Statistic which) {
 void DataListPanel::checkReleased(QCheckBox* box, bool redraw) {
     if (box->isChecked()) {
         setListLocked(true);
-        ctx_.doc->full_replot = true;
         const std::size_t xs = columns().column(kXData).size();
         const std::size_t ys = columns().selectedColumn().size();
         std::string refusal;

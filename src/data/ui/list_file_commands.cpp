@@ -100,7 +100,6 @@ void ListFileCommands::importList() {
         DataListPanel& data = list_.dataList();
         data.refresh();
         data.recordColumn(tr("Import List"), c, std::move(before));
-        ctx_.doc->full_replot = true;
         ctx_.events.markEdited();
         return;
     }

@@ -136,7 +136,6 @@ void NavigationController::arrive() {
     }
     step_ = 0;
     stopTransition();
-    ctx_.doc->full_replot = true;
 }
 
 void NavigationController::finishTransition() {

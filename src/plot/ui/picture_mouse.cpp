@@ -87,7 +87,6 @@ void PictureMouse::move(const QMouseEvent& e) {
     if (dragging_ && (e.buttons() & Qt::LeftButton)) {
         dragMoved_ = true;
         GraphDocument& d = *ctx_.doc;
-        d.full_replot = true;
         d.x_min -= a.x - dragStartX_;
         d.x_max -= a.x - dragStartX_;
         d.y_min -= a.y - dragStartY_;

@@ -56,15 +56,6 @@ PlotController::PlotController(GraphPanel& panel, PanelContext& context, QObject
 void PlotController::connectControls() {
     const FunctionControls& f = panel_.function();
     connect(f.plot, &QPushButton::clicked, this, [this] { plotLine(); });
-    // Editing the function boxes asks the next redraw to read them again.
-    for (QLineEdit* box : {f.zMin, f.zMax, f.aMin, f.aMax}) {
-        connect(box, &QLineEdit::textChanged, this, [this] { ctx_.doc->full_replot = true; });
-    }
-    for (QLineEdit* box : {f.x, f.y}) {
-        connect(box, &QLineEdit::textChanged, this, [this] {
-            if (!colorEffectRunning_) ctx_.doc->full_replot = true;
-        });
-    }
     // A resized area has lost its picture.
     connect(panel_.picture(), &PictureArea::resized, this, [this] {
         if (plotting_) resizedWhilePlotting_ = true;
@@ -85,7 +76,6 @@ void PlotController::connectControls() {
 void PlotController::setAutoZRange(bool on) {
     ctx_.doc->view.auto_z_range = on;
     if (!on) return;
-    ctx_.doc->full_replot = true;
     plot();
 }
 
@@ -95,7 +85,6 @@ bool PlotController::smoothPlotting() const { return ctx_.doc->view.smooth_plott
 void PlotController::setSmoothPlotting(bool on) { ctx_.doc->view.smooth_plotting = on; }
 
 void PlotController::showSwitches() {
-    ctx_.doc->full_replot = true;
     Q_EMIT optionsChanged();
 }
 
@@ -114,7 +103,6 @@ void PlotController::setTransformation(AxisTransformation which, bool on) {
     }
     transformationFlag(ctx_.doc->axes, which) = on;
     Q_EMIT optionsChanged();
-    ctx_.doc->full_replot = true;
     plotWithSmoothing();
 }
 
@@ -149,7 +137,6 @@ void PlotController::graphingModeChanged(bool polar) {
     panel_.point().find->setText(polar ? "Find th(z), r(z)" : "Find x(z), y(z)");
     f.plotAll->setText(polar ? "Plot all functions as r(z)" : "Plot all functions as y(z)");
     Q_EMIT optionsChanged();
-    ctx_.doc->full_replot = true;
     state_.smooth_pass = ctx_.doc->view.smooth_plotting;
     // The graph is in view in every mode.
     if (panel_.picture()->isVisible()) plot();
@@ -283,10 +270,9 @@ bool PlotController::runPlot() {
     if (drawn->drawn) drawPictureMarks(*panel_.picture(), *ctx_.evaluator, *ctx_.doc);
     const PlotResult& result = *drawn;
     report(result, options.frameOnly, std::move(raised), raisedText);
-    const bool replot = ctx_.doc->full_replot;
+    // The rewritten forms are what was prepared: the next redraw finds them
+    // unchanged.
     writeBack(boxes, gathered);
-    // The rewritten forms are what was prepared: writing them back is no edit.
-    ctx_.doc->full_replot = replot;
     // Esc is the key of "Stop": it ends an animation as well.
     if (result.stopped && pacing.stoppedByKey()) panel_.function().stop->click();
     return result.stopped;
@@ -346,7 +332,8 @@ void PlotController::plotLine() {
         x->setFocus();
     }
     if (!animationRunning_) state_.animation_request = true;
-    if (colorEffectRunning_) ctx_.doc->full_replot = true;
+    // The colour effect holds its curves until this asks for the boxes.
+    if (colorEffectRunning_) state_.prepared.reset();
     plotWithSmoothing();
 }
 

@@ -72,7 +72,10 @@ public:
     bool animationRunning() const { return animationRunning_; }
     // The colour effect runs: its redraws, not the edits of x(z) and y(z),
     // ask for the expressions to be read again.
-    void setColorEffectRunning(bool on) { colorEffectRunning_ = on; }
+    void setColorEffectRunning(bool on) {
+        colorEffectRunning_ = on;
+        state_.hold_expressions = on;
+    }
 
     // The switches and checks a redraw now takes, from the document.
     PlotOptions options() const { return gatherOptions(); }

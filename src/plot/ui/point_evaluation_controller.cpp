@@ -33,10 +33,7 @@ PointEvaluationController::PointEvaluationController(GraphPanel& panel, PanelCon
     : QObject(parent), panel_(panel), ctx_(context), plotter_(plotter) {
     const PointControls& c = panel_.point();
     connect(c.find, &QPushButton::clicked, this, [this] { evaluate(false); });
-    connect(c.goToZ, &QLineEdit::textChanged, this, [this] {
-        ctx_.events.markEdited();
-        ctx_.doc->full_replot = true;
-    });
+    connect(c.goToZ, &QLineEdit::textChanged, &ctx_.events, &PanelEvents::markEdited);
     c.goToZ->installEventFilter(this);
     c.find->installEventFilter(this);
     panel_.readouts().freeze->installEventFilter(this);

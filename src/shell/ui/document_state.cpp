@@ -36,7 +36,6 @@ void MainWindow::showDocument() {
     doc_.mode = mode();
     setMode(target);
     if (mode() == Mode::List) doc_.autoscale = static_cast<int16_t>(isOn(doc_.list.autoscale) ? 1 : 0);
-    doc_.full_replot = true;
 }
 
 }  // namespace qv

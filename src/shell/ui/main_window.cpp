@@ -337,7 +337,6 @@ void MainWindow::setMode(Mode mode) {
     // The menus' checks and enabling follow the announcement.
     doc_.mode = mode;
     context_.events.announceMode(mode);
-    if (mode == Mode::List) doc_.full_replot = true;
     focusForMode();
     if (mode == Mode::Parametric) context_.events.requestPlot();
 }

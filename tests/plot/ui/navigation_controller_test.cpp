@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "plot/ui/navigation_controller.h"
+#include "plot/ui/plot_controller.h"
 #include "plot/ui/picture_area.h"
 #include "shell/ui/main_window.h"
 #include "support/fake_platform.h"
@@ -64,7 +65,7 @@ TEST_F(NavigationControllerTest, TheTransitionEndsExactlyOnTheTargetAfterFifteen
     window->navigation().transitionTick();
     EXPECT_FALSE(window->navigation().transitionRunning());
     EXPECT_EQ(doc().x_max, 15.0);
-    EXPECT_FALSE(doc().full_replot);  // the final redraw prepared everything
+    EXPECT_TRUE(window->plotter().state().prepared.has_value());  // the final redraw prepared everything
 }
 
 TEST_F(NavigationControllerTest, NonNumericAndReversedRangesAreIgnored) {

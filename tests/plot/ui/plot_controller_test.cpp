@@ -64,7 +64,9 @@ TEST_F(PlotControllerTest, EnterPlotsTheTypedCurveAndShowsTheDisplayForms) {
     EXPECT_EQ(box("Text8")->text(), "cos(3*z)");
     EXPECT_EQ(box("Text9")->text(), "sin(2*z)");
     EXPECT_GT(curvePixels(), 500);
-    EXPECT_FALSE(window->document().full_replot);
+    // What was prepared is what the boxes show: the next redraw reads nothing again.
+    ASSERT_TRUE(window->plotter().state().prepared.has_value());
+    EXPECT_EQ(window->plotter().state().prepared->x, "cos(3*z)");
     EXPECT_FALSE(window->document().document_saved);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -114,11 +115,12 @@ TEST_F(MainWindowTest, ModesShowTheirPanelsAndEnableTheirMenus) {
     }
 }
 
-TEST_F(MainWindowTest, ListModeAsksForAFullReplot) {
+TEST_F(MainWindowTest, ListModeTakesTheAutoscaleRequestFromItsBox) {
     MainWindow& w = open();
-    w.document().full_replot = false;
+    w.document().autoscale = 0;
+    w.findChild<QCheckBox*>("Check3")->setChecked(true);
     action("List")->trigger();
-    EXPECT_TRUE(w.document().full_replot);
+    EXPECT_EQ(w.document().autoscale, 1);
 }
 
 TEST_F(MainWindowTest, ChoosingTheCheckedModeChangesNothing) {
