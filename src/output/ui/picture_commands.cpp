@@ -199,9 +199,10 @@ void PictureCommands::drawPage(QPainter& painter, double resolution, const QRect
         PainterCanvas text(painter, width, static_cast<int>(height + lineRoom), picture.font());
         text.setTextColor(0);
         const double top = height * kTwipsPerPixel + 400;
-        text.text(400, top, f.xCaption->text().toStdString() + " " + f.x->text().toStdString());
+        const GraphBoxes& b = ctx_.doc->boxes;
+        text.text(400, top, f.xCaption->text().toStdString() + " " + b.x_of_z);
         // The empty line between them, as the expressions were printed.
-        text.text(400, top + 3 * text.textHeight(), f.yCaption->text().toStdString() + " " + f.y->text().toStdString());
+        text.text(400, top + 3 * text.textHeight(), f.yCaption->text().toStdString() + " " + b.y_of_z);
     }
     painter.restore();
 }

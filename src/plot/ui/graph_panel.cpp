@@ -180,6 +180,13 @@ std::array<std::pair<QLineEdit*, std::string*>, 13> GraphPanel::boundBoxes() con
     }};
 }
 
+const std::string* GraphPanel::documentText(const QLineEdit* box) const {
+    for (const auto& [bound, field] : boundBoxes()) {
+        if (bound == box) return field;
+    }
+    return nullptr;
+}
+
 void GraphPanel::bindDocument() {
     for (const auto& [box, field] : boundBoxes()) bindText(box, *field);
     GraphBoxes& b = ctx_.doc->boxes;

@@ -140,6 +140,9 @@ public:
     QLabel* plotStatus() const { return status_; }
     // The boxes, checks and graphing mode as the document has them.
     void showDocument();
+    // The document's text a box of this panel shows; null for a box that
+    // shows none.
+    const std::string* documentText(const QLineEdit* box) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -22,8 +22,6 @@ namespace {
 
 constexpr int kTransitionIntervalMs = 30;
 
-std::optional<double> number(const QLineEdit* box) { return toNumber(box->text().toStdString()); }
-
 void setNumber(QLineEdit* box, double v) { box->setText(QString::fromStdString(plainText(v))); }
 
 const QString kHoverStyle = QStringLiteral("background-color: rgb(200, 200, 200);");
@@ -217,6 +215,12 @@ bool NavigationController::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return false;
+}
+
+// The number the document holds for a box of the view.
+std::optional<double> NavigationController::number(const QLineEdit* box) const {
+    const std::string* text = panel_.documentText(box);
+    return text == nullptr ? std::nullopt : toNumber(*text);
 }
 
 void NavigationController::setToDefault() {

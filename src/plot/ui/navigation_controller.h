@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include <array>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -44,6 +45,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    std::optional<double> number(const QLineEdit* box) const;
     // A range label, the box it steps, by how much, and which way the left
     // button goes (the right one goes the other way).
     struct RangeLabel {
