@@ -118,7 +118,7 @@ TEST_F(PlotTest, AutoZRangeFollowsTheXRangeOnlyForXEqualToZ) {
     doc.full_replot = true;
     plot();
     EXPECT_EQ(boxes.zMin, "0");
-    options.logX = true;
+    options.axes.log_x = true;
     boxes.x = "z";
     plot();
     EXPECT_EQ(boxes.zMin, "0");
