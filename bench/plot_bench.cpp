@@ -113,7 +113,7 @@ std::vector<PlotCase> plotCases() {
 
     PlotCase polar{
         "polar-derivs", "0", "6.3", "z", "sin(4z)", 2, {}, {}, {{nativeIdentity, nativeSin4, 0}}};
-    polar.options.polar = true;
+    polar.options.axes.polar = true;
     polar.options.derivative = true;
     polar.options.secondDerivative = true;
     cases.push_back(polar);
@@ -189,7 +189,7 @@ public:
 
 private:
     Pt polar(Pt p) const {
-        if (!v_.polar) return p;
+        if (!v_.axes.polar) return p;
         const Pt q{p.b * std::cos(p.a), p.b * std::sin(p.a)};
         return std::isfinite(q.a) && std::isfinite(q.b) ? q : p;
     }
@@ -273,7 +273,7 @@ public:
         v.x_max = doc.x_max;
         v.y_min = doc.y_min;
         v.y_max = doc.y_max;
-        v.polar = c.options.polar;
+        v.axes = c.options.axes;
         v.derivative = c.options.derivative;
         v.secondDerivative = c.options.secondDerivative;
         v.lineColor = doc.colors[qv::kFunctionLine];
@@ -291,7 +291,7 @@ private:
         in.range = {doc.x_min, doc.x_max, doc.y_min, doc.y_max};
         in.x_tick_scale = doc.x_tick_scale;
         in.y_tick_scale = doc.y_tick_scale;
-        in.polar = c.options.polar;
+        in.axes = c.options.axes;
         in.background_color = doc.colors[qv::kBackground];
         in.axis_color = doc.colors[qv::kAxis];
         in.grid_color = doc.colors[qv::kGrid];

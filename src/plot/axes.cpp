@@ -119,8 +119,8 @@ AxisSetup axisSetup(const Canvas& canvas, const AxesInput& in, TickAxis axis, do
     const ViewRange& r = in.range;
     AxisSetup setup;
     setup.axis = axis;
-    setup.log = !in.polar && (x ? in.log_x : in.log_y);
-    setup.invert = !in.polar && (x ? in.invert_x : in.invert_y);
+    setup.log = !in.axes.polar && (x ? in.axes.log_x : in.axes.log_y);
+    setup.invert = !in.axes.polar && (x ? in.axes.invert_x : in.axes.invert_y);
     setup.scale = scale;
     setup.decimals = x ? tickDecimals(boxValue(scale), canvas.width(), r.x_max - r.x_min)
                        : tickDecimals(boxValue(scale), canvas.height(), r.y_max - r.y_min);

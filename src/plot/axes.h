@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "document/graph_document.h"
 #include "draw/canvas.h"
 #include "draw/viewport.h"
 
@@ -19,9 +20,8 @@ struct AxesInput {
     // it. A log axis ignores it for its positions (it ticks 1, 2, ..., 9, 10,
     // 20, ...) but still takes its decimals from it.
     double x_tick_scale = 1, y_tick_scale = 1;
-    // The axis-transformation menu checks. In polar mode all are ignored.
-    bool log_x = false, log_y = false, invert_x = false, invert_y = false;
-    bool polar = false;
+    // In polar mode the four transformations are ignored.
+    AxisSwitches axes;
     bool show_grid = true, show_tick_numbers = true;
     uint32_t background_color = 0xFFFFFF, axis_color = 0, grid_color = 0xC8C8C8;
 };

@@ -49,16 +49,16 @@ void transformCoordinate(double& c, bool log, bool invert, bool functionPoint, b
 }
 
 void transform(Point& p, const CurveView& view, bool functionPoint, bool& skip) {
-    if (view.polar) {
+    if (view.axes.polar) {
         const double x = p.b * std::cos(p.a);
         const double y = p.b * std::sin(p.a);
         if (usable(x) && usable(y)) p = {x, y};
         return;
     }
-    transformCoordinate(p.a, view.logX, false, functionPoint, skip);
-    transformCoordinate(p.b, view.logY, false, functionPoint, skip);
-    transformCoordinate(p.a, false, view.invertX, functionPoint, skip);
-    transformCoordinate(p.b, false, view.invertY, functionPoint, skip);
+    transformCoordinate(p.a, view.axes.log_x, false, functionPoint, skip);
+    transformCoordinate(p.b, view.axes.log_y, false, functionPoint, skip);
+    transformCoordinate(p.a, false, view.axes.invert_x, functionPoint, skip);
+    transformCoordinate(p.b, false, view.axes.invert_y, functionPoint, skip);
 }
 
 Point mapToCanvas(const Point& p, const Canvas& canvas, const CurveView& view) {

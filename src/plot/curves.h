@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "document/graph_document.h"
 #include "expression/evaluator.h"
 #include "draw/canvas.h"
 
@@ -14,8 +15,7 @@ namespace qv {
 
 struct CurveView {
     double x_min = -5, x_max = 5, y_min = -4.16, y_max = 4.16;
-    bool polar = false;
-    bool logX = false, logY = false, invertX = false, invertY = false;
+    AxisSwitches axes;
     bool derivative = false, secondDerivative = false;
     uint32_t lineColor = 0xFF0000;
     uint32_t derivativeColor = 0xFFFF00;

@@ -99,19 +99,19 @@ struct Mapped {
 class PointMapper {
 public:
     PointMapper(const Canvas& canvas, const DataDrawing& drawing)
-        : w_(usableWidth(canvas)), h_(usableHeight(canvas)), range_(drawing.range), t_(drawing.transforms) {}
+        : w_(usableWidth(canvas)), h_(usableHeight(canvas)), range_(drawing.range), axes_(drawing.axes) {}
 
     // A point the axes cannot show (a logarithm of a value <= 0, a
     // reciprocal of 0, a position beyond the doubles) is to be left out.
     Mapped operator()(double x, double y) const {
         double u = x, v = y;
         bool skip = false;
-        if (t_.polar) {
+        if (axes_.polar) {
             u = y * std::cos(x);
             v = y * std::sin(x);
         } else {
-            transform(u, t_.logX, t_.invertX, skip);
-            transform(v, t_.logY, t_.invertY, skip);
+            transform(u, axes_.log_x, axes_.invert_x, skip);
+            transform(v, axes_.log_y, axes_.invert_y, skip);
         }
         Mapped m{w_ * (u - range_.x_min) / (range_.x_max - range_.x_min),
                  h_ - h_ * (v - range_.y_min) / (range_.y_max - range_.y_min), skip};
@@ -139,7 +139,7 @@ private:
 
     double w_, h_;
     ViewRange range_;
-    DataTransforms t_;
+    AxisSwitches axes_;
 };
 
 // In every drawing an element with a point that cannot be placed is left
@@ -394,42 +394,42 @@ std::optional<double> reciprocalOf(std::optional<double> v) {
 }
 
 // The vertical value of point i for the y range.
-std::optional<double> yValue(std::optional<double> x, std::optional<double> y, const DataTransforms& t) {
-    if (t.polar) return x && y ? std::optional<double>(*y * std::sin(*x)) : std::nullopt;
-    if (t.logY) return logOf(y);
-    if (t.invertY) return reciprocalOf(y);
-    if (t.logX && !(x && *x >= 0)) return std::nullopt;
+std::optional<double> yValue(std::optional<double> x, std::optional<double> y, const AxisSwitches& axes) {
+    if (axes.polar) return x && y ? std::optional<double>(*y * std::sin(*x)) : std::nullopt;
+    if (axes.log_y) return logOf(y);
+    if (axes.invert_y) return reciprocalOf(y);
+    if (axes.log_x && !(x && *x >= 0)) return std::nullopt;
     return y;
 }
 
 // The horizontal value of point i for the x range.
-std::optional<double> xValue(std::optional<double> x, std::optional<double> y, const DataTransforms& t) {
-    if (t.polar) return x && y ? std::optional<double>(*y * std::cos(*x)) : std::nullopt;
-    if (t.logX) return logOf(x);
-    if (t.invertX) return reciprocalOf(x);
-    if (t.logY && !(y && *y >= 0)) return std::nullopt;
+std::optional<double> xValue(std::optional<double> x, std::optional<double> y, const AxisSwitches& axes) {
+    if (axes.polar) return x && y ? std::optional<double>(*y * std::cos(*x)) : std::nullopt;
+    if (axes.log_x) return logOf(x);
+    if (axes.invert_x) return reciprocalOf(x);
+    if (axes.log_y && !(y && *y >= 0)) return std::nullopt;
     return x;
 }
 
 }  // namespace
 
-DataAutoscale autoscaleData(Evaluator& evaluator, const DataColumns& columns, const DataTransforms& t) {
+DataAutoscale autoscaleData(Evaluator& evaluator, const DataColumns& columns, const AxisSwitches& axes) {
     const std::vector<std::optional<double>> xs = itemValues(evaluator, columns.column(kXData));
     const std::vector<std::optional<double>> ys = itemValues(evaluator, columns.selectedColumn());
     Extent vertical, horizontal, raw;
-    for (std::size_t i = 0; i < ys.size(); ++i) vertical.take(yValue(at(xs, i), ys[i], t));
+    for (std::size_t i = 0; i < ys.size(); ++i) vertical.take(yValue(at(xs, i), ys[i], axes));
     for (std::size_t i = 0; i < xs.size(); ++i) {
-        horizontal.take(xValue(xs[i], at(ys, i), t));
+        horizontal.take(xValue(xs[i], at(ys, i), axes));
         raw.take(xs[i]);
     }
     DataAutoscale a;
     if (const auto y = vertical.widened(2.5, true)) a.y = BoxRange{strText(y->first), strText(y->second)};
     if (const auto x = horizontal.widened(3, true)) {
         a.x = BoxRange{plainText(x->first), plainText(x->second)};
-        if (!t.polar) a.z = a.x;
+        if (!axes.polar) a.z = a.x;
     }
     // The parameter runs over the raw x values when they are not the x axis.
-    if (t.polar || t.logX || t.invertX) {
+    if (axes.polar || axes.log_x || axes.invert_x) {
         if (const auto z = raw.widened(3, false)) a.z = BoxRange{plainText(z->first), plainText(z->second)};
     }
     return a;

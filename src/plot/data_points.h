@@ -19,13 +19,6 @@
 // selected column.
 namespace qv {
 
-// The axis transformations as the data sees them; in polar mode the others
-// are ignored and a point (x, y) is the angle x and the radius y.
-struct DataTransforms {
-    bool polar = false;
-    bool logX = false, logY = false, invertX = false, invertY = false;
-};
-
 // The points as the drawings read them, one per item of the selected column.
 // An item that does not convert to a number (or an x item missing because
 // the x column is shorter) stands for the last item before it in its column
@@ -87,7 +80,9 @@ using DataPlotMessageHandler = std::function<void(const DataMessage&)>;
 
 struct DataDrawing {
     ViewRange range;
-    DataTransforms transforms;
+    // In polar mode the four transformations are ignored and a point (x, y)
+    // is the angle x and the radius y.
+    AxisSwitches axes;
     DataPlotOptions options;
     ColorSlots colors = defaultColors();
 };
@@ -125,6 +120,6 @@ struct DataAutoscale {
 // above and below and a third of it left and right. Items are evaluated with
 // the evaluator; a point whose item does not evaluate to a number is left
 // out. The caller decides whether the one-shot request applies.
-DataAutoscale autoscaleData(Evaluator& evaluator, const DataColumns& columns, const DataTransforms& transforms);
+DataAutoscale autoscaleData(Evaluator& evaluator, const DataColumns& columns, const AxisSwitches& axes);
 
 }  // namespace qv

@@ -92,11 +92,7 @@ CurveView curveView(const GraphDocument& doc, const PlotOptions& o) {
     v.x_max = doc.x_max;
     v.y_min = doc.y_min;
     v.y_max = doc.y_max;
-    v.polar = o.polar;
-    v.logX = o.logX;
-    v.logY = o.logY;
-    v.invertX = o.invertX;
-    v.invertY = o.invertY;
+    v.axes = o.axes;
     v.derivative = o.derivative;
     v.secondDerivative = o.secondDerivative;
     v.lineColor = doc.colors[kFunctionLine];
@@ -131,8 +127,8 @@ std::string curveStatus(const CurveStats& stats, bool polar, const std::string& 
 std::optional<std::string> missingBoxStatus(const PlotBoxes& boxes, const PlotOptions& options) {
     const bool noY = boxes.y.empty() && !options.plotAllFunctions;
     if (boxes.x.empty() && (noY || boxes.y.empty())) return std::nullopt;
-    if (boxes.x.empty()) return std::string(options.polar ? "th(z)" : "x(z)") + " is empty";
-    return std::string(options.polar ? "r(z)" : "y(z)") + " is empty";
+    if (boxes.x.empty()) return std::string(options.axes.polar ? "th(z)" : "x(z)") + " is empty";
+    return std::string(options.axes.polar ? "r(z)" : "y(z)") + " is empty";
 }
 
 // The y form of curve k of `count`: the last curve is the y(z) box's own,
@@ -194,9 +190,9 @@ void drawCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, 
             return;
         }
         if (result.status->empty()) {
-            const std::string yName = k + 1 == count ? (options.polar ? "r(z)" : "y(z)")
+            const std::string yName = k + 1 == count ? (options.axes.polar ? "r(z)" : "y(z)")
                                                      : "Function list entry " + std::to_string(k + 1);
-            result.status = curveStatus(stats, options.polar, yName);
+            result.status = curveStatus(stats, options.axes.polar, yName);
         }
         ++result.curves;
         result.segments += stats.segments;
@@ -212,16 +208,12 @@ void drawCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, 
     if (hooks.restoreReadouts) hooks.restoreReadouts();
 }
 
-DataTransforms dataTransforms(const PlotOptions& o) {
-    return {o.polar, o.logX, o.logY, o.invertX, o.invertY};
-}
-
 // The one-shot data autoscale: it applies when a data drawing is on, the x
 // column has more than one item and the request is 1; it clears the request.
 bool applyDataAutoscale(Evaluator& evaluator, GraphDocument& doc, PlotBoxes& boxes, const PlotOptions& options) {
     if (!doc.data_plot.any() || doc.data.column(kXData).size() <= 1 || doc.autoscale != 1) return false;
     doc.autoscale = 0;
-    const DataAutoscale a = autoscaleData(evaluator, doc.data, dataTransforms(options));
+    const DataAutoscale a = autoscaleData(evaluator, doc.data, options.axes);
     if (a.y) {
         boxes.yMinBox = a.y->min;
         boxes.yMaxBox = a.y->max;
@@ -242,7 +234,7 @@ DataDrawStats drawData(Canvas& canvas, const GraphDocument& doc, const PlotOptio
     if (!doc.data_plot.any()) return {};
     DataDrawing drawing;
     drawing.range = {doc.x_min, doc.x_max, doc.y_min, doc.y_max};
-    drawing.transforms = dataTransforms(options);
+    drawing.axes = options.axes;
     drawing.options = doc.data_plot;
     drawing.colors = doc.colors;
     return drawDataPoints(canvas, state.data_series.read(doc.data), drawing, state.skip_segment, hooks.dataMessage);
@@ -253,11 +245,7 @@ AxesInput axesInput(const GraphDocument& doc, const PlotOptions& o) {
     in.range = {doc.x_min, doc.x_max, doc.y_min, doc.y_max};
     in.x_tick_scale = doc.x_tick_scale;
     in.y_tick_scale = doc.y_tick_scale;
-    in.log_x = o.logX;
-    in.log_y = o.logY;
-    in.invert_x = o.invertX;
-    in.invert_y = o.invertY;
-    in.polar = o.polar;
+    in.axes = o.axes;
     in.show_grid = o.showGrid;
     in.show_tick_numbers = o.showTickNumbers;
     in.background_color = doc.colors[kBackground];
@@ -276,8 +264,7 @@ PlotResult Plot(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, G
     if (!(doc.x_max - doc.x_min > 0 && doc.y_max - doc.y_min > 0)) return result;
     state.skip_segment = false;
     // "Auto z Range": the parameter follows the x range while x(z) is z.
-    if (!options.polar && options.autoZRange && boxes.x == "z" && !options.logX && !options.logY && !options.invertX &&
-        !options.invertY) {
+    if (options.autoZRange && boxes.x == "z" && options.axes.plain()) {
         boxes.zMin = boxes.xMinBox;
         boxes.zMax = boxes.xMaxBox;
     }

@@ -29,8 +29,7 @@ struct PlotBoxes {
 };
 
 struct PlotOptions {
-    bool polar = false;
-    bool logX = false, logY = false, invertX = false, invertY = false;
+    AxisSwitches axes;
     bool derivative = false, secondDerivative = false;
     bool plotAllFunctions = false;
     bool autoZRange = false;

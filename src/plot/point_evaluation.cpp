@@ -45,12 +45,12 @@ PointResult evaluatePoint(Evaluator& evaluator, const PointRequest& request, con
     const double x = numberOr0(r.x);
     const double y = numberOr0(r.y);
     double px = x, py = y;
-    if (request.polar) {
+    if (request.axes.polar) {
         px = std::cos(x) * y;
         py = std::sin(x) * y;
     } else {
-        px = markerCoordinate(x, request.logX, request.invertX);
-        py = markerCoordinate(y, request.logY, request.invertY);
+        px = markerCoordinate(x, request.axes.log_x, request.axes.invert_x);
+        py = markerCoordinate(y, request.axes.log_y, request.axes.invert_y);
     }
     r.u = px;
     r.v = py;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "document/graph_document.h"
 #include "expression/evaluator.h"
 #include "expression/rewrite.h"
 #include "draw/viewport.h"
@@ -17,8 +18,7 @@ struct PointRequest {
     std::string y_expr;
     double a_current = 0;
     bool animationRunning = false;
-    bool polar = false;
-    bool logX = false, logY = false, invertX = false, invertY = false;
+    AxisSwitches axes;
     ViewRange range;
 };
 

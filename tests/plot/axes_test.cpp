@@ -337,7 +337,7 @@ TEST(Axes, LogXAxisTicksDecadesAndKeepsTheScale) {
     AxesInput in = baseInput();
     in.range.x_min = -1;
     in.range.x_max = 2;
-    in.log_x = true;
+    in.axes.log_x = true;
     in.x_tick_scale = 0.5;
     const Drawn d = draw(in);
     // Every tick keeps its mark: 1 to 200 upwards, 1 to 0.09 downwards.
@@ -364,7 +364,7 @@ TEST(Axes, LogYAxisCountsEveryCharacter) {
     AxesInput in = baseInput();
     in.range.y_min = -1;
     in.range.y_max = 2;
-    in.log_y = true;
+    in.axes.log_y = true;
     const Drawn d = draw(in);
     bool found = false;
     for (const auto& t : d.canvas.texts) {
@@ -381,7 +381,7 @@ TEST(Axes, LogYAxisCountsEveryCharacter) {
 TEST(Axes, ReciprocalAxisPrintsOneOverTheTick) {
     AxesInput in = baseInput();
     in.x_tick_scale = 0.25;
-    in.invert_x = true;
+    in.axes.invert_x = true;
     const Drawn d = draw(in);
     const auto xs = xNumbers(d, d.result.axis_y_pos + 175);
     auto textAt = [&](double x) {
@@ -396,10 +396,10 @@ TEST(Axes, ReciprocalAxisPrintsOneOverTheTick) {
 
 TEST(Axes, PolarModeIgnoresTransformations) {
     AxesInput plain = baseInput();
-    plain.polar = true;
+    plain.axes.polar = true;
     AxesInput transformed = plain;
-    transformed.log_x = true;
-    transformed.invert_y = true;
+    transformed.axes.log_x = true;
+    transformed.axes.invert_y = true;
     const Drawn a = draw(plain);
     const Drawn b = draw(transformed);
     ASSERT_EQ(a.canvas.lines.size(), b.canvas.lines.size());
@@ -615,8 +615,8 @@ TEST(Axes, TickNumbersNeverOverlapAndStayInside) {
                         AxesInput in = baseInput();
                         in.range = view;
                         in.x_tick_scale = in.y_tick_scale = scale;
-                        in.log_x = in.log_y = kind == Kind::Log;
-                        in.invert_x = in.invert_y = kind == Kind::Reciprocal;
+                        in.axes.log_x = in.axes.log_y = kind == Kind::Log;
+                        in.axes.invert_x = in.axes.invert_y = kind == Kind::Reciprocal;
                         Drawn d;
                         d.canvas.resize(w * 15, h * 15);
                         d.canvas.char_width = char_width;

@@ -67,7 +67,7 @@ TEST_F(CurvesTest, TheParabolaHasAboutOneSegmentPerSample) {
 }
 
 TEST_F(CurvesTest, PolarUnitCircle) {
-    view.polar = true;
+    view.axes.polar = true;
     view.x_min = -2, view.x_max = 2, view.y_min = -2, view.y_max = 2;
     drawCurve(canvas, forms("z", "1"), sampleRange(0, 6.3, canvas.width()), view, skip);
     ASSERT_GT(canvas.lines.size(), 200u);
@@ -79,7 +79,7 @@ TEST_F(CurvesTest, PolarUnitCircle) {
 }
 
 TEST_F(CurvesTest, LogAxisPutsNonPositiveSamplesOnTheAxis) {
-    view.logY = true;
+    view.axes.log_y = true;
     view.y_min = -2, view.y_max = 1;
     drawCurve(canvas, forms("z", "z"), sampleRange(-1, 1, canvas.width()), view, skip);
     ASSERT_FALSE(canvas.lines.empty());
@@ -130,7 +130,7 @@ TEST_F(CurvesTest, AFailedDerivativeKeepsItsPreviousValue) {
 }
 
 TEST_F(CurvesTest, ALogarithmThatFailsSkipsTheNextDerivativeSegment) {
-    view.logY = true;
+    view.axes.log_y = true;
     view.derivative = true;
     // y = z - 0.5 is not positive at the first two samples.
     drawCurve(canvas, forms("z", "z-0.5"), SampleRange{0, 2, 0.5}, view, skip);
@@ -139,7 +139,7 @@ TEST_F(CurvesTest, ALogarithmThatFailsSkipsTheNextDerivativeSegment) {
 }
 
 TEST_F(CurvesTest, ReciprocalAxisDrawsOneOverTheValue) {
-    view.invertX = true;
+    view.axes.invert_x = true;
     drawCurve(canvas, forms("z", "1"), SampleRange{1, 2, 0.5}, view, skip);
     ASSERT_EQ(canvas.lines.size(), 2u);
     EXPECT_DOUBLE_EQ(canvas.lines[0].x1, px(canvas, view, 1.0));

@@ -185,33 +185,33 @@ TEST_F(DataPointsTest, TransformsPlaceOrSkipEachElement) {
     const double pi = std::numbers::pi;
     struct Case {
         const char* name;
-        DataTransforms transforms;
+        AxisSwitches axes;
         std::vector<double> x, y;
         std::vector<Seg> crosses, connect, average;  // average: moving average of 2
     };
     const Case cases[] = {
-        {"log x skips x <= 0", {false, true}, {-1, 1, 10, 100}, {1, 2, 3, 4},
+        {"log x skips x <= 0", {.log_x = true}, {-1, 1, 10, 100}, {1, 2, 3, 4},
          {{0, 2, 0, 2}, {1, 3, 1, 3}, {2, 4, 2, 4}}, {{0, 2, 1, 3}, {1, 3, 2, 4}},
          {{0, 1.5, 1, 2.5}, {1, 2.5, 2, 3.5}}},
-        {"log y skips y <= 0 and takes the log of the mean", {false, false, true}, {1, 2, 3, 4}, {10, 0, 100, 1000},
+        {"log y skips y <= 0 and takes the log of the mean", {.log_y = true}, {1, 2, 3, 4}, {10, 0, 100, 1000},
          {{1, 1, 1, 1}, {3, 2, 3, 2}, {4, 3, 4, 3}}, {{3, 2, 4, 3}},
          {{2, std::log10(5.0), 3, std::log10(50.0)}, {3, std::log10(50.0), 4, std::log10(550.0)}}},
-        {"a mean <= 0 on a log y axis is skipped", {false, false, true}, {1, 2, 3}, {-1, 1, 5},
+        {"a mean <= 0 on a log y axis is skipped", {.log_y = true}, {1, 2, 3}, {-1, 1, 5},
          {{2, 0, 2, 0}, {3, std::log10(5.0), 3, std::log10(5.0)}}, {{2, 0, 3, std::log10(5.0)}}, {}},
-        {"1/x skips 0", {false, false, false, true}, {0, 0.5, 0.25}, {1, 2, 3}, {{2, 2, 2, 2}, {4, 3, 4, 3}},
+        {"1/x skips 0", {.invert_x = true}, {0, 0.5, 0.25}, {1, 2, 3}, {{2, 2, 2, 2}, {4, 3, 4, 3}},
          {{2, 2, 4, 3}}, {{2, 1.5, 4, 2.5}}},
-        {"1/y takes the reciprocal of the mean", {false, false, false, false, true}, {1, 2, 3}, {0.1, 0.05, 0.2},
+        {"1/y takes the reciprocal of the mean", {.invert_y = true}, {1, 2, 3}, {0.1, 0.05, 0.2},
          {{1, 10, 1, 10}, {2, 20, 2, 20}, {3, 5, 3, 5}}, {{1, 10, 2, 20}, {2, 20, 3, 5}},
          {{2, 1 / 0.075, 3, 1 / 0.125}}},
-        {"polar: the mean is the radius at the point's angle", {true, true, true, true, true}, {0, pi / 2, 0.5},
-         {2, 3, 7},
+        {"polar: the mean is the radius at the point's angle",
+         {.log_x = true, .log_y = true, .invert_x = true, .invert_y = true, .polar = true}, {0, pi / 2, 0.5}, {2, 3, 7},
          {{2, 0, 2, 0}, {3 * std::cos(pi / 2), 3, 0, 0}, {7 * std::cos(0.5), 7 * std::sin(0.5), 0, 0}},
          {{2, 0, 3 * std::cos(pi / 2), 3}, {3 * std::cos(pi / 2), 3, 7 * std::cos(0.5), 7 * std::sin(0.5)}},
          {{2.5 * std::cos(pi / 2), 2.5, 5 * std::cos(0.5), 5 * std::sin(0.5)}}},
     };
     for (const Case& c : cases) {
         canvas.clear(0);
-        drawing.transforms = c.transforms;
+        drawing.axes = c.axes;
         drawing.options = {true, true, true, false, 2, 1};
         draw(seriesOf(c.x, c.y));
         expectCrosses(c.crosses, c.name);
@@ -339,7 +339,7 @@ class DataAutoscaleTest : public EvaluatorFixture {};
 TEST_F(DataAutoscaleTest, FitsTheViewToTheData) {
     struct Case {
         const char* name;
-        DataTransforms transforms;
+        AxisSwitches axes;
         std::vector<std::string> xs, ys;
         BoxRange y, x, z;
     };
@@ -351,20 +351,20 @@ TEST_F(DataAutoscaleTest, FitsTheViewToTheData) {
          {"-0.666666666666667", "2.66666666666667"}},
         {"items evaluated, failures left out", {}, {"0", "2*3", "abc", "1/0"}, {"1", "2", "abc", "1/0"}, {" 0.6", " 2.4"},
          {"-2", "8"}, {"-2", "8"}},
-        {"log y leaves out y <= 0", {false, false, true}, {"0", "1", "2", "3", "4"}, {"-1", "1", "10", "100", "1000"},
+        {"log y leaves out y <= 0", {.log_y = true}, {"0", "1", "2", "3", "4"}, {"-1", "1", "10", "100", "1000"},
          {"-1.2", " 4.2"}, {"0", "5"}, {"0", "5"}},
-        {"log x: z over the raw x", {false, true}, {"1", "10", "100"}, {"1", "2", "3"}, {" 0.2", " 3.8"},
+        {"log x: z over the raw x", {.log_x = true}, {"1", "10", "100"}, {"1", "2", "3"}, {" 0.2", " 3.8"},
          {"-0.666666666666667", "2.66666666666667"}, {"-32", "133"}},
-        {"log x leaves out x < 0; a negative first value counts", {false, true}, {"-1", "1", "10"},
+        {"log x leaves out x < 0; a negative first value counts", {.log_x = true}, {"-1", "1", "10"},
          {"5", "-2", "4"}, {"-4.4", " 6.4"}, {"-0.333333333333333", "1.33333333333333"},
          {"-4.66666666666667", "13.6666666666667"}},
-        {"log y: a first value below 1 counts", {false, false, true}, {"1", "2", "3"}, {"0.01", "1", "10"},
+        {"log y: a first value below 1 counts", {.log_y = true}, {"1", "2", "3"}, {"0.01", "1", "10"},
          {"-3.2", " 2.2"}, {"0.333333333333333", "3.66666666666667"}, {"0.333333333333333", "3.66666666666667"}},
-        {"1/x: z over the raw x", {false, false, false, true}, {"1", "0.5"}, {"1", "2"}, {" 0.6", " 2.4"},
+        {"1/x: z over the raw x", {.invert_x = true}, {"1", "0.5"}, {"1", "2"}, {" 0.6", " 2.4"},
          {"0.666666666666667", "2.33333333333333"}, {"0.333333333333333", "1.16666666666667"}},
-        {"polar", {true}, {"0", "3"}, {"2", "0"}, {"-0.9", " 0.9"}, {"-0.666666666666667", "2.66666666666667"},
+        {"polar", {.polar = true}, {"0", "3"}, {"2", "0"}, {"-0.9", " 0.9"}, {"-0.666666666666667", "2.66666666666667"},
          {"-1", "4"}},
-        {"log y and no positive y", {false, false, true}, {"0", "1"}, {"-1", "0"}, none,
+        {"log y and no positive y", {.log_y = true}, {"0", "1"}, {"-1", "0"}, none,
          {"0.166666666666667", "1.83333333333333"}, {"0.166666666666667", "1.83333333333333"}},
     };
     auto text = [&](const std::optional<BoxRange>& r) { return r ? r->min + "|" + r->max : none.min + "|" + none.max; };
@@ -372,7 +372,7 @@ TEST_F(DataAutoscaleTest, FitsTheViewToTheData) {
         DataColumns columns;
         columns.assign(kXData, c.xs);
         columns.assign(kYData1, c.ys);
-        const DataAutoscale a = autoscaleData(ev, columns, c.transforms);
+        const DataAutoscale a = autoscaleData(ev, columns, c.axes);
         EXPECT_EQ(text(a.y), c.y.min + "|" + c.y.max) << c.name;
         EXPECT_EQ(text(a.x), c.x.min + "|" + c.x.max) << c.name;
         EXPECT_EQ(text(a.z), c.z.min + "|" + c.z.max) << c.name;

@@ -135,7 +135,7 @@ TEST_F(PlotTest, AutoZRangeFollowsTheXRangeOnlyForXEqualToZ) {
     boxes.zMin = "0";
     plot();
     EXPECT_EQ(boxes.zMin, "0");
-    options.logX = true;
+    options.axes.log_x = true;
     boxes.x = "z";
     plot();
     EXPECT_EQ(boxes.zMin, "0");

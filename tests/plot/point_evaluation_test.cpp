@@ -26,20 +26,20 @@ protected:
 
 TEST_F(PointEvaluationCoreTest, LogAxesPlaceTheCrossAtTheLogarithmButKeepTheValue) {
     PointRequest r = request("10", "z", "z/10");
-    r.logX = true;
+    r.axes.log_x = true;
     const PointResult p = evaluatePoint(ev, r, canvas);
     ASSERT_TRUE(p.zNumeric);
     EXPECT_EQ(p.x.num, 10.0);
     EXPECT_DOUBLE_EQ(p.pictureX, mapX(r.range, canvas, 1.0));
     EXPECT_DOUBLE_EQ(p.pictureY, mapY(r.range, canvas, 1.0));
     // The reciprocal replaces the logarithm when both are checked.
-    r.invertX = true;
+    r.axes.invert_x = true;
     EXPECT_DOUBLE_EQ(evaluatePoint(ev, r, canvas).pictureX, mapX(r.range, canvas, 0.1));
 }
 
 TEST_F(PointEvaluationCoreTest, PolarMarksTheConvertedPoint) {
     PointRequest r = request("pi/2", "z", "1");
-    r.polar = true;
+    r.axes.polar = true;
     const PointResult p = evaluatePoint(ev, r, canvas);
     // z is bound as its 15-digit text "1.5707963267949", so x(z) = z is that.
     EXPECT_EQ(p.x.num, 1.5707963267949);

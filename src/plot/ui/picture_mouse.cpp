@@ -123,17 +123,17 @@ void PictureMouse::release(const QMouseEvent& e) {
 }
 
 void PictureMouse::showCoordinates(double x, double y) {
-    const PlotOptions& o = plotter_.options();
+    const AxisSwitches& axes = ctx_.doc->axes;
     double a = x, b = y;
-    if (ctx_.doc->axes.polar) {
+    if (axes.polar) {
         const PolarReading p = polarReading(x, y);
         a = p.th;
         b = p.r;
     } else {
-        if (o.logX) a = std::pow(10.0, x);
-        if (o.invertX && x != 0) a = 1 / x;
-        if (o.logY) b = std::pow(10.0, y);
-        if (o.invertY && y != 0) b = 1 / y;
+        if (axes.log_x) a = std::pow(10.0, x);
+        if (axes.invert_x && x != 0) a = 1 / x;
+        if (axes.log_y) b = std::pow(10.0, y);
+        if (axes.invert_y && y != 0) b = 1 / y;
     }
     auto text = [this](double v) {
         if (!piDisplay()) return QString::fromStdString(plainText(v));

@@ -146,11 +146,7 @@ void PlotController::graphingModeChanged(bool polar) {
 PlotOptions PlotController::gatherOptions() const {
     const GraphDocument& d = *ctx_.doc;
     PlotOptions o;
-    o.polar = d.axes.polar;
-    o.logX = d.axes.log_x;
-    o.logY = d.axes.log_y;
-    o.invertX = d.axes.invert_x;
-    o.invertY = d.axes.invert_y;
+    o.axes = d.axes;
     o.autoZRange = d.view.auto_z_range;
     o.animationRunning = animationRunning_;
     o.derivative = isOn(d.boxes.derivative);

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include "document/graph_document.h"
 #include "plot/picture_marks.h"
@@ -103,9 +102,8 @@ void PointEvaluationController::evaluate(bool fromPlot) {
     const PlotState& st = plotter_.state();
     const PlotOptions& o = plotter_.options();
     const GraphDocument& d = *ctx_.doc;
-    PointRequest request{display, st.x_copy, st.y_copy, st.a_current,
-                         o.animationRunning, panel_.function().polar->isChecked(), o.logX, o.logY, o.invertX,
-                         o.invertY, ViewRange{d.x_min, d.x_max, d.y_min, d.y_max}};
+    const PointRequest request{display, st.x_copy, st.y_copy, st.a_current, o.animationRunning, o.axes,
+                               ViewRange{d.x_min, d.x_max, d.y_min, d.y_max}};
     const PointResult r = evaluatePoint(*ctx_.evaluator, request, *panel_.picture());
     if (!r.zNumeric) {
         // The labels would show the values of an earlier z.
