@@ -256,10 +256,12 @@ AxesInput axesInput(const GraphDocument& doc, const PlotOptions& o) {
 
 }  // namespace
 
-PlotResult Plot(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, GraphDocument& doc, PlotBoxes& boxes,
-                const std::vector<std::string>& functionList, const PlotOptions& options, PlotState& state,
-                const PlotHooks& hooks) {
+PlotResult Plot(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, GraphDocument& doc,
+                const PlotBoxes& typed, const std::vector<std::string>& functionList, const PlotOptions& options,
+                PlotState& state, const PlotHooks& hooks) {
     PlotResult result;
+    result.boxes = typed;
+    PlotBoxes& boxes = result.boxes;
     for (std::string* box : {&boxes.zMin, &boxes.zMax, &boxes.x, &boxes.y, &boxes.aMin, &boxes.aMax}) removeBlanks(*box);
     if (!(doc.x_max - doc.x_min > 0 && doc.y_max - doc.y_min > 0)) return result;
     state.skip_segment = false;

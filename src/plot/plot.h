@@ -94,6 +94,10 @@ struct PlotHooks {
 };
 
 struct PlotResult {
+    // The boxes' texts as the redraw left them: rewritten into their display
+    // forms, blanks dropped, the z range of "Auto z Range", and the ranges a
+    // data autoscale fitted. The caller puts them into the document.
+    PlotBoxes boxes;
     // false: the range was empty or reversed, nothing changed. true: the
     // picture was cleared, and the document's marks with it.
     bool drawn = false;
@@ -111,8 +115,8 @@ struct PlotResult {
     std::optional<std::string> status;
 };
 
-PlotResult Plot(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, GraphDocument& doc, PlotBoxes& boxes,
-                const std::vector<std::string>& functionList, const PlotOptions& options, PlotState& state,
-                const PlotHooks& hooks);
+PlotResult Plot(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, GraphDocument& doc,
+                const PlotBoxes& typed, const std::vector<std::string>& functionList, const PlotOptions& options,
+                PlotState& state, const PlotHooks& hooks);
 
 }  // namespace qv

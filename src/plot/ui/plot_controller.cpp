@@ -220,7 +220,6 @@ void PlotController::plot() {
 bool PlotController::runPlot() {
     ++redraws_;
     const PlotBoxes gathered = gatherBoxes();
-    PlotBoxes boxes = gathered;
     const PlotOptions options = gatherOptions();
     // Events come in while a long redraw draws: the list it draws is its own.
     const std::vector<std::string> functions =
@@ -249,8 +248,6 @@ bool PlotController::runPlot() {
     // The point's labels go while curves are drawn; the point evaluation
     // after each curve shows them again.
     hooks.hideReadouts = [this] { panel_.setPointLabelsVisible(false); };
-    // Plot writes the rewritten boxes back only through `boxes`; their
-    // change handlers then ask for a full replot only where a text changed.
     // A scrolling pass draws the frame only, without the point.
     if (options.frameOnly) panel_.setPointLabelsVisible(false);
     // Every line of the picture has the width of the "Line Size:" option.
@@ -258,8 +255,8 @@ bool PlotController::runPlot() {
     std::optional<PlotResult> drawn;
     {
         FirstFormulaError oneMessage(*ctx_.rewrite, FirstFormulaError::Mode::PassOn);
-        drawn = Plot(*panel_.picture(), *ctx_.evaluator, *ctx_.rewrite, *ctx_.doc, boxes, functions, options, state_,
-                     hooks);
+        drawn = Plot(*panel_.picture(), *ctx_.evaluator, *ctx_.rewrite, *ctx_.doc, gathered, functions, options,
+                     state_, hooks);
     }
     // The marks the redraw's point evaluation set, over the curves; a pass
     // that left the picture alone left its marks on it too.
@@ -268,7 +265,7 @@ bool PlotController::runPlot() {
     report(result, options.frameOnly, std::move(raised), raisedText);
     // The rewritten forms are what was prepared: the next redraw finds them
     // unchanged.
-    writeBack(boxes, gathered);
+    writeBack(result.boxes, gathered);
     // Esc is the key of "Stop": it ends an animation as well.
     if (result.stopped && pacing.stoppedByKey()) panel_.function().stop->click();
     return result.stopped;
@@ -290,7 +287,7 @@ void PlotController::report(const PlotResult& result, bool frameOnly, std::set<s
 void PlotController::drawOnto(Canvas& canvas) const {
     GraphDocument doc = *ctx_.doc;
     PlotState state = state_;
-    PlotBoxes boxes = gatherBoxes();
+    const PlotBoxes boxes = gatherBoxes();
     RewriteContext rewrite = *ctx_.rewrite;
     rewrite.errors = nullptr;  // a message belongs to the window's own redraw
     PlotOptions options = gatherOptions();

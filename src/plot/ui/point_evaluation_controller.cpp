@@ -11,6 +11,7 @@
 #include "plot/point_evaluation.h"
 #include "plot/ui/graph_panel.h"
 #include "ui/input_conventions.h"
+#include "ui/document_binding.h"
 #include "ui/panel_context.h"
 #include "expression/number_text.h"
 #include "expression/routines.h"
@@ -82,10 +83,11 @@ void PointEvaluationController::setLabelsVisible(bool visible) { panel_.setPoint
 
 void PointEvaluationController::evaluate(bool fromPlot) {
     QLineEdit* box = panel_.point().goToZ;
-    QString text = box->text();
-    text.remove(' ');
-    if (text != box->text()) box->setText(text);
-    if (text.isEmpty()) {
+    std::string& typed = ctx_.doc->boxes.go_to_z;
+    std::erase(typed, ' ');
+    showText(box, typed);
+    const std::string text = typed;
+    if (text.empty()) {
         setLabelsVisible(false);
         return;
     }
@@ -96,9 +98,9 @@ void PointEvaluationController::evaluate(bool fromPlot) {
         return;
     }
     evaluatedOnce_ = true;
-    const std::string display = heal(text.toStdString(), *ctx_.rewrite);
-    const QString shown = QString::fromStdString(shownForm(text.toStdString(), display));
-    if (shown != box->text()) box->setText(shown);
+    const std::string display = heal(text, *ctx_.rewrite);
+    ctx_.doc->boxes.go_to_z = shownForm(text, display);
+    showText(box, ctx_.doc->boxes.go_to_z);
     const PlotState& st = plotter_.state();
     const PlotOptions& o = plotter_.options();
     const GraphDocument& d = *ctx_.doc;
@@ -142,10 +144,10 @@ bool PointEvaluationController::stepZ(int key, Qt::KeyboardModifiers modifiers) 
     else if (mods == (Qt::ControlModifier | Qt::AltModifier)) fraction = 0.01;
     else return false;
     QLineEdit* box = panel_.point().goToZ;
-    if (box->text().isEmpty()) return false;
-    const std::string display = heal(box->text().toStdString(), *ctx_.rewrite);
+    if (ctx_.doc->boxes.go_to_z.empty()) return false;
+    const std::string display = heal(ctx_.doc->boxes.go_to_z, *ctx_.rewrite);
     const NumResult zNow = toArithmetic(z(*ctx_.evaluator, heal_2(display)));
-    const std::optional<double> tick = toNumber(panel_.view().xTick->text().toStdString());
+    const std::optional<double> tick = toNumber(ctx_.doc->boxes.x_tick);
     if (zNow.failed() || !tick) return true;
     const double next = zNow.value + (up ? 1 : -1) * fraction * *tick;
     stepping_ = true;
