@@ -58,4 +58,14 @@ void showCheck(QAbstractButton* box, CheckMark mark) {
     if (box->isChecked() != isOn(mark)) box->setChecked(isOn(mark));
 }
 
+void BoundControls::bind() const {
+    for (const auto& [box, field] : texts) bindText(box, *field);
+    for (const auto& [box, field] : checks) bindCheck(box, *field);
+}
+
+void BoundControls::show() const {
+    for (const auto& [box, field] : texts) showText(box, *field);
+    for (const auto& [box, field] : checks) showCheck(box, *field);
+}
+
 }  // namespace qv

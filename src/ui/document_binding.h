@@ -8,6 +8,8 @@
 // that already shows it sees no change and raises no signal.
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "document/graph_document.h"
 
@@ -25,5 +27,15 @@ void bindCheck(QAbstractButton* box, bool& field);
 
 void showText(QLineEdit* box, const std::string& text);
 void showCheck(QAbstractButton* box, CheckMark mark);
+
+// A panel's boxes and checks with the fields they show, bound or shown
+// together.
+struct BoundControls {
+    std::vector<std::pair<QLineEdit*, std::string*>> texts;
+    std::vector<std::pair<QAbstractButton*, CheckMark*>> checks;
+
+    void bind() const;
+    void show() const;
+};
 
 }  // namespace qv

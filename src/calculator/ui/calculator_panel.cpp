@@ -104,14 +104,19 @@ CalculatorPanel::CalculatorPanel(PanelContext& context, QWidget* parent) : QWidg
     bindDocument();
 }
 
-void CalculatorPanel::bindDocument() {
+BoundControls CalculatorPanel::boundControls() const {
     CalculatorState& c = ctx_.doc->calculator;
-    bindText(expression_, c.entry);
-    for (std::size_t i = 0; i < variables_.size(); ++i) bindText(variables_[i], c.formula_values[i]);
-    bindCheck(fromHistory_, c.from_history);
-    bindCheck(pi_, c.factor_of_pi);
-    bindCheck(radical_, c.radical);
-    bindCheck(fraction_, c.fraction);
+    BoundControls bound{{{expression_, &c.entry}},
+                        {{fromHistory_, &c.from_history},
+                         {pi_, &c.factor_of_pi},
+                         {radical_, &c.radical},
+                         {fraction_, &c.fraction}}};
+    for (std::size_t i = 0; i < variables_.size(); ++i) bound.texts.emplace_back(variables_[i], &c.formula_values[i]);
+    return bound;
+}
+
+void CalculatorPanel::bindDocument() {
+    boundControls().bind();
     // The history is the one text the user edits in place; the document
     // follows every change.
     connect(history_, &QPlainTextEdit::textChanged, this,
@@ -128,12 +133,7 @@ void CalculatorPanel::dropVariableBlanks() {
 
 void CalculatorPanel::showDocument() {
     const CalculatorState& c = ctx_.doc->calculator;
-    showText(expression_, c.entry);
-    for (std::size_t i = 0; i < variables_.size(); ++i) showText(variables_[i], c.formula_values[i]);
-    showCheck(fromHistory_, c.from_history);
-    showCheck(pi_, c.factor_of_pi);
-    showCheck(radical_, c.radical);
-    showCheck(fraction_, c.fraction);
+    boundControls().show();
     description_->setDescription(c.description);
     setHistoryText(c.history);
     equations_.assign(c.equations);

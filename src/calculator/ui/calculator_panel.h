@@ -7,6 +7,7 @@
 
 #include "calculator/custom_equations.h"
 #include "calculator/formula_library.h"
+#include "ui/document_binding.h"
 
 class QCheckBox;
 class QComboBox;
@@ -62,6 +63,7 @@ private:
     QWidget* buildLibrary();
     void connectControls();
     void bindDocument();
+    BoundControls boundControls() const;
     void applyFill(const FormulaFill& fill);
     void formulaChosen(FormulaList list, const QString& entry);
     void customChosen(int index);

@@ -104,16 +104,18 @@ constexpr FitChoice kFitChoiceOfOption[6] = {FitChoice::Linear, FitChoice::Quadr
 
 }  // namespace
 
-void DataListPanel::bindDocument() {
+BoundControls DataListPanel::boundControls() const {
     ListState& l = ctx_.doc->list;
-    bindText(entry_, l.data_entry);
-    bindText(size_, l.moving_average_size);
-    bindText(neighbours_, l.neighbours);
-    bindCheck(points_, l.plot_data);
-    bindCheck(connect_, l.connect);
-    bindCheck(average_, l.moving_average);
-    bindCheck(smooth_, l.smooth);
-    bindCheck(autoscale_, l.autoscale);
+    return {{{entry_, &l.data_entry}, {size_, &l.moving_average_size}, {neighbours_, &l.neighbours}},
+            {{points_, &l.plot_data},
+             {connect_, &l.connect},
+             {average_, &l.moving_average},
+             {smooth_, &l.smooth},
+             {autoscale_, &l.autoscale}}};
+}
+
+void DataListPanel::bindDocument() {
+    boundControls().bind();
     for (size_t i = 0; i < fitTypes_.size(); ++i) {
         connect(fitTypes_[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) ctx_.doc->list.fit = kFitChoiceOfOption[i];
@@ -124,14 +126,7 @@ void DataListPanel::bindDocument() {
 
 void DataListPanel::showDocument() {
     const ListState& l = ctx_.doc->list;
-    showText(entry_, l.data_entry);
-    showText(size_, l.moving_average_size);
-    showText(neighbours_, l.neighbours);
-    showCheck(points_, l.plot_data);
-    showCheck(connect_, l.connect);
-    showCheck(average_, l.moving_average);
-    showCheck(smooth_, l.smooth);
-    showCheck(autoscale_, l.autoscale);
+    boundControls().show();
     for (size_t i = 0; i < fitTypes_.size(); ++i) {
         if (kFitChoiceOfOption[i] == l.fit) fitTypes_[i]->setChecked(true);
     }

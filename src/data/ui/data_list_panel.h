@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/fits.h"
+#include "ui/document_binding.h"
 #include "data/statistics.h"
 #include "document/data_columns.h"
 
@@ -76,6 +77,7 @@ private:
     QWidget* buildFit();
     void connectCommands();
     void bindDocument();
+    BoundControls boundControls() const;
 
     template <typename Command>
     void runCommand(const char* name, Command command);

@@ -169,39 +169,32 @@ GraphPanel::GraphPanel(PanelContext& ctx, QWidget* parent) : QWidget(parent), ct
     bindDocument();
 }
 
-std::array<std::pair<QLineEdit*, std::string*>, 13> GraphPanel::boundBoxes() const {
+BoundControls GraphPanel::boundControls() const {
     GraphBoxes& b = ctx_.doc->boxes;
-    return {{
-        {view_.range[0], &b.range[0]}, {view_.range[1], &b.range[1]}, {view_.range[2], &b.range[2]},
-        {view_.range[3], &b.range[3]}, {view_.xTick, &b.x_tick},      {view_.yTick, &b.y_tick},
-        {point_.goToZ, &b.go_to_z},    {function_.zMin, &b.z_min},    {function_.zMax, &b.z_max},
-        {function_.x, &b.x_of_z},      {function_.y, &b.y_of_z},      {function_.aMin, &b.a_min},
-        {function_.aMax, &b.a_max},
-    }};
+    return {{{view_.range[0], &b.range[0]}, {view_.range[1], &b.range[1]}, {view_.range[2], &b.range[2]},
+             {view_.range[3], &b.range[3]}, {view_.xTick, &b.x_tick},      {view_.yTick, &b.y_tick},
+             {point_.goToZ, &b.go_to_z},    {function_.zMin, &b.z_min},    {function_.zMax, &b.z_max},
+             {function_.x, &b.x_of_z},      {function_.y, &b.y_of_z},      {function_.aMin, &b.a_min},
+             {function_.aMax, &b.a_max}},
+            {{function_.plotAll, &b.plot_all_functions},
+             {function_.derivative, &b.derivative},
+             {function_.secondDerivative, &b.second_derivative}}};
 }
 
 const std::string* GraphPanel::documentText(const QLineEdit* box) const {
-    for (const auto& [bound, field] : boundBoxes()) {
+    for (const auto& [bound, field] : boundControls().texts) {
         if (bound == box) return field;
     }
     return nullptr;
 }
 
 void GraphPanel::bindDocument() {
-    for (const auto& [box, field] : boundBoxes()) bindText(box, *field);
-    GraphBoxes& b = ctx_.doc->boxes;
-    bindCheck(function_.plotAll, b.plot_all_functions);
-    bindCheck(function_.derivative, b.derivative);
-    bindCheck(function_.secondDerivative, b.second_derivative);
+    boundControls().bind();
     bindCheck(function_.polar, ctx_.doc->axes.polar);
 }
 
 void GraphPanel::showDocument() {
-    for (const auto& [box, field] : boundBoxes()) showText(box, *field);
-    const GraphBoxes& b = ctx_.doc->boxes;
-    showCheck(function_.plotAll, b.plot_all_functions);
-    showCheck(function_.derivative, b.derivative);
-    showCheck(function_.secondDerivative, b.second_derivative);
+    boundControls().show();
     // As a click does, so that the graphing mode's handlers run.
     QRadioButton* mode = ctx_.doc->axes.polar ? function_.polar : function_.cartesian;
     if (!mode->isChecked()) mode->click();

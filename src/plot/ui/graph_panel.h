@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "plot/ui/picture_area.h"
+#include "ui/document_binding.h"
 
 class QCheckBox;
 class QGridLayout;
@@ -163,8 +164,8 @@ private:
                      const char* timesPiName, const char* byPiName);
     void applyInputConventions();
     void bindDocument();
-    // The boxes and the document's fields they show.
-    std::array<std::pair<QLineEdit*, std::string*>, 13> boundBoxes() const;
+    // The boxes and checks and the document's fields they show.
+    BoundControls boundControls() const;
 
     PanelContext& ctx_;
     PictureArea* picture_ = nullptr;
