@@ -312,11 +312,13 @@ bool CalculatorPanel::eventFilter(QObject* watched, QEvent* event) {
         // value, evaluates.
         if (ctx_.defaults) ctx_.defaults->setDefaultButton(evaluate_);
     } else if (watched == history_ && type == QEvent::FocusIn) {
-        if (ctx_.defaults) ctx_.defaults->setDefaultButton(fromHistory_->isChecked() ? evaluate_ : nullptr);
+        const bool fromHistory = isOn(ctx_.doc->calculator.from_history);
+        if (ctx_.defaults) ctx_.defaults->setDefaultButton(fromHistory ? evaluate_ : nullptr);
     } else if (watched == history_ && type == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && fromHistory_->isChecked()) {
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (enter && plain && isOn(ctx_.doc->calculator.from_history)) {
             evaluate();
             return true;
         }
