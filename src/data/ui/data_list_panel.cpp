@@ -132,6 +132,8 @@ void DataListPanel::showDocument() {
     }
     result_->setText(latin1(l.statistics_result));
     refresh();
+    // The calculator's answer button names the column shown.
+    ctx_.events.announceDataColumn(columns().selected());
 }
 
 DataColumns& DataListPanel::columns() { return ctx_.doc->data; }

@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QTest>
 
@@ -75,6 +77,7 @@ protected:
         box(w, "Text34(0)")->setText("3");
         box(w, "Text34(1)")->setText("4");
         w.setMode(Mode::List);
+        w.findChild<QRadioButton*>("Option5")->click();  // y data (2)
         box(w, "Text26")->setText("5");
         w.markEdited();
     }
@@ -104,6 +107,8 @@ TEST_F(GraphFileCommandsTest, SavedGraphsOpenAsTheyWere) {
     second.show();
     EXPECT_EQ(writeGraphFile(second.gatherFile()), writeGraphFile(before));
     EXPECT_EQ(second.mode(), Mode::List);
+    // The calculator's answer button names the column the file shows.
+    EXPECT_EQ(second.findChild<QPushButton*>("Command36")->text().toStdString(), "Add answer to y data (2)");
     EXPECT_EQ(second.document().colors[kFunctionLine], packColor(10, 20, 30));
     EXPECT_EQ(second.document().ans_value.num, 1.0 / 3);
     EXPECT_EQ(second.windowTitle(), "orbit  -  Quorvanta");
