@@ -51,6 +51,10 @@ struct ViewSwitches {
     bool hide_scrolling_plot = false;
     bool smooth_plotting = false;
     bool auto_z_range = false;
+    // Kept in the user's settings, not in graph files. The tick scales
+    // follow the range; one unit is as long across as up.
+    bool auto_tick_scales = false;
+    bool equal_scales = false;
     bool operator==(const ViewSwitches&) const = default;
 };
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "expression/number_text.h"
+#include "plot/auto_ticks.h"
 
 namespace qv {
 
@@ -108,10 +109,22 @@ struct AxisNumbers {
 // The value a tick-scale box gives back after the scale was written into it.
 double boxValue(double scale) { return toNumber(plainText(scale)).value_or(scale); }
 
-int tickDecimals(double box, double size, double width) {
+// The decimals a multiple of the scale needs (0.25: 2, 2E-13: 13), so that
+// no tick number is rounded away to 0 or to its neighbour's value.
+int scaleDecimals(double scale) {
+    if (!(scale > 0) || !std::isfinite(scale)) return 0;
+    for (int d = 0; d < kMaxDecimals; ++d) {
+        if (std::fabs(roundHalfEven(scale, d) - scale) <= 1e-9 * scale) return d;
+    }
+    return kMaxDecimals;
+}
+
+// Automatic scales are 1, 2 or 5 x 10^k: their numbers keep the decimals
+// the scale needs, which a tiny range would otherwise round away.
+int tickDecimals(double box, double size, double width, bool autoScale) {
     const double raw = roundHalfEven(box * size / width / kTwipsPerDecimal, 0);
-    if (std::isnan(raw) || raw < 0) return 0;
-    return raw > kMaxDecimals ? kMaxDecimals : static_cast<int>(raw);
+    const int wanted = std::isnan(raw) || raw < 0 ? 0 : raw > kMaxDecimals ? kMaxDecimals : static_cast<int>(raw);
+    return autoScale ? std::max(wanted, scaleDecimals(box)) : wanted;
 }
 
 AxisSetup axisSetup(const Canvas& canvas, const AxesInput& in, TickAxis axis, double scale) {
@@ -122,8 +135,8 @@ AxisSetup axisSetup(const Canvas& canvas, const AxesInput& in, TickAxis axis, do
     setup.log = !in.axes.polar && (x ? in.axes.log_x : in.axes.log_y);
     setup.invert = !in.axes.polar && (x ? in.axes.invert_x : in.axes.invert_y);
     setup.scale = scale;
-    setup.decimals = x ? tickDecimals(boxValue(scale), canvas.width(), r.x_max - r.x_min)
-                       : tickDecimals(boxValue(scale), canvas.height(), r.y_max - r.y_min);
+    setup.decimals = x ? tickDecimals(boxValue(scale), canvas.width(), r.x_max - r.x_min, in.auto_tick_scales)
+                       : tickDecimals(boxValue(scale), canvas.height(), r.y_max - r.y_min, in.auto_tick_scales);
     return setup;
 }
 
@@ -361,6 +374,41 @@ void growScale(TickAxis axis, AxesResult& out, const TickLimitHandler& on_tick_l
     if (on_tick_limit) on_tick_limit(out.tick_limit_messages.back());
 }
 
+// Whether the numbers of ticks `scale` apart clear each other on the axis:
+// across, the widest number and a character's gap; up, three lines (the y
+// numbers next to the x axis must clear the x numbers below it).
+bool numbersHaveRoom(const Canvas& canvas, const AxesInput& in, TickAxis axis, double scale) {
+    const bool x = axis == TickAxis::X;
+    const double lo = x ? in.range.x_min : in.range.y_min, hi = x ? in.range.x_max : in.range.y_max;
+    const double spacing = scale / (hi - lo) * (x ? usableWidth(canvas) : usableHeight(canvas));
+    if (!x) return spacing >= 3 * canvas.textHeight();
+    const bool invert = !in.axes.polar && in.axes.invert_x;
+    const int decimals = tickDecimals(boxValue(scale), canvas.width(), hi - lo, true);
+    double widest = 0;
+    for (double edge : {lo, hi}) {
+        const double q = -std::fabs(std::trunc(edge / scale) * scale);
+        const double shown = roundHalfEven(invert && q != 0 ? 1 / q : q, decimals);
+        widest = std::max(widest, canvas.textWidth(strText(shown)));
+    }
+    return spacing >= widest + kCharWidth;
+}
+
+// The scales the pass starts from: the boxes', or for a linear axis with
+// automatic tick scales the one chosen for its range.
+void chooseScales(const Canvas& canvas, const AxesInput& in, AxesResult& out) {
+    if (!in.auto_tick_scales) return;
+    const bool linear = in.axes.polar;
+    const ViewRange& r = in.range;
+    const auto pick = [&](TickAxis axis, double lo, double hi, double& scale) {
+        auto room = [&](double s) { return numbersHaveRoom(canvas, in, axis, s); };
+        std::optional<double> s = autoTickScale(lo, hi, room);
+        if (!s) s = autoTickScale(lo, hi);
+        if (s) scale = *s;
+    };
+    if (linear || !in.axes.log_x) pick(TickAxis::X, r.x_min, r.x_max, out.x_tick_scale);
+    if (linear || !in.axes.log_y) pick(TickAxis::Y, r.y_min, r.y_max, out.y_tick_scale);
+}
+
 }  // namespace
 
 TickLimitMessage tickLimitMessage(TickAxis axis) {
@@ -376,6 +424,7 @@ AxesResult drawAxes(Canvas& canvas, const AxesInput& input, const TickLimitHandl
     out.y_tick_scale = input.y_tick_scale;
     if (!input.range.valid()) return out;
     out.drawn = true;
+    chooseScales(canvas, input, out);
     for (int restart = 0;; ++restart) {
         // A pass that would stop at the tick limit is foreseen and not drawn:
         // the scales grow as its restart would have made them grow, and only

@@ -23,6 +23,9 @@ struct AxesInput {
     // In polar mode the four transformations are ignored.
     AxisSwitches axes;
     bool show_grid = true, show_tick_numbers = true;
+    // The tick scales of the linear axes are chosen for the range (1, 2 or
+    // 5 x 10^k, about five to ten numbers) instead of taken from the boxes.
+    bool auto_tick_scales = false;
     uint32_t background_color = 0xFFFFFF, axis_color = 0, grid_color = 0xC8C8C8;
 };
 

@@ -248,6 +248,7 @@ AxesInput axesInput(const GraphDocument& doc, const PlotOptions& o) {
     in.axes = o.axes;
     in.show_grid = o.showGrid;
     in.show_tick_numbers = o.showTickNumbers;
+    in.auto_tick_scales = doc.view.auto_tick_scales;
     in.background_color = doc.colors[kBackground];
     in.axis_color = doc.colors[kAxis];
     in.grid_color = doc.colors[kGrid];

@@ -4,8 +4,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
+#include <QWheelEvent>
 #include <QPushButton>
 
+#include <cstdlib>
 #include <numbers>
 #include <optional>
 
@@ -14,6 +17,7 @@
 #include "ui/panel_context.h"
 #include "expression/number_text.h"
 #include "plot/navigation.h"
+#include "plot/ui/picture_area.h"
 #include "plot/ui/plot_controller.h"
 
 namespace qv {
@@ -23,6 +27,15 @@ namespace {
 constexpr int kTransitionIntervalMs = 30;
 
 void setNumber(QLineEdit* box, double v) { box->setText(QString::fromStdString(plainText(v))); }
+
+// Qt's unit of wheel turn: one notch of an ordinary wheel.
+constexpr int kNotch = 120;
+// A pinch this much wider (or narrower) counts as one notch.
+constexpr double kPinchNotch = 0.2;
+
+bool sameRange(const ViewRange& a, const ViewRange& b) {
+    return a.x_min == b.x_min && a.x_max == b.x_max && a.y_min == b.y_min && a.y_max == b.y_max;
+}
 
 const QString kHoverStyle = QStringLiteral("background-color: rgb(200, 200, 200);");
 
@@ -108,6 +121,8 @@ double* NavigationController::rangeVariable(int index) {
 // A range box changed: the view travels from where it is to the boxes'
 // range in fifteen steps.
 void NavigationController::rangeBoxChanged(int index) {
+    // Our own writing of the view into the boxes is no edit and no move.
+    if (writingBoxes_) return;
     ctx_.events.markEdited();
     step_ = 0;
     stopTransition();
@@ -116,6 +131,7 @@ void NavigationController::rangeBoxChanged(int index) {
     const std::optional<double> lo = number(rangeBoxes_[pair]);
     const std::optional<double> hi = number(rangeBoxes_[pair + 1]);
     if (!v || !lo || !hi || !(*hi - *lo > 0)) return;
+    if (retargetEqual()) return;
     delta_[index] = *v - *rangeVariable(index);
     startTransition();
 }
@@ -134,6 +150,68 @@ void NavigationController::arrive() {
     }
     step_ = 0;
     stopTransition();
+    if (!ctx_.doc->view.equal_scales) return;
+    // The boxes show the view as it is drawn, widened axis included.
+    if (const std::optional<ViewRange> r = boxRange()) {
+        const ViewRange e = equalized(*r);
+        GraphDocument& d = *ctx_.doc;
+        d.x_min = e.x_min, d.x_max = e.x_max, d.y_min = e.y_min, d.y_max = e.y_max;
+        if (!sameRange(e, *r)) writeBoxes(e);
+    }
+}
+
+std::optional<ViewRange> NavigationController::boxRange() const {
+    std::array<double, 4> v{};
+    for (int i = 0; i < 4; ++i) {
+        const std::optional<double> n = number(rangeBoxes_[i]);
+        if (!n) return std::nullopt;
+        v[i] = *n;
+    }
+    const ViewRange r{v[0], v[1], v[2], v[3]};
+    return r.valid() ? std::optional<ViewRange>(r) : std::nullopt;
+}
+
+ViewRange NavigationController::equalized(const ViewRange& range) const {
+    const PictureArea& picture = *panel_.picture();
+    return equalScales(range, usableWidth(picture), usableHeight(picture));
+}
+
+bool NavigationController::retargetEqual() {
+    if (!ctx_.doc->view.equal_scales) return false;
+    const std::optional<ViewRange> r = boxRange();
+    if (!r) return false;
+    const ViewRange e = equalized(*r);
+    const double target[] = {e.x_min, e.x_max, e.y_min, e.y_max};
+    for (int i = 0; i < 4; ++i) delta_[i] = target[i] - *rangeVariable(i);
+    step_ = 0;
+    startTransition();
+    return true;
+}
+
+void NavigationController::keepEqualScales() {
+    if (!ctx_.doc->view.equal_scales) return;
+    if (timer_.isActive()) {
+        retargetEqual();
+        return;
+    }
+    GraphDocument& d = *ctx_.doc;
+    const ViewRange now{d.x_min, d.x_max, d.y_min, d.y_max};
+    const ViewRange e = equalized(now);
+    if (sameRange(e, now)) return;
+    d.x_min = e.x_min, d.x_max = e.x_max, d.y_min = e.y_min, d.y_max = e.y_max;
+    writeBoxes(e);
+}
+
+void NavigationController::writeBoxes(const ViewRange& r) {
+    writingBoxes_ = true;
+    const double values[] = {r.x_min, r.x_max, r.y_min, r.y_max};
+    for (int i = 0; i < 4; ++i) setNumber(rangeBoxes_[i], values[i]);
+    writingBoxes_ = false;
+}
+
+void NavigationController::setEqualScales(bool on) {
+    ctx_.doc->view.equal_scales = on;
+    retargetEqual();
 }
 
 void NavigationController::finishTransition() {
@@ -141,14 +219,18 @@ void NavigationController::finishTransition() {
 }
 
 void NavigationController::tickBoxChanged(bool x) {
-    ctx_.events.markEdited();
     const std::optional<double> v = number(x ? panel_.view().xTick : panel_.view().yTick);
+    double& scale = x ? ctx_.doc->x_tick_scale : ctx_.doc->y_tick_scale;
+    // A redraw writing the scale it drew with (an automatic one) is no edit.
+    if (v && *v == scale) return;
+    ctx_.events.markEdited();
     if (!v || !(*v > 0)) return;
     (x ? ctx_.doc->x_tick_scale : ctx_.doc->y_tick_scale) = *v;
     redraw();
 }
 
-void NavigationController::zoom(bool in, bool x, bool y) {
+template <typename Zoom>
+void NavigationController::zoomBoxes(bool x, bool y, Zoom zoomed) {
     for (int axis = 0; axis < 2; ++axis) {
         if ((axis == 0 && !x) || (axis == 1 && !y)) continue;
         QLineEdit* lo = rangeBoxes_[2 * axis];
@@ -159,10 +241,47 @@ void NavigationController::zoom(bool in, bool x, bool y) {
             if (x && y) return;
             continue;
         }
-        const auto [nlo, nhi] = in ? zoomedIn(*a, *b) : zoomedOut(*a, *b);
+        const auto [nlo, nhi] = zoomed(axis, *a, *b);
         setNumber(lo, nlo);
         setNumber(hi, nhi);
     }
+}
+
+void NavigationController::zoom(bool in, bool x, bool y) {
+    zoomBoxes(x, y, [in](int, double a, double b) { return in ? zoomedIn(a, b) : zoomedOut(a, b); });
+}
+
+void NavigationController::zoomAt(double fx, double fy, bool in, bool x, bool y) {
+    zoomBoxes(x, y, [=](int axis, double a, double b) { return zoomedAbout(a, b, axis == 0 ? fx : fy, in); });
+}
+
+void NavigationController::wheel(const QWheelEvent& e) {
+    // Some desktops turn a wheel held with Shift sideways.
+    const QPoint turn = e.angleDelta();
+    wheelTurn_ += turn.y() != 0 ? turn.y() : turn.x();
+    const int notches = wheelTurn_ / kNotch;
+    if (notches == 0) return;
+    wheelTurn_ -= notches * kNotch;
+    const bool xOnly = e.modifiers().testFlag(Qt::ControlModifier);
+    const bool yOnly = e.modifiers().testFlag(Qt::ShiftModifier);
+    const bool x = xOnly || !yOnly, y = yOnly || !xOnly;
+    const PictureArea& picture = *panel_.picture();
+    const double fx = e.position().x() * kTwipsPerPixel / usableWidth(picture);
+    const double fy = 1 - e.position().y() * kTwipsPerPixel / usableHeight(picture);
+    for (int i = 0; i < std::abs(notches); ++i) zoomAt(fx, fy, notches > 0, x, y);
+}
+
+void NavigationController::pinch(const QNativeGestureEvent& e) {
+    if (e.gestureType() == Qt::BeginNativeGesture) pinchSpread_ = 0;
+    if (e.gestureType() != Qt::ZoomNativeGesture) return;
+    pinchSpread_ += e.value();
+    if (std::abs(pinchSpread_) < kPinchNotch) return;
+    const bool in = pinchSpread_ > 0;
+    pinchSpread_ = 0;
+    const PictureArea& picture = *panel_.picture();
+    const QPointF at = panel_.picture()->mapFromGlobal(e.globalPosition());
+    zoomAt(at.x() * kTwipsPerPixel / usableWidth(picture), 1 - at.y() * kTwipsPerPixel / usableHeight(picture), in,
+           true, true);
 }
 
 void NavigationController::shift(int dx, int dy) {
@@ -205,6 +324,18 @@ void NavigationController::highlightLabel(QObject* watched) {
 }
 
 bool NavigationController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == panel_.picture() && event->type() == QEvent::Resize) {
+        keepEqualScales();
+        return false;
+    }
+    if (watched == panel_.picture() && event->type() == QEvent::Wheel) {
+        wheel(*static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    if (watched == panel_.picture() && event->type() == QEvent::NativeGesture) {
+        pinch(*static_cast<QNativeGestureEvent*>(event));
+        return true;
+    }
     if (event->type() == QEvent::Enter || (watched == panel_.picture() && event->type() == QEvent::MouseMove)) {
         highlightLabel(watched);
     } else if (event->type() == QEvent::MouseButtonPress && watched != panel_.picture()) {

@@ -6,8 +6,12 @@
 #include <array>
 #include <optional>
 
+#include "draw/viewport.h"
+
 class QLabel;
 class QLineEdit;
+class QNativeGestureEvent;
+class QWheelEvent;
 
 namespace qv {
 
@@ -35,11 +39,18 @@ public:
     void finishTransition();
 
     void zoom(bool in, bool x, bool y);
+    // A zoom like zoom()'s about the point at fractions fx across and fy up
+    // the view, which stays where it is (the wheel and the pinch).
+    void zoomAt(double fx, double fy, bool in, bool x, bool y);
     // A mouse button pressed on a range label: the left one widens the
     // range, the right one narrows it.
     void stepRangeLabel(const QLabel* label, bool leftButton);
     void shift(int dx, int dy);
     void setToDefault();
+    // "Equal Scales": while on, the view's shorter range is widened so that
+    // one unit is as long across as up, after every change of the boxes and
+    // at every change of the picture's size. Switching it on glides there.
+    void setEqualScales(bool on);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,6 +69,13 @@ private:
     };
 
     void connectControls();
+    // The wheel over the picture: one notch zooms both axes about the
+    // cursor, Ctrl x only, Shift y only; a pinch zooms both.
+    void wheel(const QWheelEvent& e);
+    void pinch(const QNativeGestureEvent& e);
+    // The new range boxes for the axes asked for, from the boxes' numbers.
+    template <typename Zoom>
+    void zoomBoxes(bool x, bool y, Zoom zoomed);
     void startTransition();
     void stopTransition();
     // The view takes the range boxes' values and the transition ends.
@@ -68,6 +86,16 @@ private:
     void scaleByPi(QLineEdit* box, bool times);
     void redraw();
     double* rangeVariable(int index);
+    // The four range boxes' numbers, when they make a valid range.
+    std::optional<ViewRange> boxRange() const;
+    ViewRange equalized(const ViewRange& range) const;
+    // With equal scales on and valid boxes, the transition heads for the
+    // boxes' range made equal; false when it does not apply.
+    bool retargetEqual();
+    // The picture's size changed: the view keeps equal units at once.
+    void keepEqualScales();
+    // Writes the range into the boxes without moving the view again.
+    void writeBoxes(const ViewRange& range);
 
     GraphPanel& panel_;
     PanelContext& ctx_;
@@ -77,6 +105,11 @@ private:
     std::array<double, 4> delta_{};  // x min, x max, y min, y max still to travel
     std::array<QLineEdit*, 4> rangeBoxes_{};
     std::array<RangeLabel, 8> rangeLabels_{};
+    // Wheel turns and pinch spreads not yet worth a whole notch (touchpads
+    // send them in small parts).
+    bool writingBoxes_ = false;
+    int wheelTurn_ = 0;
+    double pinchSpread_ = 0;
 };
 
 }  // namespace qv

@@ -84,6 +84,9 @@ MainWindow::MainWindow(Platform* platform, std::vector<std::string> arguments, Q
     context_.rewrite = &rewrite_;
     context_.undo = &undo_;
 
+    // The user's View switches: automatic tick scales unless switched off.
+    doc_.view.auto_tick_scales = platform_->setting(kAutoTickScalesSetting) != "0";
+    doc_.view.equal_scales = platform_->setting(kEqualScalesSetting) == "1";
     buildPanels();
     buildControllers();
     menus_ = new WindowMenus(*this, context_, *plotter_, *navigation_, *calculus_, *listFiles_);

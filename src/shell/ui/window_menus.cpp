@@ -11,6 +11,7 @@
 #include "data/ui/list_file_commands.h"
 #include "document/graph_document.h"
 #include "plot/ui/navigation_controller.h"
+#include "platform/platform.h"
 #include "plot/ui/plot_controller.h"
 #include "ui/panel_context.h"
 
@@ -178,6 +179,19 @@ void WindowMenus::buildView() {
     connect(smoothPlotting_, &QAction::triggered, &plotter_, &PlotController::setSmoothPlotting);
     autoZ_ = addCheck(view_, "&Auto z Range", "AutoZ");
     connect(autoZ_, &QAction::triggered, &plotter_, &PlotController::setAutoZRange);
+    equalScales_ = addCheck(view_, "&Equal Scales", "EqualScales");
+    equalScales_->setChecked(ctx_.doc->view.equal_scales);
+    connect(equalScales_, &QAction::triggered, this, [this](bool on) {
+        navigation_.setEqualScales(on);
+        keepSetting(kEqualScalesSetting, on);
+    });
+    autoTicks_ = addCheck(view_, "&Automatic Tick Scales", "AutoTickScales");
+    autoTicks_->setChecked(ctx_.doc->view.auto_tick_scales);
+    connect(autoTicks_, &QAction::triggered, this, [this](bool on) {
+        ctx_.doc->view.auto_tick_scales = on;
+        keepSetting(kAutoTickScalesSetting, on);
+        if (on) plotter_.plot();
+    });
     view_->addSeparator();
     const struct {
         const char* text;
@@ -257,11 +271,17 @@ void WindowMenus::buildCalculus() {
     });
 }
 
+void WindowMenus::keepSetting(const char* key, bool on) {
+    if (ctx_.platform != nullptr) ctx_.platform->setSetting(key, on ? "1" : "0");
+}
+
 void WindowMenus::showSwitches() {
     const ViewSwitches& v = ctx_.doc->view;
     hideScrolling_->setChecked(v.hide_scrolling_plot);
     smoothPlotting_->setChecked(v.smooth_plotting);
     autoZ_->setChecked(v.auto_z_range);
+    autoTicks_->setChecked(v.auto_tick_scales);
+    equalScales_->setChecked(v.equal_scales);
     for (size_t i = 0; i < transformations_.size(); ++i) {
         transformations_[i]->setChecked(plotter_.transformation(static_cast<AxisTransformation>(i)));
     }

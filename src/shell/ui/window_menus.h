@@ -23,6 +23,11 @@ struct PanelContext;
 // with their entries, each carrying its role name as objectName. The
 // entries call the commands of the controllers; their checks and enabling
 // follow the controllers' state and the window's mode.
+// The user's settings that keep the View switches which belong to the user,
+// not to a graph file.
+inline constexpr const char* kAutoTickScalesSetting = "autoTickScales";
+inline constexpr const char* kEqualScalesSetting = "equalScales";
+
 class WindowMenus : public QObject {
     Q_OBJECT
 
@@ -64,6 +69,7 @@ private:
     // commands allow.
     void applyEnabling();
     void buildRecent(QMenu* file);
+    void keepSetting(const char* key, bool on);
 
 public:
     // Where "Open &Recent" finds its list.
@@ -84,6 +90,8 @@ private:
     QAction* hideScrolling_ = nullptr;
     QAction* smoothPlotting_ = nullptr;
     QAction* autoZ_ = nullptr;
+    QAction* autoTicks_ = nullptr;
+    QAction* equalScales_ = nullptr;
     std::array<QAction*, 4> transformations_{};  // by AxisTransformation
     std::array<QAction*, 4> modes_{};            // by Mode
     QAction* derivative_ = nullptr;

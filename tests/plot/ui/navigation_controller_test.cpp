@@ -7,9 +7,11 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWheelEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cmath>
 #include <memory>
 
 #include "plot/ui/navigation_controller.h"
@@ -99,7 +101,102 @@ TEST_F(NavigationControllerTest, SetToDefaultAndPiButtons) {
     EXPECT_EQ(box("Text17")->text(), "abc");
 }
 
+// One notch of the wheel zooms by the buttons' factor, and the point under
+// the cursor is the same before and after the glide.
+TEST_F(NavigationControllerTest, TheWheelZoomsAboutTheCursor) {
+    auto* picture = window->findChild<PictureArea*>("Picture1");
+    const struct {
+        Qt::KeyboardModifiers keys;
+        int turn;
+        double xFactor, yFactor;
+    } cases[] = {
+        {Qt::NoModifier, 120, 0.8, 0.8},
+        {Qt::NoModifier, -120, 1.25, 1.25},
+        {Qt::ControlModifier, 120, 0.8, 1},
+        {Qt::ShiftModifier, -120, 1, 1.25},
+        {Qt::NoModifier, 60, 1, 1},  // half a notch waits for the other half
+        {Qt::NoModifier, 60, 0.8, 0.8},
+    };
+    const QPointF at(picture->QWidget::width() * 0.2, picture->QWidget::height() * 0.7);
+    auto pointAt = [&] {
+        const double fx = at.x() * 15 / usableWidth(*picture), fy = 1 - at.y() * 15 / usableHeight(*picture);
+        return std::pair(doc().x_min + fx * (doc().x_max - doc().x_min), doc().y_min + fy * (doc().y_max - doc().y_min));
+    };
+    for (const auto& c : cases) {
+        const auto before = pointAt();
+        const double w = doc().x_max - doc().x_min, h = doc().y_max - doc().y_min;
+        QWheelEvent e(at, picture->mapToGlobal(at), QPoint(), QPoint(0, c.turn), Qt::NoButton, c.keys, Qt::NoScrollPhase,
+                      false);
+        QApplication::sendEvent(picture, &e);
+        finishTransition();
+        EXPECT_NEAR(doc().x_max - doc().x_min, c.xFactor * w, 1e-9) << c.turn << " " << c.keys;
+        EXPECT_NEAR(doc().y_max - doc().y_min, c.yFactor * h, 1e-9) << c.turn << " " << c.keys;
+        EXPECT_NEAR(pointAt().first, before.first, 1e-9);
+        EXPECT_NEAR(pointAt().second, before.second, 1e-9);
+    }
+}
+
+// "Equal Scales" keeps one unit as long across as up through resizes, a
+// zoom and a change of mode, and is kept in the user's settings.
+TEST_F(NavigationControllerTest, EqualScalesGiveEqualUnitsAtEverySize) {
+    auto* picture = window->findChild<PictureArea*>("Picture1");
+    auto expectEqualUnits = [&](const char* when) {
+        QApplication::processEvents();
+        finishTransition();
+        const double across = usableWidth(*picture) / (doc().x_max - doc().x_min);
+        const double up = usableHeight(*picture) / (doc().y_max - doc().y_min);
+        EXPECT_NEAR(across, up, 1e-6 * up) << when;
+        EXPECT_NEAR(box("Text2")->text().toDouble(), doc().x_max, 1e-9 * across) << when;
+        EXPECT_NEAR(box("Text4")->text().toDouble(), doc().y_max, 1e-9 * up) << when;
+    };
+    window->resize(1400, 900);
+    QApplication::processEvents();
+    window->findChild<QAction*>("EqualScales")->trigger();
+    EXPECT_EQ(platform.settings["equalScales"], "1");
+    expectEqualUnits("switched on at 1400 x 900");
+    for (const QSize size : {QSize(1024, 720), QSize(1800, 700), QSize(1100, 1000)}) {
+        window->resize(size);
+        expectEqualUnits("resized");
+    }
+    click("Command9");  // zoom in y
+    expectEqualUnits("zoomed");
+    window->findChild<QAction*>("List")->trigger();
+    expectEqualUnits("list mode");
+}
+
+// Automatic tick scales (on unless the user switched them off) follow the
+// range into the tick-scale boxes without a message; off, the boxes rule.
+TEST_F(NavigationControllerTest, AutomaticTickScalesFollowTheRange) {
+    const struct {
+        double lo, hi;
+    } cases[] = {{-1e-12, 1e-12}, {0, 1e300}, {-1e300, 1e300}, {0, 0.01}, {-5, 5}};
+    auto isOneTwoOrFive = [](double s) {
+        const double m = s / std::pow(10.0, std::floor(std::log10(s) + 1e-12));
+        return std::fabs(m - 1) < 1e-9 || std::fabs(m - 2) < 1e-9 || std::fabs(m - 5) < 1e-9;
+    };
+    for (const auto& c : cases) {
+        for (const char* name : {"Text1", "Text3"}) box(name)->setText(QString::number(c.lo));
+        for (const char* name : {"Text2", "Text4"}) box(name)->setText(QString::number(c.hi));
+        finishTransition();
+        for (const char* name : {"Text17", "Text18"}) {
+            const double s = box(name)->text().toDouble();
+            EXPECT_TRUE(isOneTwoOrFive(s)) << name << " " << s;
+            EXPECT_GE((c.hi - c.lo) / s, 4) << name << " " << c.hi;
+            EXPECT_LE((c.hi - c.lo) / s, 11) << name << " " << c.hi;
+        }
+    }
+    EXPECT_TRUE(platform.messages.empty());
+    // Switched off, the boxes rule.
+    window->findChild<QAction*>("AutoTickScales")->trigger();
+    EXPECT_EQ(platform.settings["autoTickScales"], "0");
+    box("Text17")->setText("0.5");
+    box("Text2")->setText("6");
+    finishTransition();
+    EXPECT_EQ(box("Text17")->text(), "0.5");
+}
+
 TEST_F(NavigationControllerTest, TickScalesTakeOnlyPositiveNumbers) {
+    window->findChild<QAction*>("AutoTickScales")->trigger();  // the boxes rule
     box("Text17")->setText("0.5");
     EXPECT_EQ(doc().x_tick_scale, 0.5);
     for (const char* text : {"0", "-1", "x"}) {
