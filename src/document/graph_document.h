@@ -51,6 +51,8 @@ struct ViewSwitches {
     bool hide_scrolling_plot = false;
     bool smooth_plotting = false;
     bool auto_z_range = false;
+    // Kept in the user's settings, not in graph files.
+    bool refine_curves = true;
     bool operator==(const ViewSwitches&) const = default;
 };
 
