@@ -81,9 +81,11 @@ private:
 };
 
 // The middle of a segment lies about an eighth of the second difference
-// away from its chord.
-double bend(const CurvePoint& p0, const CurvePoint& p1, const CurvePoint& p2) {
-    return std::hypot(p0.x - 2 * p1.x + p2.x, p0.y - 2 * p1.y + p2.y) / 8;
+// away from its chord: whether that is within `allowed` (compared squared,
+// as this runs for every segment of every curve).
+bool bendsWithin(const CurvePoint& p0, const CurvePoint& p1, const CurvePoint& p2, double allowed) {
+    const double dx = p0.x - 2 * p1.x + p2.x, dy = p0.y - 2 * p1.y + p2.y;
+    return dx * dx + dy * dy <= 64 * allowed * allowed;
 }
 
 }  // namespace
@@ -95,8 +97,8 @@ bool chordIsClose(const CurvePoint* before, const CurvePoint& a, const CurvePoin
     // A fifth of the allowed half pixel: the estimate holds for smooth
     // curves only, and a jump of less than a pixel is not worth a search.
     const double allowed = pixel / 10;
-    if (before != nullptr && (!before->valid || bend(*before, a, b) > allowed)) return false;
-    if (after != nullptr && (!after->valid || bend(a, b, *after) > allowed)) return false;
+    if (before != nullptr && (!before->valid || !bendsWithin(*before, a, b, allowed))) return false;
+    if (after != nullptr && (!after->valid || !bendsWithin(a, b, *after, allowed))) return false;
     return true;
 }
 

@@ -231,7 +231,7 @@ CurveStats drawRefinedCurve(Canvas& canvas, const CurveForms& forms, const Sampl
         const CurvePoint before = i > 0 ? functionPoint(samples[i - 1], zs[i - 1]) : CurvePoint{};
         const CurvePoint after = i + 2 < samples.size() ? functionPoint(samples[i + 2], zs[i + 2]) : CurvePoint{};
         if (chordIsClose(i > 0 ? &before : nullptr, a, b, i + 2 < samples.size() ? &after : nullptr, view.devicePixel)) {
-            chord(a, b);
+            canvas.line(a.x, a.y, b.x, b.y, view.lineColor);
         } else {
             refineSegment(a, b, at, frame, chord);
         }
