@@ -410,6 +410,46 @@ void printFarFromZero(PlotHarness& harness, const PlotTimings& centred) {
     std::fflush(stdout);
 }
 
+// Ours alone, the best time of a pass in microseconds: for drawings no
+// native pass matches (refined curves).
+double timeOurs(PlotHarness& h, const PlotCase& c, double widthPixels) {
+    const std::vector<std::string> list = h.displayForms(c.typedFunctions);
+    NullCanvas canvas(widthPixels, kHeightPixels);
+    double best = INFINITY;
+    for (int rep = 0; rep < kRepetitions; ++rep) {
+        std::vector<qv::GraphDocument> docs(static_cast<size_t>(kPassesPerRepetition), h.document(c));
+        std::vector<qv::PlotBoxes> boxes(static_cast<size_t>(kPassesPerRepetition), PlotHarness::boxes(c));
+        canvas.reset();
+        const Clock::time_point start = Clock::now();
+        for (size_t i = 0; i < docs.size(); ++i) h.ours(canvas, c, list, docs[i], boxes[i]);
+        best = std::min(best, usSince(start, kPassesPerRepetition));
+        g_plotSink = g_plotSink + canvas.sum();
+    }
+    return best;
+}
+
+// The cost of refined curves: every case drawn as sampled and refined, and
+// the curves with poles and jumps (tan(z) and the floor int(z)), which refinement
+// breaks. Goal: refined at most 1.5 times the drawing as sampled.
+void printRefinement(PlotHarness& harness) {
+    std::vector<PlotCase> cases = plotCases();
+    // Int is the floor of the expression language.
+    PlotCase poles{"poles", "-5", "5", "z", "int(z)", 5, {}, {"tan(z)"}, {}};
+    poles.options.plotAllFunctions = true;
+    cases.push_back(poles);
+    for (PlotCase& c : cases) {
+        for (double w : {1200.0, 3840.0}) {
+            c.options.refineCurves = false;
+            const double sampled = timeOurs(harness, c, w);
+            c.options.refineCurves = true;
+            const double refined = timeOurs(harness, c, w);
+            std::printf("plot %s refined %.0fpx: sampled %.1f us refined %.1f us ratio %.2f\n", c.name, w, sampled,
+                        refined, refined / sampled);
+            std::fflush(stdout);
+        }
+    }
+}
+
 }  // namespace
 
 // One line per case and picture width: a full redraw after typing, ours
@@ -429,4 +469,5 @@ void printPlotSummary() {
     }
     printFarFromZero(harness, centred);
     printManyCurves(harness);
+    printRefinement(harness);
 }

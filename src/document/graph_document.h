@@ -55,6 +55,7 @@ struct ViewSwitches {
     // follow the range; one unit is as long across as up.
     bool auto_tick_scales = false;
     bool equal_scales = false;
+    bool refine_curves = true;
     bool operator==(const ViewSwitches&) const = default;
 };
 

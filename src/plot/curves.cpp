@@ -6,6 +6,7 @@
 #include "expression/derivatives.h"
 #include "expression/number_text.h"
 #include "expression/rewrite.h"
+#include "plot/curve_refinement.h"
 
 namespace qv {
 
@@ -20,6 +21,7 @@ struct Point {
 struct Sample {
     Point function, first, second;
     bool evaluated = true;  // both x and y gave numbers
+    bool drawable = true;   // evaluated, and a point of the picture (refined drawing)
 };
 
 // A line held back while a curve has not yet had one sample whose x and y
@@ -94,6 +96,7 @@ public:
         }
         s.first = {x, firstB_};
         s.second = {x, secondB_};
+        s.drawable = s.evaluated && onAxes(x, y);
         transform(s.function, view_, true, skip);
         if (view_.derivative) transform(s.first, view_, false, skip);
         if (view_.secondDerivative) transform(s.second, view_, false, skip);
@@ -103,7 +106,29 @@ public:
         return s;
     }
 
+    // The function's point at z for the refined drawing, where a failure is
+    // not counted and leaves no point.
+    CurvePoint pointAt(double z) const {
+        CurvePoint c{z, 0, 0, false};
+        const NumResult x = forms_.x.number(z);
+        if (x.failed()) return c;
+        const NumResult y = forms_.y.number(z);
+        if (y.failed() || !onAxes(x.value, y.value)) return c;
+        Point p{x.value, y.value};
+        bool skip = false;
+        transform(p, view_, true, skip);
+        p = mapToCanvas(p, canvas_, view_);
+        return {z, p.a, p.b, usable(p.a) && usable(p.b)};
+    }
+
 private:
+    // Whether (x, y) has a place on the axes: a logarithmic axis has none for
+    // values at or below 0.
+    bool onAxes(double x, double y) const {
+        if (view_.axes.polar) return true;
+        return !(view_.axes.log_x && x <= 0) && !(view_.axes.log_y && y <= 0);
+    }
+
     // A failed evaluation counts as 0; the failure is counted.
     static double value(const BoundForm& f, double z, int& failures, int& firstError, bool& evaluated) {
         const NumResult r = f.number(z);
@@ -135,6 +160,92 @@ void drawSegments(const Sample& p0, const Sample& p1, const CurveView& view, boo
     line(p0.function.a, p0.function.b, p1.function.a, p1.function.b, view.lineColor);
 }
 
+CurvePoint functionPoint(const Sample& s, double z) {
+    return {z, s.function.a, s.function.b, s.drawable && usable(s.function.a) && usable(s.function.b)};
+}
+
+// The derivative curves' lines between two samples of the refined drawing:
+// not through a sample that failed.
+template <typename Line>
+void drawDerivativeSegments(const Sample& p0, const Sample& p1, const CurveView& view, bool& skip, const Line& line) {
+    const bool both = p0.evaluated && p1.evaluated;
+    if (view.secondDerivative) {
+        if (!skip && both) line(p0.second.a, p0.second.b, p1.second.a, p1.second.b, view.secondDerivativeColor);
+        skip = false;
+    }
+    if (view.derivative) {
+        if (!skip && both) line(p0.first.a, p0.first.b, p1.first.a, p1.first.b, view.derivativeColor);
+        skip = false;
+    }
+}
+
+// The sample positions of a curve, z_start and then one step after another.
+// Their count is bounded by the range and the step, with a margin for
+// rounding; a step too small to move z ends the curve.
+std::vector<double> samplePositions(const SampleRange& range) {
+    std::vector<double> zs{range.start};
+    const double limit = (range.end - range.start) / range.step + 2;
+    double z = range.start;
+    while (z < range.end && static_cast<double>(zs.size()) - 1 < limit) {
+        const double next = z + range.step;
+        if (!(next > z)) break;
+        z = next;
+        zs.push_back(z);
+    }
+    return zs;
+}
+
+// The refined drawing: each segment's chord where the neighbouring samples
+// show the curve is straight enough there, else the segment refined.
+CurveStats drawRefinedCurve(Canvas& canvas, const CurveForms& forms, const SampleRange& range, const CurveView& view,
+                            bool& skip, const std::function<void()>& yieldToEvents,
+                            const std::function<bool()>& stopRequested) {
+    CurveStats stats;
+    CurveSampler sampler(canvas, forms, view, stats);
+    const std::vector<double> zs = samplePositions(range);
+    std::vector<Sample> samples;
+    samples.reserve(zs.size());
+    bool released = false;
+    // Samples are taken in order as the segments need them (the derivative
+    // values carry from one to the next), one ahead of the segment drawn.
+    const auto ensure = [&](size_t k) {
+        while (samples.size() <= k && samples.size() < zs.size()) {
+            samples.push_back(sampler.at(zs[samples.size()], skip));
+            released |= samples.back().evaluated;
+            ++stats.samples;
+        }
+    };
+    const RefineFrame frame{view.devicePixel, canvas.width() - 15, canvas.height() - 15};
+    const CurvePointAt at = [&sampler](double z) { return sampler.pointAt(z); };
+    const auto line = [&canvas](double x1, double y1, double x2, double y2, uint32_t color) {
+        canvas.line(x1, y1, x2, y2, color);
+    };
+    const CurveChord chord = [&canvas, &view](const CurvePoint& a, const CurvePoint& b) {
+        canvas.line(a.x, a.y, b.x, b.y, view.lineColor);
+    };
+    ensure(1);
+    for (size_t i = 0; i + 1 < zs.size(); ++i) {
+        ensure(i + 2);
+        drawDerivativeSegments(samples[i], samples[i + 1], view, skip, line);
+        const CurvePoint a = functionPoint(samples[i], zs[i]), b = functionPoint(samples[i + 1], zs[i + 1]);
+        const CurvePoint before = i > 0 ? functionPoint(samples[i - 1], zs[i - 1]) : CurvePoint{};
+        const CurvePoint after = i + 2 < samples.size() ? functionPoint(samples[i + 2], zs[i + 2]) : CurvePoint{};
+        if (chordIsClose(i > 0 ? &before : nullptr, a, b, i + 2 < samples.size() ? &after : nullptr, view.devicePixel)) {
+            canvas.line(a.x, a.y, b.x, b.y, view.lineColor);
+        } else {
+            refineSegment(a, b, at, frame, chord);
+        }
+        ++stats.segments;
+        if (yieldToEvents && stats.segments % 2 == 0) yieldToEvents();
+        if (stopRequested && stopRequested()) {
+            stats.stopped = true;
+            break;
+        }
+    }
+    if (!released) stats.segments = 0;
+    return stats;
+}
+
 }  // namespace
 
 SampleRange sampleRange(double zStart, double zEnd, double canvasWidth) {
@@ -152,6 +263,7 @@ CurveStats drawCurve(Canvas& canvas, const CurveForms& forms, const SampleRange&
                      const std::function<bool()>& stopRequested) {
     CurveStats stats;
     if (!(range.step > 0) || !(range.end > range.start)) return stats;
+    if (view.refine) return drawRefinedCurve(canvas, forms, range, view, skip, yieldToEvents, stopRequested);
     CurveSampler sampler(canvas, forms, view, stats);
     double z = range.start;
     Sample p0 = sampler.at(z, skip);

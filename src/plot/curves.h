@@ -20,6 +20,12 @@ struct CurveView {
     uint32_t lineColor = 0xFF0000;
     uint32_t derivativeColor = 0xFFFF00;
     uint32_t secondDerivativeColor = 0x4B4BAF;
+    // Refined drawing: segments are tested between samples and broken at
+    // poles, jumps and failed samples, or subdivided where the chord strays
+    // more than half a device pixel from the curve. Off, every sample is
+    // joined to the next and a failed one is drawn at 0.
+    bool refine = false;
+    double devicePixel = 15;  // twips per device pixel
 };
 
 // The sampled range: z_start, z_end and the step between samples.
@@ -48,11 +54,12 @@ struct CurveStats {
     bool stopped = false;  // the redraw was ended before the curve's last sample
 };
 
-// Draws one curve. `skipSegment` leaves out the next derivative segments
+// Draws one curve (refined, see CurveView::refine). `skipSegment` leaves out the next derivative segments
 // (a point that could not take a logarithm); it is cleared at the start of
 // a redraw and carries from one curve to the next. `yieldToEvents`, when
 // set, runs after every second segment (smooth plotting). Failures never
-// stop the drawing: a failed evaluation counts as 0, a failed derivative
+// stop the drawing: unrefined, a failed evaluation counts as 0 (refined, it
+// breaks the curve and its derivative curves); a failed derivative
 // keeps its previous value; but a curve none of whose samples evaluates
 // (x and y both numbers) draws nothing.
 //

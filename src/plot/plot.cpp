@@ -95,6 +95,8 @@ CurveView curveView(const GraphDocument& doc, const PlotOptions& o) {
     v.axes = o.axes;
     v.derivative = o.derivative;
     v.secondDerivative = o.secondDerivative;
+    v.refine = o.refineCurves;
+    if (o.pixelRatio > 0) v.devicePixel = kTwipsPerPixel / o.pixelRatio;
     v.lineColor = doc.colors[kFunctionLine];
     v.derivativeColor = doc.colors[kDerivative];
     v.secondDerivativeColor = doc.colors[kSecondDerivative];

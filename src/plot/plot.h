@@ -37,6 +37,10 @@ struct PlotOptions {
     // Only the frame is drawn (a scrolling transition with "Hide Scrolling Plot").
     bool frameOnly = false;
     bool animationRunning = false;
+    // Curves drawn refined (broken at poles and jumps, smooth at any zoom),
+    // for a screen of `pixelRatio` device pixels to a pixel.
+    bool refineCurves = false;
+    double pixelRatio = 1;
 };
 
 // The box texts values were prepared from, and the picture width the z step

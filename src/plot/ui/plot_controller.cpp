@@ -155,6 +155,8 @@ PlotOptions PlotController::gatherOptions() const {
     o.showGrid = d.show_grid == "1";
     o.showTickNumbers = d.show_tick_numbers == "1";
     o.frameOnly = d.view.hide_scrolling_plot && (scrolling_[0] || scrolling_[1]);
+    o.refineCurves = d.view.refine_curves;
+    o.pixelRatio = panel_.picture()->devicePixelRatioF();
     return o;
 }
 

@@ -83,6 +83,8 @@ MainWindow::MainWindow(Platform* platform, std::vector<std::string> arguments, Q
     context_.platform = platform_;
     context_.rewrite = &rewrite_;
     context_.undo = &undo_;
+    // Refined curves unless the user turned them off.
+    doc_.view.refine_curves = platform_->setting(kRefineCurvesSetting) != "0";
 
     // The user's View switches: automatic tick scales unless switched off.
     doc_.view.auto_tick_scales = platform_->setting(kAutoTickScalesSetting) != "0";

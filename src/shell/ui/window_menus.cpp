@@ -177,6 +177,13 @@ void WindowMenus::buildView() {
     connect(hideScrolling_, &QAction::triggered, &plotter_, &PlotController::setHideScrollingPlot);
     smoothPlotting_ = addCheck(view_, "&Smooth Plotting", "SmoothPlot");
     connect(smoothPlotting_, &QAction::triggered, &plotter_, &PlotController::setSmoothPlotting);
+    refineCurves_ = addCheck(view_, "&Refine Curves", "RefineCurves");
+    refineCurves_->setChecked(ctx_.doc->view.refine_curves);
+    connect(refineCurves_, &QAction::triggered, this, [this](bool on) {
+        ctx_.doc->view.refine_curves = on;
+        if (ctx_.platform) ctx_.platform->setSetting(kRefineCurvesSetting, on ? "1" : "0");
+        plotter_.plot();
+    });
     autoZ_ = addCheck(view_, "&Auto z Range", "AutoZ");
     connect(autoZ_, &QAction::triggered, &plotter_, &PlotController::setAutoZRange);
     equalScales_ = addCheck(view_, "&Equal Scales", "EqualScales");
@@ -279,6 +286,7 @@ void WindowMenus::showSwitches() {
     const ViewSwitches& v = ctx_.doc->view;
     hideScrolling_->setChecked(v.hide_scrolling_plot);
     smoothPlotting_->setChecked(v.smooth_plotting);
+    refineCurves_->setChecked(v.refine_curves);
     autoZ_->setChecked(v.auto_z_range);
     autoTicks_->setChecked(v.auto_tick_scales);
     equalScales_->setChecked(v.equal_scales);

@@ -19,6 +19,9 @@ class NavigationController;
 class PlotController;
 struct PanelContext;
 
+// The user's setting that keeps the "&Refine Curves" switch: "1" or "0".
+inline constexpr const char* kRefineCurvesSetting = "refineCurves";
+
 // The window's menu bar: "&File", "&View", "&Mode", "&Calculus" and "&Help"
 // with their entries, each carrying its role name as objectName. The
 // entries call the commands of the controllers; their checks and enabling
@@ -89,6 +92,7 @@ private:
     QMenu* view_ = nullptr;
     QAction* hideScrolling_ = nullptr;
     QAction* smoothPlotting_ = nullptr;
+    QAction* refineCurves_ = nullptr;
     QAction* autoZ_ = nullptr;
     QAction* autoTicks_ = nullptr;
     QAction* equalScales_ = nullptr;
