@@ -75,6 +75,19 @@ std::vector<WarpLine> warpLines(double width, double height, double yMin, double
     return lines;
 }
 
+uint32_t shadingColor(uint32_t line, uint32_t background) {
+    uint32_t out = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const uint32_t l = (line >> shift) & 0xFF, b = (background >> shift) & 0xFF;
+        out |= ((l + 2 * b + 1) / 3) << shift;
+    }
+    return out;
+}
+
+bool drawnUnderCurves(const PictureMarks::Mark& mark) {
+    return std::holds_alternative<PictureMarks::Shading>(mark);
+}
+
 void drawPictureMark(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, const PictureMarks::Mark& mark) {
     const ViewRange range = viewOf(doc);
     std::visit(
@@ -83,7 +96,8 @@ void drawPictureMark(Canvas& canvas, Evaluator& evaluator, const GraphDocument& 
             if constexpr (std::is_same_v<Kind, PictureMarks::Cross>) {
                 drawPointCross(canvas, mapX(range, canvas, m.u), mapY(range, canvas, m.v), doc.colors[kPointCross]);
             } else if constexpr (std::is_same_v<Kind, PictureMarks::Shading>) {
-                shadeIntegral(canvas, range, evaluator, m, doc.colors[kFunctionLine]);
+                shadeIntegral(canvas, range, evaluator, m,
+                              shadingColor(doc.colors[kFunctionLine], doc.colors[kBackground]));
             } else {
                 for (const WarpLine& l : warpLines(canvas.width(), canvas.height(), doc.y_min, doc.y_max,
                                                    doc.y_tick_scale)) {
@@ -95,7 +109,15 @@ void drawPictureMark(Canvas& canvas, Evaluator& evaluator, const GraphDocument& 
 }
 
 void drawPictureMarks(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc) {
-    for (const PictureMarks::Mark& mark : doc.marks.drawn) drawPictureMark(canvas, evaluator, doc, mark);
+    for (const PictureMarks::Mark& mark : doc.marks.drawn) {
+        if (!drawnUnderCurves(mark)) drawPictureMark(canvas, evaluator, doc, mark);
+    }
+}
+
+void drawMarksUnderCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc) {
+    for (const PictureMarks::Mark& mark : doc.marks.drawn) {
+        if (drawnUnderCurves(mark)) drawPictureMark(canvas, evaluator, doc, mark);
+    }
 }
 
 void addPictureMark(Canvas& picture, Evaluator& evaluator, GraphDocument& doc, PictureMarks::Mark mark) {

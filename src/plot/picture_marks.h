@@ -11,8 +11,9 @@
 // What the picture shows beside the curves and the data: the evaluated
 // point's cross, the integral's shading and the "warp" figure. The document
 // keeps them (GraphDocument::marks); every picture of the graph, the
-// window's, an exported file, a printed page, draws them from there after
-// the curves, each at its own size.
+// window's, an exported file, a printed page, draws them from there, each at
+// its own size: the shading under the curves (so that they stay visible
+// through it), the cross and the warp over them.
 namespace qv {
 
 // The view range of the document, as the marks are mapped.
@@ -38,15 +39,26 @@ struct WarpLine {
 };
 std::vector<WarpLine> warpLines(double width, double height, double yMin, double yMax, double yTickScale);
 
+// The colour of the integral's shading: the curve colour seen through at
+// a third of its strength over the background, as a translucent fill looks.
+uint32_t shadingColor(uint32_t line, uint32_t background);
+
+// Whether a mark lies under the curves (the shading) or over them.
+bool drawnUnderCurves(const PictureMarks::Mark& mark);
+
 // One mark drawn onto the canvas, in the document's view and colours.
 void drawPictureMark(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, const PictureMarks::Mark& mark);
 
-// Every mark of the document, in the order they were made; drawn after the
-// curves.
+// The marks of the document that go over the curves, in the order they
+// were made; drawn after the curves.
 void drawPictureMarks(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc);
 
-// A new mark: kept by the document and drawn at once onto the picture that
-// shows it (the window's picture is not redrawn for it).
+// The marks of `doc` that go under the curves; drawn after the axes and
+// before the data and the curves.
+void drawMarksUnderCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc);
+
+// A new mark over the curves: kept by the document and drawn at once onto
+// the picture that shows it (the window's picture is not redrawn for it).
 void addPictureMark(Canvas& picture, Evaluator& evaluator, GraphDocument& doc, PictureMarks::Mark mark);
 
 }  // namespace qv

@@ -288,6 +288,7 @@ PlotResult Plot(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, G
     // prepared from the boxes as they now stand.
     result.autoscaled = applyDataAutoscale(evaluator, doc, boxes, options);
     prepareIfStale(canvas, evaluator, rewrite, boxes, state);
+    if (hooks.underCurves) hooks.underCurves();
     result.data = drawData(canvas, doc, options, state, hooks);
     drawCurves(canvas, evaluator, doc, boxes, functionList, options, state, hooks, result);
     return result;

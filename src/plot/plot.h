@@ -88,6 +88,7 @@ struct PlotHooks {
     std::function<void()> hideReadouts;                       // before curves, unless animated
     std::function<void()> restoreReadouts;                    // after curves
     std::function<void(int curve)> afterCurve;                // the point evaluation
+    std::function<void()> underCurves;  // after the axes, before the data: the shading
     std::function<void()> startAnimation;                     // at the end, when requested
     // Asked before each curve and after every segment, with the curve being
     // drawn (from 0) and the number of curves; true ends the redraw there

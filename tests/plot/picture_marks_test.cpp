@@ -45,11 +45,13 @@ TEST_F(PictureMarksTest, EveryMarkIsDrawnAtTheCanvassOwnSizeInItsOrder) {
         SCOPED_TRACE(c.width);
         RecordingCanvas canvas(c.width, c.height);
         canvas.setLineWidth(c.lineWidth);
+        // The shading lies under the curves, the rest over them.
+        drawMarksUnderCurves(canvas, ev, doc);
         drawPictureMarks(canvas, ev, doc);
         const ViewRange view = viewOf(doc);
         const std::vector<WarpLine> warp = warpLines(c.width, c.height, -2, 6, doc.y_tick_scale);
         ASSERT_FALSE(warp.empty());
-        ASSERT_EQ(canvas.lines.size(), 2 + 5 + warp.size() + 2);
+        ASSERT_EQ(canvas.lines.size(), 5 + 2 + warp.size() + 2);
 
         const auto expectCross = [&](size_t first, double u, double v) {
             const double x = mapX(view, canvas, u), y = mapY(view, canvas, v);
@@ -64,15 +66,16 @@ TEST_F(PictureMarksTest, EveryMarkIsDrawnAtTheCanvassOwnSizeInItsOrder) {
             EXPECT_DOUBLE_EQ(down.y2, y + 105);
             EXPECT_DOUBLE_EQ(down.x1, x);
         };
-        expectCross(0, 1, 4);
-        // Five lines at x = 0, 0.25, ... 1, from y = 2 down to the axis.
+        // Five lines at x = 0, 0.25, ... 1, from y = 2 down to the axis, in
+        // the curve colour a third strong over the background.
         for (size_t i = 0; i < 5; ++i) {
-            const RecordedLine& l = canvas.lines[2 + i];
-            EXPECT_EQ(l.color, 33u);
+            const RecordedLine& l = canvas.lines[i];
+            EXPECT_EQ(l.color, shadingColor(33, doc.colors[kBackground]));
             EXPECT_DOUBLE_EQ(l.x1, mapX(view, canvas, 0.25 * static_cast<double>(i)));
             EXPECT_DOUBLE_EQ(l.y1, mapY(view, canvas, 2));
             EXPECT_DOUBLE_EQ(l.y2, mapY(view, canvas, 0));
         }
+        expectCross(5, 1, 4);
         const RecordedLine& firstWarp = canvas.lines[7];
         EXPECT_EQ(firstWarp.color, 11u);
         EXPECT_DOUBLE_EQ(firstWarp.x1, warp[0].x1);
@@ -80,6 +83,18 @@ TEST_F(PictureMarksTest, EveryMarkIsDrawnAtTheCanvassOwnSizeInItsOrder) {
         EXPECT_DOUBLE_EQ(canvas.lines[7 + warp.size() - 1].y2, warp.back().y2);
         expectCross(7 + warp.size(), 2, 0);
     }
+}
+
+// The shading's colour is a third of the curve colour over the background,
+// per channel, so that what lies under it reads as seen through it.
+TEST(ShadingColorTest, MixesAThirdOfTheLineIntoTheBackground) {
+    struct Case {
+        uint32_t line, background, expected;
+    };
+    const Case cases[] = {{packColor(255, 0, 0), packColor(255, 255, 255), packColor(255, 170, 170)},
+                          {packColor(0, 0, 255), packColor(0, 0, 0), packColor(0, 0, 85)},
+                          {packColor(30, 60, 90), packColor(30, 60, 90), packColor(30, 60, 90)}};
+    for (const Case& c : cases) EXPECT_EQ(shadingColor(c.line, c.background), c.expected) << c.line;
 }
 
 // A redraw that clears the picture takes the marks with it; one that leaves

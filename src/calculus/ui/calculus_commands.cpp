@@ -105,8 +105,9 @@ void CalculusCommands::evaluateIntegralCommand() {
         ctx_.platform->message(outcome.message->title, outcome.message->text, MessageButtons::Ok, MessageIcon::None);
     }
     if (outcome.status != IntegralStatus::Evaluated) return;
-    // Over the redrawn graph, and kept with it until the next redraw.
-    addPictureMark(*panel_.picture(), *ctx_.evaluator, *ctx_.doc, integralShading(setup, outcome.h));
+    // Under the curves of the graph drawn again, so that they stay visible
+    // through it; kept with the picture until the next redraw.
+    plotter_.plotWithUnderlay(integralShading(setup, outcome.h));
 }
 
 CalculusEnabling CalculusCommands::enabling() const {
@@ -165,7 +166,10 @@ std::optional<SearchMessage> CalculusCommands::runSearchCommand(SearchKind kind)
     }
     // No marker while the graph is redrawn before a root or intersection.
     if (kind == SearchKind::Root || kind == SearchKind::Intersection) ctx_.doc->eval_error = -1;
+    // Only the point found is marked: the start value gets no cross.
+    point_.holdRedrawEvaluations(true);
     plotter_.plot();
+    point_.holdRedrawEvaluations(false);
     const std::optional<double> r = referenceValue(*ctx_.evaluator, ctx_.doc->boxes.go_to_z);
     if (!r) {
         ctx_.doc->eval_error = -1;

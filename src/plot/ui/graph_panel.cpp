@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "plot/ui/picture_area.h"
@@ -374,6 +375,12 @@ QGridLayout* GraphPanel::buildExpressionGrid(QWidget* frame) {
     grid->addWidget(f.aMaxLabel, 3, 2);
     grid->addWidget(f.aMax, 3, 3);
 
+    // An empty box shows, in grey, an example of what it takes; the example
+    // is no text of the box and never reaches the document.
+    const std::pair<QLineEdit*, const char*> hints[] = {{f.x, "3*cos(z)"}, {f.y, "2*sin(3*z)"}, {f.zMin, "0"},
+                                                        {f.zMax, "2*pi"},  {f.aMin, "0"},          {f.aMax, "1"}};
+    for (const auto& [box, hint] : hints) box->setPlaceholderText(QString::fromLatin1(hint));
+
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     return grid;
@@ -428,6 +435,7 @@ QWidget* GraphPanel::buildPointEvaluation() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
     point_.goToZ = makeBox(row, "Text5");
+    point_.goToZ->setPlaceholderText(QStringLiteral("1"));
     point_.find = makeButton(row, "Command1", "Find x(z), y(z)");
     reserveWidthFor(point_.find, {"Find th(z), r(z)"});
     layout->addWidget(makeLabel(row, "GoToZLabel", "Go to z ="));
@@ -553,15 +561,13 @@ void GraphPanel::setPointLabelsVisible(bool visible) {
 }
 
 void GraphPanel::setReadoutColors(uint32_t background, uint32_t text) {
-    const Readouts& r = readouts_;
-    for (QLabel* l : {r.mouseTitle, r.mouseX, r.mouseY, r.mouseXValue, r.mouseYValue, r.freeze, r.pointZ, r.pointX,
-                      r.pointY, r.pointZValue, r.pointXValue, r.pointYValue}) {
-        QPalette p = l->palette();
-        p.setColor(QPalette::Window, packedToQColor(background));
-        p.setColor(QPalette::WindowText, packedToQColor(text));
-        l->setPalette(p);
-        l->setAutoFillBackground(true);
-    }
+    // The strip as a whole takes the colours, one band under the picture;
+    // its labels inherit them and paint no boxes of their own.
+    QPalette p = readoutStrip_->palette();
+    p.setColor(QPalette::Window, packedToQColor(background));
+    p.setColor(QPalette::WindowText, packedToQColor(text));
+    readoutStrip_->setPalette(p);
+    readoutStrip_->setAutoFillBackground(true);
 }
 
 void GraphPanel::setMouseLabelsVisible(bool visible) {

@@ -131,7 +131,7 @@ void PlotController::graphingModeChanged(bool polar) {
     const Caption captions[] = {
         {r.mouseX, "x =", "th="},  {r.mouseY, "y =", "r  ="}, {r.pointX, "x =", "th ="},
         {r.pointY, "y =", "r ="},  {r.freeze, "Freeze x(z), y(z)", "Freeze th(z), r(z)"},
-        {f.xCaption, "x(z)=", "th(z) ="}, {f.yCaption, "y(z)=", "r(z) ="},
+        {f.xCaption, "x(z) =", "th(z) ="}, {f.yCaption, "y(z) =", "r(z) ="},
     };
     for (const Caption& c : captions) c.label->setText(polar ? c.polar : c.cartesian);
     panel_.point().find->setText(polar ? "Find th(z), r(z)" : "Find x(z), y(z)");
@@ -219,6 +219,12 @@ void PlotController::plot() {
     plotting_ = false;
 }
 
+void PlotController::plotWithUnderlay(const PictureMarks::Mark& mark) {
+    underlay_ = mark;
+    plot();
+    underlay_.reset();
+}
+
 bool PlotController::runPlot() {
     ++redraws_;
     const PlotBoxes gathered = gatherBoxes();
@@ -246,6 +252,10 @@ bool PlotController::runPlot() {
     hooks.stopRequested = [&pacing](int curve, int curves) { return pacing.poll(curve, curves); };
     hooks.dataMessage = [&raise](const DataMessage& m) { raise(m.title, m.text); };
     hooks.afterCurve = [this](int curve) { Q_EMIT curveDrawn(curve); };
+    hooks.underCurves = [this] {
+        if (underlay_) ctx_.doc->marks.drawn.push_back(*underlay_);
+        drawMarksUnderCurves(*panel_.picture(), *ctx_.evaluator, *ctx_.doc);
+    };
     hooks.startAnimation = [this] { Q_EMIT animationRequested(); };
     // The point's labels go while curves are drawn; the point evaluation
     // after each curve shows them again.
@@ -296,9 +306,12 @@ void PlotController::drawOnto(Canvas& canvas) const {
     options.frameOnly = false;
     state.animation_request = false;
     canvas.setLineWidth(doc.line_width);
+    PlotHooks hooks;
+    hooks.underCurves = [this, &canvas] { drawMarksUnderCurves(canvas, *ctx_.evaluator, *ctx_.doc); };
     const PlotResult result =
-        Plot(canvas, *ctx_.evaluator, rewrite, doc, boxes, doc.functions.entries(), options, state, PlotHooks{});
-    // The copy's marks went with its clearing; the window's are drawn over it.
+        Plot(canvas, *ctx_.evaluator, rewrite, doc, boxes, doc.functions.entries(), options, state, hooks);
+    // The copy's marks went with its clearing; the window's are drawn over it
+    // (and the shading under its curves, above).
     if (result.drawn) drawPictureMarks(canvas, *ctx_.evaluator, *ctx_.doc);
 }
 

@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <array>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -37,6 +38,9 @@ public:
 
     // The redraw.
     void plot();
+    // The redraw with a new mark that lies under the curves (the integral's
+    // shading): drawn after the axes, kept by the document like every mark.
+    void plotWithUnderlay(const PictureMarks::Mark& mark);
     // The graph as the last redraw drew it, with the marks the window shows
     // over it, drawn again onto another canvas (a file, a printer page) at
     // that canvas's size. Nothing of the window changes.
@@ -121,6 +125,7 @@ private:
     bool pending_ = false;
     bool resizedWhilePlotting_ = false;
     int redraws_ = 0;
+    std::optional<PictureMarks::Mark> underlay_;  // while plotWithUnderlay runs
 };
 
 }  // namespace qv

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 #include "document/graph_document.h"
 #include "plot/picture_marks.h"
 #include "plot/point_evaluation.h"
@@ -91,13 +93,25 @@ void PointEvaluationController::evaluate(bool fromPlot) {
         setLabelsVisible(false);
         return;
     }
+    if (fromPlot && heldByRedraw_) {
+        // The redraw a search makes before it runs: its start value is no
+        // answer, so nothing marks or shows it.
+        evaluatedOnce_ = true;
+        setLabelsVisible(false);
+        return;
+    }
     setLabelsVisible(true);
+    // The closing box answers the user's own request (Find, a search), once;
+    // the redraws that follow a zoom or a mode change only mark the point.
+    if (!fromPlot) animateNext_ = true;
     if (!evaluatedOnce_ && !fromPlot) {
         // Nothing was prepared yet: the plot prepares the forms and comes back.
         plotter_.plot();
+        animateNext_ = false;
         return;
     }
     evaluatedOnce_ = true;
+    const bool animate = std::exchange(animateNext_, false);
     const std::string display = heal(text, *ctx_.rewrite);
     ctx_.doc->boxes.go_to_z = shownForm(text, display);
     showText(box, ctx_.doc->boxes.go_to_z);
@@ -116,14 +130,15 @@ void PointEvaluationController::evaluate(bool fromPlot) {
     labels.pointZValue->setText(QString::fromStdString(plainText(r.z)));
     labels.pointXValue->setText(valueCaption(r.x, r.xFailed));
     labels.pointYValue->setText(valueCaption(r.y, r.yFailed));
+    // A coordinate that failed has no place on the graph: no cross at 0, and
+    // no box closing in on a point that is not marked.
+    if (d.eval_error != 0 || !r.marked) return;
     markX_ = r.pictureX;
     markY_ = r.pictureY;
-    if (!stepping_ && !closingTimer_.isActive() && !o.animationRunning) {
+    if (animate && !stepping_ && !closingTimer_.isActive() && !o.animationRunning) {
         firstTick_ = true;
         closingTimer_.start();
     }
-    // A coordinate that failed has no place on the graph: no cross at 0.
-    if (d.eval_error != 0 || !r.marked) return;
     // The cross belongs to the graph, so that every picture of it shows the
     // point. The redraw that evaluates after its curves draws the marks
     // itself once the curves are done; "Find" adds it to the picture as it is.

@@ -26,6 +26,10 @@ public:
     // The evaluation. From the plot (after a curve) it never plots in turn.
     void evaluate(bool fromPlot);
 
+    // While held, the redraws' evaluations neither mark nor show the point:
+    // a search redraws from its start value before it finds its answer.
+    void holdRedrawEvaluations(bool held) { heldByRedraw_ = held; }
+
     bool closingBoxRunning() const { return closingTimer_.isActive(); }
     // One step of the closing-box animation (tests drive it directly).
     void closingBoxTick();
@@ -46,6 +50,8 @@ private:
     // The closing box around the last marked point: its sides' positions in
     // twips, and whether the next tick is the first of an animation.
     QTimer closingTimer_;
+    bool heldByRedraw_ = false;
+    bool animateNext_ = false;  // the next marking follows Find or a search
     bool stepping_ = false;  // a keyboard step is being processed: no animation
     bool firstTick_ = true;
     double markX_ = 0, markY_ = 0;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QColor>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +15,10 @@
 #include <string>
 #include <utility>
 
+#include "plot/picture_marks.h"
+#include "plot/ui/picture_area.h"
+#include "plot/ui/plot_controller.h"
+#include "plot/ui/point_evaluation_controller.h"
 #include "ui/input_conventions.h"
 #include "shell/ui/main_window.h"
 #include "support/fake_platform.h"
@@ -192,6 +198,38 @@ TEST_F(SearchTest, TheExtremumOfAParabolaAndAConstant) {
     EXPECT_NEAR(shownZ().toDouble(), 3.0, 1e-9);
 }
 
+// A search marks the point it found, once: no cross stays at the start
+// value, and the closing box plays after the search but not again at the
+// redraws of a zoom or a mode change.
+TEST_F(SearchTest, OnlyTheFoundPointIsMarkedAndTheClosingBoxPlaysOnce) {
+    struct Case {
+        const char* y;
+        const char* action;
+        double z;  // the point found (x(z) = z)
+    };
+    const Case cases[] = {{"(z-3)^2", "Extrema", 3}, {"z^3-3*z", "Inflection_Point", 0}, {"z^2-2", "Root", 1.4142135623731}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.action);
+        box("Text9")->setText(c.y);
+        box("Text5")->setText("1");
+        action(c.action)->trigger();
+        ASSERT_TRUE(platform.messages.empty());
+        const std::vector<PictureMarks::Mark>& marks = window->document().marks.drawn;
+        ASSERT_EQ(marks.size(), 1u);
+        ASSERT_TRUE(std::holds_alternative<PictureMarks::Cross>(marks[0]));
+        EXPECT_NEAR(std::get<PictureMarks::Cross>(marks[0]).u, c.z, 1e-6);
+        PointEvaluationController& point = window->pointEvaluation();
+        EXPECT_TRUE(point.closingBoxRunning());
+        for (int i = 0; i < 1000 && point.closingBoxRunning(); ++i) point.closingBoxTick();
+        window->plotter().plot();
+        EXPECT_FALSE(point.closingBoxRunning());
+        action("Calculator")->trigger();
+        action("ParametricGrapher")->trigger();
+        EXPECT_FALSE(point.closingBoxRunning());
+        EXPECT_EQ(window->document().marks.drawn.size(), 1u);  // the redraws mark the point again
+    }
+}
+
 TEST_F(SearchTest, IntersectionsNeedAListEntry) {
     box("Text9")->setText("z");
     box("Text5")->setText("0");
@@ -271,6 +309,42 @@ TEST_F(IntegralPanelTest, KnownAreasAndTheContinuityMessage) {
     EXPECT_EQ(integrate("z", "sqrt(z)", "-1", "1"), "");
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "The function must be continuous over the desired interval.");
+}
+
+// The shading lies under the curve in a paler colour: the curve keeps its
+// colour where the shading meets it, and the area between is shaded.
+TEST_F(IntegralPanelTest, TheShadingIsPaleAndUnderTheCurve) {
+    box("Text6")->setText("-5");
+    box("Text7")->setText("5");
+    action("Integral")->trigger();
+    ASSERT_EQ(integrate("z", "2", "-3", "3"), "12");
+    const GraphDocument& doc = window->document();
+    ASSERT_EQ(doc.marks.drawn.size(), 1u);
+    const auto& shading = std::get<PictureMarks::Shading>(doc.marks.drawn[0]);
+    PictureArea& picture = *window->findChild<PictureArea*>("Picture1");
+    const QImage& image = picture.image();
+    const ViewRange view = viewOf(doc);
+    const auto pixel = [&](double x, double y) {
+        return image.pixelColor(static_cast<int>(mapX(view, picture, x) / 15),
+                                static_cast<int>(mapY(view, picture, y) / 15));
+    };
+    const uint32_t line = doc.colors[kFunctionLine];
+    const QColor lineColor(line & 0xFF, (line >> 8) & 0xFF, (line >> 16) & 0xFF);
+    const uint32_t pale = shadingColor(line, doc.colors[kBackground]);
+    const QColor paleColor(pale & 0xFF, (pale >> 8) & 0xFF, (pale >> 16) & 0xFF);
+    ASSERT_NE(paleColor, lineColor);
+    int shaded = 0;
+    for (double x : {shading.lower + 4 * shading.step, shading.lower + 9 * shading.step}) {
+        SCOPED_TRACE(x);
+        // The curve y = 2 runs over the shading's top end; between it and
+        // the axis lies the shading.
+        bool curveShown = false;
+        for (double dy : {-0.02, 0.0, 0.02}) curveShown = curveShown || pixel(x, 2 + dy) == lineColor;
+        EXPECT_TRUE(curveShown);
+        for (double dx : {-0.01, 0.0, 0.01}) shaded += pixel(x + dx, 1) == paleColor;
+        EXPECT_NE(pixel(x, 1), lineColor);
+    }
+    EXPECT_GE(shaded, 2);
 }
 
 TEST_F(IntegralPanelTest, RefusalsShowTheirMessages) {

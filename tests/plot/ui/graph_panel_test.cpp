@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPalette>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -348,6 +349,20 @@ TEST_F(GraphPanelTest, PiButtonsSitBesideTheirBox) {
 // At the smallest and at a large screen size, with every read-out showing a
 // long value: no two controls overlap, each lies inside the panel, and no
 // caption is cut.
+// The read-outs take the picture's colours as one band: no label paints a
+// box of its own, and each shows its text in the axis colour.
+TEST_F(GraphPanelTest, ReadoutColorsMakeOneBandWithoutBoxes) {
+    showAt(QSize(1024, 720));
+    showAllReadouts();
+    const uint32_t axis = packColor(200, 10, 20);
+    panel->setReadoutColors(packColor(255, 255, 255), axis);
+    for (const char* name : {"Label13", "Label5", "Label6", "Label9", "Label14", "Label16"}) {
+        auto* label = panel->findChild<QLabel*>(name);
+        EXPECT_FALSE(label->autoFillBackground()) << name;
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(200, 10, 20)) << name;
+    }
+}
+
 class GraphPanelSizeTest : public GraphPanelTest, public ::testing::WithParamInterface<QSize> {};
 
 TEST_P(GraphPanelSizeTest, NothingOverlapsAndNoCaptionIsCut) {

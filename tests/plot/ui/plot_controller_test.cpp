@@ -284,6 +284,36 @@ TEST_F(PlotControllerTest, PolarAndCartesianRenameTheCoordinates) {
     EXPECT_EQ(window->findChild<QCheckBox*>("Check1")->text(), "Plot all functions as y(z)");
 }
 
+// An empty box shows a grey example of what it takes; the example is no
+// text: a redraw reads the box as empty and the document keeps it empty.
+TEST_F(PlotControllerTest, EmptyBoxesShowAHintThatIsNoText) {
+    const std::pair<const char*, const char*> hints[] = {
+        {"Text8", "3*cos(z)"}, {"Text9", "2*sin(3*z)"}, {"Text6", "0"}, {"Text7", "2*pi"},
+        {"Text5", "1"},        {"Text30", "z"},         {"Text31", "z^2"}, {"Text33", "0"}, {"Text32", "1"}};
+    for (const auto& [name, hint] : hints) {
+        box(name)->clear();
+        EXPECT_EQ(box(name)->placeholderText(), hint) << name;
+    }
+    button("Command19")->click();
+    const GraphDocument& doc = window->document();
+    EXPECT_TRUE(doc.boxes.x_of_z.empty());
+    EXPECT_TRUE(doc.boxes.y_of_z.empty());
+    EXPECT_TRUE(doc.boxes.z_min.empty());
+    EXPECT_TRUE(box("Text8")->text().isEmpty());
+}
+
+// Polar and back gives every caption its first text again, blanks included.
+TEST_F(PlotControllerTest, PolarAndBackRestoresEveryCaption) {
+    const char* names[] = {"Label5", "Label7", "Label9", "Label11", "Label12", "XCaption", "YCaption"};
+    std::vector<QString> before;
+    for (const char* name : names) before.push_back(window->findChild<QLabel*>(name)->text());
+    window->findChild<QRadioButton*>("Option2")->click();
+    window->findChild<QRadioButton*>("Option1")->click();
+    for (size_t i = 0; i < std::size(names); ++i) {
+        EXPECT_EQ(window->findChild<QLabel*>(names[i])->text(), before[i]) << names[i];
+    }
+}
+
 TEST_F(PlotControllerTest, AutoZRangeFollowsTheXRange) {
     box("Text8")->setText("z");
     box("Text9")->setText("z");
