@@ -181,7 +181,7 @@ void WindowMenus::buildView() {
     refineCurves_->setChecked(ctx_.doc->view.refine_curves);
     connect(refineCurves_, &QAction::triggered, this, [this](bool on) {
         ctx_.doc->view.refine_curves = on;
-        if (ctx_.platform) ctx_.platform->setSetting(kRefineCurvesSetting, on ? "1" : "0");
+        keepSetting(kRefineCurvesSetting, on);
         plotter_.plot();
     });
     autoZ_ = addCheck(view_, "&Auto z Range", "AutoZ");
