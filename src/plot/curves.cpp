@@ -1,5 +1,6 @@
 #include "plot/curves.h"
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -182,38 +183,60 @@ void drawDerivativeSegments(const Sample& p0, const Sample& p1, const CurveView&
 // The sample positions of a curve, z_start and then one step after another.
 // Their count is bounded by the range and the step, with a margin for
 // rounding; a step too small to move z ends the curve.
-std::vector<double> samplePositions(const SampleRange& range) {
-    std::vector<double> zs{range.start};
-    const double limit = (range.end - range.start) / range.step + 2;
-    double z = range.start;
-    while (z < range.end && static_cast<double>(zs.size()) - 1 < limit) {
-        const double next = z + range.step;
-        if (!(next > z)) break;
-        z = next;
-        zs.push_back(z);
+class SamplePositions {
+public:
+    explicit SamplePositions(const SampleRange& range)
+        : range_(range), z_(range.start), limit_((range.end - range.start) / range.step + 2) {}
+
+    // The next position into z; false when the curve has ended.
+    bool next(double& z) {
+        if (!started_) {
+            started_ = true;
+        } else {
+            const double step = z_ + range_.step;
+            if (!(z_ < range_.end) || !(static_cast<double>(taken_) < limit_) || !(step > z_)) return false;
+            z_ = step;
+            ++taken_;
+        }
+        z = z_;
+        return true;
     }
-    return zs;
-}
+
+private:
+    const SampleRange& range_;
+    double z_;
+    double limit_;
+    long taken_ = 0;
+    bool started_ = false;
+};
+
+// A sample of the refined drawing and the function's point from it.
+struct TakenSample {
+    Sample sample;
+    CurvePoint point;
+};
 
 // The refined drawing: each segment's chord where the neighbouring samples
-// show the curve is straight enough there, else the segment refined.
+// show the curve is straight enough there, else the segment refined. Only
+// the segment's two samples and the one after are kept: a curve at a wide
+// picture has thousands, and holding them all cost more than drawing them.
 CurveStats drawRefinedCurve(Canvas& canvas, const CurveForms& forms, const SampleRange& range, const CurveView& view,
                             bool& skip, const std::function<void()>& yieldToEvents,
                             const std::function<bool()>& stopRequested) {
     CurveStats stats;
     CurveSampler sampler(canvas, forms, view, stats);
-    const std::vector<double> zs = samplePositions(range);
-    std::vector<Sample> samples;
-    samples.reserve(zs.size());
+    SamplePositions positions(range);
     bool released = false;
-    // Samples are taken in order as the segments need them (the derivative
-    // values carry from one to the next), one ahead of the segment drawn.
-    const auto ensure = [&](size_t k) {
-        while (samples.size() <= k && samples.size() < zs.size()) {
-            samples.push_back(sampler.at(zs[samples.size()], skip));
-            released |= samples.back().evaluated;
-            ++stats.samples;
-        }
+    // Samples are taken in order (the derivative values carry from one to
+    // the next), one ahead of the segment drawn.
+    const auto take = [&](TakenSample& t) {
+        double z = 0;
+        if (!positions.next(z)) return false;
+        t.sample = sampler.at(z, skip);
+        t.point = functionPoint(t.sample, z);
+        released |= t.sample.evaluated;
+        ++stats.samples;
+        return true;
     };
     const RefineFrame frame{view.devicePixel, canvas.width() - 15, canvas.height() - 15};
     const CurvePointAt at = [&sampler](double z) { return sampler.pointAt(z); };
@@ -223,24 +246,39 @@ CurveStats drawRefinedCurve(Canvas& canvas, const CurveForms& forms, const Sampl
     const CurveChord chord = [&canvas, &view](const CurvePoint& a, const CurvePoint& b) {
         canvas.line(a.x, a.y, b.x, b.y, view.lineColor);
     };
-    ensure(1);
-    for (size_t i = 0; i + 1 < zs.size(); ++i) {
-        ensure(i + 2);
-        drawDerivativeSegments(samples[i], samples[i + 1], view, skip, line);
-        const CurvePoint a = functionPoint(samples[i], zs[i]), b = functionPoint(samples[i + 1], zs[i + 1]);
-        const CurvePoint before = i > 0 ? functionPoint(samples[i - 1], zs[i - 1]) : CurvePoint{};
-        const CurvePoint after = i + 2 < samples.size() ? functionPoint(samples[i + 2], zs[i + 2]) : CurvePoint{};
-        if (chordIsClose(i > 0 ? &before : nullptr, a, b, i + 2 < samples.size() ? &after : nullptr, view.devicePixel)) {
-            canvas.line(a.x, a.y, b.x, b.y, view.lineColor);
+    // The segment's two samples and the one after, taken in turn into three
+    // places rather than copied along.
+    std::array<TakenSample, 3> ring;
+    size_t ia = 0, ib = 1, iafter = 2;
+    if (!take(ring[ia]) || !take(ring[ib])) return stats;
+    bool hasAfter = take(ring[iafter]);
+    // Whether the curve bends little at the segment's first sample, judged
+    // from its neighbours: carried from the previous segment's last sample.
+    bool straightAtA = true;
+    for (bool first = true;; first = false) {
+        const TakenSample& a = ring[ia];
+        const TakenSample& b = ring[ib];
+        drawDerivativeSegments(a.sample, b.sample, view, skip, line);
+        const bool straightAtB = !hasAfter || bendsLittle(a.point, b.point, ring[iafter].point, view.devicePixel);
+        // A lone segment has no neighbours to judge its bend by.
+        if (a.point.valid && b.point.valid && (!first || hasAfter) && straightAtA && straightAtB) {
+            canvas.line(a.point.x, a.point.y, b.point.x, b.point.y, view.lineColor);
         } else {
-            refineSegment(a, b, at, frame, chord);
+            refineSegment(a.point, b.point, at, frame, chord);
         }
+        straightAtA = straightAtB;
         ++stats.segments;
         if (yieldToEvents && stats.segments % 2 == 0) yieldToEvents();
         if (stopRequested && stopRequested()) {
             stats.stopped = true;
             break;
         }
+        if (!hasAfter) break;
+        const size_t freed = ia;
+        ia = ib;
+        ib = iafter;
+        iafter = freed;
+        hasAfter = take(ring[iafter]);
     }
     if (!released) stats.segments = 0;
     return stats;

@@ -83,6 +83,21 @@ TEST_F(CurveRefinementTest, NoLineCrossesAPoleAJumpOrAFailedSample) {
     }
 }
 
+// A steep rise that is continuous stays joined: its gap halves with the
+// interval once the interval is as narrow as the rise, so it is not taken
+// for a jump.
+TEST_F(CurveRefinementTest, SteepContinuousRisesStayJoined) {
+    view.refine = true;
+    for (const char* y : {"atan(500*z)", "4*z/(abs(z)+0.001)", "100*z"}) {
+        SCOPED_TRACE(y);
+        canvas.clear(0);
+        drawCurve(canvas, forms("z", y), sampleRange(-5, 5, 9015), view, skip);
+        int crossing = 0;
+        for (const RecordedLine& l : canvas.lines) crossing += crosses(l, px(0));
+        EXPECT_GT(crossing, 0);
+    }
+}
+
 // The true curve 3*cos(z), 2*sin(3*z) densely sampled, in picture
 // coordinates, bucketed by device pixel for the nearest-point look-up.
 class DenseCurve {
