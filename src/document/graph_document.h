@@ -56,6 +56,8 @@ struct ViewSwitches {
     bool auto_tick_scales = false;
     bool equal_scales = false;
     bool refine_curves = true;
+    // The legend naming the curves when more than one is drawn.
+    bool legend = true;
     bool operator==(const ViewSwitches&) const = default;
 };
 

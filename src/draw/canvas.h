@@ -40,6 +40,17 @@ public:
         return 90.0 * static_cast<double>(s.size());
     }
     virtual double textHeight() const { return 195; }
+
+    // Fills the rectangle with its top-left corner at (x, y) in the colour.
+    // This default paints it row by row with one-pixel lines; a canvas on a
+    // painter fills it at once.
+    virtual void fillRect(double x, double y, double w, double h, uint32_t color) {
+        if (!(w > 0 && h > 0)) return;
+        const int width = lineWidth();
+        setLineWidth(1);
+        for (double row = y; row < y + h; row += kTwipsPerPixel) line(x, row, x + w - kTwipsPerPixel, row, color);
+        setLineWidth(width);
+    }
 };
 
 }  // namespace qv

@@ -178,6 +178,9 @@ void drawCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, 
         }
         const std::string y = curveY(boxes, functionList, state, k, count);
         if (y.empty()) continue;
+        // The list's entries are display texts already; the box's own curve
+        // shows as its box does.
+        result.legend.push_back({k + 1 == count ? boxes.y : functionList[k], view.lineColor});
         addUnsetNames(evaluator, y, Binding::Z, unset);
         const CurveForms forms = options.animationRunning
                                      ? CurveForms{evaluator.bind(withAnimationValue(state.x_copy, a)),

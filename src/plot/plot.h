@@ -10,6 +10,7 @@
 #include "expression/rewrite.h"
 #include "plot/axes.h"
 #include "plot/data_points.h"
+#include "plot/legend.h"
 #include "draw/canvas.h"
 
 // Plot: the one redraw of the graph. The frame (range check, axes, ticks,
@@ -118,6 +119,9 @@ struct PlotResult {
     // went well. Unset for a pass that drew no curves by design (a frame
     // only, nothing typed yet).
     std::optional<std::string> status;
+    // The curves drawn (or begun, when stopped), in drawing order, for the
+    // legend that is drawn last, over the marks.
+    std::vector<LegendEntry> legend;
 };
 
 PlotResult Plot(Canvas& canvas, Evaluator& evaluator, RewriteContext& rewrite, GraphDocument& doc,

@@ -39,6 +39,10 @@ double PainterCanvas::textWidth(const std::string& s) const {
 
 double PainterCanvas::textHeight() const { return QFontMetricsF(font_).height() * kTwipsPerPixel; }
 
+void PainterCanvas::fillRect(double x, double y, double w, double h, uint32_t color) {
+    paintPictureRect(painter_, x, y, w, h, color);
+}
+
 void PainterCanvas::setLineWidth(int pixels) { lineWidth_ = std::clamp(pixels, 1, 11); }
 
 }  // namespace qv

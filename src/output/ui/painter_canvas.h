@@ -24,6 +24,7 @@ public:
     void text(double x, double y, const std::string& s) override;
     double textWidth(const std::string& s) const override;
     double textHeight() const override;
+    void fillRect(double x, double y, double w, double h, uint32_t color) override;
     void setLineWidth(int pixels) override;
     int lineWidth() const override { return lineWidth_; }
     void setTextColor(uint32_t color) override { textColor_ = color; }

@@ -120,6 +120,18 @@ double PictureArea::textWidth(const std::string& s) const {
 
 double PictureArea::textHeight() const { return QFontMetricsF(font()).height() * kTwipsPerPixel; }
 
+void paintPictureRect(QPainter& p, double x, double y, double w, double h, uint32_t color) {
+    if (!finite4(x, y, w, h) || !(w > 0 && h > 0)) return;
+    const double left = std::round(toPixels(x)), top = std::round(toPixels(y));
+    p.fillRect(QRectF(left, top, std::round(toPixels(x + w)) - left, std::round(toPixels(y + h)) - top),
+               packedToQColor(color));
+}
+
+void PictureArea::fillRect(double x, double y, double w, double h, uint32_t color) {
+    paintPictureRect(imagePainter(), x, y, w, h, color);
+    update();
+}
+
 void PictureArea::setLineWidth(int pixels) { lineWidth_ = std::clamp(pixels, 1, 11); }
 
 void PictureArea::setOverlayLines(std::vector<OverlayLine> lines) {

@@ -46,6 +46,7 @@ public:
     // The extent of a text in the picture's font, in twips.
     double textWidth(const std::string& s) const override;
     double textHeight() const override;
+    void fillRect(double x, double y, double w, double h, uint32_t color) override;
     void setLineWidth(int pixels) override;
     int lineWidth() const override { return lineWidth_; }
     void setTextColor(uint32_t color) override { textColor_ = color; }
@@ -92,5 +93,7 @@ QColor packedToQColor(uint32_t packed);
 void paintPictureLine(QPainter& painter, double x1, double y1, double x2, double y2, uint32_t color, int width);
 void paintPictureText(QPainter& painter, const QFont& font, double x, double y, const std::string& s,
                       uint32_t color);
+// A filled rectangle (twips) on whole pixels, as the picture draws it.
+void paintPictureRect(QPainter& painter, double x, double y, double w, double h, uint32_t color);
 
 }  // namespace qv

@@ -14,6 +14,7 @@
 
 #include "document/graph_document.h"
 #include "platform/platform.h"
+#include "plot/legend.h"
 #include "plot/picture_marks.h"
 #include "plot/ui/graph_panel.h"
 #include "plot/ui/redraw_pacing.h"
@@ -272,7 +273,10 @@ bool PlotController::runPlot() {
     }
     // The marks the redraw's point evaluation set, over the curves; a pass
     // that left the picture alone left its marks on it too.
-    if (drawn->drawn) drawPictureMarks(*panel_.picture(), *ctx_.evaluator, *ctx_.doc);
+    if (drawn->drawn) {
+        drawPictureMarks(*panel_.picture(), *ctx_.evaluator, *ctx_.doc);
+        drawLegend(*panel_.picture(), *ctx_.doc, drawn->legend);
+    }
     const PlotResult& result = *drawn;
     report(result, options.frameOnly, std::move(raised), raisedText);
     // The rewritten forms are what was prepared: the next redraw finds them
@@ -312,7 +316,10 @@ void PlotController::drawOnto(Canvas& canvas) const {
         Plot(canvas, *ctx_.evaluator, rewrite, doc, boxes, doc.functions.entries(), options, state, hooks);
     // The copy's marks went with its clearing; the window's are drawn over it
     // (and the shading under its curves, above).
-    if (result.drawn) drawPictureMarks(canvas, *ctx_.evaluator, *ctx_.doc);
+    if (result.drawn) {
+        drawPictureMarks(canvas, *ctx_.evaluator, *ctx_.doc);
+        drawLegend(canvas, doc, result.legend);
+    }
 }
 
 void PlotController::plotLine() {

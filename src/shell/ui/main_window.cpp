@@ -89,6 +89,7 @@ MainWindow::MainWindow(Platform* platform, std::vector<std::string> arguments, Q
     // The user's View switches: automatic tick scales unless switched off.
     doc_.view.auto_tick_scales = platform_->setting(kAutoTickScalesSetting) != "0";
     doc_.view.equal_scales = platform_->setting(kEqualScalesSetting) == "1";
+    doc_.view.legend = platform_->setting(kLegendSetting) != "0";
     buildPanels();
     buildControllers();
     menus_ = new WindowMenus(*this, context_, *plotter_, *navigation_, *calculus_, *listFiles_);

@@ -199,6 +199,13 @@ void WindowMenus::buildView() {
         keepSetting(kAutoTickScalesSetting, on);
         if (on) plotter_.plot();
     });
+    legend_ = addCheck(view_, "&Legend", "Legend");
+    legend_->setChecked(ctx_.doc->view.legend);
+    connect(legend_, &QAction::triggered, this, [this](bool on) {
+        ctx_.doc->view.legend = on;
+        keepSetting(kLegendSetting, on);
+        plotter_.plot();
+    });
     view_->addSeparator();
     const struct {
         const char* text;
@@ -290,6 +297,7 @@ void WindowMenus::showSwitches() {
     autoZ_->setChecked(v.auto_z_range);
     autoTicks_->setChecked(v.auto_tick_scales);
     equalScales_->setChecked(v.equal_scales);
+    legend_->setChecked(v.legend);
     for (size_t i = 0; i < transformations_.size(); ++i) {
         transformations_[i]->setChecked(plotter_.transformation(static_cast<AxisTransformation>(i)));
     }

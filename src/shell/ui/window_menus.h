@@ -30,6 +30,7 @@ inline constexpr const char* kRefineCurvesSetting = "refineCurves";
 // not to a graph file.
 inline constexpr const char* kAutoTickScalesSetting = "autoTickScales";
 inline constexpr const char* kEqualScalesSetting = "equalScales";
+inline constexpr const char* kLegendSetting = "legend";
 
 class WindowMenus : public QObject {
     Q_OBJECT
@@ -96,6 +97,7 @@ private:
     QAction* autoZ_ = nullptr;
     QAction* autoTicks_ = nullptr;
     QAction* equalScales_ = nullptr;
+    QAction* legend_ = nullptr;
     std::array<QAction*, 4> transformations_{};  // by AxisTransformation
     std::array<QAction*, 4> modes_{};            // by Mode
     QAction* derivative_ = nullptr;

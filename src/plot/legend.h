@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "document/graph_document.h"
+#include "draw/canvas.h"
+
+// The legend that tells the curves of one redraw apart: when more than one
+// curve is drawn (the function list's entries with the y(z) box), a small
+// box in the picture's top right corner lists each curve's text in the
+// colour the curve is drawn in. Every picture of the graph draws it last,
+// over the curves and the marks, each at its own size.
+namespace qv {
+
+// One drawn curve: its text as the user sees it and the colour of its line.
+struct LegendEntry {
+    std::string text;
+    uint32_t color = 0;
+    bool operator==(const LegendEntry&) const = default;
+};
+
+// One line of a laid-out legend: the text's top-left corner, in twips, and
+// whether a short stroke of the curve's colour goes before it (the last
+// line of a capped legend, "...", has none).
+struct LegendLine {
+    std::string text;
+    uint32_t color = 0;
+    double x = 0, y = 0;
+    bool stroke = true;
+};
+
+// The legend's box (twips, top-left corner and size) and its lines. No
+// lines: nothing is drawn.
+struct LegendLayout {
+    double x = 0, y = 0, width = 0, height = 0;
+    std::vector<LegendLine> lines;
+};
+
+// Where the legend of `entries` goes on `canvas`: nothing for fewer than two
+// entries or a picture too small to hold two lines. The box never takes
+// more than a third of the picture's width or height: a long text is cut
+// and ends in "...", and when the entries do not all fit, the last line
+// that fits reads "..." (in `moreColor`).
+LegendLayout layoutLegend(const Canvas& canvas, const std::vector<LegendEntry>& entries, uint32_t moreColor);
+
+// `text` cut to fit `room` twips on `canvas`, ending in "..." when cut; a
+// text that fits is returned whole. Cuts fall between UTF-8 characters.
+std::string elideText(const Canvas& canvas, const std::string& text, double room);
+
+// Draws the legend of `entries` when the document's "Legend" switch is on,
+// on the document's background colour framed in its grid colour. Leaves
+// the canvas's text colour at the axis colour, as a redraw sets it.
+void drawLegend(Canvas& canvas, const GraphDocument& doc, const std::vector<LegendEntry>& entries);
+
+}  // namespace qv
