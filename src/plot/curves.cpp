@@ -102,6 +102,7 @@ public:
         if (view_.derivative) transform(s.first, view_, false, skip);
         if (view_.secondDerivative) transform(s.second, view_, false, skip);
         s.function = mapToCanvas(s.function, canvas_, view_);
+        if (view_.labelX >= 0 && s.drawable) noteLabelPoint(s.function);
         if (view_.derivative) s.first = mapToCanvas(s.first, canvas_, view_);
         if (view_.secondDerivative) s.second = mapToCanvas(s.second, canvas_, view_);
         return s;
@@ -123,6 +124,18 @@ public:
     }
 
 private:
+    // Keeps the point if it is nearer the label's place than the last one
+    // kept, and far enough inside the picture for a tag beside it.
+    void noteLabelPoint(const Point& p) {
+        const double margin = 20 * kTwipsPerPixel;
+        const double w = canvas_.width() - 15, h = canvas_.height() - 15;
+        if (!(p.a > margin && p.a < w - margin && p.b > margin && p.b < h - margin)) return;
+        if (stats_.labelled && std::abs(p.a - view_.labelX) >= std::abs(stats_.labelX - view_.labelX)) return;
+        stats_.labelled = true;
+        stats_.labelX = p.a;
+        stats_.labelY = p.b;
+    }
+
     // Whether (x, y) has a place on the axes: a logarithmic axis has none for
     // values at or below 0.
     bool onAxes(double x, double y) const {

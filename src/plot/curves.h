@@ -26,6 +26,9 @@ struct CurveView {
     // joined to the next and a failed one is drawn at 0.
     bool refine = false;
     double devicePixel = 15;  // twips per device pixel
+    // Where across the picture (twips) a point of the curve is sought for
+    // its legend tag; negative: none is.
+    double labelX = -1;
 };
 
 // The sampled range: z_start, z_end and the step between samples.
@@ -52,6 +55,9 @@ struct CurveStats {
     int xFailures = 0, yFailures = 0;
     int xError = 0, yError = 0;
     bool stopped = false;  // the redraw was ended before the curve's last sample
+    // The drawn point nearest CurveView::labelX, well inside the picture.
+    bool labelled = false;
+    double labelX = 0, labelY = 0;
 };
 
 // Draws one curve (refined, see CurveView::refine). `skipSegment` leaves out the next derivative segments

@@ -14,10 +14,14 @@
 // over the curves and the marks, each at its own size.
 namespace qv {
 
-// One drawn curve: its text as the user sees it and the colour of its line.
+// One drawn curve: its text as the user sees it, the colour of its line and
+// a point of it in the picture (twips), where it gets the tag that carries
+// its number in the legend: the curves of the list share one colour.
 struct LegendEntry {
     std::string text;
     uint32_t color = 0;
+    bool anchored = false;
+    double anchorX = 0, anchorY = 0;
     bool operator==(const LegendEntry&) const = default;
 };
 
@@ -29,6 +33,14 @@ struct LegendLine {
     uint32_t color = 0;
     double x = 0, y = 0;
     bool stroke = true;
+    std::string tag;  // the curve's number, before its text
+};
+
+// A curve's numbered tag on the curve: its box (twips) and number.
+struct LegendTag {
+    std::string number;
+    uint32_t color = 0;
+    double x = 0, y = 0, width = 0, height = 0;
 };
 
 // The legend's box (twips, top-left corner and size) and its lines. No
@@ -36,13 +48,15 @@ struct LegendLine {
 struct LegendLayout {
     double x = 0, y = 0, width = 0, height = 0;
     std::vector<LegendLine> lines;
+    std::vector<LegendTag> tags;
 };
 
 // Where the legend of `entries` goes on `canvas`: nothing for fewer than two
 // entries or a picture too small to hold two lines. The box never takes
 // more than a third of the picture's width or height: a long text is cut
 // and ends in "...", and when the entries do not all fit, the last line
-// that fits reads "..." (in `moreColor`).
+// that fits reads "..." (in `moreColor`). Each listed curve with a point
+// gets a tag with its number beside that point, inside the picture.
 LegendLayout layoutLegend(const Canvas& canvas, const std::vector<LegendEntry>& entries, uint32_t moreColor);
 
 // `text` cut to fit `room` twips on `canvas`, ending in "..." when cut; a

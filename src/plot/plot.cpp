@@ -181,6 +181,10 @@ void drawCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, 
         // The list's entries are display texts already; the box's own curve
         // shows as its box does.
         result.legend.push_back({k + 1 == count ? boxes.y : functionList[k], view.lineColor});
+        // The curves share one colour: each gets a numbered tag on a point
+        // of its own, the points spread across the picture.
+        CurveView labelled = view;
+        if (count > 1) labelled.labelX = (canvas.width() - 15) * (0.1 + 0.8 * (static_cast<double>(k) + 0.5) / count);
         addUnsetNames(evaluator, y, Binding::Z, unset);
         const CurveForms forms = options.animationRunning
                                      ? CurveForms{evaluator.bind(withAnimationValue(state.x_copy, a)),
@@ -188,7 +192,12 @@ void drawCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, 
                                      : CurveForms{evaluator.bind(state.x_copy), evaluator.bind(y)};
         std::function<bool()> stop;
         if (hooks.stopRequested) stop = [&hooks, curve, curves] { return hooks.stopRequested(curve, curves); };
-        const CurveStats stats = drawCurve(canvas, forms, range, view, state.skip_segment, yield, stop);
+        const CurveStats stats = drawCurve(canvas, forms, range, labelled, state.skip_segment, yield, stop);
+        if (stats.labelled) {
+            result.legend.back().anchored = true;
+            result.legend.back().anchorX = stats.labelX;
+            result.legend.back().anchorY = stats.labelY;
+        }
         if (stats.stopped) {
             result.segments += stats.segments;
             stopCurves(curve, curves, state, hooks, result);

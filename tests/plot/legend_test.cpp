@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+
 #include "expression/evaluator_fixture.h"
 #include "plot/legend.h"
 #include "plot/plot.h"
@@ -30,6 +33,9 @@ protected:
         std::vector<std::string> texts;
         for (const RecordedText& t : canvas.texts) {
             if (t.color != doc.colors[kFunctionLine]) continue;
+            // The curves' numbers, in the box and on the curves, are
+            // checked by their own test.
+            if (t.text.find_first_not_of("0123456789") == std::string::npos) continue;
             texts.push_back(t.text);
             // In the top right corner, inside the picture.
             EXPECT_GT(t.x, canvas.width() * 2 / 3) << t.text;
@@ -55,7 +61,7 @@ TEST_F(LegendTest, ListsEveryDrawnCurveInItsColourWhenThereIsMoreThanOne) {
     } kCases[] = {
         {"the box alone", {"sin(z)"}, "z2", false, true, {}},
         {"one entry and the box, the box last", {"sin(z)"}, "z2", true, true, {"sin(z)", "z^2"}},
-        {"three entries and the box", {"sin(z)", "z", "cos(z)"}, "1", true, true, {"sin(z)", "z", "cos(z)", "1"}},
+        {"three entries and the box", {"sin(z)", "z", "cos(z)"}, "z+1", true, true, {"sin(z)", "z", "cos(z)", "z+1"}},
         {"an empty box draws no curve", {"sin(z)", "cos(z)"}, "", true, true, {"sin(z)", "cos(z)"}},
         {"one entry and an empty box", {"sin(z)"}, "", true, true, {}},
         {"switched off", {"sin(z)", "z"}, "1", true, false, {}},
@@ -64,6 +70,48 @@ TEST_F(LegendTest, ListsEveryDrawnCurveInItsColourWhenThereIsMoreThanOne) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(legendTexts(c.functions, c.y, c.plotAll, c.switchedOn), c.expected);
     }
+}
+
+// The curves share one colour: each listed curve's number is put on a point
+// of that very curve, the points spread across the picture.
+TEST_F(LegendTest, EachCurvesNumberIsTaggedOnAPointOfThatCurve) {
+    RecordingCanvas canvas{9015, 6015};
+    PlotBoxes boxes{"-5", "5", "z", "1", "", "", "-5", "5", "1", "1"};
+    PlotOptions options;
+    options.plotAllFunctions = true;
+    PlotState state;
+    const PlotResult r = Plot(canvas, ev, rewrite, doc, boxes, {"sin(z)", "z/2", "-3"}, options, state, {});
+    const std::function<double(double)> curves[] = {[](double u) { return std::sin(u); },
+                                                     [](double u) { return u / 2; }, [](double) { return -3.0; },
+                                                     [](double) { return 1.0; }};
+    ASSERT_EQ(r.legend.size(), 4u);
+    const double w = canvas.width() - 15, h = canvas.height() - 15;
+    const LegendLayout layout = layoutLegend(canvas, r.legend, 0);
+    ASSERT_EQ(layout.tags.size(), 4u);
+    double previousX = -1;
+    for (size_t i = 0; i < 4; ++i) {
+        SCOPED_TRACE(r.legend[i].text);
+        const LegendEntry& e = r.legend[i];
+        ASSERT_TRUE(e.anchored);
+        const double u = doc.x_min + (doc.x_max - doc.x_min) * e.anchorX / w;
+        EXPECT_NEAR(e.anchorY, h - h * (curves[i](u) - doc.y_min) / (doc.y_max - doc.y_min), kTwipsPerPixel);
+        EXPECT_GT(e.anchorX, previousX);
+        previousX = e.anchorX;
+        const LegendTag& tag = layout.tags[i];
+        EXPECT_EQ(tag.number, std::to_string(i + 1));
+        EXPECT_EQ(layout.lines[i].tag, tag.number);
+        // Beside its point, inside the picture.
+        EXPECT_NEAR(tag.x, e.anchorX, 10 * kTwipsPerPixel);
+        EXPECT_NEAR(tag.y + tag.height, e.anchorY, 10 * kTwipsPerPixel);
+        EXPECT_GE(tag.x, 0);
+        EXPECT_LE(tag.x + tag.width, w);
+    }
+    // A point at the very edge keeps its tag inside the picture.
+    std::vector<LegendEntry> atEdge = r.legend;
+    atEdge[0].anchorX = w, atEdge[0].anchorY = 0;
+    const LegendTag edge = layoutLegend(canvas, atEdge, 0).tags[0];
+    EXPECT_LE(edge.x + edge.width, w);
+    EXPECT_GE(edge.y, 0);
 }
 
 TEST_F(LegendTest, LongTextsAreCutAndManyCurvesEndInDots) {
