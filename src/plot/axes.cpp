@@ -26,6 +26,11 @@ constexpr double kMarkAfter = 115;
 constexpr double kNumberBelowAxis = 175;
 constexpr double kNumberEndBeforeAxis = 120;
 constexpr double kCharWidth = 90;
+// Numbers at the picture's edges keep this far (three pixels) clear of
+// them: flush with the border, the first or last glyph's antialiased edge
+// is cut off, and a viewer that draws the picture in a slightly wider font
+// (an exported SVG or PDF) loses a minus sign or a last digit.
+constexpr double kEdgeMargin = 45;
 // The lone "1" of a log axis is narrow; moving it right centres it.
 constexpr double kLogOneShift = 30;
 // One more decimal for every 150 twips between two ticks, up to 15.
@@ -174,6 +179,13 @@ Printed printed(const AxisSetup& a, Direction dir, double q) {
     return {roundHalfEven(a.invert ? 1 / q : q, a.decimals), a.decimals};
 }
 
+// A number's position, moved inwards where it would come closer than the
+// margin to the near or the far edge; a text too long for the room keeps
+// the margin at its start.
+double clearOfEdges(double pos, double length, double room) {
+    return std::max(kEdgeMargin, std::min(pos, room - kEdgeMargin - length));
+}
+
 void drawTickNumber(const Pass& pass, const AxisSetup& a, Direction dir, double p, double q, AxisNumbers& numbers) {
     // The number of a tick beyond the edge would be cut off, or, kept
     // inside, stand beside a tick it does not belong to.
@@ -182,18 +194,18 @@ void drawTickNumber(const Pass& pass, const AxisSetup& a, Direction dir, double 
     const Printed shown = printed(a, dir, q);
     const std::string text = strText(shown.value);
     double x = 0, y = 0;
-    Span span;
     if (a.axis == TickAxis::X) {
         x = p - kCharWidth + (a.log && q == 1 ? kLogOneShift : 0);
         x = bound(c, x, true, shown.value, shown.decimals);
         y = bound(c, pass.axes.axis_y_pos + kNumberBelowAxis, false, shown.value, shown.decimals);
-        span = {x, x + c.textWidth(text)};
     } else {
         x = bound(c, pass.axes.axis_x_pos - kNumberEndBeforeAxis - c.textWidth(text), true, shown.value,
                   shown.decimals);
         y = bound(c, p - kCharWidth, false, shown.value, shown.decimals);
-        span = {y, y + c.textHeight()};
     }
+    x = clearOfEdges(x, c.textWidth(text), usableWidth(c));
+    y = clearOfEdges(y, c.textHeight(), usableHeight(c));
+    const Span span = a.axis == TickAxis::X ? Span{x, x + c.textWidth(text)} : Span{y, y + c.textHeight()};
     const Box box{x, y, x + c.textWidth(text), y + c.textHeight()};
     if (numbers.covers(span, box)) return;
     numbers.add(span, box);

@@ -139,14 +139,14 @@ TEST(Axes, DefaultRangeTicksEveryUnitAndNumbersAllButZero) {
         EXPECT_DOUBLE_EQ(l.x2, 5115);
     }
     // The ticks past the edges (6 and -6) get no number; the numbers at the
-    // edges are moved inside, whole.
+    // edges are moved inside, whole, and 45 twips clear of the border.
     const auto xs = xNumbers(d, 4160 + 175);
     EXPECT_EQ(textsOf(xs), (std::vector<std::string>{" 1", " 2", " 3", " 4", " 5",  //
                                                      "-1", "-2", "-3", "-4", "-5"}));
     EXPECT_DOUBLE_EQ(xs[0].x, 6000 - 90);
-    EXPECT_DOUBLE_EQ(xs[4].x, 10000 - 180);
+    EXPECT_DOUBLE_EQ(xs[4].x, 10000 - 180 - 45);
     EXPECT_DOUBLE_EQ(xs[5].x, 4000 - 90);
-    EXPECT_DOUBLE_EQ(xs[9].x, 15);
+    EXPECT_DOUBLE_EQ(xs[9].x, 45);
     // y numbers: 210 twips plus one character left of the axis; the minus
     // sign of the negative ones is not counted.
     std::vector<RecordedText> ys;
@@ -204,10 +204,11 @@ TEST(Axes, NumbersStayInsideWhenTheAxesLieOutside) {
         bool y_numbers_at_left;
     };
     const std::vector<Case> cases = {
-        // 0 below and left of the range: numbers at the bottom and left edge.
-        {"positive range", {10, 20, 10, 20}, kH - 210, true},
+        // 0 below and left of the range: numbers at the bottom and left edge,
+        // 45 twips clear of them.
+        {"positive range", {10, 20, 10, 20}, kH - 15 - 195 - 45, true},
         // 0 above and right of it: numbers at the top and right edge.
-        {"negative range", {-20, -10, -20, -10}, 15, false},
+        {"negative range", {-20, -10, -20, -10}, 45, false},
     };
     for (const auto& tc : cases) {
         AxesInput in = baseInput();
@@ -218,11 +219,11 @@ TEST(Axes, NumbersStayInsideWhenTheAxesLieOutside) {
             const bool x_number = t.y == tc.x_number_y;
             if (x_number) continue;
             if (tc.y_numbers_at_left) {
-                EXPECT_DOUBLE_EQ(t.x, 15) << tc.name << " " << t.text;
+                EXPECT_DOUBLE_EQ(t.x, 45) << tc.name << " " << t.text;
             } else {
-                // "-12" ends at the usable width.
+                // "-12" ends 45 twips before the usable width.
                 const double chars = static_cast<double>(t.text.size());
-                EXPECT_DOUBLE_EQ(t.x, kW - 15 - 90 * chars) << tc.name << " " << t.text;
+                EXPECT_DOUBLE_EQ(t.x, kW - 15 - 45 - 90 * chars) << tc.name << " " << t.text;
             }
         }
         EXPECT_FALSE(xNumbers(d, tc.x_number_y).empty()) << tc.name;
@@ -351,11 +352,11 @@ TEST(Axes, LogXAxisTicksDecadesAndKeepsTheScale) {
                                                      " 0.1"}));
     const double unit = 10000.0 / 3;
     // The lone 1 is moved right by 30 twips; the others sit 90 left of their
-    // tick, or inside the edge.
+    // tick, or 45 twips inside the edge.
     EXPECT_NEAR(xs[0].x, unit - 90 + 30, 1e-9);
     EXPECT_NEAR(xs[8].x, 2 * unit - 90, 1e-9);
-    EXPECT_DOUBLE_EQ(xs[14].x, 10000 - 270);
-    EXPECT_DOUBLE_EQ(xs[19].x, 15);
+    EXPECT_DOUBLE_EQ(xs[14].x, 10000 - 270 - 45);
+    EXPECT_DOUBLE_EQ(xs[19].x, 45);
     EXPECT_DOUBLE_EQ(d.result.x_tick_scale, 0.5);
     EXPECT_EQ(d.result.x_tick_box, "0.5");
 }
@@ -568,15 +569,18 @@ AxisTexts numbersByAxis(const Drawn& d) {
 }
 
 // What is wrong with the numbers of one axis: one covering another along
-// the axis, or one reaching out of the usable extent.
+// the axis, or one reaching out of the usable extent or to within two
+// pixels of its border, where the glyphs' edges would be cut off.
 std::string numberFaults(const std::vector<RecordedText>& texts, bool along_x, const RecordingCanvas& c) {
+    constexpr double kClear = 30;
     const double line = c.textHeight();
     std::string faults;
     for (size_t i = 0; i < texts.size(); ++i) {
         const RecordedText& a = texts[i];
         const double width = c.textWidth(a.text);
-        if (a.x < 0 || a.x + width > c.width() - 15 || a.y < 0 || a.y + line > c.height() - 15)
-            faults += " outside:" + a.text;
+        if (a.x < kClear || a.x + width > c.width() - 15 - kClear || a.y < kClear ||
+            a.y + line > c.height() - 15 - kClear)
+            faults += " at the border:" + a.text;
         for (size_t j = 0; j < i; ++j) {
             const RecordedText& b = texts[j];
             const double a0 = along_x ? a.x : a.y, b0 = along_x ? b.x : b.y;

@@ -136,6 +136,7 @@ GraphPanel::GraphPanel(PanelContext& ctx, QWidget* parent) : QWidget(parent), ct
     // read-outs, which have the panel's whole width to show their values.
 
     auto* column = new QWidget(this);
+    controls_ = column;
     column->setObjectName("GraphControls");
     column->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* right = new QVBoxLayout(column);
@@ -569,6 +570,8 @@ void GraphPanel::setReadoutColors(uint32_t background, uint32_t text) {
     readoutStrip_->setPalette(p);
     readoutStrip_->setAutoFillBackground(true);
 }
+
+void GraphPanel::setControlsShown(bool shown) { controls_->setVisible(shown); }
 
 void GraphPanel::setMouseLabelsVisible(bool visible) {
     const Readouts& r = readouts_;

@@ -130,6 +130,10 @@ public:
     // Shows or hides the seven labels of the point evaluation ("Freeze",
     // the three captions and the three values).
     void setPointLabelsVisible(bool visible);
+    // Shows or hides the column of function, range and zoom controls beside
+    // the picture. The other modes show their own panel in its place, so
+    // that the picture keeps its width on a small screen.
+    void setControlsShown(bool shown);
     // Shows or hides the five labels of the mouse-coordinate display.
     void setMouseLabelsVisible(bool visible);
     // The coordinate labels in the picture's colours: its background and
@@ -169,6 +173,7 @@ private:
 
     PanelContext& ctx_;
     PictureArea* picture_ = nullptr;
+    QWidget* controls_ = nullptr;
     QStackedWidget* functionArea_ = nullptr;
     QWidget* functionBlock_ = nullptr;
     FunctionControls function_;

@@ -12,6 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <initializer_list>
+#include <utility>
+
 #include "animation/ui/effects_controller.h"
 #include "appearance/ui/color_options_dialog.h"
 #include "output/ui/picture_commands.h"
@@ -41,6 +44,9 @@
 namespace qv {
 
 namespace {
+
+// The widest a mode panel grows beside the picture.
+constexpr int kModePanelWidth = 480;
 
 constexpr const char* kSaveTitle = "Quorvanta  -  Save?";
 constexpr const char* kSaveBeforeExit = "Would you like to save your graph before exiting?";
@@ -116,11 +122,14 @@ void MainWindow::buildPanels() {
     calculator_ = new CalculatorPanel(context_, central);
     list_ = new ListPanel(context_, central);
     vectors_ = new VectorPanel(context_, central);
-    // The graph takes what the mode panel beside it leaves.
+    // The graph takes what the mode panel beside it leaves. A mode panel
+    // stands where the graph's own controls stand in the grapher, and grows
+    // no wider than leaves the picture half of a 1024 pixel window.
     layout->addWidget(graph_, 1);
-    layout->addWidget(calculator_);
-    layout->addWidget(list_);
-    layout->addWidget(vectors_);
+    for (QWidget* panel : std::initializer_list<QWidget*>{calculator_, list_, vectors_}) {
+        panel->setMaximumWidth(kModePanelWidth);
+        layout->addWidget(panel);
+    }
     calculator_->hide();
     list_->hide();
     vectors_->hide();
@@ -337,9 +346,18 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::setMode(Mode mode) {
     if (mode == context_.events.mode()) return;
-    calculator_->setVisible(mode == Mode::Calculator);
-    list_->setVisible(mode == Mode::List);
-    vectors_->setVisible(mode == Mode::Vectors);
+    // What leaves goes first: for a moment with both shown, the window
+    // would have to grow to hold them.
+    const std::pair<QWidget*, bool> shown[] = {{calculator_, mode == Mode::Calculator},
+                                               {list_, mode == Mode::List},
+                                               {vectors_, mode == Mode::Vectors}};
+    for (const auto& [panel, on] : shown) {
+        if (!on) panel->hide();
+    }
+    graph_->setControlsShown(mode == Mode::Parametric);
+    for (const auto& [panel, on] : shown) {
+        if (on) panel->show();
+    }
     // The menus' checks and enabling follow the announcement.
     doc_.mode = mode;
     context_.events.announceMode(mode);
