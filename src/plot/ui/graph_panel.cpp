@@ -571,7 +571,11 @@ void GraphPanel::setReadoutColors(uint32_t background, uint32_t text) {
     readoutStrip_->setAutoFillBackground(true);
 }
 
-void GraphPanel::setControlsShown(bool shown) { controls_->setVisible(shown); }
+void GraphPanel::setControlsShown(bool shown) {
+    if (controls_->isVisibleTo(this) != shown) controls_->setVisible(shown);
+}
+
+int GraphPanel::controlsWidth() const { return controls_->sizeHint().width(); }
 
 void GraphPanel::setMouseLabelsVisible(bool visible) {
     const Readouts& r = readouts_;

@@ -134,6 +134,8 @@ public:
     // the picture. The other modes show their own panel in its place, so
     // that the picture keeps its width on a small screen.
     void setControlsShown(bool shown);
+    // The width the column of controls asks for.
+    int controlsWidth() const;
     // Shows or hides the five labels of the mouse-coordinate display.
     void setMouseLabelsVisible(bool visible);
     // The coordinate labels in the picture's colours: its background and

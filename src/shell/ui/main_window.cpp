@@ -1,6 +1,7 @@
 #include "shell/ui/main_window.h"
 
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -354,7 +356,7 @@ void MainWindow::setMode(Mode mode) {
     for (const auto& [panel, on] : shown) {
         if (!on) panel->hide();
     }
-    graph_->setControlsShown(mode == Mode::Parametric);
+    fitGraphControls(mode);
     for (const auto& [panel, on] : shown) {
         if (on) panel->show();
     }
@@ -363,6 +365,32 @@ void MainWindow::setMode(Mode mode) {
     context_.events.announceMode(mode);
     focusForMode();
     if (mode == Mode::Parametric) context_.events.requestPlot();
+}
+
+void MainWindow::fitGraphControls(Mode mode) {
+    QWidget* panel = mode == Mode::Calculator ? static_cast<QWidget*>(calculator_)
+                     : mode == Mode::List     ? static_cast<QWidget*>(list_)
+                     : mode == Mode::Vectors  ? static_cast<QWidget*>(vectors_)
+                                              : nullptr;
+    if (panel == nullptr) {
+        graph_->setControlsShown(true);
+        return;
+    }
+    // What half the window leaves beside the picture, less the layout's
+    // spacing: the controls and the panel share it where the panel still
+    // fits, else the panel has it alone.
+    const int room = width() - width() / 2 - 24;
+    const int controls = graph_->controlsWidth();
+    const int least = std::max(panel->minimumWidth(), panel->minimumSizeHint().width());
+    const bool shown = least + controls <= room;
+    const int widest = std::min(kModePanelWidth, shown ? room - controls : room);
+    if (panel->maximumWidth() != widest) panel->setMaximumWidth(widest);
+    graph_->setControlsShown(shown);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    fitGraphControls(mode());
 }
 
 void MainWindow::focusForMode(bool moveDefault) {

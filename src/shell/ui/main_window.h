@@ -112,6 +112,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     enum class PromptFor { Exit, NewGraph };
@@ -147,6 +148,10 @@ private:
     bool promptToSave(PromptFor reason);
     // The focus (and, on a mode switch, the default button) for the mode.
     void focusForMode(bool moveDefault = true);
+    // Shows the graph's controls beside the mode panel of `mode` when the
+    // window leaves the picture half its width with both; else the panel
+    // takes their place.
+    void fitGraphControls(Mode mode);
     void newGraph();
     void newWindow();
 

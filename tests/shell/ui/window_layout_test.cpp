@@ -99,6 +99,19 @@ TEST(WindowLayoutTest, EveryModeLeavesThePictureHalfTheWidthAndKeepsTheWindowsSi
             EXPECT_FALSE(pictureRect.intersects(readoutRect));
             EXPECT_GE(readoutRect.top(), pictureRect.bottom());
             EXPECT_EQ(clippedControls(window), "");
+            // At 1024 a mode panel takes the place of the graph's controls.
+            const bool grapher = std::string(mode) == "ParametricGrapher";
+            if (size.width() == 1024) EXPECT_EQ(window.findChild<QWidget*>("GraphControls")->isVisible(), grapher);
+        }
+        // Narrowed in the calculator mode, the window gives up the graph's
+        // controls rather than refuse to shrink; widened to leave room for
+        // both beside half of it, it shows them beside the panel again.
+        for (const int width : {1024, 1800, 1024}) {
+            window.resize(width, size.height());
+            settle(window);
+            EXPECT_EQ(window.width(), width);
+            EXPECT_EQ(window.findChild<QWidget*>("GraphControls")->isVisible(), width == 1800);
+            EXPECT_GE(2 * window.findChild<GraphPanel*>()->picture()->size().width(), window.width());
         }
     }
 }
