@@ -74,7 +74,8 @@ Point mapToCanvas(const Point& p, const Canvas& canvas, const CurveView& view) {
 class CurveSampler {
 public:
     CurveSampler(const Canvas& canvas, const CurveForms& forms, const CurveView& view, CurveStats& stats)
-        : canvas_(canvas), forms_(forms), view_(view), stats_(stats) {}
+        : canvas_(canvas), forms_(forms), view_(view), stats_(stats),
+          labelRight_(canvas.width() - 15 - 20 * kTwipsPerPixel), labelBottom_(canvas.height() - 15 - 20 * kTwipsPerPixel) {}
 
     // Computes the sample at z. The derivative values of the previous
     // sample stay where a quotient fails.
@@ -128,8 +129,7 @@ private:
     // kept, and far enough inside the picture for a tag beside it.
     void noteLabelPoint(const Point& p) {
         const double margin = 20 * kTwipsPerPixel;
-        const double w = canvas_.width() - 15, h = canvas_.height() - 15;
-        if (!(p.a > margin && p.a < w - margin && p.b > margin && p.b < h - margin)) return;
+        if (!(p.a > margin && p.a < labelRight_ && p.b > margin && p.b < labelBottom_)) return;
         if (stats_.labelled && std::abs(p.a - view_.labelX) >= std::abs(stats_.labelX - view_.labelX)) return;
         stats_.labelled = true;
         stats_.labelX = p.a;
@@ -157,6 +157,8 @@ private:
     const CurveView& view_;
     CurveStats& stats_;
     double firstB_ = 0, secondB_ = 0;
+    // The right and bottom bounds of where a label point is taken.
+    double labelRight_, labelBottom_;
 };
 
 // The lines from one sample to the next, through `line`: the derivative
