@@ -149,6 +149,9 @@ void MainWindow::buildControllers() {
     pictures_ = std::make_unique<PictureCommands>(*graph_, context_, *plotter_);
     connect(effects_.get(), &EffectsController::colorsChanged, this,
             [this] { graph_->setReadoutColors(doc_.colors[kBackground], doc_.colors[kAxis]); });
+    // The read-outs wear the picture's colours from the start, not only
+    // once a file or the colour dialog sets them.
+    graph_->setReadoutColors(doc_.colors[kBackground], doc_.colors[kAxis]);
 }
 
 void MainWindow::connectEvents() {

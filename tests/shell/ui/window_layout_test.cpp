@@ -98,6 +98,9 @@ TEST(WindowLayoutTest, EveryModeLeavesThePictureHalfTheWidthAndKeepsTheWindowsSi
             const QRect readoutRect(readouts->mapTo(&window, QPoint(0, 0)), readouts->size());
             EXPECT_FALSE(pictureRect.intersects(readoutRect));
             EXPECT_GE(readoutRect.top(), pictureRect.bottom());
+            // One band in the picture's background colour from the start.
+            EXPECT_TRUE(readouts->autoFillBackground());
+            EXPECT_EQ(readouts->palette().color(QPalette::Window), QColor(Qt::white));
             EXPECT_EQ(clippedControls(window), "");
             // At 1024 a mode panel takes the place of the graph's controls.
             const bool grapher = std::string(mode) == "ParametricGrapher";
