@@ -93,7 +93,9 @@ TEST(VectorRows, AnEditRecomputesTheOtherHalfOfItsRow) {
         updateVectorRow(boxes, n, kPi);
         EXPECT_EQ(rowOf(boxes, c.vector), c.after);
         for (int v = 0; v < kVectorCount; ++v) {
-            if (v != c.vector) EXPECT_EQ(rowOf(boxes, v), Row({"0", "0", "0", "0", "0", "0"})) << "vector " << v;
+            if (v != c.vector) {
+                EXPECT_EQ(rowOf(boxes, v), Row({"0", "0", "0", "0", "0", "0"})) << "vector " << v;
+            }
         }
     }
 }

@@ -104,7 +104,9 @@ TEST(WindowLayoutTest, EveryModeLeavesThePictureHalfTheWidthAndKeepsTheWindowsSi
             EXPECT_EQ(clippedControls(window), "");
             // At 1024 a mode panel takes the place of the graph's controls.
             const bool grapher = std::string(mode) == "ParametricGrapher";
-            if (size.width() == 1024) EXPECT_EQ(window.findChild<QWidget*>("GraphControls")->isVisible(), grapher);
+            if (size.width() == 1024) {
+                EXPECT_EQ(window.findChild<QWidget*>("GraphControls")->isVisible(), grapher);
+            }
         }
         // Narrowed in the calculator mode, the window gives up the graph's
         // controls rather than refuse to shrink; widened to leave room for
