@@ -371,6 +371,84 @@ void printDerivatives(Harness& h) {
     }
 }
 
+// Binding cost: the form's text compiled to a bound form ready to run (its
+// code included) and freed again, beside muparser parsing the same text to
+// its bytecode. The cache is emptied first, so every bind compiles.
+constexpr int kBinds = 2'000;
+
+double oursCompileLoop(qv::Evaluator& ev, const std::string& form) {
+    const Clock::time_point start = Clock::now();
+    for (int i = 0; i < kBinds; ++i) {
+        ev.clearCache();
+        const qv::BoundForm bound = ev.bind(form);
+        if (!bound.valid()) die("no bound form for " + form);
+    }
+    return nsPer(start, kBinds) / 1000.0;
+}
+
+// A bound form then evaluated across a plot's width: the binding plus
+// whatever making its code executable costs on first use.
+constexpr int kPlotWidth = 1'200;
+
+double oursBindAndRunLoop(qv::Evaluator& ev, const std::string& form, const std::vector<double>& zs) {
+    double sum = 0.0;
+    const Clock::time_point start = Clock::now();
+    for (int i = 0; i < kBinds / 10; ++i) {
+        ev.clearCache();
+        const qv::BoundForm bound = ev.bind(form);
+        for (int k = 0; k < kPlotWidth; ++k) sum += bound.number(zs[static_cast<size_t>(k)]).value;
+    }
+    const double us = nsPer(start, kBinds / 10) / 1000.0;
+    g_sink = g_sink + sum;
+    return us;
+}
+
+double muparserCompileLoop(const std::string& expr) {
+    mu::Parser parser;
+    double z = 1.0;
+    parser.DefineVar("z", &z);
+    double sum = 0.0;
+    const Clock::time_point start = Clock::now();
+    for (int i = 0; i < kBinds; ++i) {
+        parser.SetExpr(expr);
+        sum += parser.Eval();  // muparser compiles on the first evaluation
+    }
+    const double us = nsPer(start, kBinds) / 1000.0;
+    g_sink = g_sink + sum;
+    return us;
+}
+
+// n terms of sin(k z), long enough for code that spans several pages.
+std::pair<std::string, std::string> sineSeries(int n) {
+    std::string ours, mu;
+    for (int k = 1; k <= n; ++k) {
+        const std::string sep = k == 1 ? "" : "+";
+        ours += sep + "sin(" + std::to_string(k) + "*z)";
+        mu += sep + "sin(" + std::to_string(k) + "*z)";
+    }
+    return {ours, mu};
+}
+
+void printCompileSummary(Harness& h) {
+    std::vector<std::pair<std::string, std::pair<std::string, std::string>>> cases;
+    for (const auto& sp : h.subjects()) cases.push_back({sp->c->key, {sp->form, sp->c->muparser}});
+    cases.push_back({"sine_series40", sineSeries(40)});
+    cases.push_back({"sine_series200", sineSeries(200)});
+    qv::Evaluator& ev = h.evaluator();
+    for (const auto& [key, texts] : cases) {
+        double ours = INFINITY, mu = INFINITY, plotted = INFINITY;
+        for (int rep = 0; rep < kRepetitions; ++rep) {
+            ours = std::min(ours, oursCompileLoop(ev, texts.first));
+            mu = std::min(mu, muparserCompileLoop(texts.second));
+            plotted = std::min(plotted, oursBindAndRunLoop(ev, texts.first, h.points()));
+        }
+        std::printf("compile %s: ours %.2f us muparser %.2f us\n", key.c_str(), ours, mu);
+        std::printf("compile-and-run %s: ours %.2f us for the binding and %d evaluations\n", key.c_str(),
+                    plotted, kPlotWidth);
+        std::fflush(stdout);
+    }
+}
+
 void printSummary(Harness& h) {
     std::printf("%d points per expression, minimum of %d repetitions\n", kSamples, kRepetitions);
     std::vector<double> ours, mu, native;
@@ -388,6 +466,7 @@ void printSummary(Harness& h) {
     }
     printSubstituted(h);
     printDerivatives(h);
+    printCompileSummary(h);
     std::printf("evaluator geomean ns/eval: ours %.2f muparser %.2f native %.2f\n",
                 geometricMean(ours), geometricMean(mu), geometricMean(native));
 }

@@ -583,6 +583,9 @@ EvalResult BoundForm::eval(double z, double a) const {
 NumResult BoundForm::numberSlow(const double* slotValues) const {
     if (form_->generation != evaluator_->generation_) refresh();
     const EvalResult r = evaluator_->run(*form_, slotValues);
+    // The form's code becomes executable after a few runs: from then on the
+    // inline path calls it.
+    if (entry_ == nullptr) refresh();
     if (r.failed()) return NumResult::fail(r.error);
     return toArithmetic(r.value);
 }

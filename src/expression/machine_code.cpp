@@ -7,8 +7,6 @@
 #include "expression/operations.h"
 
 #if defined(__x86_64__) && defined(__linux__)
-#include <sys/mman.h>
-#include <unistd.h>
 #define QV_MACHINE_CODE 1
 #endif
 
@@ -399,26 +397,16 @@ std::unique_ptr<MachineCode> MachineCode::translate(const std::vector<Instr>& pr
     std::vector<uint8_t> code;
     std::vector<double> pool;
     if (!Translator(program).run(code, pool)) return nullptr;
-    const size_t bytes = code.size() + pool.size() * sizeof(double);
-    const auto page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
-    const size_t size = (bytes + page - 1) / page * page;
-    void* mem = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (mem == MAP_FAILED) return nullptr;
-    std::memcpy(mem, code.data(), code.size());
-    if (!pool.empty()) std::memcpy(static_cast<uint8_t*>(mem) + code.size(), pool.data(), pool.size() * sizeof(double));
-    // Never writable and executable at once.
-    if (mprotect(mem, size, PROT_READ | PROT_EXEC) != 0) {
-        munmap(mem, size);
-        return nullptr;
-    }
-    return std::unique_ptr<MachineCode>(new MachineCode(mem, size));
+    const CodeArena::Block block = CodeArena::place(code.data(), code.size(), pool.data(), pool.size());
+    if (block.chunk == nullptr) return nullptr;
+    return std::unique_ptr<MachineCode>(new MachineCode(block));
 }
 
-MachineCode::~MachineCode() { munmap(memory_, size_); }
+MachineCode::~MachineCode() { CodeArena::release(block_); }
 
 QV_CALLS_MACHINE_CODE
 MachineCode::Result MachineCode::run(const double* slotValues, BuiltinContext* ctx) const {
-    return reinterpret_cast<Entry>(memory_)(slotValues, ctx);
+    return reinterpret_cast<Entry>(block_.code)(slotValues, ctx);
 }
 
 #else  // no machine code on this platform: the program's own machine runs

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "expression/code_arena.h"
 #include "expression/numeric_program.h"
 
 // Calls into generated code carry no type signature for clang's function
@@ -28,23 +29,31 @@ public:
     using Entry = Result (*)(const double* slotValues, BuiltinContext* ctx);
 
     // Null where machine code is not available (another processor, no
-    // executable memory) or the program is too deep for the registers.
+    // memory for code) or the program is too deep for the registers. The
+    // code is written but not executable yet (see makeExecutable): binding a
+    // form costs no call to the system, and a form evaluated only a few times
+    // never needs its code to run.
     static std::unique_ptr<MachineCode> translate(const std::vector<NumericProgram::Instr>& code);
 
     ~MachineCode();
     MachineCode(const MachineCode&) = delete;
     MachineCode& operator=(const MachineCode&) = delete;
 
+    // Whether the code may run now.
+    bool executable() const { return CodeArena::executable(block_); }
+    // Makes the code executable, with the code of other forms written beside
+    // it. False when the system refuses: the program's own machine runs.
+    bool makeExecutable() const { return CodeArena::seal(block_); }
+
+    // Only once executable.
     Result run(const double* slotValues, BuiltinContext* ctx) const;
     // The code's entry point, for callers that keep it (valid while this
-    // object lives).
-    Entry entry() const { return reinterpret_cast<Entry>(memory_); }
-    size_t size() const { return size_; }
+    // object lives); null while the code is not executable.
+    Entry entry() const { return executable() ? reinterpret_cast<Entry>(block_.code) : nullptr; }
 
 private:
-    MachineCode(void* memory, size_t size) : memory_(memory), size_(size) {}
-    void* memory_;
-    size_t size_;
+    explicit MachineCode(const CodeArena::Block& block) : block_(block) {}
+    CodeArena::Block block_;
 };
 
 }  // namespace qv

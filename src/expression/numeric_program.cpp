@@ -297,6 +297,7 @@ void NumericProgram::emitTree(const Plan& p) {
     code_.reserve(ast.nodes.size() + 1);
     machine_.reset();
     translated_ = false;
+    coldRuns_ = 0;
     sinCos_[0] = sinCos_[1] = 0;
     for (size_t i = 0; i < ast.nodes.size(); ++i) {
         const Node& n = ast.nodes[i];
@@ -334,9 +335,15 @@ void NumericProgram::finish() {
 
 bool NumericProgram::run(BuiltinContext& ctx, const double* slotValues, double& out) const {
     if (machine_) {
-        const MachineCode::Result r = machine_->run(slotValues, &ctx);
-        out = r.value;
-        return r.ok != 0;
+        // Sealing the code costs a call to the system, worth it only for a
+        // form that keeps being evaluated; until then the machine below runs
+        // it, with the same results.
+        if (coldRuns_ < kRunsBeforeSealing && ++coldRuns_ == kRunsBeforeSealing) machine_->makeExecutable();
+        if (machine_->executable()) {
+            const MachineCode::Result r = machine_->run(slotValues, &ctx);
+            out = r.value;
+            return r.ok != 0;
+        }
     }
     double frame[kStackOnFrame];
     std::unique_ptr<double[]> heap;

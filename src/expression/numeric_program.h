@@ -108,6 +108,9 @@ private:
     // The translation is a cache of the program, made on demand.
     mutable std::unique_ptr<MachineCode> machine_;
     mutable bool translated_ = false;
+    // Runs on the machine below while the translation is not executable.
+    static constexpr unsigned kRunsBeforeSealing = 64;
+    mutable unsigned coldRuns_ = 0;
 };
 
 }  // namespace qv
