@@ -177,35 +177,18 @@ void WindowMenus::buildView() {
     connect(hideScrolling_, &QAction::triggered, &plotter_, &PlotController::setHideScrollingPlot);
     smoothPlotting_ = addCheck(view_, "&Smooth Plotting", "SmoothPlot");
     connect(smoothPlotting_, &QAction::triggered, &plotter_, &PlotController::setSmoothPlotting);
-    refineCurves_ = addCheck(view_, "&Refine Curves", "RefineCurves");
-    refineCurves_->setChecked(ctx_.doc->view.refine_curves);
-    connect(refineCurves_, &QAction::triggered, this, [this](bool on) {
-        ctx_.doc->view.refine_curves = on;
-        keepSetting(kRefineCurvesSetting, on);
-        plotter_.plot();
-    });
+    const auto redraw = [this](bool) { plotter_.plot(); };
+    refineCurves_ =
+        addKeptSwitch("&Refine Curves", "RefineCurves", &ViewSwitches::refine_curves, kRefineCurvesSetting, redraw);
     autoZ_ = addCheck(view_, "&Auto z Range", "AutoZ");
     connect(autoZ_, &QAction::triggered, &plotter_, &PlotController::setAutoZRange);
-    equalScales_ = addCheck(view_, "&Equal Scales", "EqualScales");
-    equalScales_->setChecked(ctx_.doc->view.equal_scales);
-    connect(equalScales_, &QAction::triggered, this, [this](bool on) {
-        navigation_.setEqualScales(on);
-        keepSetting(kEqualScalesSetting, on);
-    });
-    autoTicks_ = addCheck(view_, "&Automatic Tick Scales", "AutoTickScales");
-    autoTicks_->setChecked(ctx_.doc->view.auto_tick_scales);
-    connect(autoTicks_, &QAction::triggered, this, [this](bool on) {
-        ctx_.doc->view.auto_tick_scales = on;
-        keepSetting(kAutoTickScalesSetting, on);
-        if (on) plotter_.plot();
-    });
-    legend_ = addCheck(view_, "&Legend", "Legend");
-    legend_->setChecked(ctx_.doc->view.legend);
-    connect(legend_, &QAction::triggered, this, [this](bool on) {
-        ctx_.doc->view.legend = on;
-        keepSetting(kLegendSetting, on);
-        plotter_.plot();
-    });
+    equalScales_ = addKeptSwitch("&Equal Scales", "EqualScales", &ViewSwitches::equal_scales, kEqualScalesSetting,
+                                 [this](bool on) { navigation_.setEqualScales(on); });
+    autoTicks_ = addKeptSwitch("&Automatic Tick Scales", "AutoTickScales", &ViewSwitches::auto_tick_scales,
+                               kAutoTickScalesSetting, [this](bool on) {
+                                   if (on) plotter_.plot();
+                               });
+    legend_ = addKeptSwitch("&Legend", "Legend", &ViewSwitches::legend, kLegendSetting, redraw);
     view_->addSeparator();
     const struct {
         const char* text;
@@ -283,6 +266,18 @@ void WindowMenus::buildCalculus() {
         // The check mark follows the panel, not the click.
         integral_->setChecked(calculus_.integralShown());
     });
+}
+
+QAction* WindowMenus::addKeptSwitch(const char* text, const char* name, bool ViewSwitches::*field, const char* key,
+                                    const std::function<void(bool)>& changed) {
+    QAction* action = addCheck(view_, text, name);
+    action->setChecked(ctx_.doc->view.*field);
+    connect(action, &QAction::triggered, this, [this, field, key, changed](bool on) {
+        ctx_.doc->view.*field = on;
+        keepSetting(key, on);
+        changed(on);
+    });
+    return action;
 }
 
 void WindowMenus::keepSetting(const char* key, bool on) {

@@ -18,6 +18,7 @@ class ListFileCommands;
 class NavigationController;
 class PlotController;
 struct PanelContext;
+struct ViewSwitches;
 
 // The user's setting that keeps the "&Refine Curves" switch: "1" or "0".
 inline constexpr const char* kRefineCurvesSetting = "refineCurves";
@@ -74,6 +75,10 @@ private:
     void applyEnabling();
     void buildRecent(QMenu* file);
     void keepSetting(const char* key, bool on);
+    // A View switch kept in the user's settings under `key`: the document's
+    // field follows it and is kept, then `changed` runs.
+    QAction* addKeptSwitch(const char* text, const char* name, bool ViewSwitches::*field, const char* key,
+                           const std::function<void(bool)>& changed);
 
 public:
     // Where "Open &Recent" finds its list.
