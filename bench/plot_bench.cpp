@@ -167,8 +167,10 @@ public:
     }
 
     NativeSample at(double z) {
-        const double x = at15(c_.x, z, 0);
-        const double y = at15(c_.y, z, c_.yParameter);
+        // One value of z for x and y, as ours has.
+        const double bound = qv::plainTextValue(z);
+        const double x = c_.x(bound, 0);
+        const double y = c_.y(bound, c_.yParameter);
         NativeSample s;
         s.function = map(polar({x, y}));
         if (v_.derivative || v_.secondDerivative) {

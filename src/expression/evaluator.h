@@ -52,6 +52,14 @@ struct CompiledForm {
     NumericProgram fast;                     // empty when only the careful path applies
 };
 
+// The values z and A stand for in bound evaluation: what their number
+// texts read back as (plainTextValue). Worked out once per sample, they
+// serve every form evaluated at that z.
+struct BoundValues {
+    double slots[2];
+};
+inline BoundValues boundValues(double z, double a = 0.0);
+
 // A bound form held by a caller that evaluates it many times (a curve, a
 // derivative, a search). Cheap to copy.
 class BoundForm {
@@ -62,6 +70,9 @@ public:
     // The number, or an error: non-numeric results are a type mismatch.
     // Inline: this is the innermost call of every curve and search.
     NumResult number(double z, double a = 0.0) const;
+    // The same, with the values z and A stand for already worked out
+    // (boundValues): forms evaluated at one z share them.
+    NumResult numberAt(const BoundValues& values) const;
     bool valid() const { return evaluator_ != nullptr; }
 
 private:
@@ -179,10 +190,13 @@ private:
     std::vector<int> chain_;
 };
 
+inline BoundValues boundValues(double z, double a) { return {{plainTextValue(z), plainTextValue(a)}}; }
+
+inline NumResult BoundForm::number(double z, double a) const { return numberAt(boundValues(z, a)); }
+
 QV_CALLS_MACHINE_CODE
-inline NumResult BoundForm::number(double z, double a) const {
-    // The values the number texts of z and A read back as.
-    const double slotValues[2] = {plainTextValue(z), plainTextValue(a)};
+inline NumResult BoundForm::numberAt(const BoundValues& values) const {
+    const double* slotValues = values.slots;
     // Infinite or NaN values (texts that overflow) take the slow path, which
     // refuses them as their texts would be refused.
     if (entry_ != nullptr && generation_ == *currentGeneration_ &&

@@ -64,9 +64,8 @@ void transform(Point& p, const CurveView& view, bool functionPoint, bool& skip) 
     transformCoordinate(p.b, false, view.axes.invert_y, functionPoint, skip);
 }
 
-Point mapToCanvas(const Point& p, const Canvas& canvas, const CurveView& view) {
-    const double w = canvas.width() - 15;
-    const double h = canvas.height() - 15;
+// Into a picture whose usable part is w by h twips.
+Point mapToCanvas(const Point& p, double w, double h, const CurveView& view) {
     return {w * (p.a - view.x_min) / (view.x_max - view.x_min),
             h - h * (p.b - view.y_min) / (view.y_max - view.y_min)};
 }
@@ -74,15 +73,17 @@ Point mapToCanvas(const Point& p, const Canvas& canvas, const CurveView& view) {
 class CurveSampler {
 public:
     CurveSampler(const Canvas& canvas, const CurveForms& forms, const CurveView& view, CurveStats& stats)
-        : canvas_(canvas), forms_(forms), view_(view), stats_(stats),
-          labelRight_(canvas.width() - 15 - 20 * kTwipsPerPixel), labelBottom_(canvas.height() - 15 - 20 * kTwipsPerPixel) {}
+        : forms_(forms), view_(view), stats_(stats), width_(canvas.width() - 15), height_(canvas.height() - 15),
+          labelRight_(width_ - 20 * kTwipsPerPixel), labelBottom_(height_ - 20 * kTwipsPerPixel) {}
 
     // Computes the sample at z. The derivative values of the previous
     // sample stay where a quotient fails.
     Sample at(double z, bool& skip) {
         Sample s;
-        const double x = value(forms_.x, z, stats_.xFailures, stats_.xError, s.evaluated);
-        const double y = value(forms_.y, z, stats_.yFailures, stats_.yError, s.evaluated);
+        // x and y see the same value of z, worked out once.
+        const BoundValues bound = boundValues(z);
+        const double x = value(forms_.x, bound, stats_.xFailures, stats_.xError, s.evaluated);
+        const double y = value(forms_.y, bound, stats_.yFailures, stats_.yError, s.evaluated);
         s.function = {x, y};
         if (view_.derivative || view_.secondDerivative) {
             int16_t flag = 0;
@@ -102,10 +103,10 @@ public:
         transform(s.function, view_, true, skip);
         if (view_.derivative) transform(s.first, view_, false, skip);
         if (view_.secondDerivative) transform(s.second, view_, false, skip);
-        s.function = mapToCanvas(s.function, canvas_, view_);
+        s.function = mapToCanvas(s.function, width_, height_, view_);
         if (view_.labelX >= 0 && s.drawable) noteLabelPoint(s.function);
-        if (view_.derivative) s.first = mapToCanvas(s.first, canvas_, view_);
-        if (view_.secondDerivative) s.second = mapToCanvas(s.second, canvas_, view_);
+        if (view_.derivative) s.first = mapToCanvas(s.first, width_, height_, view_);
+        if (view_.secondDerivative) s.second = mapToCanvas(s.second, width_, height_, view_);
         return s;
     }
 
@@ -113,14 +114,15 @@ public:
     // not counted and leaves no point.
     CurvePoint pointAt(double z) const {
         CurvePoint c{z, 0, 0, false};
-        const NumResult x = forms_.x.number(z);
+        const BoundValues bound = boundValues(z);
+        const NumResult x = forms_.x.numberAt(bound);
         if (x.failed()) return c;
-        const NumResult y = forms_.y.number(z);
+        const NumResult y = forms_.y.numberAt(bound);
         if (y.failed() || !onAxes(x.value, y.value)) return c;
         Point p{x.value, y.value};
         bool skip = false;
         transform(p, view_, true, skip);
-        p = mapToCanvas(p, canvas_, view_);
+        p = mapToCanvas(p, width_, height_, view_);
         return {z, p.a, p.b, usable(p.a) && usable(p.b)};
     }
 
@@ -144,19 +146,21 @@ private:
     }
 
     // A failed evaluation counts as 0; the failure is counted.
-    static double value(const BoundForm& f, double z, int& failures, int& firstError, bool& evaluated) {
-        const NumResult r = f.number(z);
+    static double value(const BoundForm& f, const BoundValues& bound, int& failures, int& firstError,
+                        bool& evaluated) {
+        const NumResult r = f.numberAt(bound);
         if (!r.failed()) return r.value;
         evaluated = false;
         if (failures++ == 0) firstError = r.error;
         return 0.0;
     }
 
-    const Canvas& canvas_;
     const CurveForms& forms_;
     const CurveView& view_;
     CurveStats& stats_;
     double firstB_ = 0, secondB_ = 0;
+    // The picture's usable width and height, in twips.
+    double width_, height_;
     // The right and bottom bounds of where a label point is taken.
     double labelRight_, labelBottom_;
 };
