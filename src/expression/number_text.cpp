@@ -144,11 +144,16 @@ std::optional<double> partsValue(const NumberParts& parts) {
     return parts.negative ? -0.0 : 0.0;
 }
 
-// A text already in the form from_chars reads whole (no blanks, no leading
-// plus, only digits, points, exponent letters and signs): every number the
-// program writes itself, and nearly every one typed. Its value is the one
-// the careful reading gives; nullopt leaves the text to that reading.
+// A text that, blanks around it aside, is already in the form from_chars
+// reads whole (no leading plus, only digits, points, exponent letters and
+// signs): every number the program writes itself, and nearly every one
+// typed. Its value is the one the careful reading gives; nullopt leaves the
+// text to that reading.
 std::optional<double> directValue(std::string_view s) {
+    const std::size_t first = skipBlanks(s, 0);
+    std::size_t last = s.size();
+    while (last > first && isBlank(s[last - 1])) --last;
+    s = s.substr(first, last - first);
     if (s.empty() || s.size() > 64 || s[0] == '+') return std::nullopt;
     for (char c : s) {
         if (!((c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '-' || c == '+')) return std::nullopt;
