@@ -409,7 +409,8 @@ bool numbersHaveRoom(const Canvas& canvas, const AxesInput& in, TickAxis axis, d
 // automatic tick scales the one chosen for its range.
 void chooseScales(const Canvas& canvas, const AxesInput& in, AxesResult& out) {
     if (!in.auto_tick_scales) return;
-    const bool linear = in.axes.polar;
+    // The polar mode draws both axes linear whatever the log switches say.
+    const bool polar = in.axes.polar;
     const ViewRange& r = in.range;
     const auto pick = [&](TickAxis axis, double lo, double hi, double& scale) {
         auto room = [&](double s) { return numbersHaveRoom(canvas, in, axis, s); };
@@ -417,8 +418,8 @@ void chooseScales(const Canvas& canvas, const AxesInput& in, AxesResult& out) {
         if (!s) s = autoTickScale(lo, hi);
         if (s) scale = *s;
     };
-    if (linear || !in.axes.log_x) pick(TickAxis::X, r.x_min, r.x_max, out.x_tick_scale);
-    if (linear || !in.axes.log_y) pick(TickAxis::Y, r.y_min, r.y_max, out.y_tick_scale);
+    if (polar || !in.axes.log_x) pick(TickAxis::X, r.x_min, r.x_max, out.x_tick_scale);
+    if (polar || !in.axes.log_y) pick(TickAxis::Y, r.y_min, r.y_max, out.y_tick_scale);
 }
 
 }  // namespace

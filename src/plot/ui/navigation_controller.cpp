@@ -251,7 +251,11 @@ void NavigationController::zoom(bool in, bool x, bool y) {
     zoomBoxes(x, y, [in](int, double a, double b) { return in ? zoomedIn(a, b) : zoomedOut(a, b); });
 }
 
-void NavigationController::zoomAt(double fx, double fy, bool in, bool x, bool y) {
+void NavigationController::zoomAt(const QPointF& at, bool in, bool x, bool y) {
+    // Where the point lies across and up the view, as fractions of it.
+    const PictureArea& picture = *panel_.picture();
+    const double fx = at.x() * kTwipsPerPixel / usableWidth(picture);
+    const double fy = 1 - at.y() * kTwipsPerPixel / usableHeight(picture);
     zoomBoxes(x, y, [=](int axis, double a, double b) { return zoomedAbout(a, b, axis == 0 ? fx : fy, in); });
 }
 
@@ -265,10 +269,7 @@ void NavigationController::wheel(const QWheelEvent& e) {
     const bool xOnly = e.modifiers().testFlag(Qt::ControlModifier);
     const bool yOnly = e.modifiers().testFlag(Qt::ShiftModifier);
     const bool x = xOnly || !yOnly, y = yOnly || !xOnly;
-    const PictureArea& picture = *panel_.picture();
-    const double fx = e.position().x() * kTwipsPerPixel / usableWidth(picture);
-    const double fy = 1 - e.position().y() * kTwipsPerPixel / usableHeight(picture);
-    for (int i = 0; i < std::abs(notches); ++i) zoomAt(fx, fy, notches > 0, x, y);
+    for (int i = 0; i < std::abs(notches); ++i) zoomAt(e.position(), notches > 0, x, y);
 }
 
 void NavigationController::pinch(const QNativeGestureEvent& e) {
@@ -278,10 +279,7 @@ void NavigationController::pinch(const QNativeGestureEvent& e) {
     if (std::abs(pinchSpread_) < kPinchNotch) return;
     const bool in = pinchSpread_ > 0;
     pinchSpread_ = 0;
-    const PictureArea& picture = *panel_.picture();
-    const QPointF at = panel_.picture()->mapFromGlobal(e.globalPosition());
-    zoomAt(at.x() * kTwipsPerPixel / usableWidth(picture), 1 - at.y() * kTwipsPerPixel / usableHeight(picture), in,
-           true, true);
+    zoomAt(panel_.picture()->mapFromGlobal(e.globalPosition()), in, true, true);
 }
 
 void NavigationController::shift(int dx, int dy) {

@@ -11,6 +11,7 @@
 class QLabel;
 class QLineEdit;
 class QNativeGestureEvent;
+class QPointF;
 class QWheelEvent;
 
 namespace qv {
@@ -39,9 +40,9 @@ public:
     void finishTransition();
 
     void zoom(bool in, bool x, bool y);
-    // A zoom like zoom()'s about the point at fractions fx across and fy up
-    // the view, which stays where it is (the wheel and the pinch).
-    void zoomAt(double fx, double fy, bool in, bool x, bool y);
+    // A zoom like zoom()'s about the point `at` of the picture (pixels),
+    // which stays where it is (the wheel and the pinch).
+    void zoomAt(const QPointF& at, bool in, bool x, bool y);
     // A mouse button pressed on a range label: the left one widens the
     // range, the right one narrows it.
     void stepRangeLabel(const QLabel* label, bool leftButton);
