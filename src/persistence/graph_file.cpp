@@ -17,19 +17,30 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
+// Where the next line break (CR or LF) from `from` is, or npos.
+std::size_t breakAt(std::string_view text, std::size_t from) {
+    for (std::size_t i = from; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') return i;
+    }
+    return std::string_view::npos;
+}
+
+// Where the line after the break at `at` starts: CR LF is one break.
+std::size_t afterBreak(std::string_view text, std::size_t at) {
+    return text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n' ? at + 2 : at + 1;
+}
+
 // Every line break (CR LF, LF or CR alone) in the text, replaced.
 std::string replaceBreaks(std::string_view text, std::string_view with) {
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            out += with;
-        } else {
-            out += c;
-        }
+    std::size_t start = 0;
+    for (std::size_t at = breakAt(text, 0); at != std::string_view::npos; at = breakAt(text, start)) {
+        out.append(text, start, at - start);
+        out += with;
+        start = afterBreak(text, at);
     }
+    out.append(text, start);
     return out;
 }
 
@@ -86,7 +97,7 @@ public:
 
     // One line: a line break inside would shift every later line.
     void line(std::string_view text) {
-        if (text.find_first_of("\r\n") == std::string_view::npos) {
+        if (breakAt(text, 0) == std::string_view::npos) {
             out_ += text;
         } else {
             out_ += replaceBreaks(text, " ");
@@ -105,16 +116,15 @@ public:
     // as the marker would end the field early; a blank after it keeps it a
     // line of the text.
     void multiLine(std::string_view text, std::string_view marker) {
-        const std::string lines = replaceBreaks(text, "\n");
         std::size_t start = 0;
         while (true) {
-            const std::size_t end = lines.find('\n', start);
-            const std::string_view one = std::string_view(lines).substr(start, end - start);
+            const std::size_t end = breakAt(text, start);
+            const std::string_view one = text.substr(start, end - start);
             out_ += one;
             if (one == marker) out_ += ' ';
             out_ += kLineEnd;
-            if (end == std::string::npos) break;
-            start = end + 1;
+            if (end == std::string_view::npos) break;
+            start = afterBreak(text, end);
         }
         line(marker);
     }
@@ -501,7 +511,12 @@ std::optional<std::string> oversizedField(const GraphFile& file) {
     return std::nullopt;
 }
 
-std::string graphFileBytes(const GraphFile& file) { return encodeFileText(writeGraphFile(file)); }
+std::string graphFileBytes(const GraphFile& file) {
+    std::string text = writeGraphFile(file);
+    // ASCII reads the same in both encodings: no copy.
+    if (isAscii(text)) return text;
+    return encodeFileText(text);
+}
 
 GraphFileRead readGraphFileBytes(std::string_view bytes) {
     if (bytes.size() > kMaxGraphFileBytes) {

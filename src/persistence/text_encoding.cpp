@@ -37,17 +37,26 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-bool hasHighByte(std::string_view bytes) {
-    for (char ch : bytes) {
-        if (static_cast<unsigned char>(ch) >= 0x80) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
-bool isValidUtf8(std::string_view bytes) {
+std::size_t asciiPrefix(std::string_view bytes) {
     std::size_t i = 0;
+    // Whole blocks first, with no test per byte, so the compiler can take
+    // several bytes at once.
+    constexpr std::size_t kBlock = 32;
+    for (; i + kBlock <= bytes.size(); i += kBlock) {
+        unsigned char any = 0;
+        for (std::size_t k = 0; k < kBlock; ++k) any |= static_cast<unsigned char>(bytes[i + k]);
+        if ((any & 0x80) != 0) break;
+    }
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
+    return i;
+}
+
+bool isAscii(std::string_view bytes) { return asciiPrefix(bytes) == bytes.size(); }
+
+bool isValidUtf8(std::string_view bytes) {
+    std::size_t i = asciiPrefix(bytes);
     char32_t c = 0;
     while (i < bytes.size()) {
         if (!decodeUtf8(bytes, i, c)) return false;
@@ -77,10 +86,11 @@ bool utf8ToWindows1252(std::string_view utf8, std::string& out) {
     std::size_t i = 0;
     char32_t c = 0;
     while (i < utf8.size()) {
-        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
-            out += utf8[i++];
-            continue;
-        }
+        // A run of ASCII is the same in both.
+        const std::size_t run = asciiPrefix(utf8.substr(i));
+        out.append(utf8, i, run);
+        i += run;
+        if (i == utf8.size()) break;
         if (!decodeUtf8(utf8, i, c)) return false;
         if (c >= 0xA0 && c <= 0xFF) {
             out += static_cast<char>(c);
@@ -100,11 +110,12 @@ bool utf8ToWindows1252(std::string_view utf8, std::string& out) {
 }
 
 std::string encodeFileText(std::string_view utf8) {
+    if (isAscii(utf8)) return std::string(utf8);
     std::string single;
     // Single-byte text that happens to be valid UTF-8 with characters above
     // ASCII ("Ã©" is C3 A9, which is also "é") would read back as other
     // text: such a document is written as UTF-8.
-    if (utf8ToWindows1252(utf8, single) && !(hasHighByte(single) && isValidUtf8(single))) return single;
+    if (utf8ToWindows1252(utf8, single) && !(!isAscii(single) && isValidUtf8(single))) return single;
     // A text that starts with the character of the byte order mark would
     // lose it to the reader, which drops one mark: it gets one more.
     if (utf8.substr(0, kByteOrderMark.size()) == kByteOrderMark) {

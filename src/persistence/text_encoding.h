@@ -6,10 +6,16 @@
 // UTF-8. Reading takes a file as UTF-8 when its bytes are valid UTF-8 and as
 // Windows-1252 otherwise, so both kinds open.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace qv {
+
+// How many bytes at the start are ASCII (below 0x80), and whether all are:
+// ASCII text is the same in every encoding the files use.
+std::size_t asciiPrefix(std::string_view bytes);
+bool isAscii(std::string_view bytes);
 
 // Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogate
 // halves, nothing above U+10FFFF).
