@@ -142,6 +142,18 @@ double nativeDerive(NativeFn f, double p, double z) {
            0.005472;
 }
 
+// The same on the four points already rounded: x and y share them.
+struct NativePoints {
+    double at[4];
+};
+NativePoints nativePoints(double z) {
+    return {{qv::plainTextValue(z - 0.000912), qv::plainTextValue(z - 0.000456), qv::plainTextValue(z + 0.000456),
+             qv::plainTextValue(z + 0.000912)}};
+}
+double nativeDerive(NativeFn f, double p, const NativePoints& z) {
+    return (f(z.at[0], p) - 8 * f(z.at[1], p) + 8 * f(z.at[2], p) - f(z.at[3], p)) / 0.005472;
+}
+
 double nativeDoubleDerivative(NativeFn f, double p, double z) {
     return (nativeDerive(f, p, z - 0.000912) - 8 * nativeDerive(f, p, z - 0.000456) +
             8 * nativeDerive(f, p, z + 0.000456) - nativeDerive(f, p, z + 0.000912)) /
@@ -167,16 +179,18 @@ public:
     }
 
     NativeSample at(double z) {
-        // One value of z for x and y, as ours has.
+        // One value of z for x and y, and one set of points for their
+        // derivatives, as ours has.
         const double bound = qv::plainTextValue(z);
         const double x = c_.x(bound, 0);
         const double y = c_.y(bound, c_.yParameter);
         NativeSample s;
         s.function = map(polar({x, y}));
         if (v_.derivative || v_.secondDerivative) {
-            const double dx = nativeDerive(c_.x, 0, z);
+            const NativePoints points = nativePoints(z);
+            const double dx = nativeDerive(c_.x, 0, points);
             if (v_.derivative) {
-                const double q = nativeDerive(c_.y, c_.yParameter, z) / dx;
+                const double q = nativeDerive(c_.y, c_.yParameter, points) / dx;
                 if (std::isfinite(q)) first_ = q;
                 s.first = map(polar({x, first_}));
             }

@@ -31,19 +31,18 @@ bool readBound(Evaluator& evaluator, const std::string& box, double& out) {
 class Integrand {
 public:
     Integrand(Evaluator& evaluator, const IntegralSetup& setup, int16_t& eval_error)
-        : evaluator_(evaluator), Y_(setup.Y), x_(evaluator.bind(setup.X)), eval_error_(eval_error) {}
+        : y_(evaluator, setup.Y), x_(evaluator.bind(setup.X)), eval_error_(eval_error) {}
 
     bool operator()(double t, double& out) {
         if (!std::isfinite(t)) return false;
-        const NumResult y = toArithmetic(Func_f_x(evaluator_, Y_, t, eval_error_));
+        const NumResult y = y_.number(t, eval_error_);
         if (y.failed()) return false;
         out = y.value * Derive(x_, t, eval_error_);
         return std::isfinite(out);
     }
 
 private:
-    Evaluator& evaluator_;
-    const std::string& Y_;
+    ExpressionOfZ y_;
     BoundForm x_;
     int16_t& eval_error_;
 };

@@ -44,6 +44,21 @@ double Derive(const BoundForm& form, double z, int16_t& eval_error) {
     return ok ? r : fail(eval_error);
 }
 
+DerivativePoints derivativePoints(double z) {
+    return {{boundValues(z - kTwoSteps), boundValues(z - kStep), boundValues(z + kStep), boundValues(z + kTwoSteps)}};
+}
+
+double Derive(const BoundForm& form, const DerivativePoints& points, int16_t& eval_error) {
+    double v[4];
+    for (int i = 0; i < 4; ++i) {
+        const NumResult n = form.numberAt(points.at[i]);
+        if (n.failed()) return fail(eval_error);
+        v[i] = n.value;
+    }
+    const double r = (v[0] - 8 * v[1] + 8 * v[2] - v[3]) / kDivisor;
+    return std::isfinite(r) ? r : fail(eval_error);
+}
+
 double Double_Derivative(const BoundForm& form, double z, int16_t& eval_error) {
     double r = 0.0;
     // An inner failure contributes 0 (and leaves the flag set); the outer

@@ -15,6 +15,15 @@ double Derive(const BoundForm& form, double z, int16_t& eval_error);
 double Double_Derivative(const BoundForm& form, double z, int16_t& eval_error);
 double Triple_Derivative(const BoundForm& form, double z, int16_t& eval_error);
 
+// The four points of the formula at z, worked out once for every form
+// derived there (a curve's x and y).
+struct DerivativePoints {
+    BoundValues at[4];
+};
+DerivativePoints derivativePoints(double z);
+// Derive at the points of derivativePoints(z): the same as Derive(form, z).
+double Derive(const BoundForm& form, const DerivativePoints& points, int16_t& eval_error);
+
 // The same for a text: every "z" of it stands for the point.
 double Derive(Evaluator& evaluator, std::string_view form, double z, int16_t& eval_error);
 double Double_Derivative(Evaluator& evaluator, std::string_view form, double z, int16_t& eval_error);

@@ -517,6 +517,16 @@ const Value* Evaluator::variableZ() {
     return zCell_;
 }
 
+void Evaluator::setVariableZ(double value) {
+    if (zCell_ == nullptr) {
+        setVariable("z", Value::number(value));
+        return;
+    }
+    zCell_->kind = Value::Kind::Number;
+    zCell_->num = value;
+    zCell_->str.clear();
+}
+
 void Evaluator::setVariable(std::string_view name, Value v) {
     // z is set before every evaluation of the integral and the searches:
     // its cell is kept (map nodes never move).
@@ -571,6 +581,11 @@ void BoundForm::refresh() const {
     const MachineCode* m = form_->fast.machineCode();
     // An unbound form reads the script variable z: only run() knows its value.
     entry_ = m != nullptr && !form_->readsVariableZ ? m->entry() : nullptr;
+    // Only a form whose every evaluation run() gives to the machine code
+    // with z as the first slot.
+    const CompiledForm& f = *form_;
+    const bool readsZ = f.binding == Binding::None && f.readsVariableZ && f.error == 0 && !f.textual;
+    variableZEntry_ = m != nullptr && readsZ ? m->entry() : nullptr;
     generation_ = form_->generation;
 }
 

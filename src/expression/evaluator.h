@@ -57,8 +57,12 @@ struct CompiledForm {
 // serve every form evaluated at that z.
 struct BoundValues {
     double slots[2];
+    // Both are finite: infinite or NaN values (texts that overflow) take
+    // the careful path, which refuses them as their texts would be refused.
+    bool finite;
 };
-inline BoundValues boundValues(double z, double a = 0.0);
+inline BoundValues boundValues(double z, double a);
+inline BoundValues boundValues(double z);
 
 // A bound form held by a caller that evaluates it many times (a curve, a
 // derivative, a search). Cheap to copy.
@@ -73,6 +77,11 @@ public:
     // The same, with the values z and A stand for already worked out
     // (boundValues): forms evaluated at one z share them.
     NumResult numberAt(const BoundValues& values) const;
+    // For an unbound form that reads the script variable z, with z just set
+    // to the number `z`: the number the form's machine code gives, or none
+    // where only a full evaluation can tell (no code yet, a failure, a form
+    // of another kind).
+    std::optional<double> quickNumberReadingZ(double z) const;
     bool valid() const { return evaluator_ != nullptr; }
 
 private:
@@ -85,6 +94,8 @@ private:
     // Copies for the inline path: the form's machine code (if any), the
     // generation it was compiled in, and where the current one is kept.
     mutable MachineCode::Entry entry_ = nullptr;
+    // The machine code of an unbound form that reads the variable z.
+    mutable MachineCode::Entry variableZEntry_ = nullptr;
     mutable uint64_t generation_ = 0;
     const uint64_t* currentGeneration_ = nullptr;
     BuiltinContext* ctx_ = nullptr;
@@ -106,6 +117,9 @@ public:
     // Returns the error number, 0 on success.
     int executeStatement(std::string_view statement);
     void setVariable(std::string_view name, Value v);
+    // setVariable("z", Value::number(value)), for the loops that set z
+    // before every evaluation.
+    void setVariableZ(double value);
     Value variable(std::string_view name) const;
     // The names a text reads as variables that nothing has assigned: they
     // evaluate as Empty (0 in arithmetic), which is the language's rule but
@@ -190,21 +204,39 @@ private:
     std::vector<int> chain_;
 };
 
-inline BoundValues boundValues(double z, double a) { return {{plainTextValue(z), plainTextValue(a)}}; }
+inline BoundValues boundValues(double z) {
+    const double zValue = plainTextValue(z);
+    return {{zValue, 0.0}, std::fabs(zValue) <= 1.7976931348623157e308};
+}
+
+inline BoundValues boundValues(double z, double a) {
+    const double zValue = plainTextValue(z), aValue = plainTextValue(a);
+    return {{zValue, aValue}, std::fabs(zValue) <= 1.7976931348623157e308 && std::fabs(aValue) <= 1.7976931348623157e308};
+}
 
 inline NumResult BoundForm::number(double z, double a) const { return numberAt(boundValues(z, a)); }
 
 QV_CALLS_MACHINE_CODE
 inline NumResult BoundForm::numberAt(const BoundValues& values) const {
     const double* slotValues = values.slots;
-    // Infinite or NaN values (texts that overflow) take the slow path, which
-    // refuses them as their texts would be refused.
-    if (entry_ != nullptr && generation_ == *currentGeneration_ &&
-        std::fabs(slotValues[0]) <= 1.7976931348623157e308 && std::fabs(slotValues[1]) <= 1.7976931348623157e308) {
+    if (entry_ != nullptr && generation_ == *currentGeneration_ && values.finite) {
         const MachineCode::Result r = entry_(slotValues, ctx_);
         if (r.ok != 0) return NumResult::ok(r.value);
     }
     return numberSlow(slotValues);
+}
+
+QV_CALLS_MACHINE_CODE
+inline std::optional<double> BoundForm::quickNumberReadingZ(double z) const {
+    if (variableZEntry_ == nullptr || generation_ != *currentGeneration_) {
+        refresh();
+        if (variableZEntry_ == nullptr) return std::nullopt;
+    }
+    // The name z is the program's first slot, as run() passes it.
+    const double slotValues[2] = {z, 0.0};
+    const MachineCode::Result r = variableZEntry_(slotValues, ctx_);
+    if (r.ok == 0) return std::nullopt;
+    return r.value;
 }
 
 // The text of a form with every "z" (and every "A" when `a` is given)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 
 namespace qv {
@@ -120,13 +121,13 @@ constexpr Substitution kEvaluationSteps[] = {
 
 // Replaces in place, building one output buffer. Most steps find nothing, so
 // the no-match case returns without allocating.
-void replaceInPlace(std::string& text, std::string_view from, std::string_view to) {
+bool replaceInPlace(std::string& text, std::string_view from, std::string_view to) {
     if (from.empty()) {
-        return;
+        return false;
     }
     std::size_t pos = text.find(from);
     if (pos == std::string::npos) {
-        return;
+        return false;
     }
     std::string out;
     out.reserve(text.size() + (to.size() > from.size() ? text.size() / 4 : 0));
@@ -139,11 +140,44 @@ void replaceInPlace(std::string& text, std::string_view from, std::string_view t
     }
     out.append(text, start, std::string::npos);
     text.swap(out);
+    return true;
 }
 
-void applySteps(std::string& text, std::span<const Substitution> steps) {
+// The bytes a text holds. A step whose text has a byte the text lacks
+// cannot match: most of the many steps of a short text are skipped on that
+// without a search.
+class ByteSet {
+public:
+    explicit ByteSet(std::string_view text) { take(text); }
+    void take(std::string_view text) {
+        bits_ = {};
+        for (const char c : text) {
+            const auto u = static_cast<unsigned char>(c);
+            bits_[u >> 6] |= uint64_t{1} << (u & 63);
+        }
+    }
+    bool holdsAll(std::string_view of) const {
+        for (const char c : of) {
+            const auto u = static_cast<unsigned char>(c);
+            if (((bits_[u >> 6] >> (u & 63)) & 1) == 0) return false;
+        }
+        return true;
+    }
+
+private:
+    std::array<uint64_t, 4> bits_{};
+};
+
+// replaceInPlace, skipped where the text cannot hold `from`; `bytes` follows
+// the text.
+void replaceStep(std::string& text, ByteSet& bytes, std::string_view from, std::string_view to) {
+    if (!bytes.holdsAll(from)) return;
+    if (replaceInPlace(text, from, to)) bytes.take(text);
+}
+
+void applySteps(std::string& text, ByteSet& bytes, std::span<const Substitution> steps) {
     for (const Substitution& step : steps) {
-        replaceInPlace(text, step.from, step.to);
+        replaceStep(text, bytes, step.from, step.to);
     }
 }
 
@@ -168,10 +202,10 @@ const FunctionMarkers& functionMarkers() {
     return markers;
 }
 
-void protectFunctionNames(std::string& text, const FunctionNames& names) {
+void protectFunctionNames(std::string& text, ByteSet& bytes, const FunctionNames& names) {
     const FunctionMarkers& m = functionMarkers();
     for (std::size_t i = 0; i < names.size(); ++i) {
-        replaceInPlace(text, names[i], m.marker[i]);
+        replaceStep(text, bytes, names[i], m.marker[i]);
     }
 }
 
@@ -216,6 +250,16 @@ std::string heal(std::string_view typed, RewriteContext& ctx) {
     const FunctionNames& names =
         ctx.function_names != nullptr ? *ctx.function_names : defaultFunctionNames();
 
+    // Digits, points, minus signs and blanks alone: no step has anything
+    // to change but the blanks (a range box, a data entry).
+    if (typed.find_first_not_of("0123456789.- ") == std::string_view::npos) {
+        std::string plain;
+        plain.reserve(typed.size());
+        for (const char c : typed) {
+            if (c != ' ') plain += c;
+        }
+        return plain;
+    }
     std::string text(typed);
     replaceInPlace(text, "^-", kNegPower);
     replaceInPlace(text, " ", "");
@@ -224,12 +268,13 @@ std::string heal(std::string_view typed, RewriteContext& ctx) {
     enclosed.append(kSentinel).append(text).append(kSentinel);
     text.swap(enclosed);
 
-    protectFunctionNames(text, names);
-    applySteps(text, kBracketSteps);
+    ByteSet bytes(text);
+    protectFunctionNames(text, bytes, names);
+    applySteps(text, bytes, kBracketSteps);
     if (ctx.calculator_rewrite == 0) {
-        applySteps(text, kGraphSteps);
+        applySteps(text, bytes, kGraphSteps);
     }
-    applySteps(text, kCleanupSteps);
+    applySteps(text, bytes, kCleanupSteps);
     restoreFunctionNames(text, names);
 
     // The count is taken before the sentinels go; they hold no parentheses,
@@ -270,7 +315,8 @@ std::string shownForm(std::string_view typed, std::string_view display) {
 
 std::string heal_2(std::string_view display) {
     std::string text(display);
-    applySteps(text, kEvaluationSteps);
+    ByteSet bytes(text);
+    applySteps(text, bytes, kEvaluationSteps);
     return text;
 }
 

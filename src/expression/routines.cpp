@@ -1,6 +1,7 @@
 #include "expression/routines.h"
 
 #include <cmath>
+#include <optional>
 
 #include "expression/number_text.h"
 
@@ -11,26 +12,65 @@ Value z(Evaluator& evaluator, std::string_view text) {
     return r.failed() ? Value::empty() : std::move(r.value);
 }
 
-Value Func_f_x(Evaluator& evaluator, std::string_view expression, double value, int16_t& eval_error) {
-    // The statement is "z = " and the value's number text, so z holds what
-    // that text reads back as. A text that overflows fails the statement,
-    // and no text assigns an infinity or a NaN.
-    const double assigned = plainTextValue(value);
-    if (!std::isfinite(assigned)) {
-        eval_error = -1;
-        return Value::empty();
-    }
-    evaluator.setVariable("z", Value::number(assigned));
+namespace {
+
+std::string_view withoutOuterBlanks(std::string_view expression) {
     const size_t first = expression.find_first_not_of(' ');
     const size_t last = expression.find_last_not_of(' ');
-    const std::string_view trimmed =
-        first == std::string_view::npos ? std::string_view() : expression.substr(first, last - first + 1);
-    EvalResult r = evaluator.eval(trimmed);
+    return first == std::string_view::npos ? std::string_view() : expression.substr(first, last - first + 1);
+}
+
+// The statement "z = " and the value's number text, so z holds what that
+// text reads back as. A text that overflows fails the statement, and no
+// text assigns an infinity or a NaN. The value z holds, or none.
+[[gnu::always_inline]] inline std::optional<double> assignZ(Evaluator& evaluator, double value) {
+    const double assigned = plainTextValue(value);
+    if (!std::isfinite(assigned)) return std::nullopt;
+    evaluator.setVariableZ(assigned);
+    return assigned;
+}
+
+Value outcome(EvalResult r, int16_t& eval_error) {
     if (r.failed()) {
         eval_error = -1;
         return Value::empty();
     }
     return std::move(r.value);
+}
+
+}  // namespace
+
+Value Func_f_x(Evaluator& evaluator, std::string_view expression, double value, int16_t& eval_error) {
+    if (!assignZ(evaluator, value)) {
+        eval_error = -1;
+        return Value::empty();
+    }
+    return outcome(evaluator.eval(withoutOuterBlanks(expression)), eval_error);
+}
+
+ExpressionOfZ::ExpressionOfZ(Evaluator& evaluator, std::string_view expression)
+    : evaluator_(evaluator), form_(evaluator.bind(withoutOuterBlanks(expression), Binding::None)) {}
+
+Value ExpressionOfZ::operator()(double value, int16_t& eval_error) const {
+    if (!assignZ(evaluator_, value)) {
+        eval_error = -1;
+        return Value::empty();
+    }
+    return outcome(form_.eval(0.0), eval_error);
+}
+
+NumResult ExpressionOfZ::number(double value, int16_t& eval_error) const {
+    const std::optional<double> assigned = assignZ(evaluator_, value);
+    if (!assigned) {
+        eval_error = -1;
+        return toArithmetic(Value::empty());
+    }
+    // The machine code gives the number directly; anything else (an error,
+    // a text result) takes the whole evaluation.
+    if (const std::optional<double> quick = form_.quickNumberReadingZ(*assigned)) {
+        return NumResult::ok(*quick);
+    }
+    return toArithmetic(outcome(form_.eval(0.0), eval_error));
 }
 
 std::string unsetNamesNote(const std::vector<std::string>& names) {

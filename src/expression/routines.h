@@ -18,6 +18,20 @@ Value z(Evaluator& evaluator, std::string_view text);
 // trimmed expression. On an error: Empty, and `eval_error` becomes True (-1).
 Value Func_f_x(Evaluator& evaluator, std::string_view expression, double value, int16_t& eval_error);
 
+// Func_f_x for one expression evaluated at many values, with the same
+// results: the expression is looked up once rather than at every value.
+class ExpressionOfZ {
+public:
+    ExpressionOfZ(Evaluator& evaluator, std::string_view expression);
+    Value operator()(double value, int16_t& eval_error) const;
+    // The same read as arithmetic reads it (toArithmetic).
+    NumResult number(double value, int16_t& eval_error) const;
+
+private:
+    Evaluator& evaluator_;
+    BoundForm form_;
+};
+
 // The line that names the variables a text reads as 0 because nothing set
 // them (Evaluator::unsetNames): "note: w is not defined and reads as 0",
 // "note: h and llo are not defined and read as 0". Empty for no names.

@@ -25,6 +25,12 @@ struct Sample {
     bool drawable = true;   // evaluated, and a point of the picture (refined drawing)
 };
 
+// A sample of a curve drawn without derivative curves on plain axes.
+struct FunctionSample {
+    Point point;
+    bool evaluated = true;  // both x and y gave numbers
+};
+
 // A line held back while a curve has not yet had one sample whose x and y
 // both evaluate. A curve that never does is not drawn at all: its failed
 // samples would otherwise draw a false line at 0.
@@ -73,13 +79,16 @@ Point mapToCanvas(const Point& p, double w, double h, const CurveView& view) {
 class CurveSampler {
 public:
     CurveSampler(const Canvas& canvas, const CurveForms& forms, const CurveView& view, CurveStats& stats)
-        : forms_(forms), view_(view), stats_(stats), width_(canvas.width() - 15), height_(canvas.height() - 15),
-          labelRight_(width_ - 20 * kTwipsPerPixel), labelBottom_(height_ - 20 * kTwipsPerPixel) {}
+        : forms_(forms), view_(view), stats_(stats), plain_(view.axes.plain()), width_(canvas.width() - 15),
+          height_(canvas.height() - 15), labelRight_(width_ - 20 * kTwipsPerPixel),
+          labelBottom_(height_ - 20 * kTwipsPerPixel) {}
 
-    // Computes the sample at z. The derivative values of the previous
-    // sample stay where a quotient fails.
-    Sample at(double z, bool& skip) {
-        Sample s;
+    // Computes the sample at z into `s`, every member of it. The derivative
+    // values of the previous sample stay where a quotient fails.
+    // Inlined into the drawing loops: the call's own cost is a good part of
+    // a sample's.
+    [[gnu::always_inline]] void at(double z, bool& skip, Sample& s) {
+        s.evaluated = true;
         // x and y see the same value of z, worked out once.
         const BoundValues bound = boundValues(z);
         const double x = value(forms_.x, bound, stats_.xFailures, stats_.xError, s.evaluated);
@@ -87,9 +96,10 @@ public:
         s.function = {x, y};
         if (view_.derivative || view_.secondDerivative) {
             int16_t flag = 0;
-            const double dx = Derive(forms_.x, z, flag);
+            const DerivativePoints points = derivativePoints(z);
+            const double dx = Derive(forms_.x, points, flag);
             if (view_.derivative) {
-                const double q = Derive(forms_.y, z, flag) / dx;
+                const double q = Derive(forms_.y, points, flag) / dx;
                 if (usable(q)) firstB_ = q;
             }
             if (view_.secondDerivative) {
@@ -99,15 +109,29 @@ public:
         }
         s.first = {x, firstB_};
         s.second = {x, secondB_};
-        s.drawable = s.evaluated && onAxes(x, y);
-        transform(s.function, view_, true, skip);
-        if (view_.derivative) transform(s.first, view_, false, skip);
-        if (view_.secondDerivative) transform(s.second, view_, false, skip);
+        if (plain_) {
+            s.drawable = s.evaluated;
+        } else {
+            s.drawable = s.evaluated && onAxes(x, y);
+            transform(s.function, view_, true, skip);
+            if (view_.derivative) transform(s.first, view_, false, skip);
+            if (view_.secondDerivative) transform(s.second, view_, false, skip);
+        }
         s.function = mapToCanvas(s.function, width_, height_, view_);
         if (view_.labelX >= 0 && s.drawable) noteLabelPoint(s.function);
         if (view_.derivative) s.first = mapToCanvas(s.first, width_, height_, view_);
         if (view_.secondDerivative) s.second = mapToCanvas(s.second, width_, height_, view_);
-        return s;
+    }
+
+    // The sample at z of a curve without derivative curves on plain axes:
+    // what at() gives there, with nothing else worked out.
+    [[gnu::always_inline]] void functionAt(double z, FunctionSample& s) {
+        s.evaluated = true;
+        const BoundValues bound = boundValues(z);
+        const double x = value(forms_.x, bound, stats_.xFailures, stats_.xError, s.evaluated);
+        const double y = value(forms_.y, bound, stats_.yFailures, stats_.yError, s.evaluated);
+        s.point = mapToCanvas({x, y}, width_, height_, view_);
+        if (view_.labelX >= 0 && s.evaluated) noteLabelPoint(s.point);
     }
 
     // The function's point at z for the refined drawing, where a failure is
@@ -130,12 +154,16 @@ private:
     // Keeps the point if it is nearer the label's place than the last one
     // kept, and far enough inside the picture for a tag beside it.
     void noteLabelPoint(const Point& p) {
+        // Once a point is kept, nearly every later one is no nearer: that
+        // test comes first.
+        const double distance = std::abs(p.a - view_.labelX);
+        if (!(distance < labelDistance_)) return;
         const double margin = 20 * kTwipsPerPixel;
         if (!(p.a > margin && p.a < labelRight_ && p.b > margin && p.b < labelBottom_)) return;
-        if (stats_.labelled && std::abs(p.a - view_.labelX) >= std::abs(stats_.labelX - view_.labelX)) return;
         stats_.labelled = true;
         stats_.labelX = p.a;
         stats_.labelY = p.b;
+        labelDistance_ = distance;
     }
 
     // Whether (x, y) has a place on the axes: a logarithmic axis has none for
@@ -158,11 +186,15 @@ private:
     const CurveForms& forms_;
     const CurveView& view_;
     CurveStats& stats_;
+    // Plain axes: points keep their coordinates and all have a place.
+    const bool plain_;
     double firstB_ = 0, secondB_ = 0;
     // The picture's usable width and height, in twips.
     double width_, height_;
-    // The right and bottom bounds of where a label point is taken.
+    // The right and bottom bounds of where a label point is taken, and how
+    // far across from its place the point kept is.
     double labelRight_, labelBottom_;
+    double labelDistance_ = INFINITY;
 };
 
 // The lines from one sample to the next, through `line`: the derivative
@@ -251,7 +283,7 @@ CurveStats drawRefinedCurve(Canvas& canvas, const CurveForms& forms, const Sampl
     const auto take = [&](TakenSample& t) {
         double z = 0;
         if (!positions.next(z)) return false;
-        t.sample = sampler.at(z, skip);
+        sampler.at(z, skip, t.sample);
         t.point = functionPoint(t.sample, z);
         released |= t.sample.evaluated;
         ++stats.samples;
@@ -315,17 +347,21 @@ SampleRange sampleRange(double zStart, double zEnd, double canvasWidth) {
     return r;
 }
 
-CurveStats drawCurve(Canvas& canvas, const CurveForms& forms, const SampleRange& range, const CurveView& view,
-                     bool& skip, const std::function<void()>& yieldToEvents,
-                     const std::function<bool()>& stopRequested) {
-    CurveStats stats;
-    if (!(range.step > 0) || !(range.end > range.start)) return stats;
-    if (view.refine) return drawRefinedCurve(canvas, forms, range, view, skip, yieldToEvents, stopRequested);
-    CurveSampler sampler(canvas, forms, view, stats);
+namespace {
+
+// The sampled drawing's loop: a sample at range.start and one a step after
+// another, `take(z, sample)` computing each into one of two places, and
+// `join(p0, p1, line)` drawing the segment between two. Lines are held back
+// until a sample evaluates.
+template <typename S, typename Take, typename Join>
+void sampledCurve(Canvas& canvas, const SampleRange& range, CurveStats& stats, const Take& take, const Join& join,
+                  const std::function<void()>& yieldToEvents, const std::function<bool()>& stopRequested) {
     double z = range.start;
-    Sample p0 = sampler.at(z, skip);
-    stats.samples = 1;
-    bool released = p0.evaluated;
+    std::array<S, 2> pair;
+    size_t i0 = 0;
+    take(z, pair[i0]);
+    int samples = 1, segments = 0;
+    bool released = pair[i0].evaluated;
     std::vector<HeldLine> held;
     const auto draw = [&canvas](double x1, double y1, double x2, double y2, uint32_t color) {
         canvas.line(x1, y1, x2, y2, color);
@@ -336,27 +372,61 @@ CurveStats drawCurve(Canvas& canvas, const CurveForms& forms, const SampleRange&
     // The sample count is bounded by the range and the step, with a margin
     // for rounding; a step too small to move z ends the curve.
     const double limit = (range.end - range.start) / range.step + 2;
-    while (z < range.end && stats.segments < limit) {
-        const double next = z + range.step;
+    const double end = range.end, step = range.step;
+    while (z < end && segments < limit) {
+        const double next = z + step;
         if (!(next > z)) break;
         z = next;
-        const Sample p1 = sampler.at(z, skip);
-        ++stats.samples;
+        const S& p0 = pair[i0];
+        S& p1 = pair[1 - i0];
+        take(z, p1);
+        ++samples;
         if (!released && p1.evaluated) {
             released = true;
             for (const HeldLine& h : held) canvas.line(h.x1, h.y1, h.x2, h.y2, h.color);
         }
-        if (released) drawSegments(p0, p1, view, skip, draw);
-        else drawSegments(p0, p1, view, skip, hold);
-        ++stats.segments;
-        if (yieldToEvents && stats.segments % 2 == 0) yieldToEvents();
+        if (released) join(p0, p1, draw);
+        else join(p0, p1, hold);
+        ++segments;
+        if (yieldToEvents && segments % 2 == 0) {
+            stats.samples = samples;
+            stats.segments = segments;
+            yieldToEvents();
+        }
         if (stopRequested && stopRequested()) {
             stats.stopped = true;
             break;
         }
-        p0 = p1;
+        i0 = 1 - i0;
     }
-    if (!released) stats.segments = 0;
+    stats.samples = samples;
+    stats.segments = released ? segments : 0;
+}
+
+}  // namespace
+
+CurveStats drawCurve(Canvas& canvas, const CurveForms& forms, const SampleRange& range, const CurveView& view,
+                     bool& skip, const std::function<void()>& yieldToEvents,
+                     const std::function<bool()>& stopRequested) {
+    CurveStats stats;
+    if (!(range.step > 0) || !(range.end > range.start)) return stats;
+    if (view.refine) return drawRefinedCurve(canvas, forms, range, view, skip, yieldToEvents, stopRequested);
+    CurveSampler sampler(canvas, forms, view, stats);
+    if (!view.derivative && !view.secondDerivative && view.axes.plain()) {
+        // The usual curve: the function's line alone, on plain axes.
+        const auto take = [&sampler](double z, FunctionSample& s) { sampler.functionAt(z, s); };
+        const uint32_t color = view.lineColor;
+        const auto join = [color](const FunctionSample& p0, const FunctionSample& p1, const auto& line) {
+            line(p0.point.a, p0.point.b, p1.point.a, p1.point.b, color);
+        };
+        sampledCurve<FunctionSample>(canvas, range, stats, take, join, yieldToEvents, stopRequested);
+        return stats;
+    }
+    const auto take = [&sampler, &skip](double z, Sample& s) { sampler.at(z, skip, s); };
+    const auto join = [&view, &skip](const Sample& p0, const Sample& p1, const auto& line) {
+        drawSegments(p0, p1, view, skip, line);
+    };
+    sampledCurve<Sample>(canvas, range, stats, take, join, yieldToEvents, stopRequested);
     return stats;
 }
 
