@@ -1,5 +1,6 @@
 #include "document/data_columns.h"
 
+#include <atomic>
 #include <utility>
 
 #include "document/function_list.h"
@@ -9,6 +10,12 @@
 namespace qv {
 
 namespace {
+
+// Stamps are handed out once each, to every document of the process.
+uint64_t newStamp() {
+    static std::atomic<uint64_t> next{1};
+    return next.fetch_add(1, std::memory_order_relaxed);
+}
 
 DataMessage invalidEntry() { return {kDataErrorTitle, kInvalidEntryText}; }
 
@@ -74,6 +81,12 @@ std::string shownItemText(const std::string& item) {
 void DataColumns::assign(int c, std::vector<std::string> items) {
     if (items.size() > kMaxDataItems) items.resize(kMaxDataItems);
     columns_[static_cast<std::size_t>(c)] = std::move(items);
+    stamps_[static_cast<std::size_t>(c)] = newStamp();
+}
+
+std::vector<std::string>& DataColumns::selectedItems() {
+    stamps_[static_cast<std::size_t>(selected_)] = newStamp();
+    return columns_[static_cast<std::size_t>(selected_)];
 }
 
 bool DataColumns::validItem(int item) const {

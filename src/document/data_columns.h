@@ -6,6 +6,7 @@
 // command that changes them returns what it changed.
 
 #include <array>
+#include <cstdint>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -85,6 +86,13 @@ public:
     // does. Items beyond the limit are dropped.
     void assign(int c, std::vector<std::string> items);
 
+    // A number that names the column's items as they are: it changes with
+    // every change of them, and no other column, here or in any other
+    // document, ever has it with other items (a copy keeps it, as it keeps
+    // the items). Lets a reader of the items tell at once that they are the
+    // ones it read before.
+    uint64_t stamp(int c) const { return stamps_[static_cast<std::size_t>(c)]; }
+
     // The commands below act on the selected column; `item` is its selected
     // item, -1 for none.
 
@@ -123,11 +131,15 @@ public:
     DataColumnEdit clickItem(int item) const;
 
 private:
-    std::vector<std::string>& selectedItems() { return columns_[static_cast<std::size_t>(selected_)]; }
+    // The selected column's items, for a change of them: the column takes a
+    // new stamp.
+    std::vector<std::string>& selectedItems();
     bool validItem(int item) const;
     DataColumnEdit swapWith(int item, int neighbour);
 
     std::array<std::vector<std::string>, kDataColumnCount> columns_;
+    // Every column starts empty with stamp 0, the stamp of "no items".
+    std::array<uint64_t, kDataColumnCount> stamps_{};
     int selected_ = kYData1;
 };
 

@@ -155,12 +155,13 @@ std::optional<double> directValue(std::string_view s) {
     while (last > first && isBlank(s[last - 1])) --last;
     s = s.substr(first, last - first);
     if (s.empty() || s.size() > 64 || s[0] == '+') return std::nullopt;
-    for (char c : s) {
-        if (!((c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '-' || c == '+')) return std::nullopt;
-    }
     double value = 0.0;
     const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), value, std::chars_format::general);
     if (ec != std::errc() || ptr != s.data() + s.size()) return std::nullopt;
+    // Read whole, the text was a sign, digits, a point and an exponent, or
+    // one of the names of infinity and NaN, which only the careful reading
+    // judges.
+    if (!std::isfinite(value)) return std::nullopt;
     return value;
 }
 

@@ -260,6 +260,7 @@ void DataSeriesCache::fill() {
 
 const DataSeries& DataSeriesCache::read(const std::vector<std::string>& xItems,
                                         const std::vector<std::string>& yItems) {
+    stamps_.reset();
     // Both columns are compared in full, whatever the first one found.
     const bool xChanged = refresh(xItems, x_);
     const bool yChanged = refresh(yItems, y_);
@@ -268,7 +269,12 @@ const DataSeries& DataSeriesCache::read(const std::vector<std::string>& xItems,
 }
 
 const DataSeries& DataSeriesCache::read(const DataColumns& columns) {
-    return read(columns.column(kXData), columns.selectedColumn());
+    // The same stamps: the same items as last time, with nothing to compare.
+    const std::pair<uint64_t, uint64_t> now{columns.stamp(kXData), columns.stamp(columns.selected())};
+    if (stamps_ == now) return series_;
+    read(columns.column(kXData), columns.selectedColumn());
+    stamps_ = now;
+    return series_;
 }
 
 DataSeries readDataSeries(const std::vector<std::string>& xItems, const std::vector<std::string>& yItems) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document/graph_document.h"
@@ -54,6 +55,9 @@ private:
     void fill();
 
     Column x_, y_;
+    // The stamps of the columns last read through read(columns); none after
+    // a read of plain item lists.
+    std::optional<std::pair<uint64_t, uint64_t>> stamps_;
     DataSeries series_;
     std::size_t converted_ = 0;
 };

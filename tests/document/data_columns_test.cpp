@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -284,6 +285,45 @@ TEST_F(DataColumnsTest, MovesSwapWithTheNeighbourAndKeepTheItemSelected) {
             EXPECT_FALSE(edit.entryText);
         }
     }
+}
+
+// A reader that has seen a column's stamp skips its items: every command
+// that changes the items must give the column a new stamp, and only that
+// column; a command that changes nothing may keep it.
+TEST_F(DataColumnsTest, EveryChangeOfTheItemsRenewsTheColumnsStamp) {
+    struct StampCase {
+        const char* name;
+        std::function<DataColumnEdit(DataColumns&)> command;
+        bool changes;
+    };
+    const StampCase cases[] = {
+        {"add", [&](DataColumns& c) { return c.add("4", rewrite, ev); }, true},
+        {"add refused", [&](DataColumns& c) { return c.add("abc", rewrite, ev); }, false},
+        {"answer", [](DataColumns& c) { return c.appendAnswer(Value::number(2)); }, true},
+        {"remove", [](DataColumns& c) { return c.remove(0); }, true},
+        {"clear", [](DataColumns& c) { return c.clear(); }, true},
+        {"replace", [&](DataColumns& c) { return c.replace(1, "9", rewrite, ev); }, true},
+        {"move up", [](DataColumns& c) { return c.moveUp(1); }, true},
+        {"move down", [](DataColumns& c) { return c.moveDown(0); }, true},
+        {"click", [](DataColumns& c) { return c.clickItem(0); }, false},
+    };
+    for (const StampCase& k : cases) {
+        DataColumns columns = columnsWith({" 1", " 2"});
+        const DataColumns copy = columns;
+        EXPECT_EQ(copy.stamp(kYData1), columns.stamp(kYData1)) << k.name;
+        const uint64_t before = columns.stamp(kYData1), x = columns.stamp(kXData);
+        const Items items = columns.column(kYData1);
+        k.command(columns);
+        EXPECT_EQ(columns.stamp(kXData), x) << k.name;
+        if (k.changes || columns.column(kYData1) != items) {
+            EXPECT_NE(columns.stamp(kYData1), before) << k.name;
+            EXPECT_NE(columns.stamp(kYData1), copy.stamp(kYData1)) << k.name;
+        }
+    }
+    DataColumns a, b;
+    a.assign(kYData1, {" 1"});
+    b.assign(kYData1, {" 2"});
+    EXPECT_NE(a.stamp(kYData1), b.stamp(kYData1)) << "two documents";
 }
 
 }  // namespace
