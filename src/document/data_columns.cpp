@@ -11,11 +11,11 @@ namespace qv {
 
 namespace {
 
-// Stamps are handed out once each, to every document of the process.
-uint64_t newStamp() {
-    static std::atomic<uint64_t> next{1};
-    return next.fetch_add(1, std::memory_order_relaxed);
-}
+// Stamps are handed out once each, to every document of the process; a
+// column's items take a run of them at once.
+std::atomic<uint64_t> g_nextStamp{1};
+uint64_t newStamps(std::size_t count) { return g_nextStamp.fetch_add(count, std::memory_order_relaxed); }
+uint64_t newStamp() { return newStamps(1); }
 
 DataMessage invalidEntry() { return {kDataErrorTitle, kInvalidEntryText}; }
 
@@ -80,8 +80,17 @@ std::string shownItemText(const std::string& item) {
 
 void DataColumns::assign(int c, std::vector<std::string> items) {
     if (items.size() > kMaxDataItems) items.resize(kMaxDataItems);
-    columns_[static_cast<std::size_t>(c)] = std::move(items);
-    stamps_[static_cast<std::size_t>(c)] = newStamp();
+    const std::size_t k = static_cast<std::size_t>(c);
+    // An item whose text stays the same at its place keeps its stamp.
+    const std::vector<std::string>& before = columns_[k];
+    std::vector<uint64_t>& stamps = itemStamps_[k];
+    stamps.resize(items.size());
+    uint64_t next = newStamps(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i, ++next) {
+        if (i >= before.size() || before[i] != items[i]) stamps[i] = next;
+    }
+    columns_[k] = std::move(items);
+    stamps_[k] = newStamp();
 }
 
 std::vector<std::string>& DataColumns::selectedItems() {
@@ -104,6 +113,7 @@ DataColumnEdit DataColumns::appendAnswer(const Value& answer) {
         return edit;
     }
     selectedItems().push_back(itemText(answer.num));
+    selectedItemStamps().push_back(newStamp());
     edit.changed = true;
     edit.edited = true;
     edit.scrollTo = static_cast<int>(selectedColumn().size()) - 1;
@@ -132,6 +142,7 @@ DataColumnEdit DataColumns::add(std::string_view entryText, RewriteContext& ctx,
         return edit;
     }
     selectedItems().push_back(itemText(*value));
+    selectedItemStamps().push_back(newStamp());
     edit.changed = true;
     edit.edited = true;
     edit.entryText = "";
@@ -146,6 +157,7 @@ DataColumnEdit DataColumns::add(std::string_view entryText, RewriteContext& ctx,
 DataColumnEdit DataColumns::remove(int item) {
     if (!validItem(item)) return {};
     selectedItems().erase(selectedItems().begin() + item);
+    selectedItemStamps().erase(selectedItemStamps().begin() + item);
     DataColumnEdit edit;
     edit.changed = true;
     edit.edited = true;
@@ -158,6 +170,7 @@ DataColumnEdit DataColumns::clear() {
     DataColumnEdit edit;
     edit.changed = edit.edited = !selectedColumn().empty();
     selectedItems().clear();
+    selectedItemStamps().clear();
     edit.selection = -1;
     edit.focusEntry = true;
     return edit;
@@ -175,6 +188,7 @@ DataColumnEdit DataColumns::replace(int item, std::string_view entryText, Rewrit
         return edit;
     }
     selectedItems()[static_cast<std::size_t>(item)] = itemText(*entry.value);
+    selectedItemStamps()[static_cast<std::size_t>(item)] = newStamp();
     edit.changed = true;
     edit.edited = true;
     edit.entryText = "";
@@ -197,6 +211,8 @@ DataColumnEdit DataColumns::swapWith(int item, int neighbour) {
     if (!validItem(item) || !validItem(neighbour)) return {};
     std::vector<std::string>& items = selectedItems();
     std::swap(items[static_cast<std::size_t>(item)], items[static_cast<std::size_t>(neighbour)]);
+    std::vector<uint64_t>& stamps = selectedItemStamps();
+    std::swap(stamps[static_cast<std::size_t>(item)], stamps[static_cast<std::size_t>(neighbour)]);
     DataColumnEdit edit;
     edit.changed = true;
     edit.edited = true;

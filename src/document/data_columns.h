@@ -92,6 +92,10 @@ public:
     // the items). Lets a reader of the items tell at once that they are the
     // ones it read before.
     uint64_t stamp(int c) const { return stamps_[static_cast<std::size_t>(c)]; }
+    // The same for each item of the column, by place: an item's stamp
+    // changes when its text does (an item that moves takes its stamp along),
+    // so a reader finds the items it has not read yet by their stamps alone.
+    const std::vector<uint64_t>& itemStamps(int c) const { return itemStamps_[static_cast<std::size_t>(c)]; }
 
     // The commands below act on the selected column; `item` is its selected
     // item, -1 for none.
@@ -131,15 +135,17 @@ public:
     DataColumnEdit clickItem(int item) const;
 
 private:
-    // The selected column's items, for a change of them: the column takes a
-    // new stamp.
+    // The selected column's items and their stamps, for a change of them:
+    // the column takes a new stamp.
     std::vector<std::string>& selectedItems();
+    std::vector<uint64_t>& selectedItemStamps() { return itemStamps_[static_cast<std::size_t>(selected_)]; }
     bool validItem(int item) const;
     DataColumnEdit swapWith(int item, int neighbour);
 
     std::array<std::vector<std::string>, kDataColumnCount> columns_;
     // Every column starts empty with stamp 0, the stamp of "no items".
     std::array<uint64_t, kDataColumnCount> stamps_{};
+    std::array<std::vector<uint64_t>, kDataColumnCount> itemStamps_;
     int selected_ = kYData1;
 };
 

@@ -221,18 +221,23 @@ void show(const DataPlotMessageHandler& message, const char* text) {
 
 }  // namespace
 
-bool DataSeriesCache::refresh(const std::vector<std::string>& items, Column& column) {
+bool DataSeriesCache::refresh(const std::vector<std::string>& items, const std::vector<uint64_t>& stamps,
+                              Column& column) {
     const std::size_t n = items.size();
-    bool changed = n != column.texts.size();
-    // A new place holds an empty text, which does not convert: NaN.
-    column.texts.resize(n);
+    bool changed = n != column.stamps.size();
+    // A new place has stamp 0, which no item has.
+    column.stamps.resize(n, 0);
     column.values.resize(n, kNaN);
     for (std::size_t i = 0; i < n; ++i) {
-        if (column.texts[i] == items[i]) continue;
-        column.texts[i] = items[i];
+        if (column.stamps[i] == stamps[i]) continue;
+        column.stamps[i] = stamps[i];
+        changed = true;
+        if (items[i].empty()) {
+            column.values[i] = kNaN;
+            continue;
+        }
         column.values[i] = toNumber(items[i]).value_or(kNaN);
         ++converted_;
-        changed = true;
     }
     return changed;
 }
@@ -258,28 +263,24 @@ void DataSeriesCache::fill() {
     }
 }
 
-const DataSeries& DataSeriesCache::read(const std::vector<std::string>& xItems,
-                                        const std::vector<std::string>& yItems) {
-    stamps_.reset();
-    // Both columns are compared in full, whatever the first one found.
-    const bool xChanged = refresh(xItems, x_);
-    const bool yChanged = refresh(yItems, y_);
-    if (xChanged || yChanged) fill();
-    return series_;
-}
-
 const DataSeries& DataSeriesCache::read(const DataColumns& columns) {
     // The same stamps: the same items as last time, with nothing to compare.
     const std::pair<uint64_t, uint64_t> now{columns.stamp(kXData), columns.stamp(columns.selected())};
     if (stamps_ == now) return series_;
-    read(columns.column(kXData), columns.selectedColumn());
+    // Both columns are compared in full, whatever the first one found.
+    const bool xChanged = refresh(columns.column(kXData), columns.itemStamps(kXData), x_);
+    const bool yChanged = refresh(columns.selectedColumn(), columns.itemStamps(columns.selected()), y_);
+    if (xChanged || yChanged) fill();
     stamps_ = now;
     return series_;
 }
 
 DataSeries readDataSeries(const std::vector<std::string>& xItems, const std::vector<std::string>& yItems) {
+    DataColumns columns;
+    columns.assign(kXData, xItems);
+    columns.assign(kYData1, yItems);
     DataSeriesCache cache;
-    return cache.read(xItems, yItems);
+    return cache.read(columns);
 }
 
 std::vector<double> windowMeans(const std::vector<double>& values, std::size_t window) {

@@ -33,35 +33,35 @@ struct DataSeries {
     double largestY = 0;          // the largest |y|, which the running means scale by
 };
 
-// Keeps the converted points with the texts they came from, so that a
-// redraw converts only the items whose texts changed since the last one.
-// Redraws come far more often than edits (the list is locked while its data
-// is drawn), and comparing a text costs a small part of converting it.
+// Keeps the converted points with the stamps of the items they came from,
+// so that a redraw converts only the items whose texts changed since the
+// last one (an empty text is no number and needs no converting). Redraws
+// come far more often than edits (the list is locked while its data is
+// drawn).
 class DataSeriesCache {
 public:
     const DataSeries& read(const DataColumns& columns);
-    const DataSeries& read(const std::vector<std::string>& xItems, const std::vector<std::string>& yItems);
     // Items converted so far, over all reads.
     std::size_t convertedItems() const { return converted_; }
 
 private:
-    // One column's texts as last read and their values, NaN where a text
-    // does not convert.
+    // One column's item stamps as last read and their values, NaN where a
+    // text does not convert.
     struct Column {
-        std::vector<std::string> texts;
+        std::vector<uint64_t> stamps;
         std::vector<double> values;
     };
-    bool refresh(const std::vector<std::string>& items, Column& column);
+    bool refresh(const std::vector<std::string>& items, const std::vector<uint64_t>& stamps, Column& column);
     void fill();
 
     Column x_, y_;
-    // The stamps of the columns last read through read(columns); none after
-    // a read of plain item lists.
+    // The stamps of the two columns last read.
     std::optional<std::pair<uint64_t, uint64_t>> stamps_;
     DataSeries series_;
     std::size_t converted_ = 0;
 };
 
+// The points of two item lists, read once.
 DataSeries readDataSeries(const std::vector<std::string>& xItems, const std::vector<std::string>& yItems);
 
 // The mean of every run of `window` consecutive values: result[j] is the

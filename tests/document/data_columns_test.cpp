@@ -313,13 +313,35 @@ TEST_F(DataColumnsTest, EveryChangeOfTheItemsRenewsTheColumnsStamp) {
         EXPECT_EQ(copy.stamp(kYData1), columns.stamp(kYData1)) << k.name;
         const uint64_t before = columns.stamp(kYData1), x = columns.stamp(kXData);
         const Items items = columns.column(kYData1);
+        const std::vector<uint64_t> itemsBefore = columns.itemStamps(kYData1);
         k.command(columns);
         EXPECT_EQ(columns.stamp(kXData), x) << k.name;
+        // Every item has a stamp; an item that moved took its own along.
+        const std::vector<uint64_t>& after = columns.itemStamps(kYData1);
+        ASSERT_EQ(after.size(), columns.column(kYData1).size()) << k.name;
+        for (size_t i = 0; i < after.size(); ++i) {
+            for (size_t j = 0; j < itemsBefore.size(); ++j) {
+                if (after[i] == itemsBefore[j]) {
+                    EXPECT_EQ(columns.column(kYData1)[i], items[j]) << k.name;
+                }
+            }
+        }
         if (k.changes || columns.column(kYData1) != items) {
             EXPECT_NE(columns.stamp(kYData1), before) << k.name;
             EXPECT_NE(columns.stamp(kYData1), copy.stamp(kYData1)) << k.name;
         }
     }
+    // A column given again keeps the stamps of the items whose texts stay.
+    DataColumns again = columnsWith({" 1", " 2", " 3"});
+    const std::vector<uint64_t> first = again.itemStamps(kYData1);
+    again.assign(kYData1, {" 1", " 5", " 3", " 4"});
+    const std::vector<uint64_t>& second = again.itemStamps(kYData1);
+    ASSERT_EQ(second.size(), 4u);
+    EXPECT_EQ(second[0], first[0]);
+    EXPECT_NE(second[1], first[1]);
+    EXPECT_EQ(second[2], first[2]);
+    EXPECT_NE(second[3], 0u);
+
     DataColumns a, b;
     a.assign(kYData1, {" 1"});
     b.assign(kYData1, {" 2"});
