@@ -79,11 +79,22 @@ public:
     // centre by.
     double spread(FitType type) const;
 
+    // Works out what each x stands for in a bound form once, before the
+    // many correlations of a search.
+    void keepBoundValues() {
+        boundX_.clear();
+        boundX_.reserve(x_.size());
+        for (const double x : x_) boundX_.push_back(boundValues(x));
+    }
+
 private:
     NumResult valueAt(std::size_t i, const BoundForm& bound, const std::string& form, Evaluator& evaluator) const;
     bool usedBy(FitType type, std::size_t i) const { return type != FitType::Gaussian || y_[i] != 0.0; }
 
     std::vector<double> x_, y_;
+    // What each x stands for in a bound form, worked out once for all the
+    // functions a Gaussian search correlates (empty otherwise).
+    std::vector<BoundValues> boundX_;
     std::vector<const std::string*> xText_;  // null where x_ holds the number
     dd::DD sst_;
 };
@@ -139,7 +150,7 @@ double CorrelationPoints::spread(FitType type) const {
 // text gives; any other item text is substituted as it stands.
 NumResult CorrelationPoints::valueAt(std::size_t i, const BoundForm& bound, const std::string& form,
                                      Evaluator& evaluator) const {
-    if (xText_[i] == nullptr) return bound.number(x_[i]);
+    if (xText_[i] == nullptr) return boundX_.empty() ? bound.number(x_[i]) : bound.numberAt(boundX_[i]);
     const EvalResult r = evaluator.eval(replaceAll(form, "z", "(" + *xText_[i] + ")"));
     if (r.failed()) return NumResult::fail(r.error);
     return toArithmetic(r.value);
@@ -376,7 +387,7 @@ FitOutcome createFit(FitType type, const DataColumns& columns, std::string_view 
     // The items are read once, for the fit and its correlation. The search
     // and the correlation shown measure the function on every point, as
     // "Test Correlation" does, so the two always agree.
-    const std::optional<CorrelationPoints> points = CorrelationPoints::read(xs, ys);
+    std::optional<CorrelationPoints> points = CorrelationPoints::read(xs, ys);
     const auto correlate = [&](std::string_view function) {
         return points ? points->correlation(function, ctx, evaluator) : Correlation{};
     };
@@ -385,6 +396,7 @@ FitOutcome createFit(FitType type, const DataColumns& columns, std::string_view 
         if (!fit) return failedFit(std::move(out));
         if (type == FitType::Gaussian) {
             if (progress.trial) progress.trial(kPleaseWaitText);
+            points->keepBoundValues();
             const GaussianScore score = [&](const std::string& e, const FitCoefficients&) -> std::optional<double> {
                 const Correlation r = correlate(e);
                 if (r.kind != Correlation::Kind::Value) return std::nullopt;
@@ -424,7 +436,7 @@ CorrelationOutcome testCorrelation(std::string_view entry, const DataColumns& co
         out.message = DataMessage{kDataErrorTitle, kCorrelationRefusedText};
         return out;
     }
-    const std::optional<CorrelationPoints> points = CorrelationPoints::read(xs, ys);
+    std::optional<CorrelationPoints> points = CorrelationPoints::read(xs, ys);
     const Correlation r = points ? points->correlation(out.entryText, ctx, evaluator) : Correlation{};
     if (r.kind == Correlation::Kind::Flat) {
         out.message = DataMessage{kDataErrorTitle, kFlatDataText};
