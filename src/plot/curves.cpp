@@ -142,10 +142,13 @@ public:
         const NumResult x = forms_.x.numberAt(bound);
         if (x.failed()) return c;
         const NumResult y = forms_.y.numberAt(bound);
-        if (y.failed() || !onAxes(x.value, y.value)) return c;
+        if (y.failed()) return c;
         Point p{x.value, y.value};
-        bool skip = false;
-        transform(p, view_, true, skip);
+        if (!plain_) {
+            if (!onAxes(x.value, y.value)) return c;
+            bool skip = false;
+            transform(p, view_, true, skip);
+        }
         p = mapToCanvas(p, width_, height_, view_);
         return {z, p.a, p.b, usable(p.a) && usable(p.b)};
     }
@@ -267,49 +270,50 @@ struct TakenSample {
     CurvePoint point;
 };
 
+// The same for a curve without derivative curves on plain axes.
+struct TakenPoint {
+    CurvePoint point;
+};
+
 // The refined drawing: each segment's chord where the neighbouring samples
 // show the curve is straight enough there, else the segment refined. Only
 // the segment's two samples and the one after are kept: a curve at a wide
 // picture has thousands, and holding them all cost more than drawing them.
-CurveStats drawRefinedCurve(Canvas& canvas, const CurveForms& forms, const SampleRange& range, const CurveView& view,
-                            bool& skip, const std::function<void()>& yieldToEvents,
-                            const std::function<bool()>& stopRequested) {
-    CurveStats stats;
-    CurveSampler sampler(canvas, forms, view, stats);
+// `compute(z, taken)` works out a sample (true when it evaluated) and
+// `between(a, b)` draws what else joins two samples (derivative curves).
+template <typename Taken, typename Compute, typename Between>
+void refinedCurve(Canvas& canvas, const CurveSampler& sampler, const SampleRange& range, const CurveView& view,
+                  CurveStats& stats, const Compute& compute, const Between& between,
+                  const std::function<void()>& yieldToEvents, const std::function<bool()>& stopRequested) {
     SamplePositions positions(range);
     bool released = false;
     // Samples are taken in order (the derivative values carry from one to
     // the next), one ahead of the segment drawn.
-    const auto take = [&](TakenSample& t) {
+    const auto take = [&](Taken& t) {
         double z = 0;
         if (!positions.next(z)) return false;
-        sampler.at(z, skip, t.sample);
-        t.point = functionPoint(t.sample, z);
-        released |= t.sample.evaluated;
+        released |= compute(z, t);
         ++stats.samples;
         return true;
     };
     const RefineFrame frame{view.devicePixel, canvas.width() - 15, canvas.height() - 15};
-    const CurvePointAt at = [&sampler](double z) { return sampler.pointAt(z); };
-    const auto line = [&canvas](double x1, double y1, double x2, double y2, uint32_t color) {
-        canvas.line(x1, y1, x2, y2, color);
-    };
-    const CurveChord chord = [&canvas, &view](const CurvePoint& a, const CurvePoint& b) {
+    const auto at = [&sampler](double z) { return sampler.pointAt(z); };
+    const auto chord = [&canvas, &view](const CurvePoint& a, const CurvePoint& b) {
         canvas.line(a.x, a.y, b.x, b.y, view.lineColor);
     };
     // The segment's two samples and the one after, taken in turn into three
     // places rather than copied along.
-    std::array<TakenSample, 3> ring;
+    std::array<Taken, 3> ring;
     size_t ia = 0, ib = 1, iafter = 2;
-    if (!take(ring[ia]) || !take(ring[ib])) return stats;
+    if (!take(ring[ia]) || !take(ring[ib])) return;
     bool hasAfter = take(ring[iafter]);
     // Whether the curve bends little at the segment's first sample, judged
     // from its neighbours: carried from the previous segment's last sample.
     bool straightAtA = true;
     for (bool first = true;; first = false) {
-        const TakenSample& a = ring[ia];
-        const TakenSample& b = ring[ib];
-        drawDerivativeSegments(a.sample, b.sample, view, skip, line);
+        const Taken& a = ring[ia];
+        const Taken& b = ring[ib];
+        between(a, b);
         const bool straightAtB = !hasAfter || bendsLittle(a.point, b.point, ring[iafter].point, view.devicePixel);
         // A lone segment has no neighbours to judge its bend by.
         if (a.point.valid && b.point.valid && (!first || hasAfter) && straightAtA && straightAtB) {
@@ -332,6 +336,38 @@ CurveStats drawRefinedCurve(Canvas& canvas, const CurveForms& forms, const Sampl
         hasAfter = take(ring[iafter]);
     }
     if (!released) stats.segments = 0;
+}
+
+CurveStats drawRefinedCurve(Canvas& canvas, const CurveForms& forms, const SampleRange& range, const CurveView& view,
+                            bool& skip, const std::function<void()>& yieldToEvents,
+                            const std::function<bool()>& stopRequested) {
+    CurveStats stats;
+    CurveSampler sampler(canvas, forms, view, stats);
+    if (!view.derivative && !view.secondDerivative && view.axes.plain()) {
+        // The usual curve: the function's line alone, on plain axes.
+        const auto compute = [&sampler](double z, TakenPoint& t) {
+            FunctionSample s;
+            sampler.functionAt(z, s);
+            t.point = {z, s.point.a, s.point.b, s.evaluated && usable(s.point.a) && usable(s.point.b)};
+            return s.evaluated;
+        };
+        const auto between = [](const TakenPoint&, const TakenPoint&) {};
+        refinedCurve<TakenPoint>(canvas, sampler, range, view, stats, compute, between, yieldToEvents,
+                                 stopRequested);
+        return stats;
+    }
+    const auto compute = [&sampler, &skip](double z, TakenSample& t) {
+        sampler.at(z, skip, t.sample);
+        t.point = functionPoint(t.sample, z);
+        return t.sample.evaluated;
+    };
+    const auto line = [&canvas](double x1, double y1, double x2, double y2, uint32_t color) {
+        canvas.line(x1, y1, x2, y2, color);
+    };
+    const auto between = [&view, &skip, &line](const TakenSample& a, const TakenSample& b) {
+        drawDerivativeSegments(a.sample, b.sample, view, skip, line);
+    };
+    refinedCurve<TakenSample>(canvas, sampler, range, view, stats, compute, between, yieldToEvents, stopRequested);
     return stats;
 }
 
