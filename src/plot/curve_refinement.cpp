@@ -5,20 +5,9 @@
 
 namespace qv {
 
-namespace {
-
-// The length of (dx, dy): a square root where the squares stay finite, as
-// they do for every point near the view, hypot's slower care elsewhere.
-double length(double dx, double dy) {
-    const double squared = dx * dx + dy * dy;
-    return std::isfinite(squared) ? std::sqrt(squared) : std::hypot(dx, dy);
-}
-
-}  // namespace
-
 namespace refinement_detail {
 
-double distance(const CurvePoint& a, const CurvePoint& b) { return length(b.x - a.x, b.y - a.y); }
+double carefulLength(double dx, double dy) { return std::hypot(dx, dy); }
 
 double distanceToChord(const CurvePoint& p, const CurvePoint& a, const CurvePoint& b) {
     const double dx = b.x - a.x, dy = b.y - a.y;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 
 // Refinement of the segments of a sampled curve: between two samples the
 // curve is bisected in z to find where it leaves the view and comes back on
@@ -42,8 +43,16 @@ inline bool bendsLittle(const CurvePoint& p0, const CurvePoint& p1, const CurveP
 
 namespace refinement_detail {
 
+// The length of (dx, dy): a square root where the squares stay finite, as
+// they do for every point near the view, hypot's slower care elsewhere.
+double carefulLength(double dx, double dy);
+inline double length(double dx, double dy) {
+    const double squared = dx * dx + dy * dy;
+    return std::isfinite(squared) ? std::sqrt(squared) : carefulLength(dx, dy);
+}
+
 // The distance between two points, and from p to the segment a..b.
-double distance(const CurvePoint& a, const CurvePoint& b);
+inline double distance(const CurvePoint& a, const CurvePoint& b) { return length(b.x - a.x, b.y - a.y); }
 double distanceToChord(const CurvePoint& p, const CurvePoint& a, const CurvePoint& b);
 
 // Halvings in a row without the gap shrinking that mark a jump or a pole: a

@@ -289,7 +289,7 @@ void refinedCurve(Canvas& canvas, const CurveSampler& sampler, const SampleRange
     bool released = false;
     // Samples are taken in order (the derivative values carry from one to
     // the next), one ahead of the segment drawn.
-    const auto take = [&](Taken& t) {
+    const auto take = [&](Taken& t) __attribute__((always_inline)) {
         double z = 0;
         if (!positions.next(z)) return false;
         released |= compute(z, t);
