@@ -51,14 +51,6 @@ Value Func_f_x(Evaluator& evaluator, std::string_view expression, double value, 
 ExpressionOfZ::ExpressionOfZ(Evaluator& evaluator, std::string_view expression)
     : evaluator_(evaluator), form_(evaluator.bind(withoutOuterBlanks(expression), Binding::None)) {}
 
-Value ExpressionOfZ::operator()(double value, int16_t& eval_error) const {
-    if (!assignZ(evaluator_, value)) {
-        eval_error = -1;
-        return Value::empty();
-    }
-    return outcome(form_.eval(0.0), eval_error);
-}
-
 NumResult ExpressionOfZ::number(double value, int16_t& eval_error) const {
     const std::optional<double> assigned = assignZ(evaluator_, value);
     if (!assigned) {

@@ -18,13 +18,13 @@ Value z(Evaluator& evaluator, std::string_view text);
 // trimmed expression. On an error: Empty, and `eval_error` becomes True (-1).
 Value Func_f_x(Evaluator& evaluator, std::string_view expression, double value, int16_t& eval_error);
 
-// Func_f_x for one expression evaluated at many values, with the same
-// results: the expression is looked up once rather than at every value.
+// Func_f_x for one expression evaluated at many values: the expression is
+// looked up once rather than at every value.
 class ExpressionOfZ {
 public:
     ExpressionOfZ(Evaluator& evaluator, std::string_view expression);
-    Value operator()(double value, int16_t& eval_error) const;
-    // The same read as arithmetic reads it (toArithmetic).
+    // toArithmetic(Func_f_x(evaluator, expression, value, eval_error)), with
+    // the same effects (z is set, eval_error on a failure).
     NumResult number(double value, int16_t& eval_error) const;
 
 private:

@@ -25,6 +25,10 @@ struct Sample {
     bool drawable = true;   // evaluated, and a point of the picture (refined drawing)
 };
 
+// The usual curve: its function's line alone, on plain axes. Its samples
+// need nothing but the function's point.
+bool functionOnly(const CurveView& view) { return !view.derivative && !view.secondDerivative && view.axes.plain(); }
+
 // A sample of a curve drawn without derivative curves on plain axes.
 struct FunctionSample {
     Point point;
@@ -343,8 +347,7 @@ CurveStats drawRefinedCurve(Canvas& canvas, const CurveForms& forms, const Sampl
                             const std::function<bool()>& stopRequested) {
     CurveStats stats;
     CurveSampler sampler(canvas, forms, view, stats);
-    if (!view.derivative && !view.secondDerivative && view.axes.plain()) {
-        // The usual curve: the function's line alone, on plain axes.
+    if (functionOnly(view)) {
         const auto compute = [&sampler](double z, TakenPoint& t) {
             FunctionSample s;
             sampler.functionAt(z, s);
@@ -448,8 +451,7 @@ CurveStats drawCurve(Canvas& canvas, const CurveForms& forms, const SampleRange&
     if (!(range.step > 0) || !(range.end > range.start)) return stats;
     if (view.refine) return drawRefinedCurve(canvas, forms, range, view, skip, yieldToEvents, stopRequested);
     CurveSampler sampler(canvas, forms, view, stats);
-    if (!view.derivative && !view.secondDerivative && view.axes.plain()) {
-        // The usual curve: the function's line alone, on plain axes.
+    if (functionOnly(view)) {
         const auto take = [&sampler](double z, FunctionSample& s) { sampler.functionAt(z, s); };
         const uint32_t color = view.lineColor;
         const auto join = [color](const FunctionSample& p0, const FunctionSample& p1, const auto& line) {

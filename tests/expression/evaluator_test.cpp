@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
@@ -705,6 +706,20 @@ TEST_F(EvaluatorTest, FuncFxSetsZAndFlagsOnlyFailures) {
             EXPECT_EQ(flag, c.fails ? -1 : before) << c.expression;
             // The statement ran before the evaluation, failed or not.
             EXPECT_TRUE(matches(ev.eval("z"), num(*toNumber(plainText(c.value))))) << c.expression;
+        }
+        // The same expression held for many values gives what the routine
+        // gives, also once its machine code runs (after some evaluations).
+        const ExpressionOfZ held(ev, c.expression);
+        for (int run = 0; run < 100; ++run) {
+            const double value = c.value + (run % 2) * 0.5;
+            int16_t heldFlag = 0, flag = 0;
+            const NumResult got = held.number(value, heldFlag);
+            const double heldZ = ev.variable("z").num;
+            const NumResult want = toArithmetic(Func_f_x(ev, c.expression, value, flag));
+            EXPECT_EQ(got.error, want.error) << c.expression << " at " << value;
+            EXPECT_EQ(std::bit_cast<uint64_t>(got.value), std::bit_cast<uint64_t>(want.value)) << c.expression;
+            EXPECT_EQ(heldFlag, flag) << c.expression << " at " << value;
+            EXPECT_EQ(heldZ, ev.variable("z").num) << c.expression;
         }
     }
 }
