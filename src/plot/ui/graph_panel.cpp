@@ -375,6 +375,11 @@ QGridLayout* GraphPanel::buildExpressionGrid(QWidget* frame) {
     grid->addWidget(f.aMin, 3, 1);
     grid->addWidget(f.aMaxLabel, 3, 2);
     grid->addWidget(f.aMax, 3, 3);
+    // Each box is named by its label, for screen readers; the names follow
+    // the captions (x(z) becomes th(z) in Polar mode).
+    const std::pair<QLabel*, QLineEdit*> named[] = {{f.xCaption, f.x},  {f.yCaption, f.y},  {f.zMinLabel, f.zMin},
+                                                    {f.zMaxLabel, f.zMax}, {f.aMinLabel, f.aMin}, {f.aMaxLabel, f.aMax}};
+    for (const auto& [label, box] : named) label->setBuddy(box);
 
     // An empty box shows, in grey, an example of what it takes; the example
     // is no text of the box and never reaches the document.
@@ -439,7 +444,9 @@ QWidget* GraphPanel::buildPointEvaluation() {
     point_.goToZ->setPlaceholderText(QStringLiteral("1"));
     point_.find = makeButton(row, "Command1", "Find x(z), y(z)");
     reserveWidthFor(point_.find, {"Find th(z), r(z)"});
-    layout->addWidget(makeLabel(row, "GoToZLabel", "Go to z ="));
+    QLabel* goToZLabel = makeLabel(row, "GoToZLabel", "Go to z =");
+    goToZLabel->setBuddy(point_.goToZ);
+    layout->addWidget(goToZLabel);
     layout->addWidget(point_.goToZ, 1);
     layout->addWidget(point_.find);
     return row;
@@ -454,6 +461,15 @@ QLineEdit* GraphPanel::addRangeRow(QGridLayout* grid, int row, int index, const 
     const auto i = static_cast<size_t>(index);
     view_.timesPi[i] = makeSmallButton(parent, timesPiName, "*pi");
     view_.byPi[i] = makeSmallButton(parent, byPiName, "/pi");
+    // Six pairs of buttons share the two captions: each says which box it
+    // acts on.
+    static constexpr const char* kBoxNames[] = {QT_TR_NOOP("x min"),        QT_TR_NOOP("x max"),
+                                                QT_TR_NOOP("y min"),        QT_TR_NOOP("y max"),
+                                                QT_TR_NOOP("x tick scale"), QT_TR_NOOP("y tick scale")};
+    const QString boxText = tr(kBoxNames[i]);
+    box->setAccessibleName(boxText);
+    view_.timesPi[i]->setAccessibleDescription(tr("Multiply %1 by pi").arg(boxText));
+    view_.byPi[i]->setAccessibleDescription(tr("Divide %1 by pi").arg(boxText));
     grid->addWidget(box, row, 2);
     grid->addWidget(view_.timesPi[i], row, 3);
     grid->addWidget(view_.byPi[i], row, 4);
@@ -532,6 +548,13 @@ QWidget* GraphPanel::buildNavigation() {
     v.left = makeSmallButton(block, "Command16", "<");
     v.right = makeSmallButton(block, "Command14", ">");
     v.down = makeSmallButton(block, "Command15", "v");
+    // The arrows' captions are symbols; a screen reader says what they do.
+    const std::pair<QPushButton*, const char*> arrows[] = {
+        {v.up, QT_TR_NOOP("Shift Graph Up")},
+        {v.left, QT_TR_NOOP("Shift Graph Left")},
+        {v.right, QT_TR_NOOP("Shift Graph Right")},
+        {v.down, QT_TR_NOOP("Shift Graph Down")}};
+    for (const auto& [button, name] : arrows) button->setAccessibleName(tr(name));
     grid->addWidget(v.up, 0, 4);
     grid->addWidget(v.left, 1, 3);
     grid->addWidget(v.right, 1, 5);

@@ -3,6 +3,7 @@
 #include "document/graph_document.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -15,8 +16,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <ostream>
+#include <set>
 #include <vector>
 
 #include "ui/panel_context.h"
@@ -437,6 +440,36 @@ TEST_F(GraphPanelTest, TypingMarksTheDocumentEditedButProgramWritesDoNot) {
         EXPECT_EQ(edits, 1);
         EXPECT_EQ(box->text(), "37");
     }
+}
+
+// A screen reader names every control it can reach: boxes by their labels,
+// symbol buttons by what they do; buttons that share a caption (the six
+// "*pi" and "/pi") tell apart by their descriptions. In both graphing
+// modes.
+TEST_F(GraphPanelTest, EveryControlHasAnAccessibleNameAndSameNamedButtonsDiffer) {
+    for (const char* mode : {"Option1", "Option2"}) {
+        panel->findChild<QRadioButton*>(mode)->click();
+        std::map<QString, std::set<QString>> descriptionsByName;
+        std::map<QString, int> countByName;
+        for (QWidget* w : panel->findChildren<QWidget*>()) {
+            if (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLineEdit*>(w)) continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            ASSERT_NE(a, nullptr) << w->objectName().toStdString();
+            const QString name = a->text(QAccessible::Name).trimmed();
+            EXPECT_FALSE(name.isEmpty()) << mode << ": " << w->objectName().toStdString() << " has no name";
+            if (!qobject_cast<QAbstractButton*>(w)) continue;
+            ++countByName[name];
+            descriptionsByName[name].insert(a->text(QAccessible::Description));
+        }
+        for (const auto& [name, count] : countByName) {
+            EXPECT_EQ(static_cast<int>(descriptionsByName[name].size()), count)
+                << mode << ": " << count << " buttons named \"" << name.toStdString() << "\" without distinct descriptions";
+        }
+    }
+    // A box's name follows its caption, as Polar mode changes it.
+    panel->findChild<QLabel*>("XCaption")->setText("th(z) =");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(panel->findChild<QLineEdit*>("Text8"))->text(QAccessible::Name),
+              "th(z) =");
 }
 
 }  // namespace
