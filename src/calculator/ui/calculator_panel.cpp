@@ -155,6 +155,7 @@ QWidget* CalculatorPanel::buildCalculator() {
 
     expression_ = new QLineEdit(block);
     expression_->setObjectName("Text13");
+    expression_->setAccessibleName(tr("Calculator entry"));
     applyBoxConventions(expression_);
     expression_->installEventFilter(this);
     rows->addWidget(expression_);

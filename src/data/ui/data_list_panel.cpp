@@ -160,6 +160,7 @@ QWidget* DataListPanel::buildColumns() {
     rows->addWidget(choices);
 
     entry_ = makeBox("Text26", QString(), block);
+    entry_->setAccessibleName(tr("Data entry"));
     entry_->installEventFilter(this);
     rows->addWidget(entry_);
 
@@ -168,6 +169,7 @@ QWidget* DataListPanel::buildColumns() {
     for (int c = 0; c < kDataColumnCount; ++c) {
         auto* view = new QListView(block);
         view->setObjectName(QString::fromLatin1(kViewNames[c]));
+        view->setAccessibleName(tr(kColumnCaptions[c]));
         view->setUniformItemSizes(true);  // 32,767 rows stay quick
         view->setSelectionMode(QAbstractItemView::SingleSelection);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -191,6 +193,11 @@ QWidget* DataListPanel::buildColumns() {
     delete_ = makeButton(tr("Delete Item"), "Command26", block);
     clear_ = makeButton(tr("Clear List"), "Command27", block);
     replace_ = makeButton(tr("Replace Data"), "Command38", block);
+    // The function list has buttons of the same captions: these say which
+    // list they act on.
+    up_->setAccessibleName(tr("Move item up"));
+    down_->setAccessibleName(tr("Move item down"));
+    for (QPushButton* b : {add_, delete_, clear_, up_, down_}) b->setAccessibleDescription(tr("Data list"));
     auto* buttons = new QGridLayout;
     buttons->addWidget(add_, 0, 0);
     buttons->addWidget(delete_, 0, 1);

@@ -178,6 +178,12 @@ QWidget* VectorPanel::buildVectors() {
             box->installEventFilter(this);
             connect(box, &QLineEdit::textChanged, this, [this, n] { boxChanged(n); });
             connect(box, &QLineEdit::textEdited, &ctx_.events, &PanelEvents::markEdited);
+            // Named for screen readers: "Vector A, i component", "Vector A, magnitude".
+            static constexpr const char* kParts[6] = {QT_TR_NOOP("i component"),    QT_TR_NOOP("j component"),
+                                                      QT_TR_NOOP("k component"),    QT_TR_NOOP("magnitude"),
+                                                      QT_TR_NOOP("angle from +x axis"), QT_TR_NOOP("angle from x - y plane")};
+            box->setAccessibleName(
+                tr("Vector %1, %2").arg(QString::fromLatin1(kVectorNames[k]), tr(kParts[j])));
             boxes_[static_cast<std::size_t>(n)] = box;
             cells[static_cast<std::size_t>(j)] = box;
         }
