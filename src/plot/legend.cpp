@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "expression/number_text.h"
+
 namespace qv {
 
 namespace {
@@ -144,6 +146,17 @@ void drawLegend(Canvas& canvas, const GraphDocument& doc, const std::vector<Lege
     }
     canvas.setLineWidth(width);
     canvas.setTextColor(doc.colors[kAxis]);
+}
+
+std::string pictureDescription(const std::vector<LegendEntry>& curves, const std::string& xText, bool polar,
+                               const GraphDocument& doc) {
+    std::string out;
+    for (const LegendEntry& curve : curves) {
+        out += (polar ? "th(z) = " : "x(z) = ") + xText + (polar ? ", r(z) = " : ", y(z) = ") + curve.text + "; ";
+    }
+    out += "view: x from " + plainText(doc.x_min) + " to " + plainText(doc.x_max) + ", y from " + plainText(doc.y_min) +
+           " to " + plainText(doc.y_max);
+    return out;
 }
 
 }  // namespace qv

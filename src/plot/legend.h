@@ -68,4 +68,10 @@ std::string elideText(const Canvas& canvas, const std::string& text, double room
 // the canvas's text colour at the axis colour, as a redraw sets it.
 void drawLegend(Canvas& canvas, const GraphDocument& doc, const std::vector<LegendEntry>& entries);
 
+// The picture in words, for a screen reader: each curve drawn as its boxes
+// read it, x(z) and y(z) (th(z) and r(z) in Polar mode), then the view:
+// "x(z) = z, y(z) = z^2; view: x from -5 to 5, y from -4.16 to 4.16".
+std::string pictureDescription(const std::vector<LegendEntry>& curves, const std::string& xText, bool polar,
+                               const GraphDocument& doc);
+
 }  // namespace qv

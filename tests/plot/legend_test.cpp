@@ -168,5 +168,28 @@ TEST_F(LegendTest, LongTextsAreCutAndManyCurvesEndInDots) {
     }
 }
 
+// The picture in words: every curve drawn, as its boxes read in the mode,
+// and the view with the numbers as the range boxes show them.
+TEST(PictureDescription, NamesEveryCurveAndTheView) {
+    GraphDocument doc;
+    doc.x_min = -5;
+    doc.x_max = 1.0 / 3.0;
+    doc.y_min = -1E-20;
+    doc.y_max = 4.16;
+    const std::string view = "view: x from -5 to 0.333333333333333, y from -1E-20 to 4.16";
+    struct Case {
+        std::vector<LegendEntry> curves;
+        bool polar;
+        std::string want;
+    };
+    const Case cases[] = {
+        {{{"z^2"}}, false, "x(z) = z, y(z) = z^2; " + view},
+        {{{"3*cos(2*z)"}}, true, "th(z) = z, r(z) = 3*cos(2*z); " + view},
+        {{{"sin(z)"}, {"cos(z)"}}, false, "x(z) = z, y(z) = sin(z); x(z) = z, y(z) = cos(z); " + view},
+        {{}, false, view},
+    };
+    for (const Case& c : cases) EXPECT_EQ(pictureDescription(c.curves, "z", c.polar, doc), c.want);
+}
+
 }  // namespace
 }  // namespace qv

@@ -278,6 +278,11 @@ bool PlotController::runPlot() {
         drawLegend(*panel_.picture(), *ctx_.doc, drawn->legend);
     }
     const PlotResult& result = *drawn;
+    // What a screen reader says of the picture follows what it shows.
+    if (result.drawn && !options.frameOnly) {
+        panel_.picture()->setAccessibleDescription(QString::fromStdString(
+            pictureDescription(result.legend, result.boxes.x, options.axes.polar, *ctx_.doc)));
+    }
     report(result, options.frameOnly, std::move(raised), raisedText);
     // The rewritten forms are what was prepared: the next redraw finds them
     // unchanged.

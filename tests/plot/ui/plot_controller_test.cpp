@@ -68,6 +68,9 @@ TEST_F(PlotControllerTest, EnterPlotsTheTypedCurveAndShowsTheDisplayForms) {
     ASSERT_TRUE(window->plotter().state().prepared.has_value());
     EXPECT_EQ(window->plotter().state().prepared->x, "cos(3*z)");
     EXPECT_FALSE(window->document().document_saved);
+    // A screen reader is told what the picture now shows.
+    const QString said = window->findChild<PictureArea*>()->accessibleDescription();
+    EXPECT_TRUE(said.startsWith("x(z) = cos(3*z), y(z) = sin(2*z); view: x from -5 to 5")) << said.toStdString();
 }
 
 TEST_F(PlotControllerTest, EffectWordsDoNotPlot) {
