@@ -80,6 +80,15 @@ bool takesClickFocus(const QWidget* w) {
 
 void applyBoxConventions(QLineEdit* box) { new BoxConventionsFilter(box); }
 
+void describeListButtons(std::initializer_list<QPushButton*> buttons, QPushButton* up, QPushButton* down,
+                         const QString& list) {
+    up->setAccessibleName(QObject::tr("Move item up"));
+    down->setAccessibleName(QObject::tr("Move item down"));
+    for (QPushButton* b : buttons) b->setAccessibleDescription(list);
+    up->setAccessibleDescription(list);
+    down->setAccessibleDescription(list);
+}
+
 void disableKeepingFocus(QWidget* control, QWidget* focusTo) {
     if (control->hasFocus() && focusTo != nullptr) focusTo->setFocus(Qt::OtherFocusReason);
     control->setEnabled(false);

@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QPushButton>
+#include <QString>
+
+#include <initializer_list>
 
 class QLineEdit;
 class QWidget;
@@ -17,6 +20,12 @@ namespace qv {
 // when the program writes it while the focus is elsewhere, it shows the
 // start of its text, unselected.
 void applyBoxConventions(QLineEdit* box);
+
+// The buttons of a list (the data list, the function list), which share
+// their captions with the other list's: the arrows are named by what they
+// do, and every button says which list it acts on (`list`).
+void describeListButtons(std::initializer_list<QPushButton*> buttons, QPushButton* up, QPushButton* down,
+                         const QString& list);
 
 // Disables a control; when it has the focus, the focus goes to `focusTo`
 // first rather than to whatever control Qt would pick next.

@@ -193,11 +193,7 @@ QWidget* DataListPanel::buildColumns() {
     delete_ = makeButton(tr("Delete Item"), "Command26", block);
     clear_ = makeButton(tr("Clear List"), "Command27", block);
     replace_ = makeButton(tr("Replace Data"), "Command38", block);
-    // The function list has buttons of the same captions: these say which
-    // list they act on.
-    up_->setAccessibleName(tr("Move item up"));
-    down_->setAccessibleName(tr("Move item down"));
-    for (QPushButton* b : {add_, delete_, clear_, up_, down_}) b->setAccessibleDescription(tr("Data list"));
+    describeListButtons({add_, delete_, clear_}, up_, down_, tr("Data list"));
     auto* buttons = new QGridLayout;
     buttons->addWidget(add_, 0, 0);
     buttons->addWidget(delete_, 0, 1);

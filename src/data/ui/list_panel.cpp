@@ -78,13 +78,9 @@ void ListPanel::buildFunctionControls() {
     clear_ = makeButton(tr("Clear List"), "Command30", this);
     up_ = makeButton("^", "Command49", this);
     down_ = makeButton("v", "Command50", this);
-    // The data list has buttons of the same captions: these say which list
-    // they act on.
     entry_->setAccessibleName(tr("Function entry"));
     list_->setAccessibleName(tr("Function List"));
-    up_->setAccessibleName(tr("Move item up"));
-    down_->setAccessibleName(tr("Move item down"));
-    for (QPushButton* b : {add_, delete_, clear_, up_, down_}) b->setAccessibleDescription(tr("Function list"));
+    describeListButtons({add_, delete_, clear_}, up_, down_, tr("Function list"));
     connect(add_, &QPushButton::clicked, this, &ListPanel::addFunction);
     connect(delete_, &QPushButton::clicked, this, &ListPanel::deleteFunction);
     connect(clear_, &QPushButton::clicked, this, &ListPanel::clearFunctions);
