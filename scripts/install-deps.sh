@@ -10,6 +10,9 @@ packages=(
     ninja-build
     qt6-base-dev
     qt6-svg-dev  # SVG export of the graph
+    qt6-l10n-tools  # lrelease and lupdate: the translations
+    qt6-translations-l10n  # Qt's own texts in the user's language
+    locales  # the German locale the translation test runs under
     libgl1-mesa-dev
     libgtest-dev
     libgmock-dev
@@ -35,20 +38,31 @@ for package in "${packages[@]}"; do
     fi
 done
 
-if ((${#missing[@]} == 0)); then
-    exit 0
+# The translation test runs the window under de_DE.UTF-8; without that
+# locale the C library would quietly stay in "C" and the test would not see
+# what a German user's program does with numbers.
+make_locale() {
+    if locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+        return 0
+    fi
+    "${as_root[@]}" localedef -i de_DE -c -f UTF-8 de_DE.UTF-8 ||
+        echo "install-deps: could not make the de_DE.UTF-8 locale" >&2
+}
+
+as_root=()
+if [[ "$(id -u)" -ne 0 ]]; then
+    if command -v sudo >/dev/null 2>&1; then
+        as_root=(sudo)
+    elif ((${#missing[@]} > 0)); then
+        echo "install-deps: missing packages (${missing[*]}) and neither root nor sudo available" >&2
+        exit 1
+    fi
 fi
 
-if [[ "$(id -u)" -eq 0 ]]; then
-    as_root=()
-elif command -v sudo >/dev/null 2>&1; then
-    as_root=(sudo)
-else
-    echo "install-deps: missing packages (${missing[*]}) and neither root nor sudo available" >&2
-    exit 1
+if ((${#missing[@]} > 0)); then
+    echo "install-deps: installing ${missing[*]}"
+    apt_options=(-y -q -o DPkg::Lock::Timeout=600)
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "${apt_options[@]}" update
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "${apt_options[@]}" install "${missing[@]}" </dev/null
 fi
-
-echo "install-deps: installing ${missing[*]}"
-apt_options=(-y -q -o DPkg::Lock::Timeout=600)
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "${apt_options[@]}" update
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "${apt_options[@]}" install "${missing[@]}" </dev/null
+make_locale

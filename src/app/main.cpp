@@ -1,10 +1,12 @@
 #include <QApplication>
+#include <QLocale>
 
 #include <string>
 #include <vector>
 
 #include "app/command_line.h"
 #include "shell/ui/main_window.h"
+#include "ui/translations.h"
 
 int main(int argc, char** argv) {
     // The command-line options run before any QApplication exists, so they
@@ -17,6 +19,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvanta");
+    qv::installTranslations(app, QLocale::system(), qv::translationFolders());
+
 
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);

@@ -19,8 +19,8 @@ namespace {
 
 QColor qColor(PackedColor c) { return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF)); }
 
-QCheckBox* makeCheck(const char* caption, const char* name, bool on, QWidget* parent) {
-    auto* check = new QCheckBox(QObject::tr(caption), parent);
+QCheckBox* makeCheck(const QString& caption, const char* name, bool on, QWidget* parent) {
+    auto* check = new QCheckBox(caption, parent);
     check->setObjectName(QString::fromLatin1(name));
     check->setChecked(on);
     return check;
@@ -73,9 +73,9 @@ ColorOptionsDialog::ColorOptionsDialog(PanelContext& context, QWidget* parent) :
     size->addWidget(lineSize_);
     size->addStretch(1);
 
-    tickNumbers_ = makeCheck("Show Tick Numbers", "Check1", doc.show_tick_numbers == "1", this);
-    grid_ = makeCheck("Show Grid", "Check2", doc.show_grid == "1", this);
-    mouseCoordinates_ = makeCheck("Show Mouse Coordinates", "Check3", doc.show_mouse_coordinates == "1", this);
+    tickNumbers_ = makeCheck(tr("Show Tick Numbers"), "Check1", doc.show_tick_numbers == "1", this);
+    grid_ = makeCheck(tr("Show Grid"), "Check2", doc.show_grid == "1", this);
+    mouseCoordinates_ = makeCheck(tr("Show Mouse Coordinates"), "Check3", doc.show_mouse_coordinates == "1", this);
     close_ = new QPushButton(tr("Close"), this);
     close_->setObjectName("CommandMe");
     close_->setDefault(true);

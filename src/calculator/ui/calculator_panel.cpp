@@ -66,7 +66,10 @@ QCheckBox* makeCheck(const QString& caption, const char* name, QWidget* parent) 
 }
 
 constexpr const char* kAnswerButtonCaptions[kDataColumnCount] = {
-    "Add answer to x data", "Add answer to y data (1)", "Add answer to y data (2)", "Add answer to y data (3)"};
+    QT_TRANSLATE_NOOP("qv::CalculatorPanel", "Add answer to x data"),
+    QT_TRANSLATE_NOOP("qv::CalculatorPanel", "Add answer to y data (1)"),
+    QT_TRANSLATE_NOOP("qv::CalculatorPanel", "Add answer to y data (2)"),
+    QT_TRANSLATE_NOOP("qv::CalculatorPanel", "Add answer to y data (3)")};
 
 constexpr FormulaList kLists[] = {FormulaList::Miscellaneous, FormulaList::Area, FormulaList::Volume,
                                   FormulaList::UserDefined};

@@ -14,9 +14,9 @@ namespace qv {
 namespace {
 
 // A caption and its box; the box shows `hint` in grey while it is empty.
-QLineEdit* addRow(QGridLayout* grid, int row, const char* caption, const char* name, const char* hint,
+QLineEdit* addRow(QGridLayout* grid, int row, const QString& caption, const char* name, const char* hint,
                   QWidget* parent) {
-    auto* label = new QLabel(QObject::tr(caption), parent);
+    auto* label = new QLabel(caption, parent);
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setPlaceholderText(QString::fromLatin1(hint));
@@ -39,10 +39,11 @@ IntegralPanel::IntegralPanel(QWidget* parent) : QFrame(parent) {
     heading->setFont(bold);
     layout->addWidget(heading);
     auto* grid = new QGridLayout();
-    x_ = addRow(grid, 0, "x(z) =", "Text30", "z", this);
-    y_ = addRow(grid, 1, "y(z) =", "Text31", "z^2", this);
-    lower_ = addRow(grid, 2, "Lower Bound:   z =", "Text33", "0", this);
-    upper_ = addRow(grid, 3, "Upper Bound:   z =", "Text32", "1", this);
+    x_ = addRow(grid, 0, QStringLiteral("x(z) ="), "Text30", "z", this);
+    y_ = addRow(grid, 1, QStringLiteral("y(z) ="), "Text31", "z^2", this);
+    lower_ = addRow(grid, 2, tr("Lower Bound:   z ="), "Text33", "0", this);
+    upper_ = addRow(grid, 3, tr("Upper Bound:   z =")
+, "Text32", "1", this);
     layout->addLayout(grid);
     result_ = new QLabel(this);
     result_->setObjectName("Label46");

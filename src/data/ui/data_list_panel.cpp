@@ -64,7 +64,9 @@ int textInteger(const std::string& text, int fallback) {
     return static_cast<int>(std::clamp(*v, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
 }
 
-constexpr const char* kColumnCaptions[kDataColumnCount] = {"x data", "y data (1)", "y data (2)", "y data (3)"};
+constexpr const char* kColumnCaptions[kDataColumnCount] = {
+    QT_TRANSLATE_NOOP("qv::DataListPanel", "x data"), QT_TRANSLATE_NOOP("qv::DataListPanel", "y data (1)"),
+    QT_TRANSLATE_NOOP("qv::DataListPanel", "y data (2)"), QT_TRANSLATE_NOOP("qv::DataListPanel", "y data (3)")};
 constexpr const char* kOptionNames[kDataColumnCount] = {"Option3", "Option4", "Option5", "Option6"};
 constexpr const char* kViewNames[kDataColumnCount] = {"List1(0)", "List1(1)", "List1(2)", "List1(3)"};
 
@@ -207,7 +209,8 @@ QWidget* DataListPanel::buildStatistics() {
     auto* block = new QWidget(this);
     auto* grid = new QGridLayout(block);
     grid->setContentsMargins(0, 4, 0, 0);
-    const char* captions[] = {"Sum", "Average", "Standard Dev.", "n Elements"};
+    const char* captions[] = {QT_TR_NOOP("Sum"), QT_TR_NOOP("Average"), QT_TR_NOOP("Standard Dev."),
+                              QT_TR_NOOP("n Elements")};
     const char* names[] = {"Command33", "Command34", "Command35", "Command37"};
     for (size_t i = 0; i < statistics_.size(); ++i) {
         statistics_[i] = makeButton(tr(captions[i]), names[i], block);
@@ -222,7 +225,8 @@ QWidget* DataListPanel::buildFit() {
     auto* block = new QWidget(this);
     auto* grid = new QGridLayout(block);
     grid->setContentsMargins(4, 4, 4, 4);
-    const char* captions[] = {"Linear", "Quadratic", "Exponential", "Cubic", "Logarithmic", "Gaussian"};
+    const char* captions[] = {QT_TR_NOOP("Linear"), QT_TR_NOOP("Quadratic"),   QT_TR_NOOP("Exponential"),
+                              QT_TR_NOOP("Cubic"),  QT_TR_NOOP("Logarithmic"), QT_TR_NOOP("Gaussian")};
     const char* names[] = {"Option7", "Option8", "Option9", "Option10", "Option11", "Option12"};
     auto* types = new QGroupBox(tr("Fit Type"), block);
     auto* typeGrid = new QGridLayout(types);
@@ -273,23 +277,23 @@ void DataListPanel::connectCommands() {
         });
     }
     connect(add_, &QPushButton::clicked, this, [this] {
-        runCommand("Add to List",
+        runCommand(QT_TR_NOOP("Add to List"),
                    [&] { return columns().add(ctx_.doc->list.data_entry, *ctx_.rewrite, *ctx_.evaluator); });
     });
     connect(delete_, &QPushButton::clicked, this,
-            [this] { runCommand("Delete Item", [&] { return columns().remove(selectedItem()); }); });
-    connect(clear_, &QPushButton::clicked, this, [this] { runCommand("Clear List", [&] { return columns().clear(); }); });
+            [this] { runCommand(QT_TR_NOOP("Delete Item"), [&] { return columns().remove(selectedItem()); }); });
+    connect(clear_, &QPushButton::clicked, this, [this] { runCommand(QT_TR_NOOP("Clear List"), [&] { return columns().clear(); }); });
     connect(replace_, &QPushButton::clicked, this, [this] {
-        runCommand("Replace Data", [&] {
+        runCommand(QT_TR_NOOP("Replace Data"), [&] {
             return columns().replace(selectedItem(), ctx_.doc->list.data_entry, *ctx_.rewrite, *ctx_.evaluator);
         });
     });
     connect(up_, &QPushButton::clicked, this,
-            [this] { runCommand("Move Item Up", [&] { return columns().moveUp(selectedItem()); }); });
+            [this] { runCommand(QT_TR_NOOP("Move Item Up"), [&] { return columns().moveUp(selectedItem()); }); });
     connect(down_, &QPushButton::clicked, this,
-            [this] { runCommand("Move Item Down", [&] { return columns().moveDown(selectedItem()); }); });
+            [this] { runCommand(QT_TR_NOOP("Move Item Down"), [&] { return columns().moveDown(selectedItem()); }); });
     connect(&ctx_.events, &PanelEvents::addAnswerRequested, this,
-            [this] { runCommand("Add Answer", [&] { return columns().appendAnswer(ctx_.doc->ans_value); }); });
+            [this] { runCommand(QT_TR_NOOP("Add Answer"), [&] { return columns().appendAnswer(ctx_.doc->ans_value); }); });
     connect(createFit_, &QPushButton::clicked, this, [this] { Q_EMIT createFitRequested(fitType()); });
     connect(testCorrelation_, &QPushButton::clicked, this, &DataListPanel::testCorrelationRequested);
     const Statistic kinds[] = {Statistic::Sum, Statistic::Average, Statistic::StandardDeviation, Statistic::Count};
@@ -426,10 +430,12 @@ void DataListPanel::checkReleased(QCheckBox* box, bool redraw) {
         const std::size_t ys = columns().selectedColumn().size();
         std::string refusal;
         if (xs != ys) {
-            refusal = "There are" + countText(xs) + " X data points, but there are" + countText(ys) +
-                      " Y data points.  There must be the same number of X and Y data points in order to plot them.";
+            refusal = tr("There are%1 X data points, but there are%2 Y data points.  There must be the same number "
+                         "of X and Y data points in order to plot them.")
+                          .arg(QString::fromStdString(countText(xs)), QString::fromStdString(countText(ys)))
+                          .toStdString();
         } else if (xs == 0) {
-            refusal = "There are no data points with which to plot.";
+            refusal = tr("There are no data points with which to plot.").toStdString();
         }
         if (!refusal.empty()) {
             if (ctx_.platform) ctx_.platform->message(kDataErrorTitle, refusal, MessageButtons::Ok, MessageIcon::None);

@@ -179,7 +179,7 @@ void ListPanel::restoreFunctions(const std::vector<std::string>& entries) {
 }
 
 void ListPanel::addFunction() {
-    recordFunctions("Add to Function List", [this] { addFunctionNow(); });
+    recordFunctions(QT_TR_NOOP("Add to Function List"), [this] { addFunctionNow(); });
 }
 
 void ListPanel::addFunctionNow() {
@@ -191,7 +191,7 @@ void ListPanel::addFunctionNow() {
 }
 
 void ListPanel::deleteFunction() {
-    recordFunctions("Delete Function", [this] { deleteFunctionNow(); });
+    recordFunctions(QT_TR_NOOP("Delete Function"), [this] { deleteFunctionNow(); });
 }
 
 void ListPanel::deleteFunctionNow() {
@@ -202,7 +202,7 @@ void ListPanel::deleteFunctionNow() {
 }
 
 void ListPanel::clearFunctions() {
-    recordFunctions("Clear Function List", [this] {
+    recordFunctions(QT_TR_NOOP("Clear Function List"), [this] {
         const FunctionListEdit edit = functions().clear();
         list_->clear();
         writeBack(edit);
@@ -211,7 +211,7 @@ void ListPanel::clearFunctions() {
 }
 
 void ListPanel::replaceFunction() {
-    recordFunctions("Replace Function", [this] {
+    recordFunctions(QT_TR_NOOP("Replace Function"), [this] {
         const int row = selectedFunction();
         const FunctionListEdit edit = functions().replace(row, ctx_.doc->list.function_entry, rewrite());
         if (edit.changed) list_->item(row)->setText(qText(functions().entries()[static_cast<std::size_t>(row)]));
@@ -221,7 +221,7 @@ void ListPanel::replaceFunction() {
 }
 
 void ListPanel::moveFunctionUp() {
-    recordFunctions("Move Function Up", [this] {
+    recordFunctions(QT_TR_NOOP("Move Function Up"), [this] {
         const int row = selectedFunction();
         const FunctionListEdit edit = functions().moveUp(row);
         if (edit.changed) swapRows(row, *edit.selection);
@@ -230,7 +230,7 @@ void ListPanel::moveFunctionUp() {
 }
 
 void ListPanel::moveFunctionDown() {
-    recordFunctions("Move Function Down", [this] {
+    recordFunctions(QT_TR_NOOP("Move Function Down"), [this] {
         const int row = selectedFunction();
         const FunctionListEdit edit = functions().moveDown(row);
         if (edit.changed) swapRows(row, *edit.selection);

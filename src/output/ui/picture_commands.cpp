@@ -59,7 +59,10 @@ std::optional<std::string> PictureCommands::chooseSavePath(const FileDialogReque
 
 void PictureCommands::reportFailure(const char* title, const std::string& path, const QString& reason) {
     const std::string name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
-    ctx_.platform->message(title, "The file \"" + name + "\" could not be written: " + reason.toStdString() + ".",
+    ctx_.platform->message(title,
+                           tr("The file \"%1\" could not be written: %2.")
+                               .arg(QString::fromStdString(name), reason)
+                               .toStdString(),
                            MessageButtons::Ok, MessageIcon::Warning);
 }
 
@@ -140,12 +143,16 @@ bool PictureCommands::runPrint(const std::string& printerName, const std::string
     }
     // A run never ends without a word: it prints, or it says why not.
     const auto refused = [this, &printerName] {
-        ctx_.platform->message("Quorvanta  -  Print", "The printer \"" + printerName + "\" did not take the job.",
+        ctx_.platform->message(tr("Quorvanta  -  Print").toStdString(),
+                               tr("The printer \"%1\" did not take the job.")
+                                   .arg(QString::fromStdString(printerName))
+                                   .toStdString(),
                                MessageButtons::Ok, MessageIcon::Warning);
         return true;
     };
     if (printerName.empty() && printToFile_.empty()) {
-        ctx_.platform->message("Quorvanta  -  Print", "Choose the printer to print on.", MessageButtons::Ok,
+        ctx_.platform->message(tr("Quorvanta  -  Print").toStdString(), tr("Choose the printer to print on.").toStdString(),
+                               MessageButtons::Ok,
                                MessageIcon::Warning);
         return false;
     }

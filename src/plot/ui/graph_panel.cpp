@@ -82,11 +82,11 @@ QRadioButton* makeOption(QWidget* parent, const char* name, const QString& capti
 // keeps room for the widest of its captions so that switching the mode does
 // not shift the controls around it.
 template <typename Captioned>
-void reserveWidthFor(Captioned* control, std::initializer_list<const char*> alternatives) {
+void reserveWidthFor(Captioned* control, std::initializer_list<QString> alternatives) {
     const QString own = control->text();
     int width = control->sizeHint().width();
-    for (const char* text : alternatives) {
-        control->setText(QString::fromLatin1(text));
+    for (const QString& text : alternatives) {
+        control->setText(text);
         width = std::max(width, control->sizeHint().width());
     }
     control->setText(own);
@@ -212,7 +212,7 @@ QWidget* GraphPanel::buildReadouts() {
     strip->installEventFilter(this);
 
     Readouts& r = readouts_;
-    r.mouseTitle = makeLabel(strip, "Label13", "Mouse Coordinates");
+    r.mouseTitle = makeLabel(strip, "Label13", tr("Mouse Coordinates"));
     r.mouseX = makeLabel(strip, "Label5", "x =");
     r.mouseY = makeLabel(strip, "Label7", "y =");
     reserveWidthFor(r.mouseX, {"th="});
@@ -220,8 +220,8 @@ QWidget* GraphPanel::buildReadouts() {
     r.mouseXValue = makeValueLabel(strip, "Label6", kLongestPiMultiple);
     r.mouseYValue = makeValueLabel(strip, "Label8", kLongestPiMultiple);
 
-    r.freeze = makeLabel(strip, "Label9", "Freeze x(z), y(z)");
-    reserveWidthFor(r.freeze, {"Freeze th(z), r(z)"});
+    r.freeze = makeLabel(strip, "Label9", tr("Freeze x(z), y(z)"));
+    reserveWidthFor(r.freeze, {tr("Freeze th(z), r(z)")});
     r.pointZ = makeLabel(strip, "Label10", "z =");
     r.pointX = makeLabel(strip, "Label11", "x =");
     r.pointY = makeLabel(strip, "Label12", "y =");
@@ -359,13 +359,13 @@ QGridLayout* GraphPanel::buildExpressionGrid(QWidget* frame) {
     grid->addWidget(f.yCaption, 1, 0);
     grid->addWidget(f.y, 1, 1, 1, 3);
 
-    f.zMinLabel = makeLabel(frame, "Label21", "z min:");
+    f.zMinLabel = makeLabel(frame, "Label21", tr("z min:"));
     f.zMin = makeBox(frame, "Text6");
-    f.zMaxLabel = makeLabel(frame, "Label22", "z max:");
+    f.zMaxLabel = makeLabel(frame, "Label22", tr("z max:"));
     f.zMax = makeBox(frame, "Text7");
-    f.aMinLabel = makeLabel(frame, "Label19", "A min:");
+    f.aMinLabel = makeLabel(frame, "Label19", tr("A min:"));
     f.aMin = makeBox(frame, "Text10");
-    f.aMaxLabel = makeLabel(frame, "Label23", "A max:");
+    f.aMaxLabel = makeLabel(frame, "Label23", tr("A max:"));
     f.aMax = makeBox(frame, "Text11");
     grid->addWidget(f.zMinLabel, 2, 0);
     grid->addWidget(f.zMin, 2, 1);
@@ -398,10 +398,10 @@ void GraphPanel::addCurveOptions(QWidget* frame, QVBoxLayout* rows) {
     FunctionControls& f = function_;
     f.aValue = makeLabel(frame, "Label24", QString());
     f.aValue->setMinimumWidth(f.aValue->fontMetrics().horizontalAdvance("A = -0000.0"));
-    f.plot = makeButton(frame, "Command19", "Plot  Line");
+    f.plot = makeButton(frame, "Command19", tr("Plot  Line"));
     // The caption reads "Pause" while A is animated.
-    reserveWidthFor(f.plot, {"Pause"});
-    f.stop = makeButton(frame, "Command20", "Stop");
+    reserveWidthFor(f.plot, {tr("Pause")});
+    f.stop = makeButton(frame, "Command20", tr("Stop"));
     auto* plotRow = new QHBoxLayout;
     plotRow->addWidget(f.plot, 1);
     plotRow->addWidget(f.aValue);
@@ -410,24 +410,24 @@ void GraphPanel::addCurveOptions(QWidget* frame, QVBoxLayout* rows) {
 
     // The two mode buttons are the only option buttons in this block, so
     // they exclude each other.
-    f.cartesian = makeOption(frame, "Option1", "Cartesian");
+    f.cartesian = makeOption(frame, "Option1", tr("Cartesian"));
     f.cartesian->setChecked(true);
-    f.polar = makeOption(frame, "Option2", "Polar");
+    f.polar = makeOption(frame, "Option2", tr("Polar"));
     auto* modes = new QHBoxLayout;
     modes->addWidget(f.cartesian);
     modes->addWidget(f.polar);
     modes->addStretch(1);
     rows->addLayout(modes);
 
-    f.derivative = makeCheck(frame, "Check10", "Plot Derivative");
-    f.secondDerivative = makeCheck(frame, "Check4", "2nd Derivative");
+    f.derivative = makeCheck(frame, "Check10", tr("Plot Derivative"));
+    f.secondDerivative = makeCheck(frame, "Check4", tr("2nd Derivative"));
     auto* derivatives = new QHBoxLayout;
     derivatives->addWidget(f.derivative);
     derivatives->addWidget(f.secondDerivative);
     derivatives->addStretch(1);
     rows->addLayout(derivatives);
-    f.plotAll = makeCheck(frame, "Check1", "Plot all functions as y(z)");
-    reserveWidthFor(f.plotAll, {"Plot all functions as r(z)"});
+    f.plotAll = makeCheck(frame, "Check1", tr("Plot all functions as y(z)"));
+    reserveWidthFor(f.plotAll, {tr("Plot all functions as r(z)")});
     rows->addWidget(f.plotAll);
 }
 
@@ -442,9 +442,9 @@ QWidget* GraphPanel::buildPointEvaluation() {
     layout->setSpacing(6);
     point_.goToZ = makeBox(row, "Text5");
     point_.goToZ->setPlaceholderText(QStringLiteral("1"));
-    point_.find = makeButton(row, "Command1", "Find x(z), y(z)");
-    reserveWidthFor(point_.find, {"Find th(z), r(z)"});
-    QLabel* goToZLabel = makeLabel(row, "GoToZLabel", "Go to z =");
+    point_.find = makeButton(row, "Command1", tr("Find x(z), y(z)"));
+    reserveWidthFor(point_.find, {tr("Find th(z), r(z)")});
+    QLabel* goToZLabel = makeLabel(row, "GoToZLabel", tr("Go to z ="));
     goToZLabel->setBuddy(point_.goToZ);
     layout->addWidget(goToZLabel);
     layout->addWidget(point_.goToZ, 1);
@@ -494,20 +494,20 @@ QWidget* GraphPanel::buildViewRange() {
         const char* byPi;
     };
     static constexpr Range kRanges[] = {
-        {"Label1", "x min:", "Text1", "-5", "Command3", "Command43"},
-        {"Label2", "x max:", "Text2", "5", "Command4", "Command44"},
-        {"Label3", "y min:", "Text3", "-4.16", "Command5", "Command45"},
-        {"Label4", "y max:", "Text4", "4.16", "Command6", "Command46"},
+        {"Label1", QT_TR_NOOP("x min:"), "Text1", "-5", "Command3", "Command43"},
+        {"Label2", QT_TR_NOOP("x max:"), "Text2", "5", "Command4", "Command44"},
+        {"Label3", QT_TR_NOOP("y min:"), "Text3", "-4.16", "Command5", "Command45"},
+        {"Label4", QT_TR_NOOP("y max:"), "Text4", "4.16", "Command6", "Command46"},
     };
     int row = 0;
     for (const Range& r : kRanges) {
         const auto i = static_cast<size_t>(row);
-        view_.rangeLabel[i] = makeLabel(block, r.label, r.caption);
+        view_.rangeLabel[i] = makeLabel(block, r.label, tr(r.caption));
         grid->addWidget(view_.rangeLabel[i], row, 0, 1, 2);
         view_.range[i] = addRangeRow(grid, row, row, r.box, r.start, r.timesPi, r.byPi);
         ++row;
     }
-    grid->addWidget(makeLabel(block, "TickScalesLabel", "Tick Scales:"), row, 0);
+    grid->addWidget(makeLabel(block, "TickScalesLabel", tr("Tick Scales:")), row, 0);
     grid->addWidget(makeLabel(block, "TickScaleXLabel", "x"), row, 1);
     view_.xTick = addRangeRow(grid, row++, 4, "Text17", "1", "Command17", "Command47");
     grid->addWidget(makeLabel(block, "TickScaleYLabel", "y"), row, 1);
@@ -528,13 +528,13 @@ QWidget* GraphPanel::buildNavigation() {
     grid->setVerticalSpacing(4);
 
     ViewControls& v = view_;
-    v.zoomInX = makeButton(block, "Command7", "zoom in x");
-    v.zoomOutX = makeButton(block, "Command8", "zoom out x");
-    v.zoomInY = makeButton(block, "Command9", "zoom in y");
-    v.zoomOutY = makeButton(block, "Command10", "zoom out y");
-    v.zoomInAll = makeButton(block, "Command11", "zoom in all");
-    v.zoomOutAll = makeButton(block, "Command12", "zoom out all");
-    v.setToDefault = makeButton(block, "Command2", "Set to default");
+    v.zoomInX = makeButton(block, "Command7", tr("zoom in x"));
+    v.zoomOutX = makeButton(block, "Command8", tr("zoom out x"));
+    v.zoomInY = makeButton(block, "Command9", tr("zoom in y"));
+    v.zoomOutY = makeButton(block, "Command10", tr("zoom out y"));
+    v.zoomInAll = makeButton(block, "Command11", tr("zoom in all"));
+    v.zoomOutAll = makeButton(block, "Command12", tr("zoom out all"));
+    v.setToDefault = makeButton(block, "Command2", tr("Set to default"));
     grid->addWidget(v.zoomInX, 0, 0);
     grid->addWidget(v.zoomOutX, 0, 1);
     grid->addWidget(v.zoomInY, 1, 0);

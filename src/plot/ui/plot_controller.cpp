@@ -97,7 +97,9 @@ void PlotController::setTransformation(AxisTransformation which, bool on) {
     if (on) {
         if (ctx_.doc->axes.polar && ctx_.platform) {
             ctx_.platform->message("Quorvanta",
-                                   "Note that axis transformations will not take effect while in polar graphing mode.",
+                                   tr("Note that axis transformations will not take effect while in polar graphing mode.")
+                                       .toStdString(),
+
                                    MessageButtons::Ok, MessageIcon::None);
         }
         transformationFlag(ctx_.doc->axes, partnerOf(which)) = false;
@@ -131,12 +133,13 @@ void PlotController::graphingModeChanged(bool polar) {
     };
     const Caption captions[] = {
         {r.mouseX, "x =", "th="},  {r.mouseY, "y =", "r  ="}, {r.pointX, "x =", "th ="},
-        {r.pointY, "y =", "r ="},  {r.freeze, "Freeze x(z), y(z)", "Freeze th(z), r(z)"},
+        {r.pointY, "y =", "r ="},  {r.freeze, QT_TR_NOOP("Freeze x(z), y(z)"), QT_TR_NOOP("Freeze th(z), r(z)")},
         {f.xCaption, "x(z) =", "th(z) ="}, {f.yCaption, "y(z) =", "r(z) ="},
     };
-    for (const Caption& c : captions) c.label->setText(polar ? c.polar : c.cartesian);
-    panel_.point().find->setText(polar ? "Find th(z), r(z)" : "Find x(z), y(z)");
-    f.plotAll->setText(polar ? "Plot all functions as r(z)" : "Plot all functions as y(z)");
+    // The coordinate names are notation, the same in every language.
+    for (const Caption& c : captions) c.label->setText(tr(polar ? c.polar : c.cartesian));
+    panel_.point().find->setText(polar ? tr("Find th(z), r(z)") : tr("Find x(z), y(z)"));
+    f.plotAll->setText(polar ? tr("Plot all functions as r(z)") : tr("Plot all functions as y(z)"));
     Q_EMIT optionsChanged();
     state_.smooth_pass = ctx_.doc->view.smooth_plotting;
     // The graph is in view in every mode.

@@ -101,7 +101,9 @@ bool RedrawPacing::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString drawingProgressText(int curve, int curves) {
-    return QStringLiteral("Drawing curve %1 of %2 (Esc or Stop ends the drawing)").arg(curve + 1).arg(curves);
+    return QCoreApplication::translate("qv::RedrawPacing", "Drawing curve %1 of %2 (Esc or Stop ends the drawing)")
+        .arg(curve + 1)
+        .arg(curves);
 }
 
 }  // namespace qv

@@ -99,7 +99,10 @@ void CrashRecovery::keep() {
 void CrashRecovery::report(const std::string& reason) {
     if (reported_) return;
     reported_ = true;
-    platform_.message("Quorvanta", "Your unsaved graph could not be kept against a crash: " + reason + ".",
+    platform_.message("Quorvanta",
+                      tr("Your unsaved graph could not be kept against a crash: %1.")
+                          .arg(QString::fromStdString(reason))
+                          .toStdString(),
                       MessageButtons::Ok, MessageIcon::Warning);
 }
 

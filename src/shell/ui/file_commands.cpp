@@ -101,7 +101,10 @@ void MainWindow::openPath(const std::string& path) {
 void MainWindow::openRecent(const std::string& path) {
     if (!QFileInfo(QString::fromStdString(path)).isFile()) {
         rememberRecent(path, false);
-        platform_->message(kOpenTitle, "The file " + quotedFileName(path) + " is no longer there; it was taken off the list.",
+        platform_->message(kOpenTitle,
+                           tr("The file %1 is no longer there; it was taken off the list.")
+                               .arg(QString::fromStdString(quotedFileName(path)))
+                               .toStdString(),
                            MessageButtons::Ok, MessageIcon::Information);
         return;
     }
@@ -111,7 +114,9 @@ void MainWindow::openRecent(const std::string& path) {
 void MainWindow::openDropped(const std::string& path) {
     const QFileInfo file(QString::fromStdString(path));
     if (!file.isFile() || file.suffix().compare(QLatin1String("gph"), Qt::CaseInsensitive) != 0) {
-        platform_->message(kOpenTitle, "The file " + quotedFileName(path) + " is not a graph file.", MessageButtons::Ok,
+        platform_->message(kOpenTitle,
+                           tr("The file %1 is not a graph file.").arg(QString::fromStdString(quotedFileName(path))).toStdString(),
+                           MessageButtons::Ok,
                            MessageIcon::Warning);
         return;
     }
@@ -175,7 +180,10 @@ bool MainWindow::textSave(const std::string& path) {
         if (!failure) failure = writeFileSafely(path, graphFileBytes(file));
     }
     if (failure) {
-        platform_->message(kReplaceTitle, "The file " + quotedFileName(path) + " could not be saved: " + *failure + ".",
+        platform_->message(kReplaceTitle,
+                           tr("The file %1 could not be saved: %2.")
+                               .arg(QString::fromStdString(quotedFileName(path)), QString::fromStdString(*failure))
+                               .toStdString(),
                            MessageButtons::Ok, MessageIcon::Warning);
         return false;
     }

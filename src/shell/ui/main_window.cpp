@@ -50,9 +50,11 @@ namespace {
 // The widest a mode panel grows beside the picture.
 constexpr int kModePanelWidth = 480;
 
-constexpr const char* kSaveTitle = "Quorvanta  -  Save?";
-constexpr const char* kSaveBeforeExit = "Would you like to save your graph before exiting?";
-constexpr const char* kSaveBeforeNew = "Would you like to save your graph before starting a new one?";
+constexpr const char* kSaveTitle = QT_TRANSLATE_NOOP("qv::MainWindow", "Quorvanta  -  Save?");
+constexpr const char* kSaveBeforeExit =
+    QT_TRANSLATE_NOOP("qv::MainWindow", "Would you like to save your graph before exiting?");
+constexpr const char* kSaveBeforeNew =
+    QT_TRANSLATE_NOOP("qv::MainWindow", "Would you like to save your graph before starting a new one?");
 
 // Shows the rewriter's parenthesis message in a real message box.
 class MessageBoxFormulaErrors : public FormulaErrorSink {
@@ -213,16 +215,19 @@ void MainWindow::offerRecovery() {
     const std::optional<std::string> kept = recovery_->claimLeftBehind();
     if (!kept) return;
     const MessageAnswer answer =
-        platform_->message("Quorvanta  -  Recover?",
-                           "Quorvanta was closed before your graph was saved.  Would you like to restore it?",
+        platform_->message(tr("Quorvanta  -  Recover?").toStdString(),
+                           tr("Quorvanta was closed before your graph was saved.  Would you like to restore it?")
+                               .toStdString(),
                            MessageButtons::YesNo, MessageIcon::Question);
     if (answer != MessageAnswer::Yes) {
         recovery_->dropClaimed();
         return;
     }
     if (const std::optional<GraphFileError> error = readIntoWindow(*kept)) {
-        platform_->message("Quorvanta  -  Recover?",
-                           "The graph kept from the last session cannot be read: " + describe(*error) + ".",
+        platform_->message(tr("Quorvanta  -  Recover?").toStdString(),
+                           tr("The graph kept from the last session cannot be read: %1.")
+                               .arg(QString::fromStdString(describe(*error)))
+                               .toStdString(),
                            MessageButtons::Ok, MessageIcon::Warning);
         recovery_->dropClaimed();
         return;
@@ -309,7 +314,7 @@ void MainWindow::refreshTitle() {
 
 bool MainWindow::promptToSave(PromptFor reason) {
     if (doc_.document_saved) return true;
-    const MessageAnswer answer = platform_->message(kSaveTitle, reason == PromptFor::Exit ? kSaveBeforeExit : kSaveBeforeNew,
+    const MessageAnswer answer = platform_->message(tr(kSaveTitle).toStdString(), tr(reason == PromptFor::Exit ? kSaveBeforeExit : kSaveBeforeNew).toStdString(),
                                                     MessageButtons::YesNoCancel, MessageIcon::Question);
     if (answer == MessageAnswer::Cancel) return false;
     // A save that did not happen (cancelled, failed) keeps the window and

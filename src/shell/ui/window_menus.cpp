@@ -29,10 +29,10 @@ WindowMenus::WindowMenus(QMainWindow& window, PanelContext& context, PlotControl
     // Not one of the menus whose opening the picture's mouse handler hears of.
     QMenu* help = window_.menuBar()->addMenu(tr("&Help"));
     help->setObjectName("Help");
-    QAction* contents = addAction(help, "Help &Contents", "HelpContents");
+    QAction* contents = addAction(help, QT_TR_NOOP("Help &Contents"), "HelpContents");
     contents->setShortcut(QKeySequence::HelpContents);
     connect(contents, &QAction::triggered, this, &WindowMenus::helpRequested);
-    connect(addAction(help, "&About Quorvanta...", "About"), &QAction::triggered, this, &WindowMenus::aboutRequested);
+    connect(addAction(help, QT_TR_NOOP("&About Quorvanta..."), "About"), &QAction::triggered, this, &WindowMenus::aboutRequested);
     connect(&plotter_, &PlotController::optionsChanged, this, &WindowMenus::showSwitches);
     connect(&calculus_, &CalculusCommands::enablingChanged, this, &WindowMenus::applyEnabling);
     connect(&ctx_.events, &PanelEvents::modeChanged, this, [this](Mode mode) {
@@ -80,11 +80,11 @@ QAction* WindowMenus::addCheck(QMenu* menu, const char* text, const char* name) 
 }
 
 void WindowMenus::buildFile() {
-    QMenu* file = addMenu("&File", "File");
-    QAction* newGraph = addAction(file, "&New Graph", "NewGraph");
+    QMenu* file = addMenu(QT_TR_NOOP("&File"), "File");
+    QAction* newGraph = addAction(file, QT_TR_NOOP("&New Graph"), "NewGraph");
     newGraph->setShortcut(QKeySequence::New);
     connect(newGraph, &QAction::triggered, this, &WindowMenus::newGraphRequested);
-    connect(addAction(file, "New &Window", "NewWindow"), &QAction::triggered, this, &WindowMenus::newWindowRequested);
+    connect(addAction(file, QT_TR_NOOP("New &Window"), "NewWindow"), &QAction::triggered, this, &WindowMenus::newWindowRequested);
     file->addSeparator();
     const struct {
         const char* text;
@@ -92,9 +92,9 @@ void WindowMenus::buildFile() {
         QKeySequence keys;
         void (WindowMenus::*request)();
     } documents[] = {
-        {"&Open...", "Open", QKeySequence::Open, &WindowMenus::openRequested},
-        {"Sa&ve", "Save", QKeySequence::Save, &WindowMenus::saveRequested},
-        {"Sav&e As...", "SaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &WindowMenus::saveAsRequested},
+        {QT_TR_NOOP("&Open..."), "Open", QKeySequence::Open, &WindowMenus::openRequested},
+        {QT_TR_NOOP("Sa&ve"), "Save", QKeySequence::Save, &WindowMenus::saveRequested},
+        {QT_TR_NOOP("Sav&e As..."), "SaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &WindowMenus::saveAsRequested},
     };
     for (const auto& d : documents) {
         QAction* entry = addAction(file, d.text, d.name);
@@ -108,9 +108,9 @@ void WindowMenus::buildFile() {
         const char* name;
         void (WindowMenus::*request)();
     } pictures[] = {
-        {"Save As &Bitmap...", "Bitmap", &WindowMenus::bitmapRequested},
-        {"Export &Graph...", "ExportGraph", &WindowMenus::exportGraphRequested},
-        {"&Print...", "PrintMe", &WindowMenus::printRequested},
+        {QT_TR_NOOP("Save As &Bitmap..."), "Bitmap", &WindowMenus::bitmapRequested},
+        {QT_TR_NOOP("Export &Graph..."), "ExportGraph", &WindowMenus::exportGraphRequested},
+        {QT_TR_NOOP("&Print..."), "PrintMe", &WindowMenus::printRequested},
     };
     for (const auto& p : pictures) {
         QAction* entry = addAction(file, p.text, p.name);
@@ -119,24 +119,24 @@ void WindowMenus::buildFile() {
     }
     pictureEntries_.back()->setShortcut(QKeySequence::Print);
     file->addSeparator();
-    connect(addAction(file, "Create Initialize File...", "CreateInit"), &QAction::triggered, this,
+    connect(addAction(file, QT_TR_NOOP("Create Initialize File..."), "CreateInit"), &QAction::triggered, this,
             &WindowMenus::createInitializeRequested);
-    connect(addAction(file, "Set Default Ranges...", "SetDefaultRanges"), &QAction::triggered, this,
+    connect(addAction(file, QT_TR_NOOP("Set Default Ranges..."), "SetDefaultRanges"), &QAction::triggered, this,
             &WindowMenus::setDefaultRangesRequested);
     file->addSeparator();
     // The data list's files, on its shown column.
     ListFileCommands& l = listFiles_;
-    listFileEntries_[0] = addAction(file, "&Import List...", "Import");
+    listFileEntries_[0] = addAction(file, QT_TR_NOOP("&Import List..."), "Import");
     connect(listFileEntries_[0], &QAction::triggered, &l, &ListFileCommands::importList);
     const struct {
         const char* text;
         const char* name;
         ExportMode mode;
     } exports[] = {
-        {"&Export List...", "Export", ExportMode::Normal},
-        {"Export Log( ) of List...", "ExportLog", ExportMode::Log},
-        {"Export Inverse of List...", "ExportInverse", ExportMode::Inverse},
-        {"Export List-Function &Difference...", "Difference", ExportMode::Difference},
+        {QT_TR_NOOP("&Export List..."), "Export", ExportMode::Normal},
+        {QT_TR_NOOP("Export Log( ) of List..."), "ExportLog", ExportMode::Log},
+        {QT_TR_NOOP("Export Inverse of List..."), "ExportInverse", ExportMode::Inverse},
+        {QT_TR_NOOP("Export List-Function &Difference..."), "Difference", ExportMode::Difference},
     };
     for (size_t i = 0; i < std::size(exports); ++i) {
         QAction* entry = addAction(file, exports[i].text, exports[i].name);
@@ -144,7 +144,7 @@ void WindowMenus::buildFile() {
         listFileEntries_[i + 1] = entry;
     }
     file->addSeparator();
-    QAction* exit = addAction(file, "E&xit", "Exit");
+    QAction* exit = addAction(file, QT_TR_NOOP("E&xit"), "Exit");
     exit->setShortcut(QKeySequence::Quit);
     connect(exit, &QAction::triggered, this, &WindowMenus::exitRequested);
 }
@@ -152,8 +152,8 @@ void WindowMenus::buildFile() {
 // Undo and redo of the changes to the data columns and the function list.
 // A box with the focus takes Ctrl+Z for its own typing first.
 void WindowMenus::buildEdit() {
-    QMenu* edit = addMenu("&Edit", "Edit");
-    QAction* copy = addAction(edit, "&Copy Graph", "CopyGraph");
+    QMenu* edit = addMenu(QT_TR_NOOP("&Edit"), "Edit");
+    QAction* copy = addAction(edit, QT_TR_NOOP("&Copy Graph"), "CopyGraph");
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(copy, &QAction::triggered, this, &WindowMenus::copyGraphRequested);
     pictureEntries_.push_back(copy);
@@ -170,35 +170,35 @@ void WindowMenus::buildEdit() {
 }
 
 void WindowMenus::buildView() {
-    view_ = addMenu("&View", "View");
-    connect(addAction(view_, "&Plot", "Plot_"), &QAction::triggered, &plotter_, &PlotController::plotLine);
+    view_ = addMenu(QT_TR_NOOP("&View"), "View");
+    connect(addAction(view_, QT_TR_NOOP("&Plot"), "Plot_"), &QAction::triggered, &plotter_, &PlotController::plotLine);
     view_->addSeparator();
-    hideScrolling_ = addCheck(view_, "&Hide Scrolling Plot", "hideplot");
+    hideScrolling_ = addCheck(view_, QT_TR_NOOP("&Hide Scrolling Plot"), "hideplot");
     connect(hideScrolling_, &QAction::triggered, &plotter_, &PlotController::setHideScrollingPlot);
-    smoothPlotting_ = addCheck(view_, "&Smooth Plotting", "SmoothPlot");
+    smoothPlotting_ = addCheck(view_, QT_TR_NOOP("&Smooth Plotting"), "SmoothPlot");
     connect(smoothPlotting_, &QAction::triggered, &plotter_, &PlotController::setSmoothPlotting);
     const auto redraw = [this](bool) { plotter_.plot(); };
     refineCurves_ =
-        addKeptSwitch("&Refine Curves", "RefineCurves", &ViewSwitches::refine_curves, kRefineCurvesSetting, redraw);
-    autoZ_ = addCheck(view_, "&Auto z Range", "AutoZ");
+        addKeptSwitch(QT_TR_NOOP("&Refine Curves"), "RefineCurves", &ViewSwitches::refine_curves, kRefineCurvesSetting, redraw);
+    autoZ_ = addCheck(view_, QT_TR_NOOP("&Auto z Range"), "AutoZ");
     connect(autoZ_, &QAction::triggered, &plotter_, &PlotController::setAutoZRange);
-    equalScales_ = addKeptSwitch("&Equal Scales", "EqualScales", &ViewSwitches::equal_scales, kEqualScalesSetting,
+    equalScales_ = addKeptSwitch(QT_TR_NOOP("&Equal Scales"), "EqualScales", &ViewSwitches::equal_scales, kEqualScalesSetting,
                                  [this](bool on) { navigation_.setEqualScales(on); });
-    autoTicks_ = addKeptSwitch("&Automatic Tick Scales", "AutoTickScales", &ViewSwitches::auto_tick_scales,
+    autoTicks_ = addKeptSwitch(QT_TR_NOOP("&Automatic Tick Scales"), "AutoTickScales", &ViewSwitches::auto_tick_scales,
                                kAutoTickScalesSetting, [this](bool on) {
                                    if (on) plotter_.plot();
                                });
-    legend_ = addKeptSwitch("&Legend", "Legend", &ViewSwitches::legend, kLegendSetting, redraw);
+    legend_ = addKeptSwitch(QT_TR_NOOP("&Legend"), "Legend", &ViewSwitches::legend, kLegendSetting, redraw);
     view_->addSeparator();
     const struct {
         const char* text;
         const char* name;
         AxisTransformation which;
     } transformations[] = {
-        {"Log x-axis", "Logx", AxisTransformation::LogX},
-        {"Log y-axis", "Logy", AxisTransformation::LogY},
-        {"1 / x-axis", "x_invert", AxisTransformation::InvertX},
-        {"1 / y-axis", "y_invert", AxisTransformation::InvertY},
+        {QT_TR_NOOP("Log x-axis"), "Logx", AxisTransformation::LogX},
+        {QT_TR_NOOP("Log y-axis"), "Logy", AxisTransformation::LogY},
+        {QT_TR_NOOP("1 / x-axis"), "x_invert", AxisTransformation::InvertX},
+        {QT_TR_NOOP("1 / y-axis"), "y_invert", AxisTransformation::InvertY},
     };
     for (const auto& t : transformations) {
         QAction* entry = addCheck(view_, t.text, t.name);
@@ -207,32 +207,32 @@ void WindowMenus::buildView() {
     }
     view_->addSeparator();
     NavigationController& n = navigation_;
-    connect(addAction(view_, "Set to Default", "SettoDefault"), &QAction::triggered, &n, &NavigationController::setToDefault);
-    connect(addAction(view_, "Zoom &In", "ZoomIn"), &QAction::triggered, &n, [&n] { n.zoom(true, true, true); });
-    connect(addAction(view_, "Zoom &Out", "ZoomOut"), &QAction::triggered, &n, [&n] { n.zoom(false, true, true); });
-    connect(addAction(view_, "Shift Graph &Left", "ShiftGraphLeft"), &QAction::triggered, &n, [&n] { n.shift(-1, 0); });
-    connect(addAction(view_, "Shift Graph &Right", "ShiftGraphRight"), &QAction::triggered, &n, [&n] { n.shift(1, 0); });
-    connect(addAction(view_, "Shift Graph &Up", "ShiftGraphUp"), &QAction::triggered, &n, [&n] { n.shift(0, 1); });
-    connect(addAction(view_, "Shift Graph &Down", "ShiftGraphDown"), &QAction::triggered, &n, [&n] { n.shift(0, -1); });
+    connect(addAction(view_, QT_TR_NOOP("Set to Default"), "SettoDefault"), &QAction::triggered, &n, &NavigationController::setToDefault);
+    connect(addAction(view_, QT_TR_NOOP("Zoom &In"), "ZoomIn"), &QAction::triggered, &n, [&n] { n.zoom(true, true, true); });
+    connect(addAction(view_, QT_TR_NOOP("Zoom &Out"), "ZoomOut"), &QAction::triggered, &n, [&n] { n.zoom(false, true, true); });
+    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Left"), "ShiftGraphLeft"), &QAction::triggered, &n, [&n] { n.shift(-1, 0); });
+    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Right"), "ShiftGraphRight"), &QAction::triggered, &n, [&n] { n.shift(1, 0); });
+    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Up"), "ShiftGraphUp"), &QAction::triggered, &n, [&n] { n.shift(0, 1); });
+    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Down"), "ShiftGraphDown"), &QAction::triggered, &n, [&n] { n.shift(0, -1); });
     view_->addSeparator();
-    connect(addAction(view_, "Stop &Animation", "StopAnimation"), &QAction::triggered, this,
+    connect(addAction(view_, QT_TR_NOOP("Stop &Animation"), "StopAnimation"), &QAction::triggered, this,
             &WindowMenus::stopAnimationRequested);
-    connect(addAction(view_, "More &Visual Options...", "Options"), &QAction::triggered, this,
+    connect(addAction(view_, QT_TR_NOOP("More &Visual Options..."), "Options"), &QAction::triggered, this,
             &WindowMenus::visualOptionsRequested);
 }
 
 void WindowMenus::buildMode() {
-    QMenu* mode = addMenu("&Mode", "Mode");
+    QMenu* mode = addMenu(QT_TR_NOOP("&Mode"), "Mode");
     auto* group = new QActionGroup(this);
     const struct {
         const char* text;
         const char* name;
         Mode mode;
     } modes[] = {
-        {"&Parametric Grapher", "ParametricGrapher", Mode::Parametric},
-        {"&Calculator", "Calculator", Mode::Calculator},
-        {"&List", "List", Mode::List},
-        {"&Vectors", "Vectors", Mode::Vectors},
+        {QT_TR_NOOP("&Parametric Grapher"), "ParametricGrapher", Mode::Parametric},
+        {QT_TR_NOOP("&Calculator"), "Calculator", Mode::Calculator},
+        {QT_TR_NOOP("&List"), "List", Mode::List},
+        {QT_TR_NOOP("&Vectors"), "Vectors", Mode::Vectors},
     };
     for (const auto& m : modes) {
         QAction* action = addCheck(mode, m.text, m.name);
@@ -244,23 +244,23 @@ void WindowMenus::buildMode() {
 }
 
 void WindowMenus::buildCalculus() {
-    QMenu* calculus = addMenu("&Calculus", "Calculus");
+    QMenu* calculus = addMenu(QT_TR_NOOP("&Calculus"), "Calculus");
     CalculusCommands& c = calculus_;
     auto addSearch = [&](const char* text, const char* name, SearchKind kind) {
         QAction* a = addAction(calculus, text, name);
         connect(a, &QAction::triggered, &c, [&c, kind] { c.search(kind); });
         return a;
     };
-    root_ = addSearch("Find &Root", "Root", SearchKind::Root);
-    extremum_ = addSearch("Find Local &Extremum", "Extrema", SearchKind::Extremum);
-    inflection_ = addSearch("Find Inflection &Point", "Inflection_Point", SearchKind::Inflection);
-    intersection_ = addSearch("&Find Intersection", "Intersection", SearchKind::Intersection);
+    root_ = addSearch(QT_TR_NOOP("Find &Root"), "Root", SearchKind::Root);
+    extremum_ = addSearch(QT_TR_NOOP("Find Local &Extremum"), "Extrema", SearchKind::Extremum);
+    inflection_ = addSearch(QT_TR_NOOP("Find Inflection &Point"), "Inflection_Point", SearchKind::Inflection);
+    intersection_ = addSearch(QT_TR_NOOP("&Find Intersection"), "Intersection", SearchKind::Intersection);
     calculus->addSeparator();
-    derivative_ = addAction(calculus, "Evaluate &Derivative", "Derivative");
+    derivative_ = addAction(calculus, QT_TR_NOOP("Evaluate &Derivative"), "Derivative");
     connect(derivative_, &QAction::triggered, &c, [&c] { c.evaluateDerivative(false); });
-    secondDerivative_ = addAction(calculus, "Evaluate &Second Derivative", "Second_Derivative");
+    secondDerivative_ = addAction(calculus, QT_TR_NOOP("Evaluate &Second Derivative"), "Second_Derivative");
     connect(secondDerivative_, &QAction::triggered, &c, [&c] { c.evaluateDerivative(true); });
-    integral_ = addCheck(calculus, "Evaluate &Integral...", "Integral");
+    integral_ = addCheck(calculus, QT_TR_NOOP("Evaluate &Integral..."), "Integral");
     connect(integral_, &QAction::triggered, this, [this] {
         calculus_.toggleIntegral();
         // The check mark follows the panel, not the click.

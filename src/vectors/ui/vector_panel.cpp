@@ -1,5 +1,6 @@
 #include "vectors/ui/vector_panel.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -31,11 +32,14 @@ const char16_t* const kUnitLetters[3] = {u"\u0131", u"\u0237", u"k"};
 const char* const kUnitNames[3] = {"i", "j", "k"};
 const char* const kVectorNames[kVectorCount] = {"A", "B", "C", "D", "E"};
 const char* const kVectorItems[kVectorCount] = {"  A", "  B", "  C", "  D", "  E"};
-const char* const kOperationItems[5] = {"      +", "      -", "  Angle", "    Dot", "  Cross"};
+// The words are set off by blanks so that the list reads centred.
+const char* const kOperationItems[5] = {"      +", "      -", QT_TRANSLATE_NOOP("qv::VectorPanel", "  Angle"),
+                                        QT_TRANSLATE_NOOP("qv::VectorPanel", "    Dot"),
+                                        QT_TRANSLATE_NOOP("qv::VectorPanel", "  Cross")};
 constexpr VectorOperation kOperations[5] = {VectorOperation::Sum, VectorOperation::Difference,
                                             VectorOperation::Angle, VectorOperation::Dot, VectorOperation::Cross};
-constexpr const char* kZeroTitle = "Quorvanta  -  Reset Vectors?";
-constexpr const char* kZeroQuestion = "Reset all vector values to zero?";
+constexpr const char* kZeroTitle = QT_TRANSLATE_NOOP("qv::VectorPanel", "Quorvanta  -  Reset Vectors?");
+constexpr const char* kZeroQuestion = QT_TRANSLATE_NOOP("qv::VectorPanel", "Reset all vector values to zero?");
 
 QString qText(const std::string& s) { return QString::fromStdString(s); }
 
@@ -106,12 +110,14 @@ void layOutVector(QGridLayout* grid, int top, QWidget* parent, const std::array<
     grid->addWidget(new QLabel(lead, parent), top, 0);
     grid->addLayout(components, top, 1, 1, 3);
 
-    const char* captions[3] = {"Magnitude =", "Angle from +x axis =", "Angle from x - y plane ="};
+    const char* captions[3] = {QT_TRANSLATE_NOOP("qv::VectorPanel", "Magnitude ="),
+                               QT_TRANSLATE_NOOP("qv::VectorPanel", "Angle from +x axis ="),
+                               QT_TRANSLATE_NOOP("qv::VectorPanel", "Angle from x - y plane =")};
     grid->addWidget(new QLabel(QStringLiteral("<--->"), parent), top + 1, 0, Qt::AlignRight);
     for (int i = 0; i < 3; ++i) {
-        grid->addWidget(new QLabel(QObject::tr(captions[i]), parent), top + 1 + i, 1);
+        grid->addWidget(new QLabel(VectorPanel::tr(captions[i]), parent), top + 1 + i, 1);
         grid->addWidget(cells[static_cast<std::size_t>(3 + i)], top + 1 + i, 2);
-        if (i > 0) grid->addWidget(new QLabel(QObject::tr("deg."), parent), top + 1 + i, 3);
+        if (i > 0) grid->addWidget(new QLabel(QCoreApplication::translate("qv::VectorPanel", "deg."), parent), top + 1 + i, 3);
     }
 }
 
@@ -212,7 +218,7 @@ QWidget* VectorPanel::buildOperation() {
     lists_[1] = vectorList("Combo5(1)", block);
     lists_[2] = new QComboBox(block);
     lists_[2]->setObjectName("Combo5(2)");
-    for (int i = 0; i < 5; ++i) lists_[2]->addItem(QString::fromLatin1(kOperationItems[i]), i);
+    for (int i = 0; i < 5; ++i) lists_[2]->addItem(tr(kOperationItems[i]), i);
     lists_[3] = vectorList("Combo5(3)", block);
     assign_ = new QPushButton(tr("Assign to Vector"), block);
     assign_->setObjectName("Command52(0)");
@@ -332,7 +338,8 @@ void VectorPanel::assignResult() {
 
 void VectorPanel::zeroAll() {
     if (ctx_.platform == nullptr) return;
-    if (ctx_.platform->message(kZeroTitle, kZeroQuestion, MessageButtons::YesNo, MessageIcon::Question) !=
+    if (ctx_.platform->message(tr(kZeroTitle).toStdString(), tr(kZeroQuestion).toStdString(),
+ MessageButtons::YesNo, MessageIcon::Question) !=
         MessageAnswer::Yes) {
         return;
     }
