@@ -667,6 +667,549 @@
     </message>
 </context>
 <context>
+    <name>qv::Texts</name>
+    <message>
+        <source>With the values of the variables and ans in place, the expression is longer than %1 characters, more than the calculator can evaluate.  Use shorter values or fewer variables.</source>
+        <translation>Mit den eingesetzten Werten der Variablen und von ans ist der Ausdruck länger als %1 Zeichen, mehr als der Rechner auswerten kann.  Verwenden Sie kürzere Werte oder weniger Variablen.</translation>
+    </message>
+    <message>
+        <source>One of your variables has &quot;ans&quot; as part of its name.  This should be avoided.</source>
+        <translation>Eine Ihrer Variablen enthält &quot;ans&quot; im Namen.  Dies sollte vermieden werden.</translation>
+    </message>
+    <message>
+        <source>This will delete the equation titled &apos;&apos;%1&apos;&apos; on your list of custom equations.  Is this ok?</source>
+        <translation>Damit wird die Gleichung mit dem Titel &apos;&apos;%1&apos;&apos; aus Ihrer Liste eigener Gleichungen gelöscht.  Ist das in Ordnung?</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Limit reached!</source>
+        <translation>Quorvanta  -  Grenze erreicht!</translation>
+    </message>
+    <message>
+        <source>You may only create 50 custom equations per file.</source>
+        <translation>Sie können pro Datei höchstens 50 eigene Gleichungen erstellen.</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Remove permanently?</source>
+        <translation>Quorvanta  -  Endgültig entfernen?</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Function Error!</source>
+        <translation>Quorvanta  -  Funktionsfehler!</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Data Error!</source>
+        <translation>Quorvanta  -  Datenfehler!</translation>
+    </message>
+    <message>
+        <source>Animations are not allowed to be integrated.</source>
+        <translation>Animationen können nicht integriert werden.</translation>
+    </message>
+    <message>
+        <source>The upper bound must be greater than the lower bound.</source>
+        <translation>Die obere Grenze muss größer als die untere Grenze sein.</translation>
+    </message>
+    <message>
+        <source>The function must be continuous over the desired interval.</source>
+        <translation>Die Funktion muss im gewünschten Intervall stetig sein.</translation>
+    </message>
+    <message>
+        <source>Please enter a reference number from which to start looking for a root.</source>
+        <translation>Bitte geben Sie einen Referenzwert ein, von dem aus nach einer Nullstelle gesucht werden soll.</translation>
+    </message>
+    <message>
+        <source>Please enter a reference number from which to start looking for an extremum.</source>
+        <translation>Bitte geben Sie einen Referenzwert ein, von dem aus nach einem Extremum gesucht werden soll.</translation>
+    </message>
+    <message>
+        <source>Please enter a reference number from which to start looking for an inflection point.</source>
+        <translation>Bitte geben Sie einen Referenzwert ein, von dem aus nach einem Wendepunkt gesucht werden soll.</translation>
+    </message>
+    <message>
+        <source>Please enter a reference number from which to start looking for an intersection.</source>
+        <translation>Bitte geben Sie einen Referenzwert ein, von dem aus nach einem Schnittpunkt gesucht werden soll.</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  No Root!</source>
+        <translation>Quorvanta  -  Keine Nullstelle!</translation>
+    </message>
+    <message>
+        <source>A root cannot be found near the desired reference number.</source>
+        <translation>In der Nähe des gewünschten Referenzwerts kann keine Nullstelle gefunden werden.</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  No Extremum!</source>
+        <translation>Quorvanta  -  Kein Extremum!</translation>
+    </message>
+    <message>
+        <source>An extremum cannot be found near the desired reference number.</source>
+        <translation>In der Nähe des gewünschten Referenzwerts kann kein Extremum gefunden werden.</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  No Inflection Point!</source>
+        <translation>Quorvanta  -  Kein Wendepunkt!</translation>
+    </message>
+    <message>
+        <source>An inflection point cannot be found near the desired reference number.</source>
+        <translation>In der Nähe des gewünschten Referenzwerts kann kein Wendepunkt gefunden werden.</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  No Intersection!</source>
+        <translation>Quorvanta  -  Kein Schnittpunkt!</translation>
+    </message>
+    <message>
+        <source>An intersection cannot be found near the desired reference number.</source>
+        <translation>In der Nähe des gewünschten Referenzwerts kann kein Schnittpunkt gefunden werden.</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Data error!</source>
+        <translation>Quorvanta  -  Datenfehler!</translation>
+    </message>
+    <message>
+        <source>You need to plot at least two functions to find an intersection.</source>
+        <translation>Sie müssen mindestens zwei Funktionen zeichnen, um einen Schnittpunkt zu finden.</translation>
+    </message>
+    <message>
+        <source>Second derivative cannot be found at requested point.</source>
+        <translation>Die zweite Ableitung kann an der gewünschten Stelle nicht bestimmt werden.</translation>
+    </message>
+    <message>
+        <source>Derivative cannot be found at requested point.</source>
+        <translation>Die Ableitung kann an der gewünschten Stelle nicht bestimmt werden.</translation>
+    </message>
+    <message>
+        <source>Please enter a value at which the second derivative should be calculated.</source>
+        <translation>Bitte geben Sie einen Wert ein, an dem die zweite Ableitung berechnet werden soll.</translation>
+    </message>
+    <message>
+        <source>Please enter a value at which the derivative should be calculated.</source>
+        <translation>Bitte geben Sie einen Wert ein, an dem die Ableitung berechnet werden soll.</translation>
+    </message>
+    <message>
+        <source>Second derivative at z =</source>
+        <translation>Zweite Ableitung bei z =</translation>
+    </message>
+    <message>
+        <source>Derivative at z =</source>
+        <translation>Ableitung bei z =</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Second Derivative</source>
+        <translation>Quorvanta  -  Zweite Ableitung</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Derivative</source>
+        <translation>Quorvanta  -  Ableitung</translation>
+    </message>
+    <message>
+        <source>No function fits this data.</source>
+        <translation>Keine Funktion passt zu diesen Daten.</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Error!</source>
+        <translation>Quorvanta  -  Fehler!</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while calculating the correlation coefficient.</source>
+        <translation>Bei der Berechnung des Korrelationskoeffizienten ist ein unbekannter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Unable to check data against function.  Please make sure a valid function is entered and that the number of x data points equals the number of y data points.</source>
+        <translation>Die Daten können nicht mit der Funktion verglichen werden.  Bitte stellen Sie sicher, dass eine gültige Funktion eingegeben ist und dass die Anzahl der x-Datenpunkte der Anzahl der y-Datenpunkte entspricht.</translation>
+    </message>
+    <message>
+        <source>All y data points are equal and the function does not give them, so no correlation can be measured.</source>
+        <translation>Alle y-Datenpunkte sind gleich und die Funktion liefert sie nicht, daher kann keine Korrelation gemessen werden.</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>Item %1 of the list is not a number, so the list cannot be exported.</source>
+        <translation>Eintrag %1 der Liste ist keine Zahl, daher kann die Liste nicht exportiert werden.</translation>
+    </message>
+    <message>
+        <source>The value for item %1 of the list is too large, so the list cannot be exported.</source>
+        <translation>Der Wert von Eintrag %1 der Liste ist zu groß, daher kann die Liste nicht exportiert werden.</translation>
+    </message>
+    <message>
+        <source>One or more of your data items is less than or equal to zero, so a logarithm cannot be performed on your list.</source>
+        <translation>Einer oder mehrere Ihrer Dateneinträge sind kleiner oder gleich null, daher kann der Logarithmus Ihrer Liste nicht gebildet werden.</translation>
+    </message>
+    <message>
+        <source>One or more of your data items is equal to zero, so it cannot be inverted.</source>
+        <translation>Einer oder mehrere Ihrer Dateneinträge sind gleich null, daher kann der Kehrwert nicht gebildet werden.</translation>
+    </message>
+    <message>
+        <source>There is either no data in your current list or the number of data points in your x list does not match the number of data points in your y list.</source>
+        <translation>Entweder enthält Ihre aktuelle Liste keine Daten, oder die Anzahl der Datenpunkte in Ihrer x-Liste stimmt nicht mit der Anzahl der Datenpunkte in Ihrer y-Liste überein.</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Blank field!</source>
+        <translation>Quorvanta  -  Leeres Feld!</translation>
+    </message>
+    <message>
+        <source>There is no function for which to compare the data.</source>
+        <translation>Es gibt keine Funktion, mit der die Daten verglichen werden können.</translation>
+    </message>
+    <message>
+        <source>The function does not give a number at item %1 of the x data, so the difference cannot be formed.</source>
+        <translation>Die Funktion liefert bei Eintrag %1 der x-Daten keine Zahl, daher kann die Differenz nicht gebildet werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large for a data list.</source>
+        <translation>Die Datei %1 ist zu groß für eine Datenliste.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a text list: it holds binary data.</source>
+        <translation>Die Datei %1 ist keine Textliste: sie enthält Binärdaten.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a text list: line %2 is longer than 1 MiB.</source>
+        <translation>Die Datei %1 ist keine Textliste: Zeile %2 ist länger als 1 MiB.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 is empty, not a number.</source>
+        <translation>Zeile %1 von %2 ist leer, statt eine Zahl zu enthalten.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 is not a number: %3</source>
+        <translation>Zeile %1 von %2 ist keine Zahl: %3</translation>
+    </message>
+    <message>
+        <source>The file %1 has more than 32767 lines, more than a data list holds.</source>
+        <translation>Die Datei %1 hat mehr als 32767 Zeilen, mehr als eine Datenliste aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Liste exportieren</translation>
+    </message>
+    <message>
+        <source>Import List</source>
+        <translation>Liste importieren</translation>
+    </message>
+    <message>
+        <source>There is no data in the current data list!</source>
+        <translation>Die aktuelle Datenliste enthält keine Daten!</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Wrong extension!</source>
+        <translation>Quorvanta  -  Falsche Dateiendung!</translation>
+    </message>
+    <message>
+        <source>Only a %1 extension is allowed.</source>
+        <translation>Nur die Dateiendung %1 ist zulässig.</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists.  Would you like to replace this file?</source>
+        <translation>Die Datei %1 ist bereits vorhanden.  Möchten Sie diese Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Missing extension!</source>
+        <translation>Quorvanta  -  Fehlende Dateiendung!</translation>
+    </message>
+    <message>
+        <source>Please add the extension &quot;.%1&quot; to your file name.</source>
+        <translation>Bitte fügen Sie Ihrem Dateinamen die Endung &quot;.%1&quot; hinzu.</translation>
+    </message>
+    <message>
+        <source>%1 not found!</source>
+        <translation>%1 wurde nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Your current list still contains data.  Ok to erase?</source>
+        <translation>Ihre aktuelle Liste enthält noch Daten.  Sollen sie gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a list file.</source>
+        <translation>%1 ist ein Ordner, keine Listendatei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a list file.</source>
+        <translation>%1 ist keine Listendatei.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be created: %2.</source>
+        <translation>Die Datei %1 kann nicht erstellt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Export</source>
+        <translation>Quorvanta  -  Exportieren</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Import</source>
+        <translation>Quorvanta  -  Importieren</translation>
+    </message>
+    <message>
+        <source>the sum</source>
+        <translation>die Summe</translation>
+    </message>
+    <message>
+        <source>the average</source>
+        <translation>der Mittelwert</translation>
+    </message>
+    <message>
+        <source>the standard deviation</source>
+        <translation>die Standardabweichung</translation>
+    </message>
+    <message>
+        <source>the count</source>
+        <translation>die Anzahl</translation>
+    </message>
+    <message>
+        <source>Item %1 of the list is not a number, so %2 cannot be formed.</source>
+        <translation>Eintrag %1 der Liste ist keine Zahl, daher kann %2 nicht gebildet werden.</translation>
+    </message>
+    <message>
+        <source>The values of the list are too large, so %1 cannot be formed.</source>
+        <translation>Die Werte der Liste sind zu groß, daher kann %1 nicht gebildet werden.</translation>
+    </message>
+    <message>
+        <source>Invalid input!  Make sure your entry is a real number.</source>
+        <translation>Ungültige Eingabe!  Stellen Sie sicher, dass Ihre Eingabe eine reelle Zahl ist.</translation>
+    </message>
+    <message>
+        <source>The list is full.  A data list holds at most 32767 items.</source>
+        <translation>Die Liste ist voll.  Eine Datenliste enthält höchstens 32767 Einträge.</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division durch Null</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments</source>
+        <translation>Falsche Anzahl an Argumenten</translation>
+    </message>
+    <message>
+        <source>Syntax error</source>
+        <translation>Syntaxfehler</translation>
+    </message>
+    <message>
+        <source>Error %1</source>
+        <translation>Fehler %1</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Formula error!</source>
+        <translation>Quorvanta  -  Formelfehler!</translation>
+    </message>
+    <message>
+        <source>One of your expressions does not contain an equal number of opened and closed parenthesis.</source>
+        <translation>Einer Ihrer Ausdrücke enthält nicht gleich viele öffnende und schließende Klammern.</translation>
+    </message>
+    <message>
+        <source>Quorvanta cannot find a help file.  Either the help file has been altered or Quorvanta cannot locate the appropriate program with which to open the help file. You&apos;ll have to search for the help file yourself to get help with Quorvanta.</source>
+        <translation>Quorvanta kann keine Hilfedatei finden.  Entweder wurde die Hilfedatei verändert, oder Quorvanta findet kein geeignetes Programm, um die Hilfedatei zu öffnen. Sie müssen selbst nach der Hilfedatei suchen, um Hilfe zu Quorvanta zu erhalten.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened the help file.  Open it with a program of your own choice; it is here:</source>
+        <translation>Kein Programm auf diesem Computer hat die Hilfedatei geöffnet.  Öffnen Sie sie mit einem Programm Ihrer Wahl; sie befindet sich hier:</translation>
+    </message>
+    <message>
+        <source>About Quorvanta</source>
+        <translation>Über Quorvanta</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Written by the Quorvanta developers</source>
+        <translation>Geschrieben von den Quorvanta-Entwicklern</translation>
+    </message>
+    <message>
+        <source>Published as free software by the Quorvanta project</source>
+        <translation>Als freie Software veröffentlicht vom Quorvanta-Projekt</translation>
+    </message>
+    <message>
+        <source>Last compiled: %1</source>
+        <translation>Zuletzt erstellt: %1</translation>
+    </message>
+    <message>
+        <source>No help file!</source>
+        <translation>Keine Hilfedatei!</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Help Contents</source>
+        <translation>Quorvanta  -  Inhalt der Hilfe</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Bitmap Files (*.bmp)</source>
+        <translation>Bitmap-Dateien (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Export Graph</source>
+        <translation>Grafik exportieren</translation>
+    </message>
+    <message>
+        <source>SVG Images (*.svg)</source>
+        <translation>SVG-Bilder (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF Documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Only an SVG or a PDF extension is allowed.</source>
+        <translation>Nur eine SVG- oder PDF-Dateiendung ist zulässig.</translation>
+    </message>
+    <message>
+        <source>You have told the printer to print %1 copies.  Are you sure you would like to print that many?</source>
+        <translation>Sie haben den Drucker angewiesen, %1 Kopien zu drucken.  Möchten Sie wirklich so viele drucken?</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Bitmap</source>
+        <translation>Quorvanta  -  Bitmap</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Export Graph</source>
+        <translation>Quorvanta  -  Grafik exportieren</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Multiple Copies</source>
+        <translation>Quorvanta  -  Mehrere Kopien</translation>
+    </message>
+    <message>
+        <source>Graph Files (*.gph)</source>
+        <translation>Grafikdateien (*.gph)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a graph file.</source>
+        <translation>%1 ist ein Ordner, keine Grafikdatei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a graph file.</source>
+        <translation>%1 ist keine Grafikdatei.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a graph file (more than %2 MiB).</source>
+        <translation>%1 ist zu groß für eine Grafikdatei (mehr als %2 MiB).</translation>
+    </message>
+    <message>
+        <source>%1 changed while it was read.</source>
+        <translation>%1 wurde während des Lesens verändert.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>One or more of the values in your graphing ranges are not numeric.  Please make sure the entries in those four text boxes are valid numbers.</source>
+        <translation>Einer oder mehrere Werte Ihrer Zeichenbereiche sind nicht numerisch.  Bitte stellen Sie sicher, dass die Einträge in diesen vier Textfeldern gültige Zahlen sind.</translation>
+    </message>
+    <message>
+        <source>Please make sure that your maximum ranges are larger than your minimum ranges.</source>
+        <translation>Bitte stellen Sie sicher, dass Ihre Maximalwerte größer als Ihre Minimalwerte sind.</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Save?</source>
+        <translation>Quorvanta  -  Speichern?</translation>
+    </message>
+    <message>
+        <source>Would you like to save your data before opening another file?</source>
+        <translation>Möchten Sie Ihre Daten speichern, bevor Sie eine andere Datei öffnen?</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Open</source>
+        <translation>Quorvanta  -  Öffnen</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Save</source>
+        <translation>Quorvanta  -  Speichern</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Change of Settings</source>
+        <translation>Quorvanta  -  Änderung der Einstellungen</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Invalid Input!</source>
+        <translation>Quorvanta  -  Ungültige Eingabe!</translation>
+    </message>
+    <message>
+        <source>Creating an initialize file will allow Quorvanta to refer to a complete collection of settings and/or data upon startup.  Press OK to create an initialize file from the current conditions of Quorvanta.</source>
+        <translation>Mit einer Initialisierungsdatei kann Quorvanta beim Start auf eine vollständige Sammlung von Einstellungen und/oder Daten zurückgreifen.  Drücken Sie OK, um eine Initialisierungsdatei aus dem aktuellen Zustand von Quorvanta zu erstellen.</translation>
+    </message>
+    <message>
+        <source>Setting the default ranges for your graphing window will cause Quorvanta to refer to those values every time the &quot;Set to default&quot; button is pressed.  Changes are unique to this file only.
+
+Click OK to use your current range values as your new default settings.</source>
+        <translation>Wenn Sie die Standardbereiche für Ihr Zeichenfenster festlegen, verwendet Quorvanta diese Werte jedes Mal, wenn die Schaltfläche &quot;Zurücksetzen&quot; gedrückt wird.  Die Änderungen gelten nur für diese Datei.
+
+Klicken Sie auf OK, um Ihre aktuellen Bereichswerte als neue Standardeinstellungen zu verwenden.</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Too many tick marks!</source>
+        <translation>Quorvanta  -  Zu viele Skalenstriche!</translation>
+    </message>
+    <message>
+        <source>The %1 tick scale is not large enough!  Quorvanta will restart the plot using your current %1 tick scale multiplied by 10.</source>
+        <translation>Die Skalenteilung %1 ist nicht groß genug!  Quorvanta beginnt das Zeichnen neu mit Ihrer aktuellen Skalenteilung %1 multipliziert mit 10.</translation>
+    </message>
+    <message>
+        <source>Quorvanta  -  Oversized parameter!</source>
+        <translation>Quorvanta  -  Parameter zu groß!</translation>
+    </message>
+    <message>
+        <source>Desired size of moving average is too high for the current number of data points!</source>
+        <translation>Die gewünschte Größe des gleitenden Mittelwerts ist zu hoch für die aktuelle Anzahl an Datenpunkten!</translation>
+    </message>
+    <message>
+        <source>Desired number of neighbors is too high for current number of data points!</source>
+        <translation>Die gewünschte Anzahl an Nachbarn ist zu hoch für die aktuelle Anzahl an Datenpunkten!</translation>
+    </message>
+    <message>
+        <source>z min and z max are empty</source>
+        <translation>z min und z max sind leer</translation>
+    </message>
+    <message>
+        <source>z min is empty</source>
+        <translation>z min ist leer</translation>
+    </message>
+    <message>
+        <source>z max is empty</source>
+        <translation>z max ist leer</translation>
+    </message>
+    <message>
+        <source>z max is not greater than z min</source>
+        <translation>z max ist nicht größer als z min</translation>
+    </message>
+    <message>
+        <source>%1: %2 at every sample</source>
+        <translation>%1: %2 an jedem Abtastpunkt</translation>
+    </message>
+    <message>
+        <source>Drawing stopped at curve %1 of %2</source>
+        <translation>Zeichnen bei Kurve %1 von %2 abgebrochen</translation>
+    </message>
+    <message>
+        <source>Function list entry %1</source>
+        <translation>Eintrag %1 der Funktionsliste</translation>
+    </message>
+</context>
+<context>
     <name>qv::VectorPanel</name>
     <message>
         <source>  Angle</source>

@@ -11,6 +11,7 @@
 #include "expression/evaluator.h"
 #include "expression/rewrite.h"
 #include "expression/routines.h"
+#include "expression/user_text.h"
 
 namespace qv {
 
@@ -142,9 +143,12 @@ std::string historyEntry(std::string_view shownExpression, std::string_view answ
 }  // namespace
 
 std::string tooLongText() {
-    return "With the values of the variables and ans in place, the expression is longer than " +
-           std::to_string(Evaluator::kMaxTextLength) +
-           " characters, more than the calculator can evaluate.  Use shorter values or fewer variables.";
+    return fillIn(
+        userText("qv::Texts",
+                 "With the values of the variables and ans in place, the expression is longer "
+                 "than %1 characters, more than the calculator can evaluate.  Use shorter values "
+                 "or fewer variables."),
+        {std::to_string(Evaluator::kMaxTextLength)});
 }
 
 std::optional<std::string> specialWordAnswer(std::string_view expression) {
@@ -199,7 +203,7 @@ CalculatorOutcome evaluate(const CalculatorInput& in, RewriteContext& ctx, Evalu
 
     for (int i = 0; i < kVariableBoxes; i += 2) {
         if (boxes[static_cast<std::size_t>(i)].find("ans") != std::string::npos) {
-            out.message = kAnsInNameText;
+            out.message = userText("qv::Texts", kAnsInNameText);
             return out;
         }
     }

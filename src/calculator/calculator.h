@@ -21,6 +21,7 @@
 #include <string_view>
 
 #include "calculator/answer_format.h"
+#include "expression/user_text.h"
 #include "expression/value.h"
 
 namespace qv {
@@ -28,8 +29,8 @@ namespace qv {
 class Evaluator;
 struct RewriteContext;
 
-inline constexpr const char* kAnsInNameText =
-    "One of your variables has \"ans\" as part of its name.  This should be avoided.";
+inline constexpr const char* kAnsInNameText = QV_TR(
+    "qv::Texts", "One of your variables has \"ans\" as part of its name.  This should be avoided.");
 inline constexpr const char* kCalculatorMessageTitle = "Quorvanta";
 inline constexpr const char* kErrorAnswer = "Error";
 

@@ -3,12 +3,16 @@
 #include <cstddef>
 #include <utility>
 
+#include "expression/user_text.h"
+
 namespace qv {
 
 std::string removeEquationQuestion(std::string_view title) {
-    std::string text = "This will delete the equation titled ''";
-    text.append(title).append("'' on your list of custom equations.  Is this ok?");
-    return text;
+    return fillIn(
+        userText("qv::Texts",
+                 "This will delete the equation titled ''%1'' on your list of custom equations.  "
+                 "Is this ok?"),
+        {title});
 }
 
 bool CustomEquations::create(CustomEquation e) {

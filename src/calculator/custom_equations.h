@@ -13,6 +13,7 @@
 
 #include "calculator/formula_library.h"
 #include "document/graph_document.h"
+#include "expression/user_text.h"
 
 namespace qv {
 
@@ -20,9 +21,12 @@ static_assert(std::tuple_size_v<decltype(CustomEquation::names)> == kFormulaName
 
 inline constexpr int kMaxCustomEquations = 50;
 
-inline constexpr const char* kEquationLimitTitle = "Quorvanta  -  Limit reached!";
-inline constexpr const char* kEquationLimitText = "You may only create 50 custom equations per file.";
-inline constexpr const char* kRemoveEquationTitle = "Quorvanta  -  Remove permanently?";
+inline constexpr const char* kEquationLimitTitle =
+    QV_TR("qv::Texts", "Quorvanta  -  Limit reached!");
+inline constexpr const char* kEquationLimitText =
+    QV_TR("qv::Texts", "You may only create 50 custom equations per file.");
+inline constexpr const char* kRemoveEquationTitle =
+    QV_TR("qv::Texts", "Quorvanta  -  Remove permanently?");
 
 // The Yes/No question of "Delete Equation", the title enclosed in two
 // apostrophes on each side.

@@ -5,6 +5,7 @@
 #include "expression/derivatives.h"
 #include "expression/number_text.h"
 #include "expression/routines.h"
+#include "expression/user_text.h"
 
 namespace qv {
 
@@ -12,7 +13,9 @@ namespace {
 
 std::string withoutSpaces(const std::string& s) { return replaceAll(s, " ", ""); }
 
-IntegralMessage message(const char* title, const char* text) { return {title, text}; }
+IntegralMessage message(std::string title, std::string text) {
+    return {std::move(title), std::move(text)};
+}
 
 // A bound box's value: its evaluation form evaluated and read as a number
 // the way arithmetic reads it (Empty is 0). False when it cannot be read.
@@ -76,7 +79,8 @@ IntegralSetup prepareIntegral(IntegralBoxes& boxes, Evaluator& evaluator, Rewrit
     // The animation parameter changes with time; its area has no one value.
     if (boxes.x.find('A') != std::string::npos || boxes.y.find('A') != std::string::npos) {
         setup.status = IntegralStatus::Refused;
-        setup.message = message(kIntegralFunctionErrorTitle, kIntegralAnimationText);
+        setup.message = message(userText("qv::Texts", kIntegralFunctionErrorTitle),
+                                userText("qv::Texts", kIntegralAnimationText));
         return setup;
     }
     setup.copyToMain = true;
@@ -92,7 +96,8 @@ IntegralSetup prepareIntegral(IntegralBoxes& boxes, Evaluator& evaluator, Rewrit
     if (!readBound(evaluator, lower, setup.a) || !readBound(evaluator, upper, setup.b)) return setup;
     if (setup.a >= setup.b) {
         setup.status = IntegralStatus::Refused;
-        setup.message = message(kIntegralDataErrorTitle, kIntegralBoundsText);
+        setup.message = message(userText("qv::Texts", kIntegralDataErrorTitle),
+                                userText("qv::Texts", kIntegralBoundsText));
         return setup;
     }
     setup.status = IntegralStatus::Ready;
@@ -123,7 +128,8 @@ IntegralOutcome evaluateIntegral(Evaluator& evaluator, const IntegralSetup& setu
         if (eval_error != 0) {
             out.status = IntegralStatus::Refused;
             out.label = std::string();
-            out.message = message(kIntegralFunctionErrorTitle, kIntegralContinuityText);
+            out.message = message(userText("qv::Texts", kIntegralFunctionErrorTitle),
+                                  userText("qv::Texts", kIntegralContinuityText));
             return out;
         }
     }

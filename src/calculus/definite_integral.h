@@ -7,6 +7,7 @@
 #include "document/graph_document.h"
 #include "expression/evaluator.h"
 #include "expression/rewrite.h"
+#include "expression/user_text.h"
 
 // The definite integral of y dx = y(z)·x'(z) dz along a parametric curve,
 // by the composite Simpson rule, and the shading of the area it measures.
@@ -19,11 +20,16 @@
 // Nothing here shows a dialog: messages come back in the results.
 namespace qv {
 
-inline constexpr const char* kIntegralFunctionErrorTitle = "Quorvanta  -  Function Error!";
-inline constexpr const char* kIntegralDataErrorTitle = "Quorvanta  -  Data Error!";
-inline constexpr const char* kIntegralAnimationText = "Animations are not allowed to be integrated.";
-inline constexpr const char* kIntegralBoundsText = "The upper bound must be greater than the lower bound.";
-inline constexpr const char* kIntegralContinuityText = "The function must be continuous over the desired interval.";
+inline constexpr const char* kIntegralFunctionErrorTitle =
+    QV_TR("qv::Texts", "Quorvanta  -  Function Error!");
+inline constexpr const char* kIntegralDataErrorTitle =
+    QV_TR("qv::Texts", "Quorvanta  -  Data Error!");
+inline constexpr const char* kIntegralAnimationText =
+    QV_TR("qv::Texts", "Animations are not allowed to be integrated.");
+inline constexpr const char* kIntegralBoundsText =
+    QV_TR("qv::Texts", "The upper bound must be greater than the lower bound.");
+inline constexpr const char* kIntegralContinuityText =
+    QV_TR("qv::Texts", "The function must be continuous over the desired interval.");
 
 // Simpson subintervals; the interior loop pairs them as i = 1 .. kIntegralSubintervals / 2 - 1.
 inline constexpr int kIntegralSubintervals = 1000;

@@ -8,6 +8,7 @@
 #include "expression/derivatives.h"
 #include "expression/number_text.h"
 #include "expression/rewrite.h"
+#include "expression/user_text.h"
 #include "expression/value.h"
 
 namespace qv {
@@ -333,33 +334,49 @@ SearchResult searchCurve(Evaluator& evaluator, const SearchInput& input, SearchK
 }  // namespace
 
 SearchMessage requestMessage(SearchKind kind) {
-    const char* what = "a root";
+    std::string text;
     switch (kind) {
-    case SearchKind::Root: break;
-    case SearchKind::Extremum: what = "an extremum"; break;
-    case SearchKind::Inflection: what = "an inflection point"; break;
-    case SearchKind::Intersection: what = "an intersection"; break;
+    case SearchKind::Root:
+        text = userText("qv::Texts",
+                        "Please enter a reference number from which to start looking for a root.");
+        break;
+    case SearchKind::Extremum:
+        text = userText(
+            "qv::Texts",
+            "Please enter a reference number from which to start looking for an extremum.");
+        break;
+    case SearchKind::Inflection:
+        text = userText(
+            "qv::Texts",
+            "Please enter a reference number from which to start looking for an inflection point.");
+        break;
+    case SearchKind::Intersection:
+        text = userText(
+            "qv::Texts",
+            "Please enter a reference number from which to start looking for an intersection.");
+        break;
     }
-    return {kSearchRequestTitle,
-            std::string("Please enter a reference number from which to start looking for ") + what +
-                "."};
+    return {userText("qv::Texts", kSearchRequestTitle), text};
 }
 
 SearchMessage failureMessage(SearchKind kind) {
     switch (kind) {
     case SearchKind::Root:
-        return {"Quorvanta  -  No Root!",
-                "A root cannot be found near the desired reference number."};
+        return {userText("qv::Texts", "Quorvanta  -  No Root!"),
+                userText("qv::Texts", "A root cannot be found near the desired reference number.")};
     case SearchKind::Extremum:
-        return {"Quorvanta  -  No Extremum!",
-                "An extremum cannot be found near the desired reference number."};
+        return {userText("qv::Texts", "Quorvanta  -  No Extremum!"),
+                userText("qv::Texts",
+                         "An extremum cannot be found near the desired reference number.")};
     case SearchKind::Inflection:
-        return {"Quorvanta  -  No Inflection Point!",
-                "An inflection point cannot be found near the desired reference number."};
+        return {userText("qv::Texts", "Quorvanta  -  No Inflection Point!"),
+                userText("qv::Texts",
+                         "An inflection point cannot be found near the desired reference number.")};
     case SearchKind::Intersection: break;
     }
-    return {"Quorvanta  -  No Intersection!",
-            "An intersection cannot be found near the desired reference number."};
+    return {userText("qv::Texts", "Quorvanta  -  No Intersection!"),
+            userText("qv::Texts",
+                     "An intersection cannot be found near the desired reference number.")};
 }
 
 std::optional<double> referenceValue(Evaluator& evaluator, std::string_view goToText) {
@@ -395,7 +412,8 @@ SearchResult findIntersection(Evaluator& evaluator, const SearchInput& input) {
     // Still set from before the redraw; each entry clears it for itself.
     res.eval_error = kTrue;
     if (input.xText.empty() || input.yText.empty() || input.entries.empty()) {
-        res.messages.push_back({kNeedTwoFunctionsTitle, kNeedTwoFunctionsText});
+        res.messages.push_back(
+            {kNeedTwoFunctionsTitle, userText("qv::Texts", kNeedTwoFunctionsText)});
         return res;
     }
     res.ran = true;

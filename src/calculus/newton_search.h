@@ -8,6 +8,7 @@
 
 #include "calculus/point_derivative.h"
 #include "expression/evaluator.h"
+#include "expression/user_text.h"
 
 // The four searches of the Calculus menu (root, local extremum, inflection
 // point, intersection): Newton's method in z from a reference value, with the
@@ -35,10 +36,10 @@ inline constexpr double kSearchTolerance = 1e-12;
 inline constexpr int16_t kSearchSteps = 150;
 inline constexpr int16_t kInflectionSteps = 250;
 
-inline constexpr const char* kSearchRequestTitle = "Quorvanta  -  Data error!";
+inline constexpr const char* kSearchRequestTitle = QV_TR("qv::Texts", "Quorvanta  -  Data error!");
 inline constexpr const char* kNeedTwoFunctionsTitle = "Quorvanta";
 inline constexpr const char* kNeedTwoFunctionsText =
-    "You need to plot at least two functions to find an intersection.";
+    QV_TR("qv::Texts", "You need to plot at least two functions to find an intersection.");
 
 // What the window shows when the "Go to z =" box is empty, titled
 // kSearchRequestTitle (while the box shows kEnterNumberHere).

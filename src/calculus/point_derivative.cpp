@@ -4,25 +4,28 @@
 
 #include "expression/derivatives.h"
 #include "expression/number_text.h"
+#include "expression/user_text.h"
 
 namespace qv {
 
 namespace {
 
-constexpr const char* kFailureTitle = "Quorvanta  -  Data Error!";
-
 PointDerivativeMessage notFound(bool second) {
-    return {false, kFailureTitle,
-            second ? "Second derivative cannot be found at requested point."
-                   : "Derivative cannot be found at requested point."};
+    return {false, userText("qv::Texts", "Quorvanta  -  Data Error!"),
+            second ? userText("qv::Texts", "Second derivative cannot be found at requested point.")
+                   : userText("qv::Texts", "Derivative cannot be found at requested point.")};
 }
 
 }  // namespace
 
 PointDerivativeMessage emptyBoxMessage(bool second) {
-    return {false, "Quorvanta  -  Data error!",
-            second ? "Please enter a value at which the second derivative should be calculated."
-                   : "Please enter a value at which the derivative should be calculated."};
+    return {
+        false, userText("qv::Texts", "Quorvanta  -  Data error!"),
+        second
+            ? userText("qv::Texts",
+                       "Please enter a value at which the second derivative should be calculated.")
+            : userText("qv::Texts",
+                       "Please enter a value at which the derivative should be calculated.")};
 }
 
 PointDerivativeMessage pointDerivative(Evaluator& evaluator, const std::string& zForm, const std::string& x,
@@ -40,9 +43,14 @@ PointDerivativeMessage pointDerivative(Evaluator& evaluator, const std::string& 
     const double bottom = second ? dx * dx : dx;
     const double value = top / bottom;
     if (evalError != 0 || bottom == 0 || !std::isfinite(value)) return notFound(second);
-    const std::string text = std::string(second ? "Second derivative at z =" : "Derivative at z =") + strText(z) +
-                             " :\r\n\r\n" + std::string(13, ' ') + strText(roundHalfEven(value, 9));
-    return {true, second ? "Quorvanta  -  Second Derivative" : "Quorvanta  -  Derivative", text};
+    const std::string text = (second ? userText("qv::Texts", "Second derivative at z =")
+                                     : userText("qv::Texts", "Derivative at z =")) +
+                             strText(z) + " :\r\n\r\n" + std::string(13, ' ') +
+                             strText(roundHalfEven(value, 9));
+    return {true,
+            second ? userText("qv::Texts", "Quorvanta  -  Second Derivative")
+                   : userText("qv::Texts", "Quorvanta  -  Derivative"),
+            text};
 }
 
 }  // namespace qv

@@ -11,6 +11,7 @@
 #include "document/function_list.h"
 #include "expression/evaluator.h"
 #include "expression/number_text.h"
+#include "expression/user_text.h"
 
 namespace qv {
 
@@ -185,7 +186,8 @@ Correlation CorrelationPoints::correlation(std::string_view function, RewriteCon
 }
 
 FitOutcome failedFit(FitOutcome out) {
-    out.message = DataMessage{kDataErrorTitle, kNoFitText};
+    out.message =
+        DataMessage{userText("qv::Texts", kDataErrorTitle), userText("qv::Texts", kNoFitText)};
     return out;
 }
 
@@ -416,7 +418,8 @@ FitOutcome createFit(FitType type, const DataColumns& columns, std::string_view 
     }
     const Correlation r = correlate(entry);
     if (r.kind == Correlation::Kind::Flat) {
-        out.message = DataMessage{kDataErrorTitle, kFlatDataText};
+        out.message = DataMessage{userText("qv::Texts", kDataErrorTitle),
+                                  userText("qv::Texts", kFlatDataText)};
         return out;
     }
     if (r.kind == Correlation::Kind::Failed) return failedFit(std::move(out));
@@ -433,17 +436,20 @@ CorrelationOutcome testCorrelation(std::string_view entry, const DataColumns& co
     CorrelationOutcome out;
     out.entryText = removeBlanks(entry);
     if (out.entryText.empty() || xs.size() != ys.size() || xs.size() < 2) {
-        out.message = DataMessage{kDataErrorTitle, kCorrelationRefusedText};
+        out.message = DataMessage{userText("qv::Texts", kDataErrorTitle),
+                                  userText("qv::Texts", kCorrelationRefusedText)};
         return out;
     }
     std::optional<CorrelationPoints> points = CorrelationPoints::read(xs, ys);
     const Correlation r = points ? points->correlation(out.entryText, ctx, evaluator) : Correlation{};
     if (r.kind == Correlation::Kind::Flat) {
-        out.message = DataMessage{kDataErrorTitle, kFlatDataText};
+        out.message = DataMessage{userText("qv::Texts", kDataErrorTitle),
+                                  userText("qv::Texts", kFlatDataText)};
         return out;
     }
     if (r.kind == Correlation::Kind::Failed) {
-        out.message = DataMessage{kCorrelationErrorTitle, kCorrelationErrorText};
+        out.message = DataMessage{userText("qv::Texts", kCorrelationErrorTitle),
+                                  userText("qv::Texts", kCorrelationErrorText)};
         return out;
     }
     out.label = kCorrelationPrefix + strText(r.r2);

@@ -22,6 +22,7 @@
 
 #include "document/data_columns.h"
 #include "expression/rewrite.h"
+#include "expression/user_text.h"
 
 namespace qv {
 
@@ -41,17 +42,21 @@ std::optional<FitType> fitTypeNamed(std::string_view name);
 // Points a fit needs at least, with columns of equal length.
 int minimumPoints(FitType type);
 
-inline constexpr const char* kNoFitText = "No function fits this data.";
-inline constexpr const char* kCorrelationErrorTitle = "Quorvanta  -  Error!";
+inline constexpr const char* kNoFitText = QV_TR("qv::Texts", "No function fits this data.");
+inline constexpr const char* kCorrelationErrorTitle = QV_TR("qv::Texts", "Quorvanta  -  Error!");
 inline constexpr const char* kCorrelationErrorText =
-    "An unknown error occurred while calculating the correlation coefficient.";
+    QV_TR("qv::Texts", "An unknown error occurred while calculating the correlation coefficient.");
 inline constexpr const char* kCorrelationRefusedText =
-    "Unable to check data against function.  Please make sure a valid function is entered and that the "
-    "number of x data points equals the number of y data points.";
+    QV_TR("qv::Texts",
+          "Unable to check data against function.  Please make sure a valid function is entered "
+          "and that the "
+          "number of x data points equals the number of y data points.");
 // All y equal (SST = 0) and a function that misses them: R² = 1 - SSE/SST
 // has no value.
 inline constexpr const char* kFlatDataText =
-    "All y data points are equal and the function does not give them, so no correlation can be measured.";
+    QV_TR("qv::Texts",
+          "All y data points are equal and the function does not give them, so no correlation can "
+          "be measured.");
 inline constexpr const char* kPleaseWaitText = "Please wait...";
 inline constexpr const char* kCorrelationPrefix = "Correlation = ";
 

@@ -10,29 +10,39 @@
 #include "document/function_list.h"
 #include "expression/evaluator.h"
 #include "expression/number_text.h"
+#include "expression/user_text.h"
 #include "platform/safe_write.h"
 
 namespace qv {
 
 namespace {
 
-constexpr const char* kListFilter = "Text Files (*.txt)|*.TXT";
-constexpr const char* kDataErrorCapitalTitle = "Quorvanta  -  Data Error!";
+// The files the dialogs list: the description in the user's language, the pattern as it is.
+std::string listFilter() { return userText("qv::Texts", "Text Files (*.txt)") + "|*.TXT"; }
+constexpr const char* kDataErrorCapitalTitle = QV_TR("qv::Texts", "Quorvanta  -  Data Error!");
 
-ExportPlan refusedExport(const char* title, std::string text) {
+ExportPlan refusedExport(std::string title, std::string text) {
     ExportPlan plan;
-    plan.message = DataMessage{title, std::move(text)};
+    plan.message = DataMessage{std::move(title), std::move(text)};
     return plan;
 }
 
 ExportPlan notANumber(std::size_t index) {
-    return refusedExport(kDataErrorTitle, "Item " + std::to_string(index + 1) +
-                                              " of the list is not a number, so the list cannot be exported.");
+    return refusedExport(
+        userText("qv::Texts", kDataErrorTitle),
+        fillIn(userText("qv::Texts",
+                        "Item %1 of the list is not a number, so the list cannot be exported."),
+               {std::to_string(index + 1)}));
 }
 
 ExportPlan tooLarge(std::size_t index) {
-    return refusedExport(kDataErrorTitle, "The value for item " + std::to_string(index + 1) +
-                                              " of the list is too large, so the list cannot be exported.");
+    return refusedExport(
+        userText("qv::Texts", kDataErrorTitle),
+        fillIn(
+            userText(
+                "qv::Texts",
+                "The value for item %1 of the list is too large, so the list cannot be exported."),
+            {std::to_string(index + 1)}));
 }
 
 // Each item as a Double, in list order, or the message for the first item
@@ -59,13 +69,18 @@ ExportPlan valueLines(ExportMode mode, const std::vector<std::string>& items) {
     if (!values) return plan;
     for (const double v : *values) {
         if (mode == ExportMode::Log && v <= 0) {
-            return refusedExport(kDataErrorCapitalTitle,
-                                 "One or more of your data items is less than or equal to zero, so a logarithm "
-                                 "cannot be performed on your list.");
+            return refusedExport(
+                userText("qv::Texts", kDataErrorCapitalTitle),
+                userText("qv::Texts",
+                         "One or more of your data items is less than or equal to zero, so a "
+                         "logarithm cannot be performed on your list."));
         }
         if (mode == ExportMode::Inverse && v == 0) {
-            return refusedExport(kDataErrorCapitalTitle,
-                                 "One or more of your data items is equal to zero, so it cannot be inverted.");
+            return refusedExport(
+                userText("qv::Texts", kDataErrorCapitalTitle),
+                userText(
+                    "qv::Texts",
+                    "One or more of your data items is equal to zero, so it cannot be inverted."));
         }
     }
     for (std::size_t i = 0; i < values->size(); ++i) {
@@ -89,12 +104,16 @@ ExportPlan differenceLines(const DataColumns& columns, std::string_view function
     const std::vector<std::string>& xs = columns.column(kXData);
     const std::vector<std::string>& ys = columns.selectedColumn();
     if (xs.size() != ys.size() || ys.empty()) {
-        return refusedExport(kDataErrorTitle,
-                             "There is either no data in your current list or the number of data points in your "
-                             "x list does not match the number of data points in your y list.");
+        return refusedExport(
+            userText("qv::Texts", kDataErrorTitle),
+            userText("qv::Texts",
+                     "There is either no data in your current list or the number of data points in "
+                     "your x list does not match the number of data points in your y list."));
     }
     if (removeBlanks(functionEntry).empty()) {
-        return refusedExport("Quorvanta  -  Blank field!", "There is no function for which to compare the data.");
+        return refusedExport(
+            userText("qv::Texts", "Quorvanta  -  Blank field!"),
+            userText("qv::Texts", "There is no function for which to compare the data."));
     }
     const std::string form = heal_2(heal(functionEntry, ctx));
     const BoundForm bound = evaluator.bind(form);
@@ -108,9 +127,12 @@ ExportPlan differenceLines(const DataColumns& columns, std::string_view function
         const EvalResult at = functionAt(bound, form, xs[i], evaluator);
         const NumResult f = at.failed() ? NumResult::fail(at.error) : toArithmetic(at.value);
         if (f.failed()) {
-            return refusedExport(kDataErrorTitle, "The function does not give a number at item " +
-                                                      std::to_string(i + 1) +
-                                                      " of the x data, so the difference cannot be formed.");
+            return refusedExport(
+                userText("qv::Texts", kDataErrorTitle),
+                fillIn(userText("qv::Texts",
+                                "The function does not give a number at item %1 of the "
+                                "x data, so the difference cannot be formed."),
+                       {std::to_string(i + 1)}));
         }
         const double d = *y - f.value;
         if (!std::isfinite(d)) return tooLarge(i);
@@ -154,8 +176,8 @@ bool hasExtension(std::string_view path, std::string_view extension) {
     return true;
 }
 
-PathCheck refusedPath(std::string path, const char* title, std::string text) {
-    return {PathVerdict::Refuse, std::move(path), DataMessage{title, std::move(text)}};
+PathCheck refusedPath(std::string path, std::string title, std::string text) {
+    return {PathVerdict::Refuse, std::move(path), DataMessage{std::move(title), std::move(text)}};
 }
 
 // Control bytes other than tab and the line ends appear in no text a user
@@ -165,7 +187,7 @@ bool isBinaryByte(unsigned char c) { return (c < 0x20 && c != '\t' && c != '\n' 
 
 ImportResult refusedImport(std::string text) {
     ImportResult result;
-    result.message = DataMessage{kImportTitle, std::move(text)};
+    result.message = DataMessage{userText("qv::Texts", kImportTitle), std::move(text)};
     return result;
 }
 
@@ -184,7 +206,10 @@ bool ListFileParser::feed(const char* data, std::size_t size) {
     for (std::size_t i = 0; i < size; ++i) {
         // Counted byte by byte, so that the first fault in the file is the
         // one named, however the file is cut into pieces.
-        if (++bytes_ > kMaxListFileBytes) return refuse("The file " + name_ + " is too large for a data list.");
+        if (++bytes_ > kMaxListFileBytes) {
+            return refuse(fillIn(userText("qv::Texts", "The file %1 is too large for a data list."),
+                                 {name_}));
+        }
         if (!atStart_) {
             if (!take(data[i])) return false;
             continue;
@@ -224,11 +249,14 @@ bool ListFileParser::take(char c) {
         return endLine();
     }
     if (isBinaryByte(static_cast<unsigned char>(c))) {
-        return refuse("The file " + name_ + " is not a text list: it holds binary data.");
+        return refuse(
+            fillIn(userText("qv::Texts", "The file %1 is not a text list: it holds binary data."),
+                   {name_}));
     }
     if (line_.size() >= kMaxListLineBytes) {
-        return refuse("The file " + name_ + " is not a text list: line " +
-                      std::to_string(items.size() + blankLines_ + 1) + " is longer than 1 MiB.");
+        return refuse(fillIn(
+            userText("qv::Texts", "The file %1 is not a text list: line %2 is longer than 1 MiB."),
+            {name_, std::to_string(items.size() + blankLines_ + 1)}));
     }
     line_.push_back(c);
     lineOpen_ = true;
@@ -247,14 +275,18 @@ bool ListFileParser::endLine() {
         return true;
     }
     if (blankLines_ > 0) {
-        return refuse("Line " + std::to_string(items.size() + 1) + " of " + name_ + " is empty, not a number.");
+        return refuse(fillIn(userText("qv::Texts", "Line %1 of %2 is empty, not a number."),
+                             {std::to_string(items.size() + 1), name_}));
     }
     if (!isNumeric(line_)) {
-        return refuse("Line " + std::to_string(items.size() + 1) + " of " + name_ +
-                      " is not a number: " + textExcerpt(line_));
+        return refuse(fillIn(userText("qv::Texts", "Line %1 of %2 is not a number: %3"),
+                             {std::to_string(items.size() + 1), name_, textExcerpt(line_)}));
     }
     if (items.size() >= kMaxListFileLines) {
-        return refuse("The file " + name_ + " has more than 32767 lines, more than a data list holds.");
+        return refuse(
+            fillIn(userText("qv::Texts",
+                            "The file %1 has more than 32767 lines, more than a data list holds."),
+                   {name_}));
     }
     std::string item;
     item.reserve(line_.size() + 1);
@@ -266,14 +298,21 @@ bool ListFileParser::endLine() {
     return true;
 }
 
-FileDialogRequest exportDialogRequest() { return {"Export List", kListFilter, "txt", ""}; }
+FileDialogRequest exportDialogRequest() {
+    return {userText("qv::Texts", "Export List"), listFilter(), "txt", ""};
+}
 
-FileDialogRequest importDialogRequest() { return {"Import List", kListFilter, "", ""}; }
+FileDialogRequest importDialogRequest() {
+    return {userText("qv::Texts", "Import List"), listFilter(), "", ""};
+}
 
 ExportPlan planExport(ExportMode mode, const DataColumns& columns, std::string_view functionEntry,
                       RewriteContext& ctx, Evaluator& evaluator) {
     const std::vector<std::string>& items = columns.selectedColumn();
-    if (items.empty()) return refusedExport(kDataErrorTitle, "There is no data in the current data list!");
+    if (items.empty()) {
+        return refusedExport(userText("qv::Texts", kDataErrorTitle),
+                             userText("qv::Texts", "There is no data in the current data list!"));
+    }
     switch (mode) {
     case ExportMode::Normal: {
         ExportPlan plan;
@@ -293,68 +332,84 @@ bool pathExists(const std::string& path) {
     return std::filesystem::exists(std::filesystem::path(path), ec);
 }
 
-PathCheck checkSavePath(std::string_view chosen, std::string_view extension, const char* replaceTitle,
-                        const FileExists& exists) {
+PathCheck checkSavePath(std::string_view chosen, std::string_view extension,
+                        const std::string& replaceTitle, const FileExists& exists) {
     std::string path = trimmedPath(chosen);
     if (!hasExtension(path, extension)) {
         std::string upper(extension);
         for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        return refusedPath(std::move(path), "Quorvanta  -  Wrong extension!",
-                           "Only a " + upper + " extension is allowed.");
+        return refusedPath(
+            std::move(path), userText("qv::Texts", "Quorvanta  -  Wrong extension!"),
+            fillIn(userText("qv::Texts", "Only a %1 extension is allowed."), {upper}));
     }
     // Only the extension is written in lower case; the rest is the user's.
     path.replace(extensionStart(path), std::string::npos, extension);
     if (!exists(path)) return {PathVerdict::Accept, std::move(path), {}};
-    DataMessage question{replaceTitle,
-                         "The file " + quotedName(path) + " already exists.  Would you like to replace this file?"};
+    DataMessage question{
+        replaceTitle,
+        fillIn(userText("qv::Texts",
+                        "The file %1 already exists.  Would you like to replace this file?"),
+               {quotedName(path)})};
     return {PathVerdict::AskReplace, std::move(path), std::move(question)};
 }
 
-PathCheck checkOpenPath(std::string_view chosen, std::string_view extension, const char* notFoundTitle,
-                        const FileExists& exists) {
+PathCheck checkOpenPath(std::string_view chosen, std::string_view extension,
+                        const std::string& notFoundTitle, const FileExists& exists) {
     std::string path = trimmedPath(chosen);
     // The extension in any case: the dialogs list "ORBIT.GPH" too.
     if (!hasExtension(path, extension)) {
-        return refusedPath(std::move(path), "Quorvanta  -  Missing extension!",
-                           "Please add the extension \"." + std::string(extension) + "\" to your file name.");
+        return refusedPath(
+            std::move(path), userText("qv::Texts", "Quorvanta  -  Missing extension!"),
+            fillIn(userText("qv::Texts", "Please add the extension \".%1\" to your file name."),
+                   {extension}));
     }
     if (!exists(path)) {
-        std::string text = quotedName(path) + " not found!";
+        std::string text = fillIn(userText("qv::Texts", "%1 not found!"), {quotedName(path)});
         return refusedPath(std::move(path), notFoundTitle, std::move(text));
     }
     return {PathVerdict::Accept, std::move(path), {}};
 }
 
 PathCheck checkExportPath(std::string_view chosen, const FileExists& exists) {
-    return checkSavePath(chosen, "txt", kExportTitle, exists);
+    return checkSavePath(chosen, "txt", userText("qv::Texts", kExportTitle), exists);
 }
 
 PathCheck checkImportPath(std::string_view chosen, const FileExists& exists) {
-    return checkOpenPath(chosen, "txt", kImportTitle, exists);
+    return checkOpenPath(chosen, "txt", userText("qv::Texts", kImportTitle), exists);
 }
 
 std::optional<DataMessage> importEraseQuestion(const DataColumns& columns) {
     if (columns.selectedColumn().empty()) return std::nullopt;
-    return DataMessage{"Quorvanta  -  Remove permanently?", "Your current list still contains data.  Ok to erase?"};
+    return DataMessage{
+        userText("qv::Texts", "Quorvanta  -  Remove permanently?"),
+        userText("qv::Texts", "Your current list still contains data.  Ok to erase?")};
 }
 
 ImportResult readListFile(const std::string& path) {
     const std::string name = quotedName(path);
     std::error_code ec;
     const std::filesystem::file_status status = std::filesystem::status(std::filesystem::path(path), ec);
-    if (!std::filesystem::exists(status)) return refusedImport(name + " not found!");
-    if (std::filesystem::is_directory(status)) return refusedImport(name + " is a folder, not a list file.");
+    if (!std::filesystem::exists(status))
+        return refusedImport(fillIn(userText("qv::Texts", "%1 not found!"), {name}));
+    if (std::filesystem::is_directory(status)) {
+        return refusedImport(
+            fillIn(userText("qv::Texts", "%1 is a folder, not a list file."), {name}));
+    }
     // A device or a pipe could be endless, or never end.
-    if (!std::filesystem::is_regular_file(status)) return refusedImport(name + " is not a list file.");
+    if (!std::filesystem::is_regular_file(status)) {
+        return refusedImport(fillIn(userText("qv::Texts", "%1 is not a list file."), {name}));
+    }
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    if (!in) return refusedImport("The file " + name + " cannot be read.");
+    if (!in)
+        return refusedImport(fillIn(userText("qv::Texts", "The file %1 cannot be read."), {name}));
     ListFileParser parser(name);
     std::vector<char> chunk(std::size_t{1} << 16);
     while (in) {
         in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
         if (!parser.feed(chunk.data(), static_cast<std::size_t>(in.gcount()))) return refusedImport(parser.problem);
     }
-    if (in.bad()) return refusedImport("The file " + name + " cannot be read.");
+    if (in.bad())
+        return refusedImport(fillIn(userText("qv::Texts", "The file %1 cannot be read."), {name}));
     if (!parser.finish()) return refusedImport(parser.problem);
     ImportResult result;
     result.items = std::move(parser.items);
@@ -367,7 +422,9 @@ std::optional<DataMessage> writeListFile(const std::string& path, const std::vec
     // Beside the old file and renamed over it once whole: a full disk
     // leaves the old list as it was.
     if (const std::optional<std::string> reason = writeFileSafely(path, bytes)) {
-        return DataMessage{kExportTitle, "The file " + quotedName(path) + " cannot be created: " + *reason + "."};
+        return DataMessage{userText("qv::Texts", kExportTitle),
+                           fillIn(userText("qv::Texts", "The file %1 cannot be created: %2."),
+                                  {quotedName(path), *reason})};
     }
     return std::nullopt;
 }

@@ -15,6 +15,7 @@
 
 #include "document/data_columns.h"
 #include "expression/rewrite.h"
+#include "expression/user_text.h"
 #include "platform/platform.h"
 
 namespace qv {
@@ -32,8 +33,8 @@ inline constexpr std::size_t kMaxListFileLines = kMaxDataItems;
 inline constexpr std::size_t kMaxListLineBytes = std::size_t{1} << 20;
 inline constexpr std::size_t kMaxListFileBytes = std::size_t{64} << 20;
 
-inline constexpr const char* kExportTitle = "Quorvanta  -  Export";
-inline constexpr const char* kImportTitle = "Quorvanta  -  Import";
+inline constexpr const char* kExportTitle = QV_TR("qv::Texts", "Quorvanta  -  Export");
+inline constexpr const char* kImportTitle = QV_TR("qv::Texts", "Quorvanta  -  Import");
 
 // The save dialog of the export and the open dialog of the import.
 FileDialogRequest exportDialogRequest();
@@ -75,14 +76,14 @@ bool pathExists(const std::string& path);
 // is written in lower case, and nothing else of the path changes; a name
 // with another extension or none is refused; an existing file is replaced
 // only when the user agrees (the question under `replaceTitle`).
-PathCheck checkSavePath(std::string_view chosen, std::string_view extension, const char* replaceTitle,
-                        const FileExists& exists = pathExists);
+PathCheck checkSavePath(std::string_view chosen, std::string_view extension,
+                        const std::string& replaceTitle, const FileExists& exists = pathExists);
 
 // The path an open dialog gave: the file's name must end in "." and the
 // extension, in any case, and the file must exist (else a message under
 // `notFoundTitle`).
-PathCheck checkOpenPath(std::string_view chosen, std::string_view extension, const char* notFoundTitle,
-                        const FileExists& exists = pathExists);
+PathCheck checkOpenPath(std::string_view chosen, std::string_view extension,
+                        const std::string& notFoundTitle, const FileExists& exists = pathExists);
 
 // The path a save dialog gave, checked as the export needs it: a ".txt"
 // extension (written in lower case), an existing file replaced only when

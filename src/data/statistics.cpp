@@ -8,29 +8,34 @@
 #include "data/double_double.h"
 #include "expression/evaluator.h"
 #include "expression/number_text.h"
+#include "expression/user_text.h"
 
 namespace qv {
 
 namespace {
 
-const char* subjectOf(Statistic which) {
+std::string subjectOf(Statistic which) {
     switch (which) {
-    case Statistic::Sum: return "the sum";
-    case Statistic::Average: return "the average";
-    case Statistic::StandardDeviation: return "the standard deviation";
+    case Statistic::Sum: return userText("qv::Texts", "the sum");
+    case Statistic::Average: return userText("qv::Texts", "the average");
+    case Statistic::StandardDeviation: return userText("qv::Texts", "the standard deviation");
     case Statistic::Count: break;
     }
-    return "the count";
+    return userText("qv::Texts", "the count");
 }
 
 DataMessage notANumber(std::size_t index, Statistic which) {
-    return {kDataErrorTitle, "Item " + std::to_string(index + 1) + " of the list is not a number, so " +
-                                 subjectOf(which) + " cannot be formed."};
+    return {userText("qv::Texts", kDataErrorTitle),
+            fillIn(userText("qv::Texts",
+                            "Item %1 of the list is not a number, so %2 cannot be formed."),
+                   {std::to_string(index + 1), subjectOf(which)})};
 }
 
 DataMessage tooLarge(Statistic which) {
-    return {kDataErrorTitle, std::string("The values of the list are too large, so ") + subjectOf(which) +
-                                 " cannot be formed."};
+    return {userText("qv::Texts", kDataErrorTitle),
+            fillIn(userText("qv::Texts",
+                            "The values of the list are too large, so %1 cannot be formed."),
+                   {subjectOf(which)})};
 }
 
 // An item as the statistics read it: a number text as its value, anything

@@ -6,6 +6,7 @@
 #include "document/function_list.h"
 #include "expression/evaluator.h"
 #include "expression/number_text.h"
+#include "expression/user_text.h"
 
 namespace qv {
 
@@ -17,7 +18,9 @@ std::atomic<uint64_t> g_nextStamp{1};
 uint64_t newStamps(std::size_t count) { return g_nextStamp.fetch_add(count, std::memory_order_relaxed); }
 uint64_t newStamp() { return newStamps(1); }
 
-DataMessage invalidEntry() { return {kDataErrorTitle, kInvalidEntryText}; }
+DataMessage invalidEntry() {
+    return {userText("qv::Texts", kDataErrorTitle), userText("qv::Texts", kInvalidEntryText)};
+}
 
 // The entry box after "Remove all spaces, rewrite with heal".
 struct Entry {
@@ -109,7 +112,8 @@ DataColumnEdit DataColumns::appendAnswer(const Value& answer) {
         return edit;
     }
     if (selectedColumn().size() >= kMaxDataItems) {
-        edit.message = DataMessage{kDataErrorTitle, kColumnFullText};
+        edit.message = DataMessage{userText("qv::Texts", kDataErrorTitle),
+                                   userText("qv::Texts", kColumnFullText)};
         return edit;
     }
     selectedItems().push_back(itemText(answer.num));
@@ -131,7 +135,8 @@ DataColumnEdit DataColumns::add(std::string_view entryText, RewriteContext& ctx,
         return edit;
     }
     if (selectedColumn().size() >= kMaxDataItems) {
-        edit.message = DataMessage{kDataErrorTitle, kColumnFullText};
+        edit.message = DataMessage{userText("qv::Texts", kDataErrorTitle),
+                                   userText("qv::Texts", kColumnFullText)};
         return edit;
     }
     // The item is the value of a second evaluation, so an entry such as rnd

@@ -6,14 +6,15 @@
 // command that changes them returns what it changed.
 
 #include <array>
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "expression/rewrite.h"
+#include "expression/user_text.h"
 #include "expression/value.h"
 
 namespace qv {
@@ -35,10 +36,11 @@ struct DataMessage {
     bool operator==(const DataMessage&) const = default;
 };
 
-inline constexpr const char* kDataErrorTitle = "Quorvanta  -  Data error!";
-inline constexpr const char* kInvalidEntryText = "Invalid input!  Make sure your entry is a real number.";
+inline constexpr const char* kDataErrorTitle = QV_TR("qv::Texts", "Quorvanta  -  Data error!");
+inline constexpr const char* kInvalidEntryText =
+    QV_TR("qv::Texts", "Invalid input!  Make sure your entry is a real number.");
 inline constexpr const char* kColumnFullText =
-    "The list is full.  A data list holds at most 32767 items.";
+    QV_TR("qv::Texts", "The list is full.  A data list holds at most 32767 items.");
 
 // The button that Enter clicks after a command.
 enum class DataDefaultButton : unsigned char { Keep, AddToList, ReplaceData };

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <span>
 
+#include "expression/user_text.h"
+
 namespace qv {
 
 namespace {
@@ -283,7 +285,8 @@ std::string heal(std::string_view typed, RewriteContext& ctx) {
     replaceInPlace(text, kSentinel, "");
     if (!balanced) {
         if (ctx.errors != nullptr) {
-            ctx.errors->formulaError(kFormulaErrorTitle, kParenthesisErrorText);
+            ctx.errors->formulaError(userText("qv::Texts", kFormulaErrorTitle),
+                                     userText("qv::Texts", kParenthesisErrorText));
         }
         ctx.smooth_pass = false;
     }

@@ -3,6 +3,7 @@
 #include <iterator>
 #include <utility>
 
+#include "expression/user_text.h"
 #include "platform/platform.h"
 
 namespace qv {
@@ -32,33 +33,40 @@ void showHelpContents(Platform& platform, const std::function<bool(const std::st
         if (platform.openDocument(manual)) return;
     }
     if (manuals.empty()) {
-        platform.message(kNoHelpTitle, noHelpText(), MessageButtons::Ok, MessageIcon::Warning);
+        platform.message(userText("qv::Texts", kNoHelpTitle), noHelpText(), MessageButtons::Ok,
+                         MessageIcon::Warning);
     } else {
-        platform.message(kNoViewerTitle, noViewerText(manuals), MessageButtons::Ok, MessageIcon::Warning);
+        platform.message(userText("qv::Texts", kNoViewerTitle), noViewerText(manuals),
+                         MessageButtons::Ok, MessageIcon::Warning);
     }
 }
 
 std::string noHelpText() {
-    return std::string("Quorvanta cannot find a help file.  Either the help file has been altered or Quorvanta cannot ") +
-           "locate the appropriate program with which to open the help file. " +
-           "You'll have to search for the help file yourself to get help with Quorvanta.";
+    return userText("qv::Texts",
+                    "Quorvanta cannot find a help file.  Either the help file has been altered or "
+                    "Quorvanta cannot "
+                    "locate the appropriate program with which to open the help file. You'll have "
+                    "to search for the "
+                    "help file yourself to get help with Quorvanta.");
 }
 
 std::string noViewerText(const std::vector<std::string>& manuals) {
-    std::string text = "No program on this computer opened the help file.  Open it with a program of your own "
-                       "choice; it is here:";
+    std::string text = userText(
+        "qv::Texts",
+        "No program on this computer opened the help file.  Open it with a program of your "
+        "own choice; it is here:");
     for (const std::string& manual : manuals) text += "\r\n" + manual;
     return text;
 }
 
 std::string aboutText(std::string_view version, std::string_view buildDate) {
     const std::string lines[] = {
-        "About Quorvanta",
+        userText("qv::Texts", "About Quorvanta"),
         "",
-        "     Version " + std::string(version),
-        "     Written by the Quorvanta developers",
-        "     Published as free software by the Quorvanta project",
-        "     Last compiled: " + std::string(buildDate),
+        "     " + fillIn(userText("qv::Texts", "Version %1"), {version}),
+        "     " + userText("qv::Texts", "Written by the Quorvanta developers"),
+        "     " + userText("qv::Texts", "Published as free software by the Quorvanta project"),
+        "     " + fillIn(userText("qv::Texts", "Last compiled: %1"), {buildDate}),
     };
     std::string text = lines[0];
     for (std::size_t i = 1; i < std::size(lines); ++i) text += "\r\n" + lines[i];

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "expression/user_text.h"
+
 namespace qv {
 
 class Platform;
@@ -17,8 +19,8 @@ class Platform;
 // processor's document first, the PDF the build sets last.
 inline constexpr std::array<const char*, 3> kManualNames = {
     "Quorvanta Manual.docx", "Quorvanta Manual compatible.doc", "Quorvanta Manual.pdf"};
-inline constexpr const char* kNoHelpTitle = "No help file!";
-inline constexpr const char* kNoViewerTitle = "Quorvanta  -  Help Contents";
+inline constexpr const char* kNoHelpTitle = QV_TR("qv::Texts", "No help file!");
+inline constexpr const char* kNoViewerTitle = QV_TR("qv::Texts", "Quorvanta  -  Help Contents");
 inline constexpr const char* kAboutTitle = "Quorvanta";
 
 // Every manual found, the first to try first: the folders in turn (the

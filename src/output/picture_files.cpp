@@ -5,13 +5,17 @@
 #include <filesystem>
 
 #include "expression/number_text.h"
+#include "expression/user_text.h"
 
 namespace qv {
 
-FileDialogRequest bitmapDialog() { return {"Save As", "Bitmap Files (*.bmp)|*.BMP", "bmp", ""}; }
+FileDialogRequest bitmapDialog() {
+    return {userText("qv::Texts", "Save As"),
+            userText("qv::Texts", "Bitmap Files (*.bmp)") + "|*.BMP", "bmp", ""};
+}
 
 PathCheck checkBitmapPath(std::string_view chosen, const FileExists& exists) {
-    return checkSavePath(chosen, "bmp", kBitmapTitle, exists);
+    return checkSavePath(chosen, "bmp", userText("qv::Texts", kBitmapTitle), exists);
 }
 
 std::optional<VectorFormat> vectorFormatOf(std::string_view path) {
@@ -24,7 +28,10 @@ std::optional<VectorFormat> vectorFormatOf(std::string_view path) {
 }
 
 FileDialogRequest exportGraphDialog() {
-    return {"Export Graph", "SVG Images (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf", "svg", ""};
+    return {userText("qv::Texts", "Export Graph"),
+            userText("qv::Texts", "SVG Images (*.svg)") + "|*.svg|" +
+                userText("qv::Texts", "PDF Documents (*.pdf)") + "|*.pdf",
+            "svg", ""};
 }
 
 PathCheck checkExportGraphPath(std::string_view chosen, const FileExists& exists) {
@@ -33,13 +40,18 @@ PathCheck checkExportGraphPath(std::string_view chosen, const FileExists& exists
     path.erase(path.find_last_not_of(' ') + 1);
     if (!vectorFormatOf(path)) {
         return {PathVerdict::Refuse, path,
-                DataMessage{"Quorvanta  -  Wrong extension!", "Only an SVG or a PDF extension is allowed."}};
+                DataMessage{userText("qv::Texts", "Quorvanta  -  Wrong extension!"),
+                            userText("qv::Texts", "Only an SVG or a PDF extension is allowed.")}};
     }
     if (!exists(path)) return {PathVerdict::Accept, path, {}};
     const std::string name = std::filesystem::path(path).filename().string();
-    return {PathVerdict::AskReplace, path,
-            DataMessage{kExportGraphTitle,
-                        "The file \"" + name + "\" already exists.  Would you like to replace this file?"}};
+    return {
+        PathVerdict::AskReplace, path,
+        DataMessage{
+            userText("qv::Texts", kExportGraphTitle),
+            fillIn(userText("qv::Texts",
+                            "The file %1 already exists.  Would you like to replace this file?"),
+                   {"\"" + name + "\""})}};
 }
 
 std::optional<int> copiesFor(std::string_view text) {
@@ -52,8 +64,11 @@ std::optional<int> copiesFor(std::string_view text) {
 }
 
 std::string manyCopiesQuestion(std::string_view copiesText) {
-    return "You have told the printer to print " + std::string(copiesText) +
-           " copies.  Are you sure you would like to print that many?";
+    return fillIn(
+        userText("qv::Texts",
+                 "You have told the printer to print %1 copies.  Are you sure you would like to "
+                 "print that many?"),
+        {copiesText});
 }
 
 }  // namespace qv

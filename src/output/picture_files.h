@@ -8,13 +8,14 @@
 #include <string_view>
 
 #include "data/list_file.h"
+#include "expression/user_text.h"
 #include "platform/platform.h"
 
 namespace qv {
 
-inline constexpr const char* kBitmapTitle = "Quorvanta  -  Bitmap";
-inline constexpr const char* kExportGraphTitle = "Quorvanta  -  Export Graph";
-inline constexpr const char* kManyCopiesTitle = "Quorvanta  -  Multiple Copies";
+inline constexpr const char* kBitmapTitle = QV_TR("qv::Texts", "Quorvanta  -  Bitmap");
+inline constexpr const char* kExportGraphTitle = QV_TR("qv::Texts", "Quorvanta  -  Export Graph");
+inline constexpr const char* kManyCopiesTitle = QV_TR("qv::Texts", "Quorvanta  -  Multiple Copies");
 inline constexpr int kCopiesWithoutQuestion = 30;
 
 FileDialogRequest bitmapDialog();

@@ -10,24 +10,33 @@
 #include <string_view>
 
 #include "data/list_file.h"
+#include "expression/user_text.h"
 #include "persistence/graph_file.h"
 #include "platform/platform.h"
 
 namespace qv {
 
-inline constexpr const char* kSaveQuestionTitle = "Quorvanta  -  Save?";
-inline constexpr const char* kSaveBeforeOpening = "Would you like to save your data before opening another file?";
-inline constexpr const char* kOpenTitle = "Quorvanta  -  Open";
-inline constexpr const char* kReplaceTitle = "Quorvanta  -  Save";
-inline constexpr const char* kSettingsTitle = "Quorvanta  -  Change of Settings";
-inline constexpr const char* kInvalidRangesTitle = "Quorvanta  -  Invalid Input!";
+inline constexpr const char* kSaveQuestionTitle = QV_TR("qv::Texts", "Quorvanta  -  Save?");
+inline constexpr const char* kSaveBeforeOpening =
+    QV_TR("qv::Texts", "Would you like to save your data before opening another file?");
+inline constexpr const char* kOpenTitle = QV_TR("qv::Texts", "Quorvanta  -  Open");
+inline constexpr const char* kReplaceTitle = QV_TR("qv::Texts", "Quorvanta  -  Save");
+inline constexpr const char* kSettingsTitle =
+    QV_TR("qv::Texts", "Quorvanta  -  Change of Settings");
+inline constexpr const char* kInvalidRangesTitle =
+    QV_TR("qv::Texts", "Quorvanta  -  Invalid Input!");
 inline constexpr const char* kCreateInitializeText =
-    "Creating an initialize file will allow Quorvanta to refer to a complete collection of settings and/or data "
-    "upon startup.  Press OK to create an initialize file from the current conditions of Quorvanta.";
+    QV_TR("qv::Texts",
+          "Creating an initialize file will allow Quorvanta to refer to a complete collection of "
+          "settings and/or data "
+          "upon startup.  Press OK to create an initialize file from the current conditions of "
+          "Quorvanta.");
 inline constexpr const char* kSetDefaultRangesText =
-    "Setting the default ranges for your graphing window will cause Quorvanta to refer to those values every time "
-    "the \"Set to default\" button is pressed.  Changes are unique to this file only.\n\n"
-    "Click OK to use your current range values as your new default settings.";
+    QV_TR("qv::Texts",
+          "Setting the default ranges for your graphing window will cause Quorvanta to refer to "
+          "those values every time "
+          "the \"Set to default\" button is pressed.  Changes are unique to this file only.\n\n"
+          "Click OK to use your current range values as your new default settings.");
 
 // The open and save dialogs of the graph files.
 FileDialogRequest graphOpenDialog();

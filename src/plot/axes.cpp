@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "expression/number_text.h"
+#include "expression/user_text.h"
 #include "plot/auto_ticks.h"
 
 namespace qv {
@@ -426,9 +427,13 @@ void chooseScales(const Canvas& canvas, const AxesInput& in, AxesResult& out) {
 
 TickLimitMessage tickLimitMessage(TickAxis axis) {
     const std::string name = axis == TickAxis::X ? "x" : "y";
-    return {axis, "Quorvanta  -  Too many tick marks!",
-            "The " + name + " tick scale is not large enough!  Quorvanta will restart the plot using your current " +
-                name + " tick scale multiplied by 10."};
+    return {
+        axis, userText("qv::Texts", "Quorvanta  -  Too many tick marks!"),
+        fillIn(userText(
+                   "qv::Texts",
+                   "The %1 tick scale is not large enough!  Quorvanta will restart the plot using "
+                   "your current %1 tick scale multiplied by 10."),
+               {name})};
 }
 
 AxesResult drawAxes(Canvas& canvas, const AxesInput& input, const TickLimitHandler& on_tick_limit) {

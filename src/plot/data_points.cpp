@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "expression/number_text.h"
+#include "expression/user_text.h"
 
 namespace qv {
 
@@ -216,7 +217,7 @@ int drawMeans(Canvas& canvas, const DataSeries& series, std::size_t window, std:
 }
 
 void show(const DataPlotMessageHandler& message, const char* text) {
-    if (message) message({kOversizedTitle, text});
+    if (message) message({userText("qv::Texts", kOversizedTitle), userText("qv::Texts", text)});
 }
 
 }  // namespace

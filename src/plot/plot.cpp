@@ -5,6 +5,7 @@
 
 #include "expression/error_names.h"
 #include "expression/routines.h"
+#include "expression/user_text.h"
 #include "plot/curves.h"
 
 namespace qv {
@@ -105,11 +106,13 @@ CurveView curveView(const GraphDocument& doc, const PlotOptions& o) {
 
 // Why the z range gives no samples, or nothing.
 std::string rangeStatus(const PlotBoxes& boxes, const PlotState& state) {
-    if (boxes.zMin.empty() && boxes.zMax.empty()) return "z min and z max are empty";
-    if (boxes.zMin.empty()) return "z min is empty";
-    if (boxes.zMax.empty()) return "z max is empty";
+    if (boxes.zMin.empty() && boxes.zMax.empty())
+        return userText("qv::Texts", "z min and z max are empty");
+    if (boxes.zMin.empty()) return userText("qv::Texts", "z min is empty");
+    if (boxes.zMax.empty()) return userText("qv::Texts", "z max is empty");
     if (!state.range_error.empty()) return state.range_error;
-    if (!(state.z_end > state.z_start)) return "z max is not greater than z min";
+    if (!(state.z_end > state.z_start))
+        return userText("qv::Texts", "z max is not greater than z min");
     return {};
 }
 
@@ -118,9 +121,13 @@ std::string rangeStatus(const PlotBoxes& boxes, const PlotState& state) {
 std::string curveStatus(const CurveStats& stats, bool polar, const std::string& yName) {
     if (stats.samples == 0) return {};
     if (stats.xFailures == stats.samples) {
-        return std::string(polar ? "th(z)" : "x(z)") + ": " + errorName(stats.xError) + " at every sample";
+        return fillIn(userText("qv::Texts", "%1: %2 at every sample"),
+                      {polar ? "th(z)" : "x(z)", errorName(stats.xError)});
     }
-    if (stats.yFailures == stats.samples) return yName + ": " + errorName(stats.yError) + " at every sample";
+    if (stats.yFailures == stats.samples) {
+        return fillIn(userText("qv::Texts", "%1: %2 at every sample"),
+                      {yName, errorName(stats.yError)});
+    }
     return {};
 }
 
@@ -146,7 +153,8 @@ std::string curveY(const PlotBoxes& boxes, const std::vector<std::string>& funct
 // (no point evaluation of a cut curve, no animation started).
 void stopCurves(int curve, int curves, PlotState& state, const PlotHooks& hooks, PlotResult& result) {
     result.stopped = true;
-    result.status = "Drawing stopped at curve " + std::to_string(curve + 1) + " of " + std::to_string(curves);
+    result.status = fillIn(userText("qv::Texts", "Drawing stopped at curve %1 of %2"),
+                           {std::to_string(curve + 1), std::to_string(curves)});
     state.animation_request = false;
     if (hooks.restoreReadouts) hooks.restoreReadouts();
 }
@@ -204,8 +212,10 @@ void drawCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, 
             return;
         }
         if (result.status->empty()) {
-            const std::string yName = k + 1 == count ? (options.axes.polar ? "r(z)" : "y(z)")
-                                                     : "Function list entry " + std::to_string(k + 1);
+            const std::string yName = k + 1 == count
+                                          ? (options.axes.polar ? "r(z)" : "y(z)")
+                                          : fillIn(userText("qv::Texts", "Function list entry %1"),
+                                                   {std::to_string(k + 1)});
             result.status = curveStatus(stats, options.axes.polar, yName);
         }
         ++result.curves;

@@ -1,5 +1,8 @@
 #include "calculator/ui/calculator_panel.h"
 
+#include <algorithm>
+#include <utility>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -21,16 +24,14 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <utility>
-
 #include "calculator/calculator.h"
 #include "calculator/ui/description_label.h"
 #include "document/data_columns.h"
 #include "document/graph_document.h"
+#include "expression/user_text.h"
 #include "platform/platform.h"
-#include "ui/input_conventions.h"
 #include "ui/document_binding.h"
+#include "ui/input_conventions.h"
 #include "ui/panel_context.h"
 
 namespace qv {
@@ -460,7 +461,9 @@ QString CalculatorPanel::typedTitle() const { return lists_[3]->currentText(); }
 void CalculatorPanel::createEquation() {
     if (equations_.full()) {
         if (ctx_.platform) {
-            ctx_.platform->message(kEquationLimitTitle, kEquationLimitText, MessageButtons::Ok, MessageIcon::None);
+            ctx_.platform->message(userText("qv::Texts", kEquationLimitTitle),
+                                   userText("qv::Texts", kEquationLimitText), MessageButtons::Ok,
+                                   MessageIcon::None);
         }
         return;
     }
@@ -488,7 +491,8 @@ void CalculatorPanel::deleteEquation() {
     if (i < 0 || i >= equations_.count()) return;
     if (ctx_.platform == nullptr) return;
     const MessageAnswer answer =
-        ctx_.platform->message(kRemoveEquationTitle, removeEquationQuestion(list->currentText().toStdString()),
+        ctx_.platform->message(userText("qv::Texts", kRemoveEquationTitle),
+                               removeEquationQuestion(list->currentText().toStdString()),
                                MessageButtons::YesNo, MessageIcon::Question);
     if (answer != MessageAnswer::Yes) return;
     equations_.remove(i);

@@ -1,8 +1,13 @@
 #include "data/ui/data_list_panel.h"
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -10,21 +15,17 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QGroupBox>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <climits>
-#include <cmath>
-
 #include "data/ui/data_column_model.h"
 #include "document/graph_document.h"
 #include "expression/number_text.h"
+#include "expression/user_text.h"
 #include "platform/platform.h"
-#include "ui/input_conventions.h"
 #include "ui/document_binding.h"
+#include "ui/input_conventions.h"
 #include "ui/panel_context.h"
 #include "ui/undo_steps.h"
 
@@ -438,7 +439,9 @@ void DataListPanel::checkReleased(QCheckBox* box, bool redraw) {
             refusal = tr("There are no data points with which to plot.").toStdString();
         }
         if (!refusal.empty()) {
-            if (ctx_.platform) ctx_.platform->message(kDataErrorTitle, refusal, MessageButtons::Ok, MessageIcon::None);
+            if (ctx_.platform)
+                ctx_.platform->message(userText("qv::Texts", kDataErrorTitle), refusal,
+                                       MessageButtons::Ok, MessageIcon::None);
             box->setChecked(false);
         }
     }

@@ -2,17 +2,18 @@
 
 #include <QBuffer>
 #include <QClipboard>
-#include <QFontMetricsF>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSvgGenerator>
 
+#include "expression/user_text.h"
 #include "output/ui/painter_canvas.h"
 #include "output/ui/print_dialog.h"
 #include "platform/safe_write.h"
@@ -57,7 +58,8 @@ std::optional<std::string> PictureCommands::chooseSavePath(const FileDialogReque
     }
 }
 
-void PictureCommands::reportFailure(const char* title, const std::string& path, const QString& reason) {
+void PictureCommands::reportFailure(const std::string& title, const std::string& path,
+                                    const QString& reason) {
     const std::string name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
     ctx_.platform->message(title,
                            tr("The file \"%1\" could not be written: %2.")
@@ -77,7 +79,7 @@ void PictureCommands::saveAsBitmap() {
     std::optional<QString> failure;
     if (!writer.write(panel_.picture()->image())) failure = writer.errorString();
     if (!failure) failure = saveBytes(*path, bytes);
-    if (failure) reportFailure(kBitmapTitle, *path, *failure);
+    if (failure) reportFailure(userText("qv::Texts", kBitmapTitle), *path, *failure);
 }
 
 std::optional<QString> PictureCommands::writeVector(const std::string& path, VectorFormat format) const {
@@ -117,7 +119,7 @@ void PictureCommands::exportGraph() {
     const std::optional<std::string> path = chooseSavePath(exportGraphDialog(), checkExportGraphPath);
     if (!path) return;
     if (const std::optional<QString> failure = writeVector(*path, *vectorFormatOf(*path))) {
-        reportFailure(kExportGraphTitle, *path, *failure);
+        reportFailure(userText("qv::Texts", kExportGraphTitle), *path, *failure);
     }
 }
 
@@ -137,7 +139,8 @@ void PictureCommands::print() {
 bool PictureCommands::runPrint(const std::string& printerName, const std::string& copiesText, bool equations) {
     const int copies = copiesFor(copiesText).value_or(1);
     if (copies > kCopiesWithoutQuestion &&
-        ctx_.platform->message(kManyCopiesTitle, manyCopiesQuestion(copiesText), MessageButtons::YesNo,
+        ctx_.platform->message(userText("qv::Texts", kManyCopiesTitle),
+                               manyCopiesQuestion(copiesText), MessageButtons::YesNo,
                                MessageIcon::Question) != MessageAnswer::Yes) {
         return false;
     }

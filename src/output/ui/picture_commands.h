@@ -46,7 +46,7 @@ public:
 private:
     std::optional<std::string> chooseSavePath(const FileDialogRequest& dialog,
                                               PathCheck (*check)(std::string_view, const FileExists&));
-    void reportFailure(const char* title, const std::string& path, const QString& reason);
+    void reportFailure(const std::string& title, const std::string& path, const QString& reason);
     void drawPage(QPainter& painter, double resolution, const QRectF& paper, bool equations) const;
 
     GraphPanel& panel_;

@@ -125,12 +125,6 @@ QFrame* makeSeparator(QWidget* parent) {
 GraphPanel::GraphPanel(PanelContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     setObjectName("GraphPanel");
 
-    // The picture area: the canvas every drawing routine draws on.
-    picture_ = new PictureArea(this);
-    picture_->setObjectName("Picture1");
-    picture_->clear(0xFFFFFF);
-    picture_->setMinimumSize(240, 180);
-
     // Top: the picture, and one column of controls of a fixed width beside
     // it, so every extra pixel goes to the picture. Below both, the
     // read-outs, which have the panel's whole width to show their values.
@@ -156,6 +150,15 @@ GraphPanel::GraphPanel(PanelContext& ctx, QWidget* parent) : QWidget(parent), ct
     // hints would make the column much wider than its controls need.
     const int columnWidth = 44 * column->fontMetrics().averageCharWidth();
     column->setFixedWidth(std::max(column->minimumSizeHint().width(), columnWidth));
+
+    // The picture area: the canvas every drawing routine draws on. Made
+    // after the controls beside it, it follows them in the Tab order: the
+    // window starts with the cursor in x(z), and Tab reaches the picture
+    // after the last arrow.
+    picture_ = new PictureArea(this);
+    picture_->setObjectName("Picture1");
+    picture_->clear(0xFFFFFF);
+    picture_->setMinimumSize(240, 180);
 
     auto* top = new QHBoxLayout;
     top->setSpacing(8);

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QLineEdit;
+class QKeyEvent;
 class QNativeGestureEvent;
 class QPointF;
 class QWheelEvent;
@@ -55,6 +56,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool pictureKey(const QKeyEvent& key);
 
 private:
     std::optional<double> number(const QLineEdit* box) const;

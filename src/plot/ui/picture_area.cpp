@@ -1,11 +1,11 @@
 #include "plot/ui/picture_area.h"
 
-#include <QFontMetricsF>
-#include <QPainter>
-#include <QPaintEvent>
-
 #include <algorithm>
 #include <cmath>
+
+#include <QFontMetricsF>
+#include <QPaintEvent>
+#include <QPainter>
 
 namespace qv {
 
@@ -33,12 +33,17 @@ PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMouseTracking(true);
+    // The picture takes the focus by click and by Tab: the arrow keys then
+    // move the view, + and - zoom, Ctrl with an arrow steps the found point.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 PictureArea::~PictureArea() = default;
 
 double PictureArea::width() const { return static_cast<double>(QWidget::width()) * kTwipsPerPixel; }
-double PictureArea::height() const { return static_cast<double>(QWidget::height()) * kTwipsPerPixel; }
+double PictureArea::height() const {
+    return static_cast<double>(QWidget::height()) * kTwipsPerPixel;
+}
 
 void PictureArea::ensureImage() {
     const qreal ratio = devicePixelRatioF();
@@ -77,7 +82,8 @@ void PictureArea::clear(uint32_t color) {
 // A line along an axis (the grid, the axes, the tick marks) is moved to the
 // middle of its pixel row or column, where the pen covers whole pixels: it
 // stays as crisp as before instead of smearing over two.
-void paintPictureLine(QPainter& p, double x1, double y1, double x2, double y2, uint32_t color, int width) {
+void paintPictureLine(QPainter& p, double x1, double y1, double x2, double y2, uint32_t color,
+                      int width) {
     if (!finite4(x1, y1, x2, y2)) return;
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(packedToQColor(color), width, Qt::SolidLine, Qt::RoundCap));
@@ -90,7 +96,8 @@ void paintPictureLine(QPainter& p, double x1, double y1, double x2, double y2, u
     p.drawLine(a, b);
 }
 
-void paintPictureText(QPainter& p, const QFont& font, double x, double y, const std::string& s, uint32_t color) {
+void paintPictureText(QPainter& p, const QFont& font, double x, double y, const std::string& s,
+                      uint32_t color) {
     if (!std::isfinite(x) || !std::isfinite(y)) return;
     p.setFont(font);
     p.setPen(packedToQColor(color));
@@ -123,8 +130,9 @@ double PictureArea::textHeight() const { return QFontMetricsF(font()).height() *
 void paintPictureRect(QPainter& p, double x, double y, double w, double h, uint32_t color) {
     if (!finite4(x, y, w, h) || !(w > 0 && h > 0)) return;
     const double left = std::round(toPixels(x)), top = std::round(toPixels(y));
-    p.fillRect(QRectF(left, top, std::round(toPixels(x + w)) - left, std::round(toPixels(y + h)) - top),
-               packedToQColor(color));
+    p.fillRect(
+        QRectF(left, top, std::round(toPixels(x + w)) - left, std::round(toPixels(y + h)) - top),
+        packedToQColor(color));
 }
 
 void PictureArea::fillRect(double x, double y, double w, double h, uint32_t color) {
@@ -148,21 +156,45 @@ void PictureArea::paintEvent(QPaintEvent* event) {
     ensureImage();
     endPainting();
     QPainter p(this);
-    p.drawImage(event->rect(), image_, QRectF(event->rect().topLeft() * image_.devicePixelRatio(),
-                                               event->rect().size() * image_.devicePixelRatio()));
+    p.drawImage(event->rect(), image_,
+                QRectF(event->rect().topLeft() * image_.devicePixelRatio(),
+                       event->rect().size() * image_.devicePixelRatio()));
     for (const OverlayLine& l : overlays_) {
         if (!finite4(l.x1, l.y1, l.x2, l.y2)) continue;
         p.setPen(QPen(packedToQColor(l.color), l.width));
-        p.drawLine(QPointF(toPixels(l.x1), toPixels(l.y1)), QPointF(toPixels(l.x2), toPixels(l.y2)));
+        p.drawLine(QPointF(toPixels(l.x1), toPixels(l.y1)),
+                   QPointF(toPixels(l.x2), toPixels(l.y2)));
     }
+    if (hasFocus()) paintFocusFrame(p);
     if (discs_.empty()) return;
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(Qt::NoPen);
     for (const OverlayDisc& d : discs_) {
         if (!finite4(d.x, d.y, d.diameter, 0) || d.diameter <= 0) continue;
         p.setBrush(packedToQColor(d.color));
-        p.drawEllipse(QRectF(toPixels(d.x), toPixels(d.y), toPixels(d.diameter), toPixels(d.diameter)));
+        p.drawEllipse(
+            QRectF(toPixels(d.x), toPixels(d.y), toPixels(d.diameter), toPixels(d.diameter)));
     }
+}
+
+// The focus shows as a frame in the style's highlight colour just inside the
+// edge, over the picture and never in it (a saved or printed graph has none).
+void PictureArea::paintFocusFrame(QPainter& p) const {
+    QPen pen(palette().color(QPalette::Highlight), 2);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+void PictureArea::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureArea::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void PictureArea::resizeEvent(QResizeEvent* event) {

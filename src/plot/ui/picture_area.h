@@ -65,9 +65,12 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void ensureImage();
+    void paintFocusFrame(QPainter& p) const;
     // The painter on the image, kept open from one line to the next: a
     // redraw draws hundreds of thousands of lines, and opening a painter
     // for each costs more than the line. It is ended before anything else

@@ -1,23 +1,23 @@
 #include "plot/ui/point_evaluation_controller.h"
 
+#include <utility>
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <utility>
-
 #include "document/graph_document.h"
+#include "expression/number_text.h"
+#include "expression/routines.h"
 #include "plot/picture_marks.h"
 #include "plot/point_evaluation.h"
 #include "plot/ui/graph_panel.h"
-#include "ui/input_conventions.h"
-#include "ui/document_binding.h"
-#include "ui/panel_context.h"
-#include "expression/number_text.h"
-#include "expression/routines.h"
 #include "plot/ui/plot_controller.h"
+#include "ui/document_binding.h"
+#include "ui/input_conventions.h"
+#include "ui/panel_context.h"
 
 namespace qv {
 
@@ -30,13 +30,14 @@ QString valueCaption(const Value& v, bool failed) {
 
 }  // namespace
 
-PointEvaluationController::PointEvaluationController(GraphPanel& panel, PanelContext& context, PlotController& plotter,
-                                                     QObject* parent)
+PointEvaluationController::PointEvaluationController(GraphPanel& panel, PanelContext& context,
+                                                     PlotController& plotter, QObject* parent)
     : QObject(parent), panel_(panel), ctx_(context), plotter_(plotter) {
     const PointControls& c = panel_.point();
     connect(c.find, &QPushButton::clicked, this, [this] { evaluate(false); });
     connect(c.goToZ, &QLineEdit::textChanged, &ctx_.events, &PanelEvents::markEdited);
     c.goToZ->installEventFilter(this);
+    panel_.picture()->installEventFilter(this);
     c.find->installEventFilter(this);
     panel_.readouts().freeze->installEventFilter(this);
     connect(&plotter_, &PlotController::curveDrawn, this, [this] { evaluate(true); });
@@ -77,11 +78,15 @@ void PointEvaluationController::closingBoxTick() {
         return;
     }
     const uint32_t c = ctx_.doc->colors[kDragZoomLines];
-    p.setOverlayLines({{left_, top_, left_, bottom_, c, 2}, {right_, top_, right_, bottom_, c, 2},
-                       {left_, top_, right_, top_, c, 2}, {left_, bottom_, right_, bottom_, c, 2}});
+    p.setOverlayLines({{left_, top_, left_, bottom_, c, 2},
+                       {right_, top_, right_, bottom_, c, 2},
+                       {left_, top_, right_, top_, c, 2},
+                       {left_, bottom_, right_, bottom_, c, 2}});
 }
 
-void PointEvaluationController::setLabelsVisible(bool visible) { panel_.setPointLabelsVisible(visible); }
+void PointEvaluationController::setLabelsVisible(bool visible) {
+    panel_.setPointLabelsVisible(visible);
+}
 
 void PointEvaluationController::evaluate(bool fromPlot) {
     QLineEdit* box = panel_.point().goToZ;
@@ -118,7 +123,12 @@ void PointEvaluationController::evaluate(bool fromPlot) {
     const PlotState& st = plotter_.state();
     const PlotOptions& o = plotter_.options();
     const GraphDocument& d = *ctx_.doc;
-    const PointRequest request{display, st.x_copy, st.y_copy, st.a_current, o.animationRunning, o.axes,
+    const PointRequest request{display,
+                               st.x_copy,
+                               st.y_copy,
+                               st.a_current,
+                               o.animationRunning,
+                               o.axes,
                                ViewRange{d.x_min, d.x_max, d.y_min, d.y_max}};
     const PointResult r = evaluatePoint(*ctx_.evaluator, request, *panel_.picture());
     if (!r.zNumeric) {
@@ -143,8 +153,10 @@ void PointEvaluationController::evaluate(bool fromPlot) {
     // point. The redraw that evaluates after its curves draws the marks
     // itself once the curves are done; "Find" adds it to the picture as it is.
     const PictureMarks::Cross cross{r.u, r.v};
-    if (fromPlot) ctx_.doc->marks.drawn.emplace_back(cross);
-    else addPictureMark(*panel_.picture(), *ctx_.evaluator, *ctx_.doc, cross);
+    if (fromPlot)
+        ctx_.doc->marks.drawn.emplace_back(cross);
+    else
+        addPictureMark(*panel_.picture(), *ctx_.evaluator, *ctx_.doc, cross);
 }
 
 // Ctrl with an arrow key steps z by a tenth (Ctrl+Alt: a hundredth) of the
@@ -155,9 +167,12 @@ bool PointEvaluationController::stepZ(int key, Qt::KeyboardModifiers modifiers) 
     if (!up && !down) return false;
     const Qt::KeyboardModifiers mods = modifiers & ~Qt::KeypadModifier;
     double fraction = 0;
-    if (mods == Qt::ControlModifier) fraction = 0.1;
-    else if (mods == (Qt::ControlModifier | Qt::AltModifier)) fraction = 0.01;
-    else return false;
+    if (mods == Qt::ControlModifier)
+        fraction = 0.1;
+    else if (mods == (Qt::ControlModifier | Qt::AltModifier))
+        fraction = 0.01;
+    else
+        return false;
     QLineEdit* box = panel_.point().goToZ;
     if (ctx_.doc->boxes.go_to_z.empty()) return false;
     const std::string display = heal(ctx_.doc->boxes.go_to_z, *ctx_.rewrite);
@@ -199,6 +214,11 @@ bool PointEvaluationController::eventFilter(QObject* watched, QEvent* event) {
             auto* key = static_cast<QKeyEvent*>(event);
             return stepZ(key->key(), key->modifiers());
         }
+    }
+    // Ctrl with an arrow steps the found point from the picture too.
+    if (watched == panel_.picture() && t == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        return stepZ(key->key(), key->modifiers());
     }
     if (watched == panel_.readouts().freeze) {
         if (t == QEvent::MouseButtonPress) freeze(true);

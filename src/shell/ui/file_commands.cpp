@@ -7,16 +7,17 @@
 #include <QFileInfo>
 #include <QLineEdit>
 
+#include "calculator/ui/calculator_panel.h"
 #include "data/ui/data_list_panel.h"
 #include "data/ui/list_panel.h"
 #include "document/startup.h"
+#include "expression/user_text.h"
 #include "persistence/graph_commands.h"
 #include "persistence/recent_files.h"
 #include "platform/platform.h"
 #include "platform/safe_write.h"
 #include "shell/ui/crash_recovery.h"
 #include "shell/ui/main_window.h"
-#include "calculator/ui/calculator_panel.h"
 
 namespace qv {
 
@@ -67,8 +68,9 @@ void MainWindow::finishOpening(const std::string& path) {
 bool MainWindow::readyToReplaceDocument() {
     calculator_->dropVariableBlanks();
     if (doc_.document_saved) return true;
-    const MessageAnswer answer = platform_->message(kSaveQuestionTitle, kSaveBeforeOpening,
-                                                    MessageButtons::YesNoCancel, MessageIcon::Question);
+    const MessageAnswer answer = platform_->message(
+        userText("qv::Texts", kSaveQuestionTitle), userText("qv::Texts", kSaveBeforeOpening),
+        MessageButtons::YesNoCancel, MessageIcon::Question);
     if (answer == MessageAnswer::Cancel) return false;
     // The document is replaced only once it is safe.
     return answer != MessageAnswer::Yes || saveCommand();
@@ -92,7 +94,8 @@ void MainWindow::openCommand() {
 void MainWindow::openPath(const std::string& path) {
     if (const std::optional<GraphFileError> error = readIntoWindow(path)) {
         // Nothing of the open document has changed.
-        platform_->message(kOpenTitle, openFailureText(path, *error), MessageButtons::Ok, MessageIcon::Warning);
+        platform_->message(userText("qv::Texts", kOpenTitle), openFailureText(path, *error),
+                           MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
     finishOpening(path);
@@ -101,7 +104,7 @@ void MainWindow::openPath(const std::string& path) {
 void MainWindow::openRecent(const std::string& path) {
     if (!QFileInfo(QString::fromStdString(path)).isFile()) {
         rememberRecent(path, false);
-        platform_->message(kOpenTitle,
+        platform_->message(userText("qv::Texts", kOpenTitle),
                            tr("The file %1 is no longer there; it was taken off the list.")
                                .arg(QString::fromStdString(quotedFileName(path)))
                                .toStdString(),
@@ -114,10 +117,11 @@ void MainWindow::openRecent(const std::string& path) {
 void MainWindow::openDropped(const std::string& path) {
     const QFileInfo file(QString::fromStdString(path));
     if (!file.isFile() || file.suffix().compare(QLatin1String("gph"), Qt::CaseInsensitive) != 0) {
-        platform_->message(kOpenTitle,
-                           tr("The file %1 is not a graph file.").arg(QString::fromStdString(quotedFileName(path))).toStdString(),
-                           MessageButtons::Ok,
-                           MessageIcon::Warning);
+        platform_->message(userText("qv::Texts", kOpenTitle),
+                           tr("The file %1 is not a graph file.")
+                               .arg(QString::fromStdString(quotedFileName(path)))
+                               .toStdString(),
+                           MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
     if (readyToReplaceDocument()) openPath(path);
@@ -180,11 +184,12 @@ bool MainWindow::textSave(const std::string& path) {
         if (!failure) failure = writeFileSafely(path, graphFileBytes(file));
     }
     if (failure) {
-        platform_->message(kReplaceTitle,
-                           tr("The file %1 could not be saved: %2.")
-                               .arg(QString::fromStdString(quotedFileName(path)), QString::fromStdString(*failure))
-                               .toStdString(),
-                           MessageButtons::Ok, MessageIcon::Warning);
+        platform_->message(
+            userText("qv::Texts", kReplaceTitle),
+            tr("The file %1 could not be saved: %2.")
+                .arg(QString::fromStdString(quotedFileName(path)), QString::fromStdString(*failure))
+                .toStdString(),
+            MessageButtons::Ok, MessageIcon::Warning);
         return false;
     }
     if (!isInitializeFile(path)) setWindowTitle(QString::fromStdString(documentTitle(path).title));
@@ -199,8 +204,9 @@ void MainWindow::markSaved() {
 }
 
 void MainWindow::createInitializeFile() {
-    if (platform_->message(kSettingsTitle, kCreateInitializeText, MessageButtons::OkCancel, MessageIcon::Question) !=
-        MessageAnswer::Ok) {
+    if (platform_->message(userText("qv::Texts", kSettingsTitle),
+                           userText("qv::Texts", kCreateInitializeText), MessageButtons::OkCancel,
+                           MessageIcon::Question) != MessageAnswer::Ok) {
         return;
     }
     const std::string folder = platform_->configFolder();
@@ -212,8 +218,9 @@ void MainWindow::createInitializeFile() {
 }
 
 void MainWindow::setDefaultRanges() {
-    if (platform_->message(kSettingsTitle, kSetDefaultRangesText, MessageButtons::OkCancel, MessageIcon::Question) !=
-        MessageAnswer::Ok) {
+    if (platform_->message(userText("qv::Texts", kSettingsTitle),
+                           userText("qv::Texts", kSetDefaultRangesText), MessageButtons::OkCancel,
+                           MessageIcon::Question) != MessageAnswer::Ok) {
         return;
     }
     const std::array<std::string, 4> boxes = doc_.boxes.range;

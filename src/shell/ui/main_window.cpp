@@ -1,35 +1,35 @@
 #include "shell/ui/main_window.h"
 
-#include <QCloseEvent>
-#include <QResizeEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
-#include <QTimer>
-#include <QUrl>
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QHBoxLayout>
-#include <QLineEdit>
-#include <QPushButton>
-
 #include <algorithm>
 #include <initializer_list>
 #include <utility>
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QTimer>
+#include <QUrl>
+
 #include "animation/ui/effects_controller.h"
 #include "appearance/ui/color_options_dialog.h"
-#include "output/ui/picture_commands.h"
 #include "calculator/ui/calculator_panel.h"
 #include "calculus/ui/calculus_commands.h"
 #include "data/ui/list_file_commands.h"
 #include "data/ui/list_panel.h"
 #include "document/startup.h"
+#include "expression/user_text.h"
 #include "help/help.h"
 #include "help/ui/build_info.h"
+#include "output/ui/picture_commands.h"
 #include "persistence/graph_commands.h"
 #include "persistence/graph_file.h"
-#include "shell/ui/crash_recovery.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
 #include "plot/ui/graph_panel.h"
@@ -39,6 +39,7 @@
 #include "plot/ui/plot_controller.h"
 #include "plot/ui/point_evaluation_controller.h"
 #include "shell/ui/app_icon.h"
+#include "shell/ui/crash_recovery.h"
 #include "shell/ui/window_menus.h"
 #include "ui/input_conventions.h"
 #include "vectors/ui/vector_panel.h"
@@ -198,7 +199,8 @@ void MainWindow::startUp(const std::vector<std::string>& arguments) {
         plainStart();
     } else if (const std::optional<GraphFileError> error = readIntoWindow(start.path)) {
         if (start.fromCommandLine) {
-            platform_->message(kOpenTitle, openFailureText(start.path, *error), MessageButtons::Ok,
+            platform_->message(userText("qv::Texts", kOpenTitle),
+                               openFailureText(start.path, *error), MessageButtons::Ok,
                                MessageIcon::Warning);
         }
         plainStart();

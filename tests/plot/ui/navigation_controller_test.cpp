@@ -88,6 +88,47 @@ TEST_F(NavigationControllerTest, ShiftMovesByATenthOfTheView) {
     EXPECT_EQ(box("Text4")->text(), "3.328");
 }
 
+// The picture, focused, moves the view by the arrows as the arrow buttons
+// do, zooms by + and - as the menu does, and leaves Ctrl+arrows to the found
+// point; Shift+arrow is no command.
+TEST(NavigationKeysTest, ThePictureTakesTheFocusAndMovesTheViewByKeys) {
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* xMin;
+        const char* xMax;
+        const char* yMin;
+        const char* yMax;
+        const char* goToZ;
+    } cases[] = {
+        {Qt::Key_Right, Qt::NoModifier, "-4", "6", "-4.16", "4.16", "1"},
+        {Qt::Key_Left, Qt::NoModifier, "-6", "4", "-4.16", "4.16", "1"},
+        {Qt::Key_Up, Qt::NoModifier, "-5", "5", "-3.328", "4.992", "1"},
+        {Qt::Key_Down, Qt::KeypadModifier, "-5", "5", "-4.992", "3.328", "1"},
+        {Qt::Key_Plus, Qt::ShiftModifier, "-4", "4", "-3.328", "3.328", "1"},
+        {Qt::Key_Equal, Qt::NoModifier, "-4", "4", "-3.328", "3.328", "1"},
+        {Qt::Key_Minus, Qt::NoModifier, "-6.25", "6.25", "-5.2", "5.2", "1"},
+        {Qt::Key_Right, Qt::ShiftModifier, "-5", "5", "-4.16", "4.16", "1"},
+        {Qt::Key_Right, Qt::ControlModifier, "-5", "5", "-4.16", "4.16", "1.1"},
+        {Qt::Key_Down, Qt::ControlModifier | Qt::AltModifier, "-5", "5", "-4.16", "4.16", "0.99"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QKeySequence(c.key | c.modifiers).toString().toStdString());
+        FakePlatform platform;
+        MainWindow window(&platform);
+        window.show();
+        window.findChild<QLineEdit*>("Text5")->setText("1");
+        PictureArea* picture = window.findChild<PictureArea*>();
+        ASSERT_EQ(picture->focusPolicy(), Qt::StrongFocus);
+        QTest::keyClick(picture, c.key, c.modifiers);
+        EXPECT_EQ(window.findChild<QLineEdit*>("Text1")->text(), c.xMin);
+        EXPECT_EQ(window.findChild<QLineEdit*>("Text2")->text(), c.xMax);
+        EXPECT_EQ(window.findChild<QLineEdit*>("Text3")->text(), c.yMin);
+        EXPECT_EQ(window.findChild<QLineEdit*>("Text4")->text(), c.yMax);
+        EXPECT_EQ(window.findChild<QLineEdit*>("Text5")->text(), c.goToZ);
+    }
+}
+
 TEST_F(NavigationControllerTest, SetToDefaultAndPiButtons) {
     box("Text1")->setText("-1");
     click("Command3");  // x min times pi

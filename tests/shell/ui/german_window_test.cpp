@@ -194,6 +194,15 @@ TEST(GermanWindowTest, DISABLED_InAGermanEnvironment) {
         MainWindow w(&platform, {(folder / "english.gph").string()});
         w.show();
         saveAs(w, platform, folder / "german-resaved.gph");
+        // A message the core makes speaks German too.
+        type(w, "Text5", "");
+        platform.answerMessages({MessageAnswer::Ok});
+        trigger(w, "Root");
+        const char* english = "Please enter a reference number from which to start looking for a root.";
+        const std::string german = QCoreApplication::translate("qv::Texts", english).toStdString();
+        EXPECT_NE(german, english);
+        ASSERT_FALSE(platform.messages.empty());
+        EXPECT_EQ(platform.messages.back().text, german);
     }
     std::string unexpected;
     for (const std::string& u : platform.unexpected) unexpected += u + "; ";
