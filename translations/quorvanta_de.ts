@@ -267,6 +267,26 @@
         <source>There are no data points with which to plot.</source>
         <translation>Es gibt keine Datenpunkte zum Zeichnen.</translation>
     </message>
+    <message>
+        <source>Correlation = </source>
+        <translation>Korrelation = </translation>
+    </message>
+    <message>
+        <source>Sum = </source>
+        <translation>Summe = </translation>
+    </message>
+    <message>
+        <source>Average = </source>
+        <translation>Mittelwert = </translation>
+    </message>
+    <message>
+        <source>Standard Deviation = </source>
+        <translation>Standardabweichung = </translation>
+    </message>
+    <message>
+        <source>Number of Elements = </source>
+        <translation>Anzahl der Elemente = </translation>
+    </message>
 </context>
 <context>
     <name>qv::EffectsController</name>
@@ -1207,6 +1227,14 @@ Klicken Sie auf OK, um Ihre aktuellen Bereichswerte als neue Standardeinstellung
     <message>
         <source>Function list entry %1</source>
         <translation>Eintrag %1 der Funktionsliste</translation>
+    </message>
+    <message>
+        <source>Enter number here!</source>
+        <translation>Zahl hier eingeben!</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 ist leer</translation>
     </message>
 </context>
 <context>

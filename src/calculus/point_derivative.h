@@ -3,6 +3,7 @@
 #include <string>
 
 #include "expression/evaluator.h"
+#include "expression/user_text.h"
 
 // "Evaluate Derivative" and "Evaluate Second Derivative": the derivative of
 // the current function at a typed z, as the message the command shows.
@@ -23,6 +24,6 @@ PointDerivativeMessage pointDerivative(Evaluator& evaluator, const std::string& 
 // The request shown when the z box is empty.
 PointDerivativeMessage emptyBoxMessage(bool second);
 
-inline constexpr const char* kEnterNumberHere = "Enter number here!";
+inline constexpr const char* kEnterNumberHere = QV_TR("qv::Texts", "Enter number here!");
 
 }  // namespace qv

@@ -136,8 +136,8 @@ std::string curveStatus(const CurveStats& stats, bool polar, const std::string& 
 std::optional<std::string> missingBoxStatus(const PlotBoxes& boxes, const PlotOptions& options) {
     const bool noY = boxes.y.empty() && !options.plotAllFunctions;
     if (boxes.x.empty() && (noY || boxes.y.empty())) return std::nullopt;
-    if (boxes.x.empty()) return std::string(options.axes.polar ? "th(z)" : "x(z)") + " is empty";
-    return std::string(options.axes.polar ? "r(z)" : "y(z)") + " is empty";
+    if (boxes.x.empty()) return fillIn(userText("qv::Texts", "%1 is empty"), {options.axes.polar ? "th(z)" : "x(z)"});
+    return fillIn(userText("qv::Texts", "%1 is empty"), {options.axes.polar ? "r(z)" : "y(z)"});
 }
 
 // The y form of curve k of `count`: the last curve is the y(z) box's own,

@@ -22,6 +22,7 @@
 #include "plot/ui/plot_controller.h"
 #include "plot/ui/point_evaluation_controller.h"
 #include "ui/document_binding.h"
+#include "expression/user_text.h"
 
 namespace qv {
 
@@ -130,7 +131,7 @@ CalculusEnabling CalculusCommands::enabling() const {
 void CalculusCommands::search(SearchKind kind) {
     QLineEdit* box = panel_.point().goToZ;
     if (ctx_.doc->boxes.go_to_z.empty()) {
-        box->setText(kEnterNumberHere);
+        box->setText(QString::fromStdString(userText("qv::Texts", kEnterNumberHere)));
         const SearchMessage m = requestMessage(kind);
         ctx_.platform->message(m.title, m.text, MessageButtons::Ok, MessageIcon::None);
         box->clear();
@@ -197,7 +198,7 @@ void CalculusCommands::evaluateDerivative(bool second) {
     QLineEdit* box = panel_.point().goToZ;
     if (ctx_.doc->boxes.go_to_z.empty()) {
         // The box asks for the number while the message is up.
-        box->setText(kEnterNumberHere);
+        box->setText(QString::fromStdString(userText("qv::Texts", kEnterNumberHere)));
         const PointDerivativeMessage m = emptyBoxMessage(second);
         ctx_.platform->message(m.title, m.text, MessageButtons::Ok, MessageIcon::None);
         box->clear();

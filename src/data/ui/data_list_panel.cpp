@@ -55,6 +55,26 @@ QLineEdit* makeBox(const char* name, const QString& start, QWidget* parent) {
 
 QString latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
+// The result line as the document keeps it, in English, so that a graph
+// file reads the same in every language; shown with its caption in the
+// user's language.
+QString shownResult(const std::string& text) {
+    static constexpr const char* kCaptions[] = {
+        QT_TRANSLATE_NOOP("qv::DataListPanel", "Correlation = "),
+        QT_TRANSLATE_NOOP("qv::DataListPanel", "Sum = "),
+        QT_TRANSLATE_NOOP("qv::DataListPanel", "Average = "),
+        QT_TRANSLATE_NOOP("qv::DataListPanel", "Standard Deviation = "),
+        QT_TRANSLATE_NOOP("qv::DataListPanel", "Number of Elements = "),
+    };
+    for (const char* caption : kCaptions) {
+        const std::string_view c(caption);
+        if (text.compare(0, c.size(), c) == 0) {
+            return DataListPanel::tr(caption) + latin1(text.substr(c.size()));
+        }
+    }
+    return latin1(text);
+}
+
 // A count written with its leading blank, as the mismatch message has it.
 std::string countText(std::size_t n) { return strText(static_cast<double>(n)); }
 
@@ -133,7 +153,7 @@ void DataListPanel::showDocument() {
     for (size_t i = 0; i < fitTypes_.size(); ++i) {
         if (kFitChoiceOfOption[i] == l.fit) fitTypes_[i]->setChecked(true);
     }
-    result_->setText(latin1(l.statistics_result));
+    result_->setText(shownResult(l.statistics_result));
     refresh();
     // The calculator's answer button names the column shown.
     ctx_.events.announceDataColumn(columns().selected());
@@ -408,7 +428,7 @@ FitType DataListPanel::fitType() const {
 
 void DataListPanel::showResult(const std::string& text) {
     ctx_.doc->list.statistics_result = text;
-    result_->setText(latin1(text));
+    result_->setText(shownResult(text));
 }
 
 void DataListPanel::showStatistic(Statistic which) {
