@@ -78,6 +78,14 @@
         <source>Value</source>
         <translation>Wert</translation>
     </message>
+    <message>
+        <source>Calculator history</source>
+        <translation>Rechnerverlauf</translation>
+    </message>
+    <message>
+        <source>Title of a new equation</source>
+        <translation>Titel einer neuen Gleichung</translation>
+    </message>
 </context>
 <context>
     <name>qv::ColorOptionsDialog</name>
@@ -287,6 +295,10 @@
         <source>Number of Elements = </source>
         <translation>Anzahl der Elemente = </translation>
     </message>
+    <message>
+        <source>Data tools</source>
+        <translation>Datenwerkzeuge</translation>
+    </message>
 </context>
 <context>
     <name>qv::EffectsController</name>
@@ -469,6 +481,10 @@
         <source>Shift Graph Down</source>
         <translation>Grafik nach unten verschieben</translation>
     </message>
+    <message>
+        <source>Graph</source>
+        <translation>Grafik</translation>
+    </message>
 </context>
 <context>
     <name>qv::IntegralPanel</name>
@@ -649,6 +665,13 @@
     </message>
 </context>
 <context>
+    <name>qv::PointEvaluationController</name>
+    <message>
+        <source>undefined</source>
+        <translation>undefiniert</translation>
+    </message>
+</context>
+<context>
     <name>qv::PrintDialog</name>
     <message>
         <source>Print</source>
@@ -677,6 +700,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
     </message>
 </context>
 <context>
@@ -1236,6 +1263,18 @@ Klicken Sie auf OK, um Ihre aktuellen Bereichswerte als neue Standardeinstellung
         <source>%1 is empty</source>
         <translation>%1 ist leer</translation>
     </message>
+    <message>
+        <source>view: x from %1 to %2, y from %3 to %4</source>
+        <translation>Ansicht: x von %1 bis %2, y von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>found point: z = %1, th = %2, r = %3</source>
+        <translation>gefundener Punkt: z = %1, th = %2, r = %3</translation>
+    </message>
+    <message>
+        <source>found point: z = %1, x = %2, y = %3</source>
+        <translation>gefundener Punkt: z = %1, x = %2, y = %3</translation>
+    </message>
 </context>
 <context>
     <name>qv::VectorPanel</name>
@@ -1322,6 +1361,10 @@ Klicken Sie auf OK, um Ihre aktuellen Bereichswerte als neue Standardeinstellung
     <message>
         <source>Evaluate:</source>
         <translation>Berechnen:</translation>
+    </message>
+    <message>
+        <source>Vectors</source>
+        <translation>Vektoren</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "expression/number_text.h"
+#include "expression/user_text.h"
 
 namespace qv {
 
@@ -154,9 +155,15 @@ std::string pictureDescription(const std::vector<LegendEntry>& curves, const std
     for (const LegendEntry& curve : curves) {
         out += (polar ? "th(z) = " : "x(z) = ") + xText + (polar ? ", r(z) = " : ", y(z) = ") + curve.text + "; ";
     }
-    out += "view: x from " + plainText(doc.x_min) + " to " + plainText(doc.x_max) + ", y from " + plainText(doc.y_min) +
-           " to " + plainText(doc.y_max);
+    out += fillIn(userText("qv::Texts", "view: x from %1 to %2, y from %3 to %4"),
+                  {plainText(doc.x_min), plainText(doc.x_max), plainText(doc.y_min), plainText(doc.y_max)});
     return out;
+}
+
+std::string foundPointDescription(const std::string& z, const std::string& x, const std::string& y, bool polar) {
+    return fillIn(polar ? userText("qv::Texts", "found point: z = %1, th = %2, r = %3")
+                        : userText("qv::Texts", "found point: z = %1, x = %2, y = %3"),
+                  {z, x, y});
 }
 
 }  // namespace qv

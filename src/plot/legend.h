@@ -74,4 +74,8 @@ void drawLegend(Canvas& canvas, const GraphDocument& doc, const std::vector<Lege
 std::string pictureDescription(const std::vector<LegendEntry>& curves, const std::string& xText, bool polar,
                                const GraphDocument& doc);
 
+// The found point in words, as its read-outs show its coordinates:
+// "found point: z = 1.5, x = 1.5, y = 2.25" (th and r in Polar mode).
+std::string foundPointDescription(const std::string& z, const std::string& x, const std::string& y, bool polar);
+
 }  // namespace qv

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The manual built with the program names every menu command and every
-# command-line option, and holds its pictures.
+# command-line option, has the chapter on the keyboard, screen readers and
+# languages, and holds its pictures.
 #   manual_test.sh "BUILD_DIR/Quorvanta Manual.pdf"
 set -uo pipefail
 pdf="$1"
@@ -27,6 +28,10 @@ done
 for option in --eval --z --A --calculator --derive --stats --fit --calc --fraction --pi --radical --ans --var \
     --render --size --help; do
     grep -qF -- "$option" <<<"$text" || missing "option $option"
+done
+# The chapter on the keyboard, screen readers and languages.
+for words in "Keyboard, screen readers and languages" "Ctrl+Shift+Z" "F5" "Multiply x min by pi"; do
+    grep -qF -- "${words// /}" <<<"$text" || missing "words \"$words\""
 done
 images=$(pdfimages -list "$pdf" 2>/dev/null | tail -n +3 | wc -l)
 [[ $images -ge 8 ]] || missing "pictures (found $images)"

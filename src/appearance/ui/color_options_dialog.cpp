@@ -69,7 +69,9 @@ ColorOptionsDialog::ColorOptionsDialog(PanelContext& context, QWidget* parent) :
     lineSize_->setMaximumWidth(lineSize_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
     applyBoxConventions(lineSize_);
     auto* size = new QHBoxLayout;
-    size->addWidget(new QLabel(tr("Line Size:"), this));
+    auto* sizeLabel = new QLabel(tr("Line Size:"), this);
+    sizeLabel->setBuddy(lineSize_);
+    size->addWidget(sizeLabel);
     size->addWidget(lineSize_);
     size->addStretch(1);
 

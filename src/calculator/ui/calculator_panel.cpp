@@ -151,6 +151,7 @@ QWidget* CalculatorPanel::buildCalculator() {
 
     history_ = new QPlainTextEdit(block);
     history_->setObjectName("Text12");
+    history_->setAccessibleName(tr("Calculator history"));
     history_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     history_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     history_->installEventFilter(this);
@@ -203,6 +204,7 @@ QWidget* CalculatorPanel::buildLibrary() {
             combo->setEditable(true);
             combo->setInsertPolicy(QComboBox::NoInsert);
             combo->lineEdit()->installEventFilter(this);
+            combo->lineEdit()->setAccessibleName(tr("Title of a new equation"));
         } else {
             for (const Formula* f : formulasOf(kLists[i])) {
                 combo->addItem(QString::fromLatin1(f->entry.data(), static_cast<qsizetype>(f->entry.size())));

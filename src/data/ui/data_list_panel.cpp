@@ -102,6 +102,7 @@ DataListPanel::DataListPanel(PanelContext& ctx, QWidget* parent) : QWidget(paren
     // keeps its room in a window of 720 pixels.
     tools_ = new QTabWidget(this);
     tools_->setObjectName("DataTools");
+    tools_->setAccessibleName(tr("Data tools"));
     tools_->addTab(buildStatistics(), tr("Statistics"));
     tools_->addTab(buildFit(), tr("Curve Fit"));
     tools_->addTab(buildDrawing(), tr("Plot Data"));

@@ -39,6 +39,7 @@ PrintDialog::PrintDialog(const std::vector<std::string>& printers, const std::st
         layout->addWidget(none);
         printers_->hide();
     }
+    printers_->setAccessibleName(tr("Printer"));
     layout->addWidget(printers_);
 
     copies_ = new QLineEdit(QStringLiteral("1"), this);
@@ -48,7 +49,9 @@ PrintDialog::PrintDialog(const std::vector<std::string>& printers, const std::st
     // Left with a text that is not a number, the box shows 1 again.
     makeNumericBox(copies_, 1, 32767, 0, QStringLiteral("1"));
     auto* copies = new QHBoxLayout;
-    copies->addWidget(new QLabel(tr("Number of Copies:"), this));
+    auto* copiesLabel = new QLabel(tr("Number of Copies:"), this);
+    copiesLabel->setBuddy(copies_);
+    copies->addWidget(copiesLabel);
     copies->addWidget(copies_);
     copies->addStretch(1);
     layout->addLayout(copies);

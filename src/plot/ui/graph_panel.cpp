@@ -157,6 +157,7 @@ GraphPanel::GraphPanel(PanelContext& ctx, QWidget* parent) : QWidget(parent), ct
     // after the last arrow.
     picture_ = new PictureArea(this);
     picture_->setObjectName("Picture1");
+    picture_->setAccessibleName(tr("Graph"));
     picture_->clear(0xFFFFFF);
     picture_->setMinimumSize(240, 180);
 

@@ -177,6 +177,23 @@ void PictureArea::paintEvent(QPaintEvent* event) {
     }
 }
 
+void PictureArea::setDescribedDrawing(const QString& drawing) {
+    describedDrawing_ = drawing;
+    describe();
+}
+
+void PictureArea::setDescribedPoint(const QString& point) {
+    describedPoint_ = point;
+    describe();
+}
+
+void PictureArea::describe() {
+    const QString text =
+        describedPoint_.isEmpty() ? describedDrawing_ : describedDrawing_ + QStringLiteral("; ") + describedPoint_;
+    // The change reaches the accessibility bus by itself.
+    if (text != accessibleDescription()) setAccessibleDescription(text);
+}
+
 // The focus shows as a frame in the style's highlight colour just inside the
 // edge, over the picture and never in it (a saved or printed graph has none).
 void PictureArea::paintFocusFrame(QPainter& p) const {

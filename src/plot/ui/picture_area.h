@@ -58,6 +58,12 @@ public:
     // The retained picture, as drawn (for saving as a bitmap and printing).
     const QImage& image() const;
 
+    // What the picture shows, for a screen reader: the drawing (its curves
+    // and view) and the found point, "" when none is marked. Each change
+    // reaches the accessibility bus.
+    void setDescribedDrawing(const QString& drawing);
+    void setDescribedPoint(const QString& point);
+
 Q_SIGNALS:
     // The area changed size: its picture was cleared and must be drawn again.
     void resized();
@@ -78,7 +84,11 @@ private:
     QPainter& imagePainter();
     void endPainting() const;
 
+    void describe();
+
     QImage image_;
+    QString describedDrawing_;
+    QString describedPoint_;
     mutable std::unique_ptr<QPainter> painter_;
     uint32_t background_ = 0xFFFFFF;
     uint32_t textColor_ = 0;

@@ -283,7 +283,7 @@ bool PlotController::runPlot() {
     const PlotResult& result = *drawn;
     // What a screen reader says of the picture follows what it shows.
     if (result.drawn && !options.frameOnly) {
-        panel_.picture()->setAccessibleDescription(QString::fromStdString(
+        panel_.picture()->setDescribedDrawing(QString::fromStdString(
             pictureDescription(result.legend, result.boxes.x, options.axes.polar, *ctx_.doc)));
     }
     report(result, options.frameOnly, std::move(raised), raisedText);

@@ -12,8 +12,10 @@
 #include "expression/number_text.h"
 #include "expression/routines.h"
 #include "plot/picture_marks.h"
+#include "plot/legend.h"
 #include "plot/point_evaluation.h"
 #include "plot/ui/graph_panel.h"
+#include "plot/ui/picture_area.h"
 #include "plot/ui/plot_controller.h"
 #include "ui/document_binding.h"
 #include "ui/input_conventions.h"
@@ -25,7 +27,7 @@ namespace {
 
 // A coordinate that could not be evaluated says so instead of showing nothing.
 QString valueCaption(const Value& v, bool failed) {
-    return failed ? QStringLiteral("undefined") : QString::fromStdString(valueText(v));
+    return failed ? PointEvaluationController::tr("undefined") : QString::fromStdString(valueText(v));
 }
 
 }  // namespace
@@ -86,6 +88,7 @@ void PointEvaluationController::closingBoxTick() {
 
 void PointEvaluationController::setLabelsVisible(bool visible) {
     panel_.setPointLabelsVisible(visible);
+    if (!visible) panel_.picture()->setDescribedPoint(QString());
 }
 
 void PointEvaluationController::evaluate(bool fromPlot) {
@@ -137,9 +140,14 @@ void PointEvaluationController::evaluate(bool fromPlot) {
         return;
     }
     const Readouts& labels = panel_.readouts();
+    // A label's new text reaches the accessibility bus as a change of its
+    // name, and so a screen reader.
     labels.pointZValue->setText(QString::fromStdString(plainText(r.z)));
     labels.pointXValue->setText(valueCaption(r.x, r.xFailed));
     labels.pointYValue->setText(valueCaption(r.y, r.yFailed));
+    panel_.picture()->setDescribedPoint(QString::fromStdString(
+        foundPointDescription(labels.pointZValue->text().toStdString(), labels.pointXValue->text().toStdString(),
+                              labels.pointYValue->text().toStdString(), o.axes.polar)));
     // A coordinate that failed has no place on the graph: no cross at 0, and
     // no box closing in on a point that is not marked.
     if (d.eval_error != 0 || !r.marked) return;

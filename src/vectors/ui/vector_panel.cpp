@@ -133,6 +133,7 @@ QComboBox* vectorList(const char* name, QWidget* parent) {
 VectorPanel::VectorPanel(PanelContext& context, QWidget* parent) : QWidget(parent), ctx_(context) {
     setObjectName("Picture6");
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Vectors"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     // The rows scroll when the window is too low for all of them.
@@ -140,6 +141,8 @@ VectorPanel::VectorPanel(PanelContext& context, QWidget* parent) : QWidget(paren
     scroll->setObjectName("VectorsArea");
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // Tab goes from box to box, and the area follows; it is no stop itself.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* content = new QWidget(scroll);
     auto* rows = new QVBoxLayout(content);

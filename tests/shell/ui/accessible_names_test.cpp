@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTimer>
 
 #include <map>
 #include <set>
@@ -66,6 +67,65 @@ TEST(AccessibleNamesTest, EveryControlOfEveryModeHasANameAndSameNamedButtonsDiff
         QApplication::processEvents();
         EXPECT_EQ(namingFaults(window), "");
     }
+}
+
+// The dialogs the menus open, read while they are up, and the integral's
+// panel beside the graph.
+TEST(AccessibleNamesTest, EveryDialogsControlsHaveNames) {
+    FakePlatform platform;
+    platform.printers = {"Office", "Lab"};
+    MainWindow window(&platform);
+    window.resize(1800, 900);
+    window.show();
+    for (const char* command : {"Options", "PrintMe"}) {
+        SCOPED_TRACE(command);
+        std::string faults = "no dialog opened";
+        QTimer::singleShot(0, [&faults] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog == nullptr) return;
+            faults = namingFaults(*dialog);
+            dialog->close();
+        });
+        window.findChild<QAction*>(command)->trigger();
+        EXPECT_EQ(faults, "");
+    }
+    window.findChild<QAction*>("Integral")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(namingFaults(window), "");
+}
+
+}  // namespace
+}  // namespace qv
+
+namespace qv {
+namespace {
+
+// The picture's description follows every drawing and names the found
+// point while one is shown. (That each change reaches the accessibility bus
+// is read through AT-SPI by tests/install/atspi_test.sh: the offscreen
+// platform has no bus to hear it.)
+TEST(AccessibleNamesTest, ThePicturesDescriptionNamesTheFoundPoint) {
+    FakePlatform platform;
+    MainWindow window(&platform);
+    window.resize(1800, 900);
+    window.show();
+    window.findChild<QLineEdit*>("Text8")->setText("z");
+    window.findChild<QLineEdit*>("Text9")->setText("z^2");
+    window.findChild<QLineEdit*>("Text5")->setText("1.5");
+    window.findChild<QAbstractButton*>("Command1")->click();
+    QApplication::processEvents();
+    const QWidget* picture = window.findChild<QWidget*>("Picture1");
+    EXPECT_EQ(picture->accessibleDescription().toStdString(),
+              "x(z) = z, y(z) = z^2; view: x from -5 to 5, y from -4.16 to 4.16; found point: z = 1.5, x = 1.5, y = 2.25");
+    // Polar mode names the coordinates th and r; an emptied box takes the point away.
+    window.findChild<QAbstractButton*>("Option2")->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(picture->accessibleDescription().endsWith("found point: z = 1.5, th = 1.5, r = 2.25"))
+        << picture->accessibleDescription().toStdString();
+    window.findChild<QLineEdit*>("Text5")->setText("");
+    window.findChild<QAbstractButton*>("Command1")->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(picture->accessibleDescription().contains("found point")) << picture->accessibleDescription().toStdString();
 }
 
 }  // namespace
