@@ -128,6 +128,10 @@
         <source>Your unsaved graph could not be kept against a crash: %1.</source>
         <translation>Ihre ungespeicherte Grafik konnte nicht gegen einen Absturz gesichert werden: %1.</translation>
     </message>
+    <message>
+        <source>the folder &quot;%1&quot; cannot be written</source>
+        <translation>der Ordner &quot;%1&quot; kann nicht beschrieben werden</translation>
+    </message>
 </context>
 <context>
     <name>qv::DataListPanel</name>
@@ -305,6 +309,681 @@
     <message>
         <source>Plot Line</source>
         <translation>Linie zeichnen</translation>
+    </message>
+</context>
+<context>
+    <name>qv::Formulas</name>
+    <message>
+        <source>Quadratic Formula (+)</source>
+        <translation>Mitternachtsformel (+)</translation>
+    </message>
+    <message>
+        <source>Quadratic Formula (-)</source>
+        <translation>Mitternachtsformel (-)</translation>
+    </message>
+    <message>
+        <source>Circumference</source>
+        <translation>Kreisumfang</translation>
+    </message>
+    <message>
+        <source>Reg. Polygon&apos;s Perimeter</source>
+        <translation>Umfang reg. Vieleck</translation>
+    </message>
+    <message>
+        <source>Hypotenuse</source>
+        <translation>Hypotenuse</translation>
+    </message>
+    <message>
+        <source>Distance Formula</source>
+        <translation>Abstandsformel</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Dichte</translation>
+    </message>
+    <message>
+        <source>Force of Gravity</source>
+        <translation>Gravitationskraft</translation>
+    </message>
+    <message>
+        <source>Celsius to Fahrenheit</source>
+        <translation>Celsius in Fahrenheit</translation>
+    </message>
+    <message>
+        <source>Fahrenheit to Celsius</source>
+        <translation>Fahrenheit in Celsius</translation>
+    </message>
+    <message>
+        <source>Value of Initial Sum</source>
+        <translation>Endwert einer Anlage</translation>
+    </message>
+    <message>
+        <source>Value of Annuity</source>
+        <translation>Endwert einer Rente</translation>
+    </message>
+    <message>
+        <source>Regular Polygon</source>
+        <translation>Regelmäßiges Vieleck</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <source>Triangle (2)</source>
+        <translation>Dreieck (2)</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Parallelogram</source>
+        <translation>Parallelogramm</translation>
+    </message>
+    <message>
+        <source>Parallelogram (2)</source>
+        <translation>Parallelogramm (2)</translation>
+    </message>
+    <message>
+        <source>Rhombus</source>
+        <translation>Raute</translation>
+    </message>
+    <message>
+        <source>Rhombus (2)</source>
+        <translation>Raute (2)</translation>
+    </message>
+    <message>
+        <source>Trapezoid</source>
+        <translation>Trapez</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>Circular Sector</source>
+        <translation>Kreissektor</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Surface Cube</source>
+        <translation>Oberfläche Würfel</translation>
+    </message>
+    <message>
+        <source>Surface Sphere</source>
+        <translation>Oberfläche Kugel</translation>
+    </message>
+    <message>
+        <source>Surface Cylinder</source>
+        <translation>Oberfläche Zylinder</translation>
+    </message>
+    <message>
+        <source>Surface Right Cone</source>
+        <translation>Oberfl. gerader Kegel</translation>
+    </message>
+    <message>
+        <source>Surf. Reg. Tetrahedron</source>
+        <translation>Oberfl. reg. Tetraeder</translation>
+    </message>
+    <message>
+        <source>Surf. Reg. Octahedron</source>
+        <translation>Oberfl. reg. Oktaeder</translation>
+    </message>
+    <message>
+        <source>Surf. Reg. Icosahedron</source>
+        <translation>Oberfl. reg. Ikosaeder</translation>
+    </message>
+    <message>
+        <source>Surf. Reg. Dodecahedron</source>
+        <translation>Oberfl. reg. Dodekaeder</translation>
+    </message>
+    <message>
+        <source>Cube</source>
+        <translation>Würfel</translation>
+    </message>
+    <message>
+        <source>Rectangular Prism</source>
+        <translation>Quader</translation>
+    </message>
+    <message>
+        <source>General Prism</source>
+        <translation>Prisma</translation>
+    </message>
+    <message>
+        <source>Cylinder</source>
+        <translation>Zylinder</translation>
+    </message>
+    <message>
+        <source>Sphere</source>
+        <translation>Kugel</translation>
+    </message>
+    <message>
+        <source>Ellipsoid</source>
+        <translation>Ellipsoid</translation>
+    </message>
+    <message>
+        <source>Pyramid</source>
+        <translation>Pyramide</translation>
+    </message>
+    <message>
+        <source>Cone</source>
+        <translation>Kegel</translation>
+    </message>
+    <message>
+        <source>Regular Tetrahedron</source>
+        <translation>Regelmäßiges Tetraeder</translation>
+    </message>
+    <message>
+        <source>Regular Octahedron</source>
+        <translation>Regelmäßiges Oktaeder</translation>
+    </message>
+    <message>
+        <source>Regular Icosahedron</source>
+        <translation>Regelmäßiges Ikosaeder</translation>
+    </message>
+    <message>
+        <source>Regular Dodecahedron</source>
+        <translation>Regelmäßiges Dodekaeder</translation>
+    </message>
+    <message>
+        <source>A triangle is a closed figure with three straight sides and three angles.</source>
+        <translation>Ein Dreieck ist eine geschlossene Figur mit drei geraden Seiten und drei Winkeln.</translation>
+    </message>
+    <message>
+        <source>A parallelogram is a four-sided figure whose opposite sides are parallel and have the same length.</source>
+        <translation>Ein Parallelogramm ist ein Viereck, dessen gegenüberliegende Seiten parallel und gleich lang sind.</translation>
+    </message>
+    <message>
+        <source>A rhombus is a four-sided figure whose four sides all have the same length; its opposite sides are parallel.</source>
+        <translation>Eine Raute ist ein Viereck, dessen vier Seiten alle gleich lang sind; ihre gegenüberliegenden Seiten sind parallel.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Radius&apos;&apos; is the distance from the center of the circle to any point on the circle.</source>
+        <translation>&apos;&apos;Radius&apos;&apos; ist der Abstand vom Mittelpunkt des Kreises zu einem beliebigen Punkt auf dem Kreis.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Radius&apos;&apos; is the distance from the center of the sphere to any point on its surface.</source>
+        <translation>&apos;&apos;Radius&apos;&apos; ist der Abstand vom Mittelpunkt der Kugel zu einem beliebigen Punkt auf ihrer Oberfläche.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Radius&apos;&apos; is the radius of each circular end, and &apos;&apos;Height&apos;&apos; is the distance between the two ends.</source>
+        <translation>&apos;&apos;Radius&apos;&apos; ist der Radius der beiden Kreisflächen an den Enden, und &apos;&apos;Height&apos;&apos; ist der Abstand zwischen diesen beiden Kreisflächen.</translation>
+    </message>
+    <message>
+        <source>The quadratic formula gives the solutions x of a quadratic equation, &apos;&apos;A&apos;&apos;x^2 + &apos;&apos;B&apos;&apos;x + &apos;&apos;C&apos;&apos; = 0.</source>
+        <translation>Die Mitternachtsformel liefert die Lösungen x einer quadratischen Gleichung &apos;&apos;A&apos;&apos;x^2 + &apos;&apos;B&apos;&apos;x + &apos;&apos;C&apos;&apos; = 0.</translation>
+    </message>
+    <message>
+        <source>Celsius and Fahrenheit are two temperature scales: water freezes at 0 degrees Celsius, or 32 degrees Fahrenheit, and boils at 100 degrees Celsius, or 212 degrees Fahrenheit.</source>
+        <translation>Celsius und Fahrenheit sind zwei Temperaturskalen: Wasser gefriert bei 0 Grad Celsius bzw. 32 Grad Fahrenheit und siedet bei 100 Grad Celsius bzw. 212 Grad Fahrenheit.</translation>
+    </message>
+    <message>
+        <source>Area of a Regular Polygon:</source>
+        <translation>Flächeninhalt eines regelmäßigen Vielecks:</translation>
+    </message>
+    <message>
+        <source>A regular polygon is a closed figure whose sides all have the same length and whose angles are all equal.</source>
+        <translation>Ein regelmäßiges Vieleck ist eine geschlossene Figur, deren Seiten alle gleich lang und deren Winkel alle gleich groß sind.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Side&apos;&apos; is the length of one side of the polygon, and &apos;&apos;N&apos;&apos; is the number of its sides.</source>
+        <translation>&apos;&apos;Side&apos;&apos; ist die Länge einer Seite des Vielecks, und &apos;&apos;N&apos;&apos; ist die Anzahl seiner Seiten.</translation>
+    </message>
+    <message>
+        <source>Area of a Triangle:</source>
+        <translation>Flächeninhalt eines Dreiecks:</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Base&apos;&apos; is the length of the side chosen as the base, and &apos;&apos;Height&apos;&apos; is the perpendicular distance from that side to the opposite corner.</source>
+        <translation>&apos;&apos;Base&apos;&apos; ist die Länge der als Grundseite gewählten Seite, und &apos;&apos;Height&apos;&apos; ist der senkrechte Abstand der gegenüberliegenden Ecke von dieser Seite.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;A&apos;&apos; and &apos;&apos;B&apos;&apos; are the lengths of two sides of the triangle, and &apos;&apos;Degrees&apos;&apos; is the angle between them, measured in degrees.</source>
+        <translation>&apos;&apos;A&apos;&apos; und &apos;&apos;B&apos;&apos; sind die Längen zweier Seiten des Dreiecks, und &apos;&apos;Degrees&apos;&apos; ist der von ihnen eingeschlossene Winkel, gemessen in Grad.</translation>
+    </message>
+    <message>
+        <source>Area of a Square:</source>
+        <translation>Flächeninhalt eines Quadrats:</translation>
+    </message>
+    <message>
+        <source>A square is a four-sided figure whose sides all have the same length and whose four angles are all right angles.</source>
+        <translation>Ein Quadrat ist ein Viereck, dessen Seiten alle gleich lang und dessen vier Winkel alle rechte Winkel sind.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Side&apos;&apos; is the length of one side of the square.</source>
+        <translation>&apos;&apos;Side&apos;&apos; ist die Länge einer Seite des Quadrats.</translation>
+    </message>
+    <message>
+        <source>Area of a Rectangle:</source>
+        <translation>Flächeninhalt eines Rechtecks:</translation>
+    </message>
+    <message>
+        <source>A rectangle is a four-sided figure whose four angles are all right angles; its opposite sides have the same length.</source>
+        <translation>Ein Rechteck ist ein Viereck, dessen vier Winkel alle rechte Winkel sind; seine gegenüberliegenden Seiten sind gleich lang.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Length&apos;&apos; and &apos;&apos;Width&apos;&apos; are the lengths of two sides of the rectangle that meet at a corner.</source>
+        <translation>&apos;&apos;Length&apos;&apos; und &apos;&apos;Width&apos;&apos; sind die Längen zweier Seiten des Rechtecks, die in einer Ecke zusammentreffen.</translation>
+    </message>
+    <message>
+        <source>Area of a Parallelogram:</source>
+        <translation>Flächeninhalt eines Parallelogramms:</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Base&apos;&apos; is the length of the side chosen as the base, and &apos;&apos;Height&apos;&apos; is the perpendicular distance between that side and the side opposite to it.</source>
+        <translation>&apos;&apos;Base&apos;&apos; ist die Länge der als Grundseite gewählten Seite, und &apos;&apos;Height&apos;&apos; ist der senkrechte Abstand zwischen dieser Seite und der ihr gegenüberliegenden Seite.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;A&apos;&apos; and &apos;&apos;B&apos;&apos; are the lengths of two sides of the parallelogram that meet at a corner, and &apos;&apos;Degrees&apos;&apos; is the angle between them, measured in degrees.</source>
+        <translation>&apos;&apos;A&apos;&apos; und &apos;&apos;B&apos;&apos; sind die Längen zweier Seiten des Parallelogramms, die in einer Ecke zusammentreffen, und &apos;&apos;Degrees&apos;&apos; ist der von ihnen eingeschlossene Winkel, gemessen in Grad.</translation>
+    </message>
+    <message>
+        <source>Area of a Rhombus:</source>
+        <translation>Flächeninhalt einer Raute:</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;A&apos;&apos; and &apos;&apos;B&apos;&apos; are the lengths of the two diagonals of the rhombus, the lines that join its opposite corners.</source>
+        <translation>&apos;&apos;A&apos;&apos; und &apos;&apos;B&apos;&apos; sind die Längen der beiden Diagonalen der Raute, also der Strecken, die ihre gegenüberliegenden Ecken verbinden.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Side&apos;&apos; is the length of one side of the rhombus, and &apos;&apos;Degrees&apos;&apos; is the angle between two sides that meet at a corner, measured in degrees.</source>
+        <translation>&apos;&apos;Side&apos;&apos; ist die Länge einer Seite der Raute, und &apos;&apos;Degrees&apos;&apos; ist der Winkel zwischen zwei Seiten, die in einer Ecke zusammentreffen, gemessen in Grad.</translation>
+    </message>
+    <message>
+        <source>Area of a Trapezoid:</source>
+        <translation>Flächeninhalt eines Trapezes:</translation>
+    </message>
+    <message>
+        <source>A trapezoid is a four-sided figure with one pair of parallel sides, which are called its bases.</source>
+        <translation>Ein Trapez ist ein Viereck mit einem Paar paralleler Seiten, die seine Grundseiten genannt werden.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;A&apos;&apos; and &apos;&apos;B&apos;&apos; are the lengths of the two parallel sides, and &apos;&apos;Height&apos;&apos; is the perpendicular distance between them.</source>
+        <translation>&apos;&apos;A&apos;&apos; und &apos;&apos;B&apos;&apos; sind die Längen der beiden parallelen Seiten, und &apos;&apos;Height&apos;&apos; ist der senkrechte Abstand zwischen ihnen.</translation>
+    </message>
+    <message>
+        <source>Area of a Circle:</source>
+        <translation>Flächeninhalt eines Kreises:</translation>
+    </message>
+    <message>
+        <source>A circle is the set of all points in a plane that are the same distance from one fixed point, its center.</source>
+        <translation>Ein Kreis ist die Menge aller Punkte einer Ebene, die von einem festen Punkt, seinem Mittelpunkt, denselben Abstand haben.</translation>
+    </message>
+    <message>
+        <source>Area of a Circular Sector:</source>
+        <translation>Flächeninhalt eines Kreissektors:</translation>
+    </message>
+    <message>
+        <source>A circular sector is the part of a circle enclosed by two radii and the arc between them, shaped like a slice of pie.</source>
+        <translation>Ein Kreissektor ist der Teil eines Kreises, der von zwei Radien und dem Bogen zwischen ihnen begrenzt wird; er hat die Form eines Tortenstücks.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Radius&apos;&apos; is the radius of the circle, and &apos;&apos;Degrees&apos;&apos; is the angle between the two radii, measured in degrees.</source>
+        <translation>&apos;&apos;Radius&apos;&apos; ist der Radius des Kreises, und &apos;&apos;Degrees&apos;&apos; ist der Winkel zwischen den beiden Radien, gemessen in Grad.</translation>
+    </message>
+    <message>
+        <source>Area of an Ellipse:</source>
+        <translation>Flächeninhalt einer Ellipse:</translation>
+    </message>
+    <message>
+        <source>An ellipse is an oval: the set of all points in a plane whose distances from two fixed points, the foci, add up to the same total.</source>
+        <translation>Eine Ellipse ist ein Oval: die Menge aller Punkte einer Ebene, deren Abstände zu zwei festen Punkten, den Brennpunkten, zusammen stets dieselbe Summe ergeben.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;A&apos;&apos; and &apos;&apos;B&apos;&apos; are the two semi-axes: half the longest and half the shortest width of the ellipse, each measured from its center.</source>
+        <translation>&apos;&apos;A&apos;&apos; und &apos;&apos;B&apos;&apos; sind die beiden Halbachsen: die halbe größte und die halbe kleinste Breite der Ellipse, jeweils von ihrem Mittelpunkt aus gemessen.</translation>
+    </message>
+    <message>
+        <source>Surface Area of a Cube:</source>
+        <translation>Oberfläche eines Würfels:</translation>
+    </message>
+    <message>
+        <source>The surface area of a cube is the total area of its six faces, which are all squares of the same size.</source>
+        <translation>Die Oberfläche eines Würfels ist der gesamte Flächeninhalt seiner sechs Seitenflächen, die alle gleich große Quadrate sind.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Side&apos;&apos; is the length of one edge of the cube.</source>
+        <translation>&apos;&apos;Side&apos;&apos; ist die Länge einer Kante des Würfels.</translation>
+    </message>
+    <message>
+        <source>Surface Area of a Sphere:</source>
+        <translation>Oberfläche einer Kugel:</translation>
+    </message>
+    <message>
+        <source>The surface area of a sphere is the area of its round outer surface, every point of which is the same distance from the center of the sphere.</source>
+        <translation>Die Oberfläche einer Kugel ist der Flächeninhalt ihrer runden äußeren Hülle, deren Punkte alle denselben Abstand vom Mittelpunkt der Kugel haben.</translation>
+    </message>
+    <message>
+        <source>Surface Area of a Cylinder:</source>
+        <translation>Oberfläche eines Zylinders:</translation>
+    </message>
+    <message>
+        <source>The surface area of a cylinder is the area of its two circular ends plus the area of the curved side that joins them.</source>
+        <translation>Die Oberfläche eines Zylinders ist der Flächeninhalt seiner beiden Kreisflächen plus der Flächeninhalt der gekrümmten Mantelfläche, die sie verbindet.</translation>
+    </message>
+    <message>
+        <source>Surface Area of a Right Cone:</source>
+        <translation>Oberfläche eines geraden Kegels:</translation>
+    </message>
+    <message>
+        <source>The surface area of a right cone is the area of its circular base plus the area of its slanted side; in a right cone the tip lies straight above the center of the base.</source>
+        <translation>Die Oberfläche eines geraden Kegels ist der Flächeninhalt seiner kreisförmigen Grundfläche plus der Flächeninhalt seiner schrägen Mantelfläche; bei einem geraden Kegel liegt die Spitze genau senkrecht über dem Mittelpunkt der Grundfläche.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Radius&apos;&apos; is the radius of the circular base, and &apos;&apos;Height&apos;&apos; is the distance from the center of the base straight up to the tip.</source>
+        <translation>&apos;&apos;Radius&apos;&apos; ist der Radius der kreisförmigen Grundfläche, und &apos;&apos;Height&apos;&apos; ist der Abstand vom Mittelpunkt der Grundfläche senkrecht nach oben bis zur Spitze.</translation>
+    </message>
+    <message>
+        <source>Surface Area of a Regular Tetrahedron:</source>
+        <translation>Oberfläche eines regelmäßigen Tetraeders:</translation>
+    </message>
+    <message>
+        <source>A regular tetrahedron is a solid with four faces that are all equilateral triangles of the same size; its surface area is the total area of those faces.</source>
+        <translation>Ein regelmäßiges Tetraeder ist ein Körper mit vier Seitenflächen, die alle gleich große gleichseitige Dreiecke sind; seine Oberfläche ist der gesamte Flächeninhalt dieser Seitenflächen.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Side&apos;&apos; is the length of one edge of the tetrahedron.</source>
+        <translation>&apos;&apos;Side&apos;&apos; ist die Länge einer Kante des Tetraeders.</translation>
+    </message>
+    <message>
+        <source>Surface Area of a Regular Octahedron:</source>
+        <translation>Oberfläche eines regelmäßigen Oktaeders:</translation>
+    </message>
+    <message>
+        <source>A regular octahedron is a solid with eight faces that are all equilateral triangles of the same size; its surface area is the total area of those faces.</source>
+        <translation>Ein regelmäßiges Oktaeder ist ein Körper mit acht Seitenflächen, die alle gleich große gleichseitige Dreiecke sind; seine Oberfläche ist der gesamte Flächeninhalt dieser Seitenflächen.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Side&apos;&apos; is the length of one edge of the octahedron.</source>
+        <translation>&apos;&apos;Side&apos;&apos; ist die Länge einer Kante des Oktaeders.</translation>
+    </message>
+    <message>
+        <source>Surface Area of a Regular Icosahedron:</source>
+        <translation>Oberfläche eines regelmäßigen Ikosaeders:</translation>
+    </message>
+    <message>
+        <source>A regular icosahedron is a solid with twenty faces that are all equilateral triangles of the same size; its surface area is the total area of those faces.</source>
+        <translation>Ein regelmäßiges Ikosaeder ist ein Körper mit zwanzig Seitenflächen, die alle gleich große gleichseitige Dreiecke sind; seine Oberfläche ist der gesamte Flächeninhalt dieser Seitenflächen.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Side&apos;&apos; is the length of one edge of the icosahedron.</source>
+        <translation>&apos;&apos;Side&apos;&apos; ist die Länge einer Kante des Ikosaeders.</translation>
+    </message>
+    <message>
+        <source>Surface Area of a Regular Dodecahedron:</source>
+        <translation>Oberfläche eines regelmäßigen Dodekaeders:</translation>
+    </message>
+    <message>
+        <source>A regular dodecahedron is a solid with twelve faces that are all regular pentagons of the same size; its surface area is the total area of those faces.</source>
+        <translation>Ein regelmäßiges Dodekaeder ist ein Körper mit zwölf Seitenflächen, die alle gleich große regelmäßige Fünfecke sind; seine Oberfläche ist der gesamte Flächeninhalt dieser Seitenflächen.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Side&apos;&apos; is the length of one edge of the dodecahedron.</source>
+        <translation>&apos;&apos;Side&apos;&apos; ist die Länge einer Kante des Dodekaeders.</translation>
+    </message>
+    <message>
+        <source>Volume of a Cube:</source>
+        <translation>Volumen eines Würfels:</translation>
+    </message>
+    <message>
+        <source>A cube is a solid with six faces that are all squares of the same size; its volume is the amount of space it fills.</source>
+        <translation>Ein Würfel ist ein Körper mit sechs Seitenflächen, die alle gleich große Quadrate sind; sein Volumen ist der Raum, den er ausfüllt.</translation>
+    </message>
+    <message>
+        <source>Volume of a Rectangular Prism:</source>
+        <translation>Volumen eines Quaders:</translation>
+    </message>
+    <message>
+        <source>A rectangular prism is a box-shaped solid with six rectangular faces that meet at right angles.</source>
+        <translation>Ein Quader ist ein kastenförmiger Körper mit sechs rechteckigen Seitenflächen, die im rechten Winkel aufeinandertreffen.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Length&apos;&apos;, &apos;&apos;Width&apos;&apos; and &apos;&apos;Height&apos;&apos; are the lengths of the three edges that meet at one corner of the prism.</source>
+        <translation>&apos;&apos;Length&apos;&apos;, &apos;&apos;Width&apos;&apos; und &apos;&apos;Height&apos;&apos; sind die Längen der drei Kanten, die in einer Ecke des Quaders zusammentreffen.</translation>
+    </message>
+    <message>
+        <source>Volume of a General Prism:</source>
+        <translation>Volumen eines allgemeinen Prismas:</translation>
+    </message>
+    <message>
+        <source>A prism is a solid with two identical, parallel bases joined by flat sides; its bases may be any polygon.</source>
+        <translation>Ein Prisma ist ein Körper mit zwei deckungsgleichen, parallelen Grundflächen, die durch ebene Seitenflächen verbunden sind; die Grundflächen können beliebige Vielecke sein.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;BaseArea&apos;&apos; is the area of one base, and &apos;&apos;Height&apos;&apos; is the perpendicular distance between the two bases.</source>
+        <translation>&apos;&apos;BaseArea&apos;&apos; ist der Flächeninhalt einer Grundfläche, und &apos;&apos;Height&apos;&apos; ist der senkrechte Abstand zwischen den beiden Grundflächen.</translation>
+    </message>
+    <message>
+        <source>Volume of a Cylinder:</source>
+        <translation>Volumen eines Zylinders:</translation>
+    </message>
+    <message>
+        <source>A cylinder is a solid with two parallel circular ends of the same size joined by a curved side.</source>
+        <translation>Ein Zylinder ist ein Körper mit zwei parallelen, gleich großen Kreisflächen, die durch eine gekrümmte Mantelfläche verbunden sind.</translation>
+    </message>
+    <message>
+        <source>Volume of a Sphere:</source>
+        <translation>Volumen einer Kugel:</translation>
+    </message>
+    <message>
+        <source>A sphere is a perfectly round solid: every point of its surface is the same distance from its center.</source>
+        <translation>Eine Kugel ist ein vollkommen runder Körper: Jeder Punkt ihrer Oberfläche hat denselben Abstand von ihrem Mittelpunkt.</translation>
+    </message>
+    <message>
+        <source>Volume of an Ellipsoid:</source>
+        <translation>Volumen eines Ellipsoids:</translation>
+    </message>
+    <message>
+        <source>An ellipsoid is a solid shaped like a stretched or squashed sphere; every flat cut through it is an ellipse or a circle.</source>
+        <translation>Ein Ellipsoid ist ein Körper in der Form einer gestreckten oder gestauchten Kugel; jeder ebene Schnitt durch ihn ist eine Ellipse oder ein Kreis.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;A&apos;&apos;, &apos;&apos;B&apos;&apos; and &apos;&apos;C&apos;&apos; are the three semi-axes: the distances from the center to the surface along three directions at right angles to each other.</source>
+        <translation>&apos;&apos;A&apos;&apos;, &apos;&apos;B&apos;&apos; und &apos;&apos;C&apos;&apos; sind die drei Halbachsen: die Abstände vom Mittelpunkt zur Oberfläche in drei zueinander senkrechten Richtungen.</translation>
+    </message>
+    <message>
+        <source>Volume of a Pyramid:</source>
+        <translation>Volumen einer Pyramide:</translation>
+    </message>
+    <message>
+        <source>A pyramid is a solid with a flat base and triangular sides that meet at one point, its apex; the base may be any polygon.</source>
+        <translation>Eine Pyramide ist ein Körper mit einer ebenen Grundfläche und dreieckigen Seitenflächen, die sich in einem Punkt, ihrer Spitze, treffen; die Grundfläche kann ein beliebiges Vieleck sein.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;BaseArea&apos;&apos; is the area of the base, and &apos;&apos;Height&apos;&apos; is the perpendicular distance from the base to the apex.</source>
+        <translation>&apos;&apos;BaseArea&apos;&apos; ist der Flächeninhalt der Grundfläche, und &apos;&apos;Height&apos;&apos; ist der senkrechte Abstand von der Grundfläche zur Spitze.</translation>
+    </message>
+    <message>
+        <source>Volume of a Cone: </source>
+        <translation>Volumen eines Kegels: </translation>
+    </message>
+    <message>
+        <source>A cone is a solid with a circular base and a curved side that narrows to one point, its tip.</source>
+        <translation>Ein Kegel ist ein Körper mit einer kreisförmigen Grundfläche und einer gekrümmten Mantelfläche, die in einem Punkt, seiner Spitze, zusammenläuft.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Radius&apos;&apos; is the radius of the circular base, and &apos;&apos;Height&apos;&apos; is the perpendicular distance from the base to the tip.</source>
+        <translation>&apos;&apos;Radius&apos;&apos; ist der Radius der kreisförmigen Grundfläche, und &apos;&apos;Height&apos;&apos; ist der senkrechte Abstand von der Grundfläche zur Spitze.</translation>
+    </message>
+    <message>
+        <source>Volume of a Regular Tetrahedron:</source>
+        <translation>Volumen eines regelmäßigen Tetraeders:</translation>
+    </message>
+    <message>
+        <source>A regular tetrahedron is a solid with four faces that are all equilateral triangles of the same size.</source>
+        <translation>Ein regelmäßiges Tetraeder ist ein Körper mit vier Seitenflächen, die alle gleich große gleichseitige Dreiecke sind.</translation>
+    </message>
+    <message>
+        <source>Volume of a Regular Octahedron:</source>
+        <translation>Volumen eines regelmäßigen Oktaeders:</translation>
+    </message>
+    <message>
+        <source>A regular octahedron is a solid with eight faces that are all equilateral triangles of the same size.</source>
+        <translation>Ein regelmäßiges Oktaeder ist ein Körper mit acht Seitenflächen, die alle gleich große gleichseitige Dreiecke sind.</translation>
+    </message>
+    <message>
+        <source>Volume of a Regular Icosahedron:</source>
+        <translation>Volumen eines regelmäßigen Ikosaeders:</translation>
+    </message>
+    <message>
+        <source>A regular icosahedron is a solid with twenty faces that are all equilateral triangles of the same size.</source>
+        <translation>Ein regelmäßiges Ikosaeder ist ein Körper mit zwanzig Seitenflächen, die alle gleich große gleichseitige Dreiecke sind.</translation>
+    </message>
+    <message>
+        <source>Volume of a Regular Dodecahedron:</source>
+        <translation>Volumen eines regelmäßigen Dodekaeders:</translation>
+    </message>
+    <message>
+        <source>A regular dodecahedron is a solid with twelve faces that are all regular pentagons of the same size.</source>
+        <translation>Ein regelmäßiges Dodekaeder ist ein Körper mit zwölf Seitenflächen, die alle gleich große regelmäßige Fünfecke sind.</translation>
+    </message>
+    <message>
+        <source>Quadratic Formula (+):</source>
+        <translation>Mitternachtsformel (+):</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;A&apos;&apos; is the number multiplying x^2 (it must not be 0), &apos;&apos;B&apos;&apos; the number multiplying x, and &apos;&apos;C&apos;&apos; the number standing alone.  This equation solves for the greater of the two solutions that may be found.</source>
+        <translation>&apos;&apos;A&apos;&apos; ist die Zahl vor x^2 (sie darf nicht 0 sein), &apos;&apos;B&apos;&apos; die Zahl vor x und &apos;&apos;C&apos;&apos; die Zahl ohne x.  Diese Formel liefert die größere der beiden Lösungen, die es geben kann.</translation>
+    </message>
+    <message>
+        <source>Quadratic Formula (-):</source>
+        <translation>Mitternachtsformel (-):</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;A&apos;&apos; is the number multiplying x^2 (it must not be 0), &apos;&apos;B&apos;&apos; the number multiplying x, and &apos;&apos;C&apos;&apos; the number standing alone.  This equation solves for the lesser of the two solutions that may be found.</source>
+        <translation>&apos;&apos;A&apos;&apos; ist die Zahl vor x^2 (sie darf nicht 0 sein), &apos;&apos;B&apos;&apos; die Zahl vor x und &apos;&apos;C&apos;&apos; die Zahl ohne x.  Diese Formel liefert die kleinere der beiden Lösungen, die es geben kann.</translation>
+    </message>
+    <message>
+        <source>Finding the length of the Hypoenuse of a Right Triangle:</source>
+        <translation>Berechnung der Länge der Hypotenuse eines rechtwinkligen Dreiecks:</translation>
+    </message>
+    <message>
+        <source>The hypotenuse of a right triangle is the side that is opposite to the right angle of that triangle.</source>
+        <translation>Die Hypotenuse eines rechtwinkligen Dreiecks ist die Seite, die dem rechten Winkel des Dreiecks gegenüberliegt.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;A&apos;&apos; and &apos;&apos;B&apos;&apos; refer to the lengths of the two legs of the triangle.</source>
+        <translation>&apos;&apos;A&apos;&apos; und &apos;&apos;B&apos;&apos; bezeichnen die Längen der beiden Katheten des Dreiecks.</translation>
+    </message>
+    <message>
+        <source>Distance Formula:</source>
+        <translation>Abstandsformel:</translation>
+    </message>
+    <message>
+        <source>The distance formula gives the length of the straight line segment between two points of a plane.</source>
+        <translation>Die Abstandsformel liefert die Länge der geraden Strecke zwischen zwei Punkten einer Ebene.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;X1&apos;&apos; and &apos;&apos;Y1&apos;&apos; are the x and y coordinates of the first point, &apos;&apos;X2&apos;&apos; and &apos;&apos;Y2&apos;&apos; those of the second point.</source>
+        <translation>&apos;&apos;X1&apos;&apos; und &apos;&apos;Y1&apos;&apos; sind die x- und die y-Koordinate des ersten Punktes, &apos;&apos;X2&apos;&apos; und &apos;&apos;Y2&apos;&apos; die des zweiten Punktes.</translation>
+    </message>
+    <message>
+        <source>Finding Density:</source>
+        <translation>Berechnung der Dichte:</translation>
+    </message>
+    <message>
+        <source>The density of an object is its mass per unit of volume: how much matter is packed into each unit of space.</source>
+        <translation>Die Dichte eines Gegenstands ist seine Masse pro Volumeneinheit: wie viel Materie in jeder Raumeinheit steckt.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;Mass&apos;&apos; is the mass of the object and &apos;&apos;Volume&apos;&apos; the space it takes up; the density comes out in units of mass per unit of volume, such as grams per cubic centimeter.</source>
+        <translation>&apos;&apos;Mass&apos;&apos; ist die Masse des Gegenstands und &apos;&apos;Volume&apos;&apos; der Raum, den er einnimmt; die Dichte ergibt sich in Masseneinheiten pro Volumeneinheit, zum Beispiel in Gramm pro Kubikzentimeter.</translation>
+    </message>
+    <message>
+        <source>The Force of Gravity:</source>
+        <translation>Die Gravitationskraft:</translation>
+    </message>
+    <message>
+        <source>The force of gravity is the pull between two masses; it grows with the masses and weakens with the square of the distance between them.</source>
+        <translation>Die Gravitationskraft ist die Anziehung zwischen zwei Massen; sie wächst mit den Massen und nimmt mit dem Quadrat des Abstands zwischen ihnen ab.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;M&apos;&apos; and &apos;&apos;m&apos;&apos; are the masses of the two objects in kilograms, and &apos;&apos;Radius&apos;&apos; is the distance between their centers in meters; the force comes out in newtons.  &apos;&apos;G&apos;&apos; is the gravitational constant (already defined).</source>
+        <translation>&apos;&apos;M&apos;&apos; und &apos;&apos;m&apos;&apos; sind die Massen der beiden Körper in Kilogramm, und &apos;&apos;Radius&apos;&apos; ist der Abstand zwischen ihren Mittelpunkten in Metern; die Kraft ergibt sich in Newton.  &apos;&apos;G&apos;&apos; ist die Gravitationskonstante (bereits definiert).</translation>
+    </message>
+    <message>
+        <source>Converting Celsius Degrees to Fahrenheit Degrees:</source>
+        <translation>Umrechnung von Grad Celsius in Grad Fahrenheit:</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;C&apos;&apos; is the temperature in degrees Celsius; the answer is the same temperature in degrees Fahrenheit.</source>
+        <translation>&apos;&apos;C&apos;&apos; ist die Temperatur in Grad Celsius; das Ergebnis ist dieselbe Temperatur in Grad Fahrenheit.</translation>
+    </message>
+    <message>
+        <source>Converting Fahrenheit Degrees to Celsius Degrees:</source>
+        <translation>Umrechnung von Grad Fahrenheit in Grad Celsius:</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;F&apos;&apos; is the temperature in degrees Fahrenheit; the answer is the same temperature in degrees Celsius.</source>
+        <translation>&apos;&apos;F&apos;&apos; ist die Temperatur in Grad Fahrenheit; das Ergebnis ist dieselbe Temperatur in Grad Celsius.</translation>
+    </message>
+    <message>
+        <source>Finding the Present Value of an Initial Investment:</source>
+        <translation>Berechnung des Endwerts einer einmaligen Anlage:</translation>
+    </message>
+    <message>
+        <source>This finds what a sum invested once grows to with compound interest: the interest earned in each period is added to the sum and earns interest itself from then on.</source>
+        <translation>Hiermit wird berechnet, auf welchen Betrag eine einmal angelegte Summe mit Zinseszins anwächst: Die in jeder Periode erzielten Zinsen werden der Summe zugeschlagen und von da an selbst mitverzinst.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;P&apos;&apos; is the sum invested at the start, &apos;&apos;i&apos;&apos; is the interest rate per period as a decimal (5% is 0.05), and &apos;&apos;n&apos;&apos; is the number of periods; the answer is the value of the investment after the last period.</source>
+        <translation>&apos;&apos;P&apos;&apos; ist die zu Beginn angelegte Summe, &apos;&apos;i&apos;&apos; ist der Zinssatz pro Periode als Dezimalzahl (5 % entspricht 0.05), und &apos;&apos;n&apos;&apos; ist die Anzahl der Perioden; das Ergebnis ist der Wert der Anlage nach der letzten Periode.</translation>
+    </message>
+    <message>
+        <source>Finding the Present Value of a Periodic Investment:</source>
+        <translation>Berechnung des Endwerts einer regelmäßigen Anlage:</translation>
+    </message>
+    <message>
+        <source>An annuity is a series of equal payments invested at the end of every period; this finds what they are worth together, with compound interest, at the moment the last payment is made.</source>
+        <translation>Eine Rente ist eine Folge gleich hoher Zahlungen, die jeweils am Ende jeder Periode angelegt werden; hiermit wird berechnet, welchen Wert sie mit Zinseszins zusammen zum Zeitpunkt der letzten Zahlung haben.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;A&apos;&apos; is the payment made in each period, &apos;&apos;i&apos;&apos; is the interest rate per period as a decimal (5% is 0.05), and &apos;&apos;n&apos;&apos; is the number of payments.</source>
+        <translation>&apos;&apos;A&apos;&apos; ist die in jeder Periode geleistete Zahlung, &apos;&apos;i&apos;&apos; ist der Zinssatz pro Periode als Dezimalzahl (5 % entspricht 0.05), und &apos;&apos;n&apos;&apos; ist die Anzahl der Zahlungen.</translation>
+    </message>
+    <message>
+        <source>Circumference of a Circle:</source>
+        <translation>Umfang eines Kreises:</translation>
+    </message>
+    <message>
+        <source>The circumference of a circle is the distance once around it, the length of the circle itself.</source>
+        <translation>Der Umfang eines Kreises ist die Strecke einmal um ihn herum, also die Länge der Kreislinie selbst.</translation>
+    </message>
+    <message>
+        <source>Perimeter of a Regular Polygon:</source>
+        <translation>Umfang eines regelmäßigen Vielecks:</translation>
+    </message>
+    <message>
+        <source>The perimeter of a regular polygon, a closed figure whose sides all have the same length and whose angles are all equal, is the total length of its sides.</source>
+        <translation>Der Umfang eines regelmäßigen Vielecks, einer geschlossenen Figur, deren Seiten alle gleich lang und deren Winkel alle gleich groß sind, ist die Gesamtlänge seiner Seiten.</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;N&apos;&apos; is the number of sides of the polygon, and &apos;&apos;B&apos;&apos; is the radius of the circle through its corners, the distance from its center to any corner.</source>
+        <translation>&apos;&apos;N&apos;&apos; ist die Anzahl der Seiten des Vielecks, und &apos;&apos;B&apos;&apos; ist der Radius des Kreises durch seine Ecken, also der Abstand von seinem Mittelpunkt zu einer beliebigen Ecke.</translation>
+    </message>
+    <message>
+        <source>Miscellaneous</source>
+        <translation>Verschiedenes</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Fläche</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>User Defined</source>
+        <translation>Eigene</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1953,254 @@ Klicken Sie auf OK, um Ihre aktuellen Bereichswerte als neue Standardeinstellung
     <message>
         <source>found point: z = %1, x = %2, y = %3</source>
         <translation>gefundener Punkt: z = %1, x = %2, y = %3</translation>
+    </message>
+    <message>
+        <source>expected True or False (%1), found %2</source>
+        <translation>erwartet True oder False (%1), gefunden %2</translation>
+    </message>
+    <message>
+        <source>expected a whole number from %1 to %2 (%3), found %4</source>
+        <translation>erwartet eine ganze Zahl von %1 bis %2 (%3), gefunden %4</translation>
+    </message>
+    <message>
+        <source>expected a number (%1), found %2</source>
+        <translation>erwartet eine Zahl (%1), gefunden %2</translation>
+    </message>
+    <message>
+        <source>the line %1 that ends %2</source>
+        <translation>die Zeile %1, die %2 abschließt</translation>
+    </message>
+    <message>
+        <source>the file goes on after its last line: found %1</source>
+        <translation>die Datei geht nach ihrer letzten Zeile weiter: gefunden %1</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 lines, more than the program keeps</source>
+        <translation>%1 ist länger als %2 Zeilen, mehr als das Programm aufnimmt</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 MiB, more than the program keeps</source>
+        <translation>%1 ist größer als %2 MiB, mehr als das Programm aufnimmt</translation>
+    </message>
+    <message>
+        <source>the file ends here; expected %1</source>
+        <translation>die Datei endet hier; erwartet %1</translation>
+    </message>
+    <message>
+        <source>the first line</source>
+        <translation>die erste Zeile</translation>
+    </message>
+    <message>
+        <source>a default range</source>
+        <translation>ein Standardbereich</translation>
+    </message>
+    <message>
+        <source>a colour</source>
+        <translation>eine Farbe</translation>
+    </message>
+    <message>
+        <source>the line width</source>
+        <translation>die Linienstärke</translation>
+    </message>
+    <message>
+        <source>the tick number switch</source>
+        <translation>der Schalter für die Skalenzahlen</translation>
+    </message>
+    <message>
+        <source>the grid switch</source>
+        <translation>der Schalter für das Gitter</translation>
+    </message>
+    <message>
+        <source>the mouse coordinate switch</source>
+        <translation>der Schalter für die Mauskoordinaten</translation>
+    </message>
+    <message>
+        <source>a menu check</source>
+        <translation>ein Menühäkchen</translation>
+    </message>
+    <message>
+        <source>a check box</source>
+        <translation>ein Kontrollkästchen</translation>
+    </message>
+    <message>
+        <source>a data column choice</source>
+        <translation>eine Wahl der Datenspalte</translation>
+    </message>
+    <message>
+        <source>a range box</source>
+        <translation>ein Bereichsfeld</translation>
+    </message>
+    <message>
+        <source>the &quot;Go to z =&quot; box</source>
+        <translation>das Feld &quot;Gehe zu z =&quot;</translation>
+    </message>
+    <message>
+        <source>z min</source>
+        <translation>z min</translation>
+    </message>
+    <message>
+        <source>z max</source>
+        <translation>z max</translation>
+    </message>
+    <message>
+        <source>x(z)</source>
+        <translation>x(z)</translation>
+    </message>
+    <message>
+        <source>y(z)</source>
+        <translation>y(z)</translation>
+    </message>
+    <message>
+        <source>A min</source>
+        <translation>A min</translation>
+    </message>
+    <message>
+        <source>A max</source>
+        <translation>A max</translation>
+    </message>
+    <message>
+        <source>the &quot;Cartesian&quot; choice</source>
+        <translation>die Wahl &quot;Kartesisch&quot;</translation>
+    </message>
+    <message>
+        <source>the &quot;Polar&quot; choice</source>
+        <translation>die Wahl &quot;Polar&quot;</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s entry</source>
+        <translation>die Eingabe des Rechners</translation>
+    </message>
+    <message>
+        <source>a variable value</source>
+        <translation>ein Variablenwert</translation>
+    </message>
+    <message>
+        <source>the &quot;Calculate from history box&quot; check box</source>
+        <translation>das Kontrollkästchen &quot;Aus dem Verlaufsfeld berechnen&quot;</translation>
+    </message>
+    <message>
+        <source>the description</source>
+        <translation>die Beschreibung</translation>
+    </message>
+    <message>
+        <source>the history</source>
+        <translation>der Verlauf</translation>
+    </message>
+    <message>
+        <source>the number of user equations</source>
+        <translation>die Anzahl eigener Gleichungen</translation>
+    </message>
+    <message>
+        <source>a field of a user equation</source>
+        <translation>ein Feld einer eigenen Gleichung</translation>
+    </message>
+    <message>
+        <source>the number of data items</source>
+        <translation>die Anzahl der Dateneinträge</translation>
+    </message>
+    <message>
+        <source>data items</source>
+        <translation>Dateneinträge</translation>
+    </message>
+    <message>
+        <source>the number of function list items</source>
+        <translation>die Anzahl der Einträge der Funktionsliste</translation>
+    </message>
+    <message>
+        <source>function list items</source>
+        <translation>Einträge der Funktionsliste</translation>
+    </message>
+    <message>
+        <source>the x tick scale</source>
+        <translation>die Skalenteilung x</translation>
+    </message>
+    <message>
+        <source>the y tick scale</source>
+        <translation>die Skalenteilung y</translation>
+    </message>
+    <message>
+        <source>a fit type choice</source>
+        <translation>eine Wahl der Anpassungsart</translation>
+    </message>
+    <message>
+        <source>the data entry</source>
+        <translation>die Dateneingabe</translation>
+    </message>
+    <message>
+        <source>the function entry</source>
+        <translation>die Funktionseingabe</translation>
+    </message>
+    <message>
+        <source>the moving average size</source>
+        <translation>die Größe des gleitenden Mittelwerts</translation>
+    </message>
+    <message>
+        <source>the number of neighbours</source>
+        <translation>die Anzahl der Nachbarn</translation>
+    </message>
+    <message>
+        <source>the &quot;Moving Avg.&quot; check box</source>
+        <translation>das Kontrollkästchen &quot;Gleit. Mittel&quot;</translation>
+    </message>
+    <message>
+        <source>the &quot;Smooth&quot; check box</source>
+        <translation>das Kontrollkästchen &quot;Glätten&quot;</translation>
+    </message>
+    <message>
+        <source>the statistics result</source>
+        <translation>das Statistikergebnis</translation>
+    </message>
+    <message>
+        <source>a box of the integral</source>
+        <translation>ein Feld des Integrals</translation>
+    </message>
+    <message>
+        <source>the multiples-of-pi switch</source>
+        <translation>der Schalter für Vielfache von pi</translation>
+    </message>
+    <message>
+        <source>the last answer</source>
+        <translation>das letzte Ergebnis</translation>
+    </message>
+    <message>
+        <source>a vector box</source>
+        <translation>ein Vektorfeld</translation>
+    </message>
+    <message>
+        <source>a vector list choice</source>
+        <translation>eine Wahl in einer Vektorliste</translation>
+    </message>
+    <message>
+        <source>the integral check</source>
+        <translation>das Häkchen des Integrals</translation>
+    </message>
+    <message>
+        <source>a mode check</source>
+        <translation>ein Modushäkchen</translation>
+    </message>
+    <message>
+        <source>the calculator history</source>
+        <translation>der Rechnerverlauf</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 lines, more than a graph file keeps</source>
+        <translation>%1 ist länger als %2 Zeilen, mehr als eine Grafikdatei aufnimmt</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 MiB, more than a graph file keeps</source>
+        <translation>%1 ist größer als %2 MiB, mehr als eine Grafikdatei aufnimmt</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a graph file.</source>
+        <translation>Die Datei ist zu groß für eine Grafikdatei.</translation>
+    </message>
+    <message>
+        <source>the file holds binary data, not text</source>
+        <translation>die Datei enthält Binärdaten, keinen Text</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>

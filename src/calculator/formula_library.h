@@ -66,4 +66,13 @@ struct FormulaFill {
 
 FormulaFill fillOf(const Formula& f);
 
+// An entry or a heading of the fixed lists in the user's language.
+std::string shownFormulaText(std::string_view english);
+
+// A description as the user's language shows it: one of the library's
+// notes in translation, anything else (a user's own text) as it is. The
+// document keeps the English, so that a graph file reads the same in
+// every language.
+std::string shownDescription(const std::string& description);
+
 }  // namespace qv

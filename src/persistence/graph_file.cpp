@@ -9,6 +9,7 @@
 #include "appearance/color_options.h"
 #include "data/utf8_text.h"
 #include "expression/number_text.h"
+#include "expression/user_text.h"
 #include "persistence/text_encoding.h"
 
 namespace qv {
@@ -200,7 +201,7 @@ public:
         const std::string_view t = trimmed(l);
         if (equalsIgnoringCase(t, "True")) return true;
         if (equalsIgnoringCase(t, "False")) return false;
-        fail(std::string("expected True or False (") + std::string(what) + "), found " + quoted(l));
+        fail(fillIn(userText("qv::Texts", "expected True or False (%1), found %2"), {named(what), quoted(l)}));
         return false;
     }
     int64_t integer(std::string_view what, int64_t low, int64_t high) {
@@ -210,8 +211,8 @@ public:
         int64_t n = 0;
         const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), n);
         if (t.empty() || ec != std::errc() || end != t.data() + t.size() || n < low || n > high) {
-            fail("expected a whole number from " + std::to_string(low) + " to " + std::to_string(high) + " (" +
-                 std::string(what) + "), found " + quoted(l));
+            fail(fillIn(userText("qv::Texts", "expected a whole number from %1 to %2 (%3), found %4"),
+                        {std::to_string(low), std::to_string(high), named(what), quoted(l)}));
             return low;
         }
         return n;
@@ -221,7 +222,7 @@ public:
         std::string_view l;
         if (!next(what, l)) return {};
         if (!isNumeric(l)) {
-            fail("expected a number (" + std::string(what) + "), found " + quoted(l));
+            fail(fillIn(userText("qv::Texts", "expected a number (%1), found %2"), {named(what), quoted(l)}));
             return {};
         }
         return std::string(l);
@@ -237,7 +238,7 @@ public:
         if (!next(what, l)) return {};
         std::string field(l);
         if (l == marker) field += ' ';
-        const std::string ending = "the line " + std::string(marker) + " that ends " + std::string(what);
+        const std::string ending = fillIn(userText("qv::Texts", "the line %1 that ends %2"), {marker, named(what)});
         for (std::size_t lines = 1; fits(field, lines, what); ++lines) {
             if (!next(ending, l) || l == marker) break;
             field += kLineEnd;
@@ -253,7 +254,9 @@ public:
     void end() {
         std::string_view l;
         while (!failed_ && pos_ < text_.size() && next("", l)) {
-            if (!trimmed(l).empty()) fail("the file goes on after its last line: found " + quoted(l));
+            if (!trimmed(l).empty()) {
+                fail(fillIn(userText("qv::Texts", "the file goes on after its last line: found %1"), {quoted(l)}));
+            }
         }
     }
 
@@ -282,11 +285,11 @@ private:
     // Whether a multi-line field of so many lines is within its limits.
     bool fits(const std::string& field, std::size_t lines, std::string_view what) {
         if (lines > kMaxMultiLineFieldLines) {
-            fail(std::string(what) + " is longer than " + std::to_string(kMaxMultiLineFieldLines) +
-                 " lines, more than the program keeps");
+            fail(fillIn(userText("qv::Texts", "%1 is longer than %2 lines, more than the program keeps"),
+                        {named(what), std::to_string(kMaxMultiLineFieldLines)}));
         } else if (field.size() > kMaxMultiLineFieldBytes) {
-            fail(std::string(what) + " is longer than " + std::to_string(kMaxMultiLineFieldBytes >> 20) +
-                 " MiB, more than the program keeps");
+            fail(fillIn(userText("qv::Texts", "%1 is longer than %2 MiB, more than the program keeps"),
+                        {named(what), std::to_string(kMaxMultiLineFieldBytes >> 20)}));
         }
         return !failed_;
     }
@@ -295,7 +298,7 @@ private:
         if (failed_) return false;
         ++lineNumber_;
         if (pos_ >= text_.size()) {
-            fail("the file ends here; expected " + std::string(what));
+            fail(fillIn(userText("qv::Texts", "the file ends here; expected %1"), {named(what)}));
             return false;
         }
         const std::size_t end = lineEnd(text_, pos_);
@@ -303,6 +306,10 @@ private:
         pos_ = afterLineEnd(text_, end);
         return true;
     }
+    // A field's description (QV_TR in the layout below) in the user's
+    // language; a description made here is in it already.
+    static std::string named(std::string_view what) { return userText("qv::Texts", std::string(what).c_str()); }
+
     void fail(std::string message) {
         if (failed_) return;
         failed_ = true;
@@ -420,51 +427,51 @@ using F = GraphFile;
 // The file, field by field in the order of its lines. Both the writer and the
 // reader walk this table; nothing else knows the order.
 constexpr Field kFields[] = {
-    text<&F::file_marker>("the first line"),
-    number<&F::default_ranges>("a default range"),
-    integer<&F::colors>("a colour", 0, 0xFFFFFF),
-    integer<&F::line_width>("the line width", kMinLineSize, kMaxLineSize),
-    text<&F::show_tick_numbers>("the tick number switch"),
-    text<&F::show_grid>("the grid switch"),
-    text<&F::show_mouse_coordinates>("the mouse coordinate switch"),
-    boolean<&F::menu_checks>("a menu check"),
-    check<&F::checks>("a check box"),
-    boolean<&F::column_choices>("a data column choice"),
-    text<&F::range_boxes>("a range box"),
-    text<&F::go_to_z>("the \"Go to z =\" box"),
-    text<&F::z_min>("z min"),
-    text<&F::z_max>("z max"),
-    text<&F::x_of_z>("x(z)"),
-    text<&F::y_of_z>("y(z)"),
-    text<&F::a_min>("A min"),
-    text<&F::a_max>("A max"),
-    boolean<&F::cartesian>("the \"Cartesian\" choice"),
-    boolean<&F::polar>("the \"Polar\" choice"),
-    text<&F::calculator_entry>("the calculator's entry"),
-    text<&F::formula_values>("a variable value"),
-    check<&F::calculate_from_history>("the \"Calculate from history box\" check box"),
-    multiLine<&F::description>("the description", kDescriptionEnd),
-    multiLine<&F::history>("the history", kHistoryEnd),
-    equations<&F::equations>("the number of user equations", "a field of a user equation", kMaxFileEquations),
-    list<&F::columns>("the number of data items", "data items", kMaxFileListItems),
-    list<&F::functions>("the number of function list items", "function list items", kMaxFileListItems),
-    text<&F::x_tick_scale>("the x tick scale"),
-    text<&F::y_tick_scale>("the y tick scale"),
-    boolean<&F::fit_types>("a fit type choice"),
-    text<&F::data_entry>("the data entry"),
-    text<&F::function_entry>("the function entry"),
-    text<&F::moving_average_size>("the moving average size"),
-    text<&F::neighbours>("the number of neighbours"),
-    check<&F::moving_average>("the \"Moving Avg.\" check box"),
-    check<&F::smooth>("the \"Smooth\" check box"),
-    text<&F::statistics_result>("the statistics result"),
-    text<&F::integral_boxes>("a box of the integral"),
-    text<&F::coordinates_in_pi>("the multiples-of-pi switch"),
-    text<&F::ans>("the last answer"),
-    text<&F::vector_boxes>("a vector box"),
-    integer<&F::vector_selections>("a vector list choice", -1, 4),
-    boolean<&F::integral_shown>("the integral check"),
-    boolean<&F::modes>("a mode check"),
+    text<&F::file_marker>(QV_TR("qv::Texts", "the first line")),
+    number<&F::default_ranges>(QV_TR("qv::Texts", "a default range")),
+    integer<&F::colors>(QV_TR("qv::Texts", "a colour"), 0, 0xFFFFFF),
+    integer<&F::line_width>(QV_TR("qv::Texts", "the line width"), kMinLineSize, kMaxLineSize),
+    text<&F::show_tick_numbers>(QV_TR("qv::Texts", "the tick number switch")),
+    text<&F::show_grid>(QV_TR("qv::Texts", "the grid switch")),
+    text<&F::show_mouse_coordinates>(QV_TR("qv::Texts", "the mouse coordinate switch")),
+    boolean<&F::menu_checks>(QV_TR("qv::Texts", "a menu check")),
+    check<&F::checks>(QV_TR("qv::Texts", "a check box")),
+    boolean<&F::column_choices>(QV_TR("qv::Texts", "a data column choice")),
+    text<&F::range_boxes>(QV_TR("qv::Texts", "a range box")),
+    text<&F::go_to_z>(QV_TR("qv::Texts", "the \"Go to z =\" box")),
+    text<&F::z_min>(QV_TR("qv::Texts", "z min")),
+    text<&F::z_max>(QV_TR("qv::Texts", "z max")),
+    text<&F::x_of_z>(QV_TR("qv::Texts", "x(z)")),
+    text<&F::y_of_z>(QV_TR("qv::Texts", "y(z)")),
+    text<&F::a_min>(QV_TR("qv::Texts", "A min")),
+    text<&F::a_max>(QV_TR("qv::Texts", "A max")),
+    boolean<&F::cartesian>(QV_TR("qv::Texts", "the \"Cartesian\" choice")),
+    boolean<&F::polar>(QV_TR("qv::Texts", "the \"Polar\" choice")),
+    text<&F::calculator_entry>(QV_TR("qv::Texts", "the calculator's entry")),
+    text<&F::formula_values>(QV_TR("qv::Texts", "a variable value")),
+    check<&F::calculate_from_history>(QV_TR("qv::Texts", "the \"Calculate from history box\" check box")),
+    multiLine<&F::description>(QV_TR("qv::Texts", "the description"), kDescriptionEnd),
+    multiLine<&F::history>(QV_TR("qv::Texts", "the history"), kHistoryEnd),
+    equations<&F::equations>(QV_TR("qv::Texts", "the number of user equations"), QV_TR("qv::Texts", "a field of a user equation"), kMaxFileEquations),
+    list<&F::columns>(QV_TR("qv::Texts", "the number of data items"), QV_TR("qv::Texts", "data items"), kMaxFileListItems),
+    list<&F::functions>(QV_TR("qv::Texts", "the number of function list items"), QV_TR("qv::Texts", "function list items"), kMaxFileListItems),
+    text<&F::x_tick_scale>(QV_TR("qv::Texts", "the x tick scale")),
+    text<&F::y_tick_scale>(QV_TR("qv::Texts", "the y tick scale")),
+    boolean<&F::fit_types>(QV_TR("qv::Texts", "a fit type choice")),
+    text<&F::data_entry>(QV_TR("qv::Texts", "the data entry")),
+    text<&F::function_entry>(QV_TR("qv::Texts", "the function entry")),
+    text<&F::moving_average_size>(QV_TR("qv::Texts", "the moving average size")),
+    text<&F::neighbours>(QV_TR("qv::Texts", "the number of neighbours")),
+    check<&F::moving_average>(QV_TR("qv::Texts", "the \"Moving Avg.\" check box")),
+    check<&F::smooth>(QV_TR("qv::Texts", "the \"Smooth\" check box")),
+    text<&F::statistics_result>(QV_TR("qv::Texts", "the statistics result")),
+    text<&F::integral_boxes>(QV_TR("qv::Texts", "a box of the integral")),
+    text<&F::coordinates_in_pi>(QV_TR("qv::Texts", "the multiples-of-pi switch")),
+    text<&F::ans>(QV_TR("qv::Texts", "the last answer")),
+    text<&F::vector_boxes>(QV_TR("qv::Texts", "a vector box")),
+    integer<&F::vector_selections>(QV_TR("qv::Texts", "a vector list choice"), -1, 4),
+    boolean<&F::integral_shown>(QV_TR("qv::Texts", "the integral check")),
+    boolean<&F::modes>(QV_TR("qv::Texts", "a mode check")),
 };
 
 }  // namespace
@@ -494,18 +501,18 @@ GraphFileRead readGraphFile(std::string_view text) {
 }
 
 std::optional<std::string> oversizedField(const GraphFile& file) {
-    const std::pair<const std::string*, const char*> fields[] = {{&file.description, "the description"},
-                                                                 {&file.history, "the calculator history"}};
+    const std::pair<const std::string*, const char*> fields[] = {{&file.description, QV_TR("qv::Texts", "the description")},
+                                                                 {&file.history, QV_TR("qv::Texts", "the calculator history")}};
     for (const auto& [text, what] : fields) {
         std::size_t lines = 1;
         for (std::size_t at = text->find(kLineEnd); at != std::string::npos; at = text->find(kLineEnd, at + 2)) ++lines;
         if (lines > kMaxMultiLineFieldLines) {
-            return std::string(what) + " is longer than " + std::to_string(kMaxMultiLineFieldLines) +
-                   " lines, more than a graph file keeps";
+            return fillIn(userText("qv::Texts", "%1 is longer than %2 lines, more than a graph file keeps"),
+                          {userText("qv::Texts", what), std::to_string(kMaxMultiLineFieldLines)});
         }
         if (text->size() > kMaxMultiLineFieldBytes) {
-            return std::string(what) + " is longer than " + std::to_string(kMaxMultiLineFieldBytes >> 20) +
-                   " MiB, more than a graph file keeps";
+            return fillIn(userText("qv::Texts", "%1 is longer than %2 MiB, more than a graph file keeps"),
+                          {userText("qv::Texts", what), std::to_string(kMaxMultiLineFieldBytes >> 20)});
         }
     }
     return std::nullopt;
@@ -521,7 +528,7 @@ std::string graphFileBytes(const GraphFile& file) {
 GraphFileRead readGraphFileBytes(std::string_view bytes) {
     if (bytes.size() > kMaxGraphFileBytes) {
         GraphFileRead result;
-        result.error = {0, "The file is too large to be a graph file."};
+        result.error = {0, userText("qv::Texts", "The file is too large to be a graph file.")};
         return result;
     }
     if (bytes.find('\0') != std::string_view::npos) {
@@ -531,7 +538,7 @@ GraphFileRead readGraphFileBytes(std::string_view bytes) {
         for (std::size_t end = lineEnd(bytes, 0); end < at; end = lineEnd(bytes, afterLineEnd(bytes, end))) {
             ++line;
         }
-        result.error = {line, "the file holds binary data, not text"};
+        result.error = {line, userText("qv::Texts", "the file holds binary data, not text")};
         return result;
     }
     return readGraphFile(decodeFileText(bytes));
@@ -539,7 +546,7 @@ GraphFileRead readGraphFileBytes(std::string_view bytes) {
 
 std::string describe(const GraphFileError& error) {
     if (error.line <= 0) return error.message;
-    return "line " + std::to_string(error.line) + ": " + error.message;
+    return fillIn(userText("qv::Texts", "line %1: %2"), {std::to_string(error.line), error.message});
 }
 
 }  // namespace qv

@@ -14,6 +14,7 @@
 #include "calculator/custom_equations.h"
 #include "expression/evaluator_fixture.h"
 #include "expression/rewrite.h"
+#include "expression/user_text.h"
 
 namespace qv {
 namespace {
@@ -226,6 +227,29 @@ TEST(FormulaLibraryTest, NotesDefineTheFigureAndNameEveryVariable) {
             EXPECT_NE(lines[2], it->second.second);
         }
     }
+}
+
+// In another language the lists and notes are shown translated piece by
+// piece, the note keeping its three lines and indents, while a text of the
+// user's own stays as typed; without a translation all stays English.
+std::string bracketed(const char* context, const char* english) {
+    return std::string(context) == "qv::Formulas" ? "[" + std::string(english) + "]" : english;
+}
+
+TEST(FormulaLibraryTest, ListsAndNotesShowInTheUsersLanguage) {
+    const std::string note = formulaNotes()[10];  // the circle's
+    EXPECT_EQ(shownDescription(note), note);
+    EXPECT_EQ(shownFormulaText("Circle"), "Circle");
+    setTextLookup(&bracketed);
+    EXPECT_EQ(shownFormulaText("Circle"), "[Circle]");
+    EXPECT_EQ(shownFormulaText(formulaListHeading(FormulaList::UserDefined)), "[User Defined]");
+    const std::string shown = shownDescription(note);
+    const std::size_t first = note.find("\r\n"), second = note.find("\r\n", first + 2);
+    EXPECT_EQ(shown, "[" + note.substr(0, first) + "]\r\n     [" + note.substr(first + 7, second - first - 7) +
+                         "]\r\n     [" + note.substr(second + 7) + "]");
+    EXPECT_EQ(shownDescription("My own note:\r\n     about rings"), "My own note:\r\n     about rings");
+    EXPECT_EQ(shownDescription(note + " "), note + " ");  // an edited note is the user's
+    setTextLookup(nullptr);
 }
 
 TEST(FormulaLibraryTest, FixedWordingsOfNotes) {

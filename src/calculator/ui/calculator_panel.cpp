@@ -76,8 +76,7 @@ constexpr FormulaList kLists[] = {FormulaList::Miscellaneous, FormulaList::Area,
                                   FormulaList::UserDefined};
 
 QString heading(FormulaList list) {
-    const std::string_view h = formulaListHeading(list);
-    return QString::fromLatin1(h.data(), static_cast<qsizetype>(h.size()));
+    return QString::fromStdString(shownFormulaText(formulaListHeading(list)));
 }
 
 // Blanks cannot be typed into a variable box: they go as they come, and the
@@ -138,7 +137,7 @@ void CalculatorPanel::dropVariableBlanks() {
 void CalculatorPanel::showDocument() {
     const CalculatorState& c = ctx_.doc->calculator;
     boundControls().show();
-    description_->setDescription(c.description);
+    description_->setDescription(shownDescription(c.description));
     setHistoryText(c.history);
     equations_.assign(c.equations);
     refreshCustomEquations();
@@ -207,7 +206,9 @@ QWidget* CalculatorPanel::buildLibrary() {
             combo->lineEdit()->setAccessibleName(tr("Title of a new equation"));
         } else {
             for (const Formula* f : formulasOf(kLists[i])) {
-                combo->addItem(QString::fromLatin1(f->entry.data(), static_cast<qsizetype>(f->entry.size())));
+                // Shown in the user's language, chosen by its English.
+                combo->addItem(QString::fromStdString(shownFormulaText(f->entry)),
+                               QString::fromLatin1(f->entry.data(), static_cast<qsizetype>(f->entry.size())));
             }
         }
         combo->setMaxVisibleItems(24);
@@ -296,7 +297,7 @@ void CalculatorPanel::connectControls() {
             if (list == FormulaList::UserDefined) {
                 customChosen(index);
             } else {
-                formulaChosen(list, combo->itemText(index));
+                formulaChosen(list, combo->itemData(index).toString());
             }
         });
     }
@@ -438,7 +439,7 @@ std::string CalculatorPanel::description() const { return ctx_.doc->calculator.d
 
 void CalculatorPanel::setDescription(const std::string& text) {
     ctx_.doc->calculator.description = text;
-    description_->setDescription(text);
+    description_->setDescription(shownDescription(text));
 }
 
 void CalculatorPanel::applyFill(const FormulaFill& fill) {

@@ -84,7 +84,7 @@ void CrashRecovery::keep() {
     if (lock_ || takeLock()) {
         failure = writeFileSafely(path_, bytes_());
     } else {
-        failure = "the folder \"" + folder_ + "\" cannot be written";
+        failure = tr("the folder \"%1\" cannot be written").arg(QString::fromStdString(folder_)).toStdString();
     }
     if (failure) {
         // Keeping work is a safeguard, not a command the user gave: tried
