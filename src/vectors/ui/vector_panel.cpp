@@ -132,7 +132,10 @@ QComboBox* vectorList(const char* name, QWidget* parent) {
 
 VectorPanel::VectorPanel(PanelContext& context, QWidget* parent) : QWidget(parent), ctx_(context) {
     setObjectName("Picture6");
-    setFocusPolicy(Qt::StrongFocus);
+    // A click on the panel (or an assignment) takes the focus off the boxes;
+    // Tab goes from box to box and never stops on the panel itself, where
+    // the focus would show nowhere.
+    setFocusPolicy(Qt::ClickFocus);
     setAccessibleName(tr("Vectors"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QTabBar>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -126,6 +127,39 @@ TEST(AccessibleNamesTest, ThePicturesDescriptionNamesTheFoundPoint) {
     window.findChild<QAbstractButton*>("Command1")->click();
     QApplication::processEvents();
     EXPECT_FALSE(picture->accessibleDescription().contains("found point")) << picture->accessibleDescription().toStdString();
+}
+
+}  // namespace
+}  // namespace qv
+
+namespace qv {
+namespace {
+
+// Everything a mouse reaches, Tab reaches too, and Tab stops only where the
+// focus shows: on a control, a box, a list, a tab row, a framed scrolling
+// area or the graph; never on a bare panel that would hold the focus
+// without a sign of it.
+TEST(KeyboardReachTest, EveryControlIsATabStopAndEveryTabStopShowsItsFocus) {
+    FakePlatform platform;
+    MainWindow window(&platform);
+    window.resize(1800, 900);
+    window.show();
+    for (const char* mode : {"ParametricGrapher", "Calculator", "List", "Vectors"}) {
+        SCOPED_TRACE(mode);
+        window.findChild<QAction*>(mode)->trigger();
+        QApplication::processEvents();
+        std::string unreachable, bareStops;
+        for (QWidget* w : window.findChildren<QWidget*>()) {
+            if (!w->isVisible() || !w->isEnabled() || w->focusProxy() != nullptr) continue;
+            const bool stop = (w->focusPolicy() & Qt::TabFocus) != 0;
+            const bool showsFocus = interactive(w) || qobject_cast<QAbstractScrollArea*>(w) != nullptr ||
+                                    qobject_cast<QTabBar*>(w) != nullptr || w->objectName() == "Picture1";
+            if (interactive(w) && !stop) unreachable += w->objectName().toStdString() + " ";
+            if (stop && !showsFocus) bareStops += w->objectName().toStdString() + "(" + w->metaObject()->className() + ") ";
+        }
+        EXPECT_EQ(unreachable, "");
+        EXPECT_EQ(bareStops, "");
+    }
 }
 
 }  // namespace
