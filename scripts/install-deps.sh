@@ -26,7 +26,7 @@ packages=(
     xvfb
     xauth
     xdotool  # keys for the accessibility test
-    dbus  # dbus-run-session: a private session bus for it
+    dbus-daemon  # dbus-run-session: a private session bus for it
     at-spi2-core  # the accessibility bus a screen reader listens on
     python3-pyatspi  # reading the program through that bus
     python3-gi

@@ -80,8 +80,27 @@ def by_name(root, role, name):
 
 
 def key(*keys):
+    """Keys to the program's window, given the focus first (there is no
+    window manager to keep it)."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Quorvanta$"], capture_output=True,
+                           text=True).stdout.split()
+    if found:
+        subprocess.run(["xdotool", "windowfocus", "--sync", found[0]], capture_output=True)
     subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
-    time.sleep(0.8)
+
+
+def wait_for(test, seconds=15):
+    """Polls until test() holds, giving the bus its turn meanwhile."""
+    end = time.time() + seconds
+    while time.time() < end:
+        if test():
+            return True
+        pump(0.2)
+    return False
+
+
+def has_button(root, name):
+    return any(o.getRole() == pyatspi.ROLE_PUSH_BUTTON and o.name == name for o in showing(root))
 
 
 def pump(seconds):
@@ -96,14 +115,17 @@ def main():
     app = application()
     window = app.getChildAtIndex(0)
     problems = []
-    for mode, keys in (("Parametric Grapher", "ctrl+1"), ("Calculator", "ctrl+2"), ("List", "ctrl+3"),
-                       ("Vectors", "ctrl+4")):
+    # Each mode, once a button only it shows is on the screen.
+    for mode, keys, button in (("Calculator", "ctrl+2", "Evaluate"), ("List", "ctrl+3", "Replace Data"),
+                               ("Vectors", "ctrl+4", "Zero all Vectors"), ("Parametric Grapher", "ctrl+1", "Stop")):
         key(keys)
+        if not wait_for(lambda: has_button(window, button)):
+            problems.append("%s: the mode did not show (no %r button)" % (mode, button))
+            continue
         for fault in faults(window):
             problems.append("%s: %s" % (mode, fault))
         print("%s: %d objects read" % (mode, len(showing(window))))
 
-    key("ctrl+1")
     heard = []
     pyatspi.Registry.registerEventListener(lambda e: heard.append((e.type, e.source.name, e.source.description)),
                                            "object:property-change:accessible-name",
@@ -112,7 +134,8 @@ def main():
     for name, text in (("x(z) =", "z"), ("y(z) =", "z^2"), ("Go to z =", "1.5")):
         by_name(window, pyatspi.ROLE_TEXT, name).queryEditableText().setTextContents(text)
     by_name(window, pyatspi.ROLE_PUSH_BUTTON, "Find x(z), y(z)").queryAction().doAction(0)
-    pump(3)
+    wait_for(lambda: any("found point: z = 1.5" in (d or "") for t, n, d in heard))
+    pump(0.5)
     names = [n for t, n, d in heard if t.endswith("accessible-name")]
     descriptions = [d for t, n, d in heard if t.endswith("accessible-description")]
     print("heard %d name and %d description changes" % (len(names), len(descriptions)))
@@ -123,10 +146,18 @@ def main():
 
     # The colour dialog, while it is open.
     key("alt+v")
+    pump(0.5)
     key("Up")  # the last command of the View menu: More Visual Options...
     key("Return")
-    dialogs = [c for c in (app.getChildAtIndex(i) for i in range(app.childCount)) if c is not None and c != window]
-    dialog = next((d for d in dialogs if d.getRole() in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME)), None)
+
+    def dialog():
+        for c in (app.getChildAtIndex(i) for i in range(app.childCount)):
+            if c is not None and c.getRole() == pyatspi.ROLE_DIALOG:
+                return c
+        return None
+
+    wait_for(lambda: dialog() is not None and has_button(dialog(), "Close"))
+    dialog = dialog()
     if dialog is None:
         problems.append("the Color Options dialog did not open")
     else:
