@@ -24,7 +24,8 @@ check() {  # check NAME COMMAND...
 check "install" cmake --install "$build" --prefix "$stage/usr"
 id=io.github.quorvanta.Quorvanta
 for file in bin/quorvanta share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-    share/mime/packages/$id.xml share/icons/hicolor/scalable/apps/$id.svg "share/quorvanta/Quorvanta Manual.pdf"; do
+    share/mime/packages/$id.xml share/icons/hicolor/scalable/apps/$id.svg "share/quorvanta/Quorvanta Manual.pdf" \
+    share/quorvanta/translations/quorvanta_de.qm; do
     check "installed $file" test -s "$stage/usr/$file"
 done
 for size in 16 24 32 48 64 128 256; do
