@@ -121,6 +121,50 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>Achsen</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Gitter</translation>
+    </message>
+    <message>
+        <source>Point Cross</source>
+        <translation>Punktkreuz</translation>
+    </message>
+    <message>
+        <source>Function Line</source>
+        <translation>Funktionslinie</translation>
+    </message>
+    <message>
+        <source>Derivative</source>
+        <translation>Ableitung</translation>
+    </message>
+    <message>
+        <source>2nd Derivative</source>
+        <translation>2. Ableitung</translation>
+    </message>
+    <message>
+        <source>Point Connect</source>
+        <translation>Punktverbindung</translation>
+    </message>
+    <message>
+        <source>Moving Average</source>
+        <translation>Gleitender Mittelwert</translation>
+    </message>
+    <message>
+        <source>Data Smooth</source>
+        <translation>Datenglättung</translation>
+    </message>
+    <message>
+        <source>Drag Zoom Lines</source>
+        <translation>Zoomrahmen</translation>
+    </message>
 </context>
 <context>
     <name>qv::CrashRecovery</name>

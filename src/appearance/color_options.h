@@ -8,27 +8,28 @@
 #include <string_view>
 
 #include "document/graph_document.h"
+#include "expression/user_text.h"
 
 namespace qv {
 
 struct ColorOption {
-    const char* caption;
+    const char* caption;  // in English; the dialog shows it translated
     const char* name;  // the option button's name
     ColorSlot slot;
 };
 
 inline constexpr std::array<ColorOption, kColorSlotCount> kColorOptions = {{
-    {"Background", "Option1", kBackground},
-    {"Axis", "Option2", kAxis},
-    {"Grid", "Option11", kGrid},
-    {"Point Cross", "Option3", kPointCross},
-    {"Function Line", "Option8", kFunctionLine},
-    {"Derivative", "Option9", kDerivative},
-    {"2nd Derivative", "Option10", kSecondDerivative},
-    {"Point Connect", "Option4", kPointConnect},
-    {"Moving Average", "Option5", kMovingAverage},
-    {"Data Smooth", "Option6", kDataSmooth},
-    {"Drag Zoom Lines", "Option7", kDragZoomLines},
+    {QV_TR("qv::ColorOptionsDialog", "Background"), "Option1", kBackground},
+    {QV_TR("qv::ColorOptionsDialog", "Axis"), "Option2", kAxis},
+    {QV_TR("qv::ColorOptionsDialog", "Grid"), "Option11", kGrid},
+    {QV_TR("qv::ColorOptionsDialog", "Point Cross"), "Option3", kPointCross},
+    {QV_TR("qv::ColorOptionsDialog", "Function Line"), "Option8", kFunctionLine},
+    {QV_TR("qv::ColorOptionsDialog", "Derivative"), "Option9", kDerivative},
+    {QV_TR("qv::ColorOptionsDialog", "2nd Derivative"), "Option10", kSecondDerivative},
+    {QV_TR("qv::ColorOptionsDialog", "Point Connect"), "Option4", kPointConnect},
+    {QV_TR("qv::ColorOptionsDialog", "Moving Average"), "Option5", kMovingAverage},
+    {QV_TR("qv::ColorOptionsDialog", "Data Smooth"), "Option6", kDataSmooth},
+    {QV_TR("qv::ColorOptionsDialog", "Drag Zoom Lines"), "Option7", kDragZoomLines},
 }};
 
 inline constexpr int kMinLineSize = 1;

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,12 +16,15 @@
 #include <QLocale>
 #include <QMenu>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTabWidget>
+#include <QTimer>
 #include <QXmlStreamReader>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 
@@ -99,26 +103,94 @@ Catalogue readCatalogue() {
     return c;
 }
 
-// Every text of the window a user reads that is still the English of a text
-// the German file translates: a caption made without tr(), or looked up
-// under another name than the one the tools collected it under.
-std::string englishLeft(const MainWindow& w, const Catalogue& c) {
-    std::set<QString> shown;
-    for (const QAction* a : w.findChildren<QAction*>()) shown.insert(a->text());
-    for (const QMenu* m : w.findChildren<QMenu*>()) shown.insert(m->title());
-    for (const QAbstractButton* b : w.findChildren<QAbstractButton*>()) shown.insert(b->text());
-    for (const QLabel* l : w.findChildren<QLabel*>()) shown.insert(l->text());
-    for (const QGroupBox* g : w.findChildren<QGroupBox*>()) shown.insert(g->title());
-    for (const QTabWidget* t : w.findChildren<QTabWidget*>()) {
-        for (int i = 0; i < t->count(); ++i) shown.insert(t->tabText(i));
+// Every text a user reads on `root`, keyed by the object that shows it.
+using Captions = std::map<std::string, QString>;
+
+void addCaptions(const QWidget& root, const std::string& where, Captions& out) {
+    const auto add = [&](const QObject* o, const char* kind, const QString& text) {
+        if (!o->objectName().isEmpty() && !text.isEmpty()) out[where + "/" + o->objectName().toStdString() + kind] = text;
+    };
+    for (const QAction* a : root.findChildren<QAction*>()) add(a, "", a->text());
+    for (const QMenu* m : root.findChildren<QMenu*>()) add(m, "", m->title());
+    for (const QAbstractButton* b : root.findChildren<QAbstractButton*>()) add(b, "", b->text());
+    for (const QLabel* l : root.findChildren<QLabel*>()) add(l, "", l->text());
+    for (const QGroupBox* g : root.findChildren<QGroupBox*>()) add(g, "", g->title());
+    for (const QTabWidget* t : root.findChildren<QTabWidget*>()) {
+        for (int i = 0; i < t->count(); ++i) add(t, ("#tab" + std::to_string(i)).c_str(), t->tabText(i));
     }
-    for (const QWidget* widget : w.findChildren<QWidget*>()) {
-        shown.insert(widget->accessibleName());
-        shown.insert(widget->accessibleDescription());
+    for (const QComboBox* c : root.findChildren<QComboBox*>()) {
+        add(c, "#heading", c->placeholderText());
+        for (int i = 0; i < c->count(); ++i) add(c, ("#item" + std::to_string(i)).c_str(), c->itemText(i));
     }
+    for (const QWidget* w : root.findChildren<QWidget*>()) {
+        add(w, "#name", w->accessibleName());
+        add(w, "#description", w->accessibleDescription());
+    }
+}
+
+// The captions of the window in each mode and of the dialogs its menus open.
+Captions allCaptions(MainWindow& w) {
+    Captions out;
+    for (Mode mode : {Mode::Parametric, Mode::Calculator, Mode::List, Mode::Vectors}) {
+        w.setMode(mode);
+        QApplication::processEvents();
+        addCaptions(w, "window", out);
+    }
+    w.setMode(Mode::Parametric);
+    for (const char* command : {"Options", "PrintMe"}) {
+        QTimer::singleShot(0, [&out, command] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                addCaptions(*dialog, command, out);
+                dialog->close();
+            }
+        });
+        trigger(w, command);
+    }
+    return out;
+}
+
+void writeCaptions(const Captions& captions, const std::filesystem::path& path) {
+    QFile file(QString::fromStdString(path.string()));
+    if (!file.open(QIODevice::WriteOnly)) return;
+    for (const auto& [key, text] : captions) {
+        file.write((QString::fromStdString(key) + QLatin1Char('\t') + QString(text).replace(QLatin1Char('\n'), QLatin1String("\\n")) +
+                    QLatin1Char('\n'))
+                       .toUtf8());
+    }
+}
+
+Captions readCaptions(const std::filesystem::path& path) {
+    Captions captions;
+    QFile file(QString::fromStdString(path.string()));
+    if (!file.open(QIODevice::ReadOnly)) return captions;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        captions[line.left(tab).toStdString()] = line.mid(tab + 1).replace(QLatin1String("\\n"), QLatin1String("\n"));
+    }
+    return captions;
+}
+
+// The texts German shows as English does although they are words: a
+// caption made without tr(), or looked up under another name than the one
+// the tools collected it under. Notation (x(z), pi, z min) and the words
+// German spells as English does stay as they are.
+std::string englishLeft(const Captions& german, const Captions& english, const Catalogue& c) {
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{3,}"));
+    static const std::set<QString> alike = {
+        QStringLiteral("Polar"), QStringLiteral("Hypotenuse"), QStringLiteral("Ellipse"), QStringLiteral("Ellipsoid"),
+        QStringLiteral("Quorvanta"), QStringLiteral("Analysis"), QStringLiteral("OK"), QStringLiteral("Version"), QStringLiteral("Linear")};
     std::string left;
-    for (const QString& text : shown) {
-        if (c.translatedSources.count(text) != 0) left += "\"" + text.toStdString() + "\" ";
+    for (const auto& [key, text] : german) {
+        const auto e = english.find(key);
+        const bool untranslated = c.translatedSources.count(text) != 0;
+        bool unchanged = e != english.end() && e->second == text && !alike.count(text);
+        if (unchanged) {
+            // Notation alone: words of three letters that are names (min, max, Log).
+            QString rest = text;
+            for (const char* notation : {"min", "max", "Log", "sqrt"}) rest.remove(QLatin1String(notation));
+            unchanged = rest.contains(word);
+        }
+        if (untranslated || unchanged) left += key + " \"" + text.toStdString() + "\"; ";
     }
     return left;
 }
@@ -132,9 +204,11 @@ TEST(GermanWindowTest, MenusReadGermanAndSavedFilesAreTheSameAsInEnglish) {
         platform.folder = (folder / "program").string();
         platform.userConfigFolder = (folder / "config").string();
         MainWindow w(&platform);
+        w.resize(1800, 900);
         w.show();
         buildGraph(w);
         saveAs(w, platform, folder / "english.gph");
+        writeCaptions(allCaptions(w), folder / "english-captions.txt");
     }
     ASSERT_FALSE(fileBytes(folder / "english.gph").empty());
 
@@ -181,14 +255,11 @@ TEST(GermanWindowTest, DISABLED_InAGermanEnvironment) {
         w.show();
         EXPECT_EQ(w.findChild<QMenu*>("File")->title(), QStringLiteral("&Datei"));
         EXPECT_EQ(w.findChild<QAction*>("Open")->text(), QStringLiteral("Ö&ffnen..."));
-        for (Mode mode : {Mode::Parametric, Mode::Calculator, Mode::List, Mode::Vectors}) {
-            w.setMode(mode);
-            QApplication::processEvents();
-            EXPECT_EQ(englishLeft(w, catalogue), "") << "mode " << static_cast<int>(mode);
-        }
-        w.setMode(Mode::Parametric);
         buildGraph(w);
         saveAs(w, platform, folder / "german-built.gph");
+        const Captions english = readCaptions(folder / "english-captions.txt");
+        ASSERT_GT(english.size(), 300u);
+        EXPECT_EQ(englishLeft(allCaptions(w), english, catalogue), "");
     }
     {
         MainWindow w(&platform, {(folder / "english.gph").string()});
