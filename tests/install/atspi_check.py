@@ -86,7 +86,9 @@ def key(*keys):
                            text=True).stdout.split()
     if found:
         subprocess.run(["xdotool", "windowfocus", "--sync", found[0]], capture_output=True)
-    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
+    # One call for a sequence (a menu, then its command): giving the focus
+    # again in between would close the menu.
+    subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "400", *keys], check=True)
 
 
 def wait_for(test, seconds=15):
@@ -153,9 +155,7 @@ def main():
 
     for title, keys, button in (("Color Options", ("alt+v", "Up", "Return"), "Close"),
                                 ("Print", ("ctrl+p",), "Cancel")):
-        for k in keys:
-            key(k)
-            pump(0.3)  # the menu opens before its command is chosen
+        key(*keys)
         if not wait_for(lambda: dialog() is not None and has_button(dialog(), button)):
             problems.append("the %s dialog did not open" % title)
             continue
