@@ -75,6 +75,12 @@ void buildGraph(MainWindow& w) {
     w.setMode(Mode::Parametric);
 }
 
+// Both halves keep their settings and files in the shared folder.
+void keepIn(FakePlatform& platform, const std::filesystem::path& folder) {
+    platform.folder = (folder / "program").string();
+    platform.userConfigFolder = (folder / "config").string();
+}
+
 void saveAs(MainWindow& w, FakePlatform& platform, const std::filesystem::path& path) {
     platform.saveAnswers.push_back(path.string());
     trigger(w, "SaveAs");
@@ -201,8 +207,7 @@ TEST(GermanWindowTest, MenusReadGermanAndSavedFilesAreTheSameAsInEnglish) {
     std::filesystem::create_directories(folder / "config");
     {
         FakePlatform platform;
-        platform.folder = (folder / "program").string();
-        platform.userConfigFolder = (folder / "config").string();
+        keepIn(platform, folder);
         MainWindow w(&platform);
         w.resize(1800, 900);
         w.show();
@@ -247,8 +252,7 @@ TEST(GermanWindowTest, DISABLED_InAGermanEnvironment) {
     EXPECT_EQ(catalogue.unfinished, 0);
 
     FakePlatform platform;
-    platform.folder = (folder / "program").string();
-    platform.userConfigFolder = (folder / "config").string();
+    keepIn(platform, folder);
     {
         MainWindow w(&platform);
         w.resize(1800, 900);
