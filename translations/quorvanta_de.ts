@@ -2246,6 +2246,18 @@ Klicken Sie auf OK, um Ihre aktuellen Bereichswerte als neue Standardeinstellung
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>note: %1 is not defined and reads as 0</source>
+        <translation>Hinweis: %1 ist nicht definiert und gilt als 0</translation>
+    </message>
+    <message>
+        <source>note: %1 are not defined and read as 0</source>
+        <translation>Hinweis: %1 sind nicht definiert und gelten als 0</translation>
+    </message>
 </context>
 <context>
     <name>qv::VectorPanel</name>

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "expression/number_text.h"
+#include "expression/user_text.h"
 
 namespace qv {
 
@@ -63,6 +64,16 @@ NumResult ExpressionOfZ::number(double value, int16_t& eval_error) const {
         return NumResult::ok(*quick);
     }
     return toArithmetic(outcome(form_.eval(0.0), eval_error));
+}
+
+std::string unsetNamesStatus(const std::vector<std::string>& names) {
+    if (names.empty()) return {};
+    std::string list = names.front();
+    for (size_t i = 1; i < names.size(); ++i) {
+        list = i + 1 == names.size() ? fillIn(userText("qv::Texts", "%1 and %2"), {list, names[i]}) : list + ", " + names[i];
+    }
+    return names.size() == 1 ? fillIn(userText("qv::Texts", "note: %1 is not defined and reads as 0"), {list})
+                             : fillIn(userText("qv::Texts", "note: %1 are not defined and read as 0"), {list});
 }
 
 std::string unsetNamesNote(const std::vector<std::string>& names) {

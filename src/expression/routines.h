@@ -37,4 +37,9 @@ private:
 // "note: h and llo are not defined and read as 0". Empty for no names.
 std::string unsetNamesNote(const std::vector<std::string>& names);
 
+// The same line in the user's language, for the plot's status line; the
+// calculator's history (a part of the document) and the command line keep
+// the English.
+std::string unsetNamesStatus(const std::vector<std::string>& names);
+
 }  // namespace qv

@@ -223,7 +223,10 @@ void drawCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, 
         if (hooks.afterCurve) hooks.afterCurve(static_cast<int>(k));
     }
     // A curve that drew is still worth a word when it read a name as 0.
-    if (result.status->empty()) result.status = unsetNamesNote(unset);
+    if (result.status->empty()) {
+        result.status = unsetNamesStatus(unset);
+        result.statusIsNote = !result.status->empty();
+    }
     if (state.animation_request && state.a_end - state.a_start > 0 && !options.animationRunning) {
         if (hooks.startAnimation) hooks.startAnimation();
     } else {

@@ -119,6 +119,9 @@ struct PlotResult {
     // went well. Unset for a pass that drew no curves by design (a frame
     // only, nothing typed yet).
     std::optional<std::string> status;
+    // The status is only a note (names read as 0): a message raised while
+    // drawing says more and takes its place.
+    bool statusIsNote = false;
     // The curves drawn (or begun, when stopped), in drawing order, for the
     // legend that is drawn last, over the marks.
     std::vector<LegendEntry> legend;

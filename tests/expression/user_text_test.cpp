@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "expression/routines.h"
 #include "expression/user_text.h"
 
 namespace qv {
@@ -32,6 +33,19 @@ TEST(UserTextTest, FillInReplacesEachPlaceholderOnceInOnePass) {
 
 std::string shouting(const char* context, const char* english) {
     return std::string(context) + ":" + english + "!";
+}
+
+// The plot's note on names read as 0 speaks the user's language, list joints
+// included; the history's and the command line's stay English.
+TEST(UserTextTest, TheStatusNoteOnUnsetNamesIsTranslatedAndTheHistorysIsNot) {
+    const std::vector<std::string> names = {"w", "h", "llo"};
+    EXPECT_EQ(unsetNamesStatus(names), unsetNamesNote(names));
+    EXPECT_EQ(unsetNamesStatus({}), "");
+    setTextLookup(&shouting);
+    EXPECT_EQ(unsetNamesStatus(names), "qv::Texts:note: qv::Texts:w, h and llo! are not defined and read as 0!");
+    EXPECT_EQ(unsetNamesStatus({"w"}), "qv::Texts:note: w is not defined and reads as 0!");
+    EXPECT_EQ(unsetNamesNote(names), "note: w, h and llo are not defined and read as 0");
+    setTextLookup(nullptr);
 }
 
 TEST(UserTextTest, TheInstalledLookupAnswersUntilItIsRemoved) {

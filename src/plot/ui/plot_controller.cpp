@@ -304,7 +304,7 @@ void PlotController::report(const PlotResult& result, bool frameOnly, std::set<s
     // Why the curves show nothing, in the status line; a successful redraw
     // clears it, a pass that drew no curves by design leaves it.
     std::optional<std::string> status = result.status;
-    if (!raisedText.empty() && (!status || status->empty() || status->rfind("note: ", 0) == 0)) status = raisedText;
+    if (!raisedText.empty() && (!status || status->empty() || result.statusIsNote)) status = raisedText;
     if (status) panel_.setPlotStatus(QString::fromStdString(*status));
 }
 
