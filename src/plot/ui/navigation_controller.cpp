@@ -1,25 +1,25 @@
 #include "plot/ui/navigation_controller.h"
 
-#include <cstdlib>
-#include <numbers>
-#include <optional>
-
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
-#include <QPushButton>
 #include <QWheelEvent>
+#include <QPushButton>
+
+#include <cstdlib>
+#include <numbers>
+#include <optional>
 
 #include "document/graph_document.h"
+#include "plot/ui/graph_panel.h"
+#include "ui/panel_context.h"
 #include "expression/number_text.h"
 #include "plot/navigation.h"
-#include "plot/ui/graph_panel.h"
 #include "plot/ui/picture_area.h"
 #include "plot/ui/plot_controller.h"
-#include "ui/panel_context.h"
 
 namespace qv {
 
@@ -42,8 +42,8 @@ const QString kHoverStyle = QStringLiteral("background-color: rgb(200, 200, 200)
 
 }  // namespace
 
-NavigationController::NavigationController(GraphPanel& panel, PanelContext& context,
-                                           PlotController& plotter, QObject* parent)
+NavigationController::NavigationController(GraphPanel& panel, PanelContext& context, PlotController& plotter,
+                                           QObject* parent)
     : QObject(parent), panel_(panel), ctx_(context), plotter_(plotter) {
     const ViewControls& v = panel_.view();
     const FunctionControls& f = panel_.function();
@@ -75,18 +75,17 @@ void NavigationController::connectControls() {
         QPushButton* button;
         bool in, x, y;
     };
-    for (const ZoomButton& b :
-         {ZoomButton{v.zoomInX, true, true, false}, ZoomButton{v.zoomOutX, false, true, false},
-          ZoomButton{v.zoomInY, true, false, true}, ZoomButton{v.zoomOutY, false, false, true},
-          ZoomButton{v.zoomInAll, true, true, true}, ZoomButton{v.zoomOutAll, false, true, true}}) {
+    for (const ZoomButton& b : {ZoomButton{v.zoomInX, true, true, false}, ZoomButton{v.zoomOutX, false, true, false},
+                                ZoomButton{v.zoomInY, true, false, true}, ZoomButton{v.zoomOutY, false, false, true},
+                                ZoomButton{v.zoomInAll, true, true, true}, ZoomButton{v.zoomOutAll, false, true, true}}) {
         connect(b.button, &QPushButton::clicked, this, [this, b] { zoom(b.in, b.x, b.y); });
     }
     struct ShiftButton {
         QPushButton* button;
         int dx, dy;
     };
-    for (const ShiftButton& b : {ShiftButton{v.up, 0, 1}, ShiftButton{v.right, 1, 0},
-                                 ShiftButton{v.down, 0, -1}, ShiftButton{v.left, -1, 0}}) {
+    for (const ShiftButton& b : {ShiftButton{v.up, 0, 1}, ShiftButton{v.right, 1, 0}, ShiftButton{v.down, 0, -1},
+                                 ShiftButton{v.left, -1, 0}}) {
         connect(b.button, &QPushButton::clicked, this, [this, b] { shift(b.dx, b.dy); });
     }
     connect(v.setToDefault, &QPushButton::clicked, this, [this] { setToDefault(); });
@@ -96,8 +95,7 @@ void NavigationController::connectControls() {
     }
     panel_.picture()->installEventFilter(this);
     // The pi buttons beside x min, x max, y min, y max, x tick and y tick.
-    const std::array<QLineEdit*, 6> boxes = {v.range[0], v.range[1], v.range[2],
-                                             v.range[3], v.xTick,    v.yTick};
+    const std::array<QLineEdit*, 6> boxes = {v.range[0], v.range[1], v.range[2], v.range[3], v.xTick, v.yTick};
     for (size_t i = 0; i < boxes.size(); ++i) {
         QLineEdit* box = boxes[i];
         connect(v.timesPi[i], &QPushButton::clicked, this, [this, box] { scaleByPi(box, true); });
@@ -141,8 +139,7 @@ void NavigationController::rangeBoxChanged(int index) {
 
 void NavigationController::transitionTick() {
     const int k = ++step_;
-    for (int i = 0; i < 4; ++i)
-        *rangeVariable(i) += transitionIncrement(delta_[i], k);
+    for (int i = 0; i < 4; ++i) *rangeVariable(i) += transitionIncrement(delta_[i], k);
     if (k >= kTransitionSteps) arrive();
     redraw();
 }
@@ -186,8 +183,7 @@ bool NavigationController::retargetEqual() {
     if (!r) return false;
     const ViewRange e = equalized(*r);
     const double target[] = {e.x_min, e.x_max, e.y_min, e.y_max};
-    for (int i = 0; i < 4; ++i)
-        delta_[i] = target[i] - *rangeVariable(i);
+    for (int i = 0; i < 4; ++i) delta_[i] = target[i] - *rangeVariable(i);
     step_ = 0;
     startTransition();
     return true;
@@ -210,8 +206,7 @@ void NavigationController::keepEqualScales() {
 void NavigationController::writeBoxes(const ViewRange& r) {
     writingBoxes_ = true;
     const double values[] = {r.x_min, r.x_max, r.y_min, r.y_max};
-    for (int i = 0; i < 4; ++i)
-        setNumber(rangeBoxes_[i], values[i]);
+    for (int i = 0; i < 4; ++i) setNumber(rangeBoxes_[i], values[i]);
     writingBoxes_ = false;
 }
 
@@ -254,8 +249,7 @@ void NavigationController::zoomBoxes(bool x, bool y, Zoom zoomed) {
 }
 
 void NavigationController::zoom(bool in, bool x, bool y) {
-    zoomBoxes(x, y,
-              [in](int, double a, double b) { return in ? zoomedIn(a, b) : zoomedOut(a, b); });
+    zoomBoxes(x, y, [in](int, double a, double b) { return in ? zoomedIn(a, b) : zoomedOut(a, b); });
 }
 
 void NavigationController::zoomAt(const QPointF& at, bool in, bool x, bool y) {
@@ -263,9 +257,7 @@ void NavigationController::zoomAt(const QPointF& at, bool in, bool x, bool y) {
     const PictureArea& picture = *panel_.picture();
     const double fx = at.x() * kTwipsPerPixel / usableWidth(picture);
     const double fy = 1 - at.y() * kTwipsPerPixel / usableHeight(picture);
-    zoomBoxes(x, y, [=](int axis, double a, double b) {
-        return zoomedAbout(a, b, axis == 0 ? fx : fy, in);
-    });
+    zoomBoxes(x, y, [=](int axis, double a, double b) { return zoomedAbout(a, b, axis == 0 ? fx : fy, in); });
 }
 
 void NavigationController::wheel(const QWheelEvent& e) {
@@ -278,8 +270,7 @@ void NavigationController::wheel(const QWheelEvent& e) {
     const bool xOnly = e.modifiers().testFlag(Qt::ControlModifier);
     const bool yOnly = e.modifiers().testFlag(Qt::ShiftModifier);
     const bool x = xOnly || !yOnly, y = yOnly || !xOnly;
-    for (int i = 0; i < std::abs(notches); ++i)
-        zoomAt(e.position(), notches > 0, x, y);
+    for (int i = 0; i < std::abs(notches); ++i) zoomAt(e.position(), notches > 0, x, y);
 }
 
 void NavigationController::pinch(const QNativeGestureEvent& e) {
@@ -324,13 +315,10 @@ void NavigationController::stepRangeLabel(const QLabel* label, bool leftButton) 
 void NavigationController::highlightLabel(QObject* watched) {
     const bool picture = watched == panel_.picture();
     bool overXY = false;
-    for (const RangeLabel& r : rangeLabels_)
-        overXY |= r.viewRange && r.label == watched;
+    for (const RangeLabel& r : rangeLabels_) overXY |= r.viewRange && r.label == watched;
     for (const RangeLabel& r : rangeLabels_) {
-        if (r.label == watched)
-            r.label->setStyleSheet(kHoverStyle);
-        else if (picture || (overXY && r.viewRange))
-            r.label->setStyleSheet(QString());
+        if (r.label == watched) r.label->setStyleSheet(kHoverStyle);
+        else if (picture || (overXY && r.viewRange)) r.label->setStyleSheet(QString());
     }
 }
 
@@ -350,8 +338,7 @@ bool NavigationController::eventFilter(QObject* watched, QEvent* event) {
     if (watched == panel_.picture() && event->type() == QEvent::KeyPress) {
         return pictureKey(*static_cast<QKeyEvent*>(event));
     }
-    if (event->type() == QEvent::Enter ||
-        (watched == panel_.picture() && event->type() == QEvent::MouseMove)) {
+    if (event->type() == QEvent::Enter || (watched == panel_.picture() && event->type() == QEvent::MouseMove)) {
         highlightLabel(watched);
     } else if (event->type() == QEvent::MouseButtonPress && watched != panel_.picture()) {
         const auto* mouse = static_cast<QMouseEvent*>(event);

@@ -1,11 +1,11 @@
 #include "plot/ui/picture_area.h"
 
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPaintEvent>
+
 #include <algorithm>
 #include <cmath>
-
-#include <QFontMetricsF>
-#include <QPaintEvent>
-#include <QPainter>
 
 namespace qv {
 
@@ -41,9 +41,7 @@ PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {
 PictureArea::~PictureArea() = default;
 
 double PictureArea::width() const { return static_cast<double>(QWidget::width()) * kTwipsPerPixel; }
-double PictureArea::height() const {
-    return static_cast<double>(QWidget::height()) * kTwipsPerPixel;
-}
+double PictureArea::height() const { return static_cast<double>(QWidget::height()) * kTwipsPerPixel; }
 
 void PictureArea::ensureImage() {
     const qreal ratio = devicePixelRatioF();
@@ -82,8 +80,7 @@ void PictureArea::clear(uint32_t color) {
 // A line along an axis (the grid, the axes, the tick marks) is moved to the
 // middle of its pixel row or column, where the pen covers whole pixels: it
 // stays as crisp as before instead of smearing over two.
-void paintPictureLine(QPainter& p, double x1, double y1, double x2, double y2, uint32_t color,
-                      int width) {
+void paintPictureLine(QPainter& p, double x1, double y1, double x2, double y2, uint32_t color, int width) {
     if (!finite4(x1, y1, x2, y2)) return;
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(packedToQColor(color), width, Qt::SolidLine, Qt::RoundCap));
@@ -96,8 +93,7 @@ void paintPictureLine(QPainter& p, double x1, double y1, double x2, double y2, u
     p.drawLine(a, b);
 }
 
-void paintPictureText(QPainter& p, const QFont& font, double x, double y, const std::string& s,
-                      uint32_t color) {
+void paintPictureText(QPainter& p, const QFont& font, double x, double y, const std::string& s, uint32_t color) {
     if (!std::isfinite(x) || !std::isfinite(y)) return;
     p.setFont(font);
     p.setPen(packedToQColor(color));
@@ -130,9 +126,8 @@ double PictureArea::textHeight() const { return QFontMetricsF(font()).height() *
 void paintPictureRect(QPainter& p, double x, double y, double w, double h, uint32_t color) {
     if (!finite4(x, y, w, h) || !(w > 0 && h > 0)) return;
     const double left = std::round(toPixels(x)), top = std::round(toPixels(y));
-    p.fillRect(
-        QRectF(left, top, std::round(toPixels(x + w)) - left, std::round(toPixels(y + h)) - top),
-        packedToQColor(color));
+    p.fillRect(QRectF(left, top, std::round(toPixels(x + w)) - left, std::round(toPixels(y + h)) - top),
+               packedToQColor(color));
 }
 
 void PictureArea::fillRect(double x, double y, double w, double h, uint32_t color) {
@@ -156,14 +151,12 @@ void PictureArea::paintEvent(QPaintEvent* event) {
     ensureImage();
     endPainting();
     QPainter p(this);
-    p.drawImage(event->rect(), image_,
-                QRectF(event->rect().topLeft() * image_.devicePixelRatio(),
-                       event->rect().size() * image_.devicePixelRatio()));
+    p.drawImage(event->rect(), image_, QRectF(event->rect().topLeft() * image_.devicePixelRatio(),
+                                               event->rect().size() * image_.devicePixelRatio()));
     for (const OverlayLine& l : overlays_) {
         if (!finite4(l.x1, l.y1, l.x2, l.y2)) continue;
         p.setPen(QPen(packedToQColor(l.color), l.width));
-        p.drawLine(QPointF(toPixels(l.x1), toPixels(l.y1)),
-                   QPointF(toPixels(l.x2), toPixels(l.y2)));
+        p.drawLine(QPointF(toPixels(l.x1), toPixels(l.y1)), QPointF(toPixels(l.x2), toPixels(l.y2)));
     }
     if (hasFocus()) paintFocusFrame(p);
     if (discs_.empty()) return;
@@ -172,8 +165,7 @@ void PictureArea::paintEvent(QPaintEvent* event) {
     for (const OverlayDisc& d : discs_) {
         if (!finite4(d.x, d.y, d.diameter, 0) || d.diameter <= 0) continue;
         p.setBrush(packedToQColor(d.color));
-        p.drawEllipse(
-            QRectF(toPixels(d.x), toPixels(d.y), toPixels(d.diameter), toPixels(d.diameter)));
+        p.drawEllipse(QRectF(toPixels(d.x), toPixels(d.y), toPixels(d.diameter), toPixels(d.diameter)));
     }
 }
 

@@ -1,25 +1,25 @@
 #include "plot/ui/point_evaluation_controller.h"
 
-#include <utility>
-
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 #include "document/graph_document.h"
-#include "expression/number_text.h"
-#include "expression/routines.h"
 #include "plot/picture_marks.h"
 #include "plot/legend.h"
 #include "plot/point_evaluation.h"
 #include "plot/ui/graph_panel.h"
 #include "plot/ui/picture_area.h"
-#include "plot/ui/plot_controller.h"
-#include "ui/document_binding.h"
 #include "ui/input_conventions.h"
+#include "ui/document_binding.h"
 #include "ui/panel_context.h"
+#include "expression/number_text.h"
+#include "expression/routines.h"
+#include "plot/ui/plot_controller.h"
 
 namespace qv {
 
@@ -32,8 +32,8 @@ QString valueCaption(const Value& v, bool failed) {
 
 }  // namespace
 
-PointEvaluationController::PointEvaluationController(GraphPanel& panel, PanelContext& context,
-                                                     PlotController& plotter, QObject* parent)
+PointEvaluationController::PointEvaluationController(GraphPanel& panel, PanelContext& context, PlotController& plotter,
+                                                     QObject* parent)
     : QObject(parent), panel_(panel), ctx_(context), plotter_(plotter) {
     const PointControls& c = panel_.point();
     connect(c.find, &QPushButton::clicked, this, [this] { evaluate(false); });
@@ -80,10 +80,8 @@ void PointEvaluationController::closingBoxTick() {
         return;
     }
     const uint32_t c = ctx_.doc->colors[kDragZoomLines];
-    p.setOverlayLines({{left_, top_, left_, bottom_, c, 2},
-                       {right_, top_, right_, bottom_, c, 2},
-                       {left_, top_, right_, top_, c, 2},
-                       {left_, bottom_, right_, bottom_, c, 2}});
+    p.setOverlayLines({{left_, top_, left_, bottom_, c, 2}, {right_, top_, right_, bottom_, c, 2},
+                       {left_, top_, right_, top_, c, 2}, {left_, bottom_, right_, bottom_, c, 2}});
 }
 
 void PointEvaluationController::setLabelsVisible(bool visible) {
@@ -126,12 +124,7 @@ void PointEvaluationController::evaluate(bool fromPlot) {
     const PlotState& st = plotter_.state();
     const PlotOptions& o = plotter_.options();
     const GraphDocument& d = *ctx_.doc;
-    const PointRequest request{display,
-                               st.x_copy,
-                               st.y_copy,
-                               st.a_current,
-                               o.animationRunning,
-                               o.axes,
+    const PointRequest request{display, st.x_copy, st.y_copy, st.a_current, o.animationRunning, o.axes,
                                ViewRange{d.x_min, d.x_max, d.y_min, d.y_max}};
     const PointResult r = evaluatePoint(*ctx_.evaluator, request, *panel_.picture());
     if (!r.zNumeric) {
@@ -161,10 +154,8 @@ void PointEvaluationController::evaluate(bool fromPlot) {
     // point. The redraw that evaluates after its curves draws the marks
     // itself once the curves are done; "Find" adds it to the picture as it is.
     const PictureMarks::Cross cross{r.u, r.v};
-    if (fromPlot)
-        ctx_.doc->marks.drawn.emplace_back(cross);
-    else
-        addPictureMark(*panel_.picture(), *ctx_.evaluator, *ctx_.doc, cross);
+    if (fromPlot) ctx_.doc->marks.drawn.emplace_back(cross);
+    else addPictureMark(*panel_.picture(), *ctx_.evaluator, *ctx_.doc, cross);
 }
 
 // Ctrl with an arrow key steps z by a tenth (Ctrl+Alt: a hundredth) of the
@@ -175,12 +166,9 @@ bool PointEvaluationController::stepZ(int key, Qt::KeyboardModifiers modifiers) 
     if (!up && !down) return false;
     const Qt::KeyboardModifiers mods = modifiers & ~Qt::KeypadModifier;
     double fraction = 0;
-    if (mods == Qt::ControlModifier)
-        fraction = 0.1;
-    else if (mods == (Qt::ControlModifier | Qt::AltModifier))
-        fraction = 0.01;
-    else
-        return false;
+    if (mods == Qt::ControlModifier) fraction = 0.1;
+    else if (mods == (Qt::ControlModifier | Qt::AltModifier)) fraction = 0.01;
+    else return false;
     QLineEdit* box = panel_.point().goToZ;
     if (ctx_.doc->boxes.go_to_z.empty()) return false;
     const std::string display = heal(ctx_.doc->boxes.go_to_z, *ctx_.rewrite);

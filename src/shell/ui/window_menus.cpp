@@ -10,23 +10,17 @@
 #include "calculus/ui/calculus_commands.h"
 #include "data/ui/list_file_commands.h"
 #include "document/graph_document.h"
-#include "platform/platform.h"
 #include "plot/ui/navigation_controller.h"
+#include "platform/platform.h"
 #include "plot/ui/plot_controller.h"
 #include "ui/panel_context.h"
 
 namespace qv {
 
 WindowMenus::WindowMenus(QMainWindow& window, PanelContext& context, PlotController& plotter,
-                         NavigationController& navigation, CalculusCommands& calculus,
-                         ListFileCommands& listFiles)
-    : QObject(&window),
-      window_(window),
-      ctx_(context),
-      plotter_(plotter),
-      navigation_(navigation),
-      calculus_(calculus),
-      listFiles_(listFiles) {
+                         NavigationController& navigation, CalculusCommands& calculus, ListFileCommands& listFiles)
+    : QObject(&window), window_(window), ctx_(context), plotter_(plotter), navigation_(navigation),
+      calculus_(calculus), listFiles_(listFiles) {
     buildFile();
     buildEdit();
     buildView();
@@ -38,8 +32,7 @@ WindowMenus::WindowMenus(QMainWindow& window, PanelContext& context, PlotControl
     QAction* contents = addAction(help, QT_TR_NOOP("Help &Contents"), "HelpContents");
     contents->setShortcut(QKeySequence::HelpContents);
     connect(contents, &QAction::triggered, this, &WindowMenus::helpRequested);
-    connect(addAction(help, QT_TR_NOOP("&About Quorvanta..."), "About"), &QAction::triggered, this,
-            &WindowMenus::aboutRequested);
+    connect(addAction(help, QT_TR_NOOP("&About Quorvanta..."), "About"), &QAction::triggered, this, &WindowMenus::aboutRequested);
     connect(&plotter_, &PlotController::optionsChanged, this, &WindowMenus::showSwitches);
     connect(&calculus_, &CalculusCommands::enablingChanged, this, &WindowMenus::applyEnabling);
     connect(&ctx_.events, &PanelEvents::modeChanged, this, [this](Mode mode) {
@@ -55,13 +48,11 @@ void WindowMenus::buildRecent(QMenu* file) {
     recent->setObjectName("RecentFiles");
     connect(recent, &QMenu::aboutToShow, this, [this, recent] {
         recent->clear();
-        const std::vector<std::string> paths =
-            recentFiles_ ? recentFiles_() : std::vector<std::string>();
+        const std::vector<std::string> paths = recentFiles_ ? recentFiles_() : std::vector<std::string>();
         for (std::size_t i = 0; i < paths.size(); ++i) {
             const QString path = QString::fromStdString(paths[i]);
             QAction* entry = recent->addAction(QStringLiteral("&%1  %2").arg(i + 1).arg(path));
-            connect(entry, &QAction::triggered, this,
-                    [this, path] { Q_EMIT recentRequested(path); });
+            connect(entry, &QAction::triggered, this, [this, path] { Q_EMIT recentRequested(path); });
         }
         if (paths.empty()) recent->addAction(tr("No recent files"))->setEnabled(false);
     });
@@ -93,8 +84,7 @@ void WindowMenus::buildFile() {
     QAction* newGraph = addAction(file, QT_TR_NOOP("&New Graph"), "NewGraph");
     newGraph->setShortcut(QKeySequence::New);
     connect(newGraph, &QAction::triggered, this, &WindowMenus::newGraphRequested);
-    connect(addAction(file, QT_TR_NOOP("New &Window"), "NewWindow"), &QAction::triggered, this,
-            &WindowMenus::newWindowRequested);
+    connect(addAction(file, QT_TR_NOOP("New &Window"), "NewWindow"), &QAction::triggered, this, &WindowMenus::newWindowRequested);
     file->addSeparator();
     const struct {
         const char* text;
@@ -104,8 +94,7 @@ void WindowMenus::buildFile() {
     } documents[] = {
         {QT_TR_NOOP("&Open..."), "Open", QKeySequence::Open, &WindowMenus::openRequested},
         {QT_TR_NOOP("Sa&ve"), "Save", QKeySequence::Save, &WindowMenus::saveRequested},
-        {QT_TR_NOOP("Sav&e As..."), "SaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-         &WindowMenus::saveAsRequested},
+        {QT_TR_NOOP("Sav&e As..."), "SaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &WindowMenus::saveAsRequested},
     };
     for (const auto& d : documents) {
         QAction* entry = addAction(file, d.text, d.name);
@@ -130,10 +119,10 @@ void WindowMenus::buildFile() {
     }
     pictureEntries_.back()->setShortcut(QKeySequence::Print);
     file->addSeparator();
-    connect(addAction(file, QT_TR_NOOP("Create Initialize File..."), "CreateInit"),
-            &QAction::triggered, this, &WindowMenus::createInitializeRequested);
-    connect(addAction(file, QT_TR_NOOP("Set Default Ranges..."), "SetDefaultRanges"),
-            &QAction::triggered, this, &WindowMenus::setDefaultRangesRequested);
+    connect(addAction(file, QT_TR_NOOP("Create Initialize File..."), "CreateInit"), &QAction::triggered, this,
+            &WindowMenus::createInitializeRequested);
+    connect(addAction(file, QT_TR_NOOP("Set Default Ranges..."), "SetDefaultRanges"), &QAction::triggered, this,
+            &WindowMenus::setDefaultRangesRequested);
     file->addSeparator();
     // The data list's files, on its shown column.
     ListFileCommands& l = listFiles_;
@@ -151,8 +140,7 @@ void WindowMenus::buildFile() {
     };
     for (size_t i = 0; i < std::size(exports); ++i) {
         QAction* entry = addAction(file, exports[i].text, exports[i].name);
-        connect(entry, &QAction::triggered, &l,
-                [&l, mode = exports[i].mode] { l.exportList(mode); });
+        connect(entry, &QAction::triggered, &l, [&l, mode = exports[i].mode] { l.exportList(mode); });
         listFileEntries_[i + 1] = entry;
     }
     file->addSeparator();
@@ -192,20 +180,17 @@ void WindowMenus::buildView() {
     smoothPlotting_ = addCheck(view_, QT_TR_NOOP("&Smooth Plotting"), "SmoothPlot");
     connect(smoothPlotting_, &QAction::triggered, &plotter_, &PlotController::setSmoothPlotting);
     const auto redraw = [this](bool) { plotter_.plot(); };
-    refineCurves_ = addKeptSwitch(QT_TR_NOOP("&Refine Curves"), "RefineCurves",
-                                  &ViewSwitches::refine_curves, kRefineCurvesSetting, redraw);
+    refineCurves_ =
+        addKeptSwitch(QT_TR_NOOP("&Refine Curves"), "RefineCurves", &ViewSwitches::refine_curves, kRefineCurvesSetting, redraw);
     autoZ_ = addCheck(view_, QT_TR_NOOP("&Auto z Range"), "AutoZ");
     connect(autoZ_, &QAction::triggered, &plotter_, &PlotController::setAutoZRange);
-    equalScales_ =
-        addKeptSwitch(QT_TR_NOOP("&Equal Scales"), "EqualScales", &ViewSwitches::equal_scales,
-                      kEqualScalesSetting, [this](bool on) { navigation_.setEqualScales(on); });
-    autoTicks_ =
-        addKeptSwitch(QT_TR_NOOP("&Automatic Tick Scales"), "AutoTickScales",
-                      &ViewSwitches::auto_tick_scales, kAutoTickScalesSetting, [this](bool on) {
-                          if (on) plotter_.plot();
-                      });
-    legend_ = addKeptSwitch(QT_TR_NOOP("&Legend"), "Legend", &ViewSwitches::legend, kLegendSetting,
-                            redraw);
+    equalScales_ = addKeptSwitch(QT_TR_NOOP("&Equal Scales"), "EqualScales", &ViewSwitches::equal_scales, kEqualScalesSetting,
+                                 [this](bool on) { navigation_.setEqualScales(on); });
+    autoTicks_ = addKeptSwitch(QT_TR_NOOP("&Automatic Tick Scales"), "AutoTickScales", &ViewSwitches::auto_tick_scales,
+                               kAutoTickScalesSetting, [this](bool on) {
+                                   if (on) plotter_.plot();
+                               });
+    legend_ = addKeptSwitch(QT_TR_NOOP("&Legend"), "Legend", &ViewSwitches::legend, kLegendSetting, redraw);
     view_->addSeparator();
     const struct {
         const char* text;
@@ -220,32 +205,26 @@ void WindowMenus::buildView() {
     for (const auto& t : transformations) {
         QAction* entry = addCheck(view_, t.text, t.name);
         transformations_[static_cast<size_t>(t.which)] = entry;
-        connect(entry, &QAction::triggered, this,
-                [this, which = t.which](bool on) { plotter_.setTransformation(which, on); });
+        connect(entry, &QAction::triggered, this, [this, which = t.which](bool on) { plotter_.setTransformation(which, on); });
     }
     view_->addSeparator();
     NavigationController& n = navigation_;
-    connect(addAction(view_, QT_TR_NOOP("Set to Default"), "SettoDefault"), &QAction::triggered, &n,
-            &NavigationController::setToDefault);
+    connect(addAction(view_, QT_TR_NOOP("Set to Default"), "SettoDefault"), &QAction::triggered, &n, &NavigationController::setToDefault);
     QAction* zoomIn = addAction(view_, QT_TR_NOOP("Zoom &In"), "ZoomIn");
     zoomIn->setShortcut(QKeySequence::ZoomIn);
     connect(zoomIn, &QAction::triggered, &n, [&n] { n.zoom(true, true, true); });
     QAction* zoomOut = addAction(view_, QT_TR_NOOP("Zoom &Out"), "ZoomOut");
     zoomOut->setShortcut(QKeySequence::ZoomOut);
     connect(zoomOut, &QAction::triggered, &n, [&n] { n.zoom(false, true, true); });
-    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Left"), "ShiftGraphLeft"),
-            &QAction::triggered, &n, [&n] { n.shift(-1, 0); });
-    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Right"), "ShiftGraphRight"),
-            &QAction::triggered, &n, [&n] { n.shift(1, 0); });
-    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Up"), "ShiftGraphUp"), &QAction::triggered,
-            &n, [&n] { n.shift(0, 1); });
-    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Down"), "ShiftGraphDown"),
-            &QAction::triggered, &n, [&n] { n.shift(0, -1); });
+    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Left"), "ShiftGraphLeft"), &QAction::triggered, &n, [&n] { n.shift(-1, 0); });
+    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Right"), "ShiftGraphRight"), &QAction::triggered, &n, [&n] { n.shift(1, 0); });
+    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Up"), "ShiftGraphUp"), &QAction::triggered, &n, [&n] { n.shift(0, 1); });
+    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Down"), "ShiftGraphDown"), &QAction::triggered, &n, [&n] { n.shift(0, -1); });
     view_->addSeparator();
-    connect(addAction(view_, QT_TR_NOOP("Stop &Animation"), "StopAnimation"), &QAction::triggered,
-            this, &WindowMenus::stopAnimationRequested);
-    connect(addAction(view_, QT_TR_NOOP("More &Visual Options..."), "Options"), &QAction::triggered,
-            this, &WindowMenus::visualOptionsRequested);
+    connect(addAction(view_, QT_TR_NOOP("Stop &Animation"), "StopAnimation"), &QAction::triggered, this,
+            &WindowMenus::stopAnimationRequested);
+    connect(addAction(view_, QT_TR_NOOP("More &Visual Options..."), "Options"), &QAction::triggered, this,
+            &WindowMenus::visualOptionsRequested);
 }
 
 void WindowMenus::buildMode() {
@@ -264,12 +243,10 @@ void WindowMenus::buildMode() {
     for (const auto& m : modes) {
         QAction* action = addCheck(mode, m.text, m.name);
         // Ctrl+1 to Ctrl+4, in the menu's order.
-        action->setShortcut(
-            QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(m.mode))));
+        action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(m.mode))));
         action->setActionGroup(group);
         modes_[static_cast<size_t>(m.mode)] = action;
-        connect(action, &QAction::triggered, this,
-                [this, m = m.mode] { ctx_.events.requestMode(m); });
+        connect(action, &QAction::triggered, this, [this, m = m.mode] { ctx_.events.requestMode(m); });
     }
     modes_[static_cast<size_t>(ctx_.events.mode())]->setChecked(true);
 }
@@ -284,15 +261,12 @@ void WindowMenus::buildCalculus() {
     };
     root_ = addSearch(QT_TR_NOOP("Find &Root"), "Root", SearchKind::Root);
     extremum_ = addSearch(QT_TR_NOOP("Find Local &Extremum"), "Extrema", SearchKind::Extremum);
-    inflection_ =
-        addSearch(QT_TR_NOOP("Find Inflection &Point"), "Inflection_Point", SearchKind::Inflection);
-    intersection_ =
-        addSearch(QT_TR_NOOP("&Find Intersection"), "Intersection", SearchKind::Intersection);
+    inflection_ = addSearch(QT_TR_NOOP("Find Inflection &Point"), "Inflection_Point", SearchKind::Inflection);
+    intersection_ = addSearch(QT_TR_NOOP("&Find Intersection"), "Intersection", SearchKind::Intersection);
     calculus->addSeparator();
     derivative_ = addAction(calculus, QT_TR_NOOP("Evaluate &Derivative"), "Derivative");
     connect(derivative_, &QAction::triggered, &c, [&c] { c.evaluateDerivative(false); });
-    secondDerivative_ =
-        addAction(calculus, QT_TR_NOOP("Evaluate &Second Derivative"), "Second_Derivative");
+    secondDerivative_ = addAction(calculus, QT_TR_NOOP("Evaluate &Second Derivative"), "Second_Derivative");
     connect(secondDerivative_, &QAction::triggered, &c, [&c] { c.evaluateDerivative(true); });
     integral_ = addCheck(calculus, QT_TR_NOOP("Evaluate &Integral..."), "Integral");
     connect(integral_, &QAction::triggered, this, [this] {
@@ -302,8 +276,8 @@ void WindowMenus::buildCalculus() {
     });
 }
 
-QAction* WindowMenus::addKeptSwitch(const char* text, const char* name, bool ViewSwitches::*field,
-                                    const char* key, const std::function<void(bool)>& changed) {
+QAction* WindowMenus::addKeptSwitch(const char* text, const char* name, bool ViewSwitches::*field, const char* key,
+                                    const std::function<void(bool)>& changed) {
     QAction* action = addCheck(view_, text, name);
     action->setChecked(ctx_.doc->view.*field);
     connect(action, &QAction::triggered, this, [this, field, key, changed](bool on) {
@@ -328,8 +302,7 @@ void WindowMenus::showSwitches() {
     equalScales_->setChecked(v.equal_scales);
     legend_->setChecked(v.legend);
     for (size_t i = 0; i < transformations_.size(); ++i) {
-        transformations_[i]->setChecked(
-            plotter_.transformation(static_cast<AxisTransformation>(i)));
+        transformations_[i]->setChecked(plotter_.transformation(static_cast<AxisTransformation>(i)));
     }
 }
 
@@ -346,10 +319,8 @@ void WindowMenus::applyEnabling() {
     intersection_->setEnabled(e.intersection);
     integral_->setEnabled(e.integral);
     integral_->setChecked(e.integralShown);
-    for (QAction* entry : listFileEntries_)
-        entry->setEnabled(ctx_.events.mode() == Mode::List);
-    for (QAction* entry : pictureEntries_)
-        entry->setEnabled(ctx_.events.mode() == Mode::Parametric);
+    for (QAction* entry : listFileEntries_) entry->setEnabled(ctx_.events.mode() == Mode::List);
+    for (QAction* entry : pictureEntries_) entry->setEnabled(ctx_.events.mode() == Mode::Parametric);
 }
 
 }  // namespace qv
