@@ -1,8 +1,8 @@
-#include <QApplication>
-#include <QLocale>
-
 #include <string>
 #include <vector>
+
+#include <QApplication>
+#include <QLocale>
 
 #include "app/command_line.h"
 #include "shell/ui/main_window.h"
@@ -20,7 +20,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvanta");
     qv::installTranslations(app, QLocale::system(), qv::translationFolders());
-
 
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);

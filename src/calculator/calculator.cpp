@@ -143,12 +143,11 @@ std::string historyEntry(std::string_view shownExpression, std::string_view answ
 }  // namespace
 
 std::string tooLongText() {
-    return fillIn(
-        userText("qv::Texts",
-                 "With the values of the variables and ans in place, the expression is longer "
-                 "than %1 characters, more than the calculator can evaluate.  Use shorter values "
-                 "or fewer variables."),
-        {std::to_string(Evaluator::kMaxTextLength)});
+    return fillIn(userText("qv::Texts",
+                           "With the values of the variables and ans in place, the expression is longer "
+                           "than %1 characters, more than the calculator can evaluate.  Use shorter values "
+                           "or fewer variables."),
+                  {std::to_string(Evaluator::kMaxTextLength)});
 }
 
 std::optional<std::string> specialWordAnswer(std::string_view expression) {

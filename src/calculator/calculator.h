@@ -29,8 +29,8 @@ namespace qv {
 class Evaluator;
 struct RewriteContext;
 
-inline constexpr const char* kAnsInNameText = QV_TR(
-    "qv::Texts", "One of your variables has \"ans\" as part of its name.  This should be avoided.");
+inline constexpr const char* kAnsInNameText =
+    QV_TR("qv::Texts", "One of your variables has \"ans\" as part of its name.  This should be avoided.");
 inline constexpr const char* kCalculatorMessageTitle = "Quorvanta";
 inline constexpr const char* kErrorAnswer = "Error";
 

@@ -8,11 +8,10 @@
 namespace qv {
 
 std::string removeEquationQuestion(std::string_view title) {
-    return fillIn(
-        userText("qv::Texts",
-                 "This will delete the equation titled ''%1'' on your list of custom equations.  "
-                 "Is this ok?"),
-        {title});
+    return fillIn(userText("qv::Texts",
+                           "This will delete the equation titled ''%1'' on your list of custom equations.  "
+                           "Is this ok?"),
+                  {title});
 }
 
 bool CustomEquations::create(CustomEquation e) {

@@ -21,12 +21,10 @@ static_assert(std::tuple_size_v<decltype(CustomEquation::names)> == kFormulaName
 
 inline constexpr int kMaxCustomEquations = 50;
 
-inline constexpr const char* kEquationLimitTitle =
-    QV_TR("qv::Texts", "Quorvanta  -  Limit reached!");
+inline constexpr const char* kEquationLimitTitle = QV_TR("qv::Texts", "Quorvanta  -  Limit reached!");
 inline constexpr const char* kEquationLimitText =
     QV_TR("qv::Texts", "You may only create 50 custom equations per file.");
-inline constexpr const char* kRemoveEquationTitle =
-    QV_TR("qv::Texts", "Quorvanta  -  Remove permanently?");
+inline constexpr const char* kRemoveEquationTitle = QV_TR("qv::Texts", "Quorvanta  -  Remove permanently?");
 
 // The Yes/No question of "Delete Equation", the title enclosed in two
 // apostrophes on each side.

@@ -13,9 +13,7 @@ namespace {
 
 std::string withoutSpaces(const std::string& s) { return replaceAll(s, " ", ""); }
 
-IntegralMessage message(std::string title, std::string text) {
-    return {std::move(title), std::move(text)};
-}
+IntegralMessage message(std::string title, std::string text) { return {std::move(title), std::move(text)}; }
 
 // A bound box's value: its evaluation form evaluated and read as a number
 // the way arithmetic reads it (Empty is 0). False when it cannot be read.
@@ -79,8 +77,8 @@ IntegralSetup prepareIntegral(IntegralBoxes& boxes, Evaluator& evaluator, Rewrit
     // The animation parameter changes with time; its area has no one value.
     if (boxes.x.find('A') != std::string::npos || boxes.y.find('A') != std::string::npos) {
         setup.status = IntegralStatus::Refused;
-        setup.message = message(userText("qv::Texts", kIntegralFunctionErrorTitle),
-                                userText("qv::Texts", kIntegralAnimationText));
+        setup.message =
+            message(userText("qv::Texts", kIntegralFunctionErrorTitle), userText("qv::Texts", kIntegralAnimationText));
         return setup;
     }
     setup.copyToMain = true;
@@ -96,8 +94,8 @@ IntegralSetup prepareIntegral(IntegralBoxes& boxes, Evaluator& evaluator, Rewrit
     if (!readBound(evaluator, lower, setup.a) || !readBound(evaluator, upper, setup.b)) return setup;
     if (setup.a >= setup.b) {
         setup.status = IntegralStatus::Refused;
-        setup.message = message(userText("qv::Texts", kIntegralDataErrorTitle),
-                                userText("qv::Texts", kIntegralBoundsText));
+        setup.message =
+            message(userText("qv::Texts", kIntegralDataErrorTitle), userText("qv::Texts", kIntegralBoundsText));
         return setup;
     }
     setup.status = IntegralStatus::Ready;

@@ -20,10 +20,8 @@
 // Nothing here shows a dialog: messages come back in the results.
 namespace qv {
 
-inline constexpr const char* kIntegralFunctionErrorTitle =
-    QV_TR("qv::Texts", "Quorvanta  -  Function Error!");
-inline constexpr const char* kIntegralDataErrorTitle =
-    QV_TR("qv::Texts", "Quorvanta  -  Data Error!");
+inline constexpr const char* kIntegralFunctionErrorTitle = QV_TR("qv::Texts", "Quorvanta  -  Function Error!");
+inline constexpr const char* kIntegralDataErrorTitle = QV_TR("qv::Texts", "Quorvanta  -  Data Error!");
 inline constexpr const char* kIntegralAnimationText =
     QV_TR("qv::Texts", "Animations are not allowed to be integrated.");
 inline constexpr const char* kIntegralBoundsText =

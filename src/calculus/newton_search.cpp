@@ -337,23 +337,18 @@ SearchMessage requestMessage(SearchKind kind) {
     std::string text;
     switch (kind) {
     case SearchKind::Root:
-        text = userText("qv::Texts",
-                        "Please enter a reference number from which to start looking for a root.");
+        text = userText("qv::Texts", "Please enter a reference number from which to start looking for a root.");
         break;
     case SearchKind::Extremum:
-        text = userText(
-            "qv::Texts",
-            "Please enter a reference number from which to start looking for an extremum.");
+        text = userText("qv::Texts", "Please enter a reference number from which to start looking for an extremum.");
         break;
     case SearchKind::Inflection:
-        text = userText(
-            "qv::Texts",
-            "Please enter a reference number from which to start looking for an inflection point.");
+        text = userText("qv::Texts",
+                        "Please enter a reference number from which to start looking for an inflection point.");
         break;
     case SearchKind::Intersection:
-        text = userText(
-            "qv::Texts",
-            "Please enter a reference number from which to start looking for an intersection.");
+        text =
+            userText("qv::Texts", "Please enter a reference number from which to start looking for an intersection.");
         break;
     }
     return {userText("qv::Texts", kSearchRequestTitle), text};
@@ -366,17 +361,14 @@ SearchMessage failureMessage(SearchKind kind) {
                 userText("qv::Texts", "A root cannot be found near the desired reference number.")};
     case SearchKind::Extremum:
         return {userText("qv::Texts", "Quorvanta  -  No Extremum!"),
-                userText("qv::Texts",
-                         "An extremum cannot be found near the desired reference number.")};
+                userText("qv::Texts", "An extremum cannot be found near the desired reference number.")};
     case SearchKind::Inflection:
         return {userText("qv::Texts", "Quorvanta  -  No Inflection Point!"),
-                userText("qv::Texts",
-                         "An inflection point cannot be found near the desired reference number.")};
+                userText("qv::Texts", "An inflection point cannot be found near the desired reference number.")};
     case SearchKind::Intersection: break;
     }
     return {userText("qv::Texts", "Quorvanta  -  No Intersection!"),
-            userText("qv::Texts",
-                     "An intersection cannot be found near the desired reference number.")};
+            userText("qv::Texts", "An intersection cannot be found near the desired reference number.")};
 }
 
 std::optional<double> referenceValue(Evaluator& evaluator, std::string_view goToText) {
@@ -412,8 +404,7 @@ SearchResult findIntersection(Evaluator& evaluator, const SearchInput& input) {
     // Still set from before the redraw; each entry clears it for itself.
     res.eval_error = kTrue;
     if (input.xText.empty() || input.yText.empty() || input.entries.empty()) {
-        res.messages.push_back(
-            {kNeedTwoFunctionsTitle, userText("qv::Texts", kNeedTwoFunctionsText)});
+        res.messages.push_back({kNeedTwoFunctionsTitle, userText("qv::Texts", kNeedTwoFunctionsText)});
         return res;
     }
     res.ran = true;

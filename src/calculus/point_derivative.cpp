@@ -19,13 +19,9 @@ PointDerivativeMessage notFound(bool second) {
 }  // namespace
 
 PointDerivativeMessage emptyBoxMessage(bool second) {
-    return {
-        false, userText("qv::Texts", "Quorvanta  -  Data error!"),
-        second
-            ? userText("qv::Texts",
-                       "Please enter a value at which the second derivative should be calculated.")
-            : userText("qv::Texts",
-                       "Please enter a value at which the derivative should be calculated.")};
+    return {false, userText("qv::Texts", "Quorvanta  -  Data error!"),
+            second ? userText("qv::Texts", "Please enter a value at which the second derivative should be calculated.")
+                   : userText("qv::Texts", "Please enter a value at which the derivative should be calculated.")};
 }
 
 PointDerivativeMessage pointDerivative(Evaluator& evaluator, const std::string& zForm, const std::string& x,
@@ -43,10 +39,9 @@ PointDerivativeMessage pointDerivative(Evaluator& evaluator, const std::string& 
     const double bottom = second ? dx * dx : dx;
     const double value = top / bottom;
     if (evalError != 0 || bottom == 0 || !std::isfinite(value)) return notFound(second);
-    const std::string text = (second ? userText("qv::Texts", "Second derivative at z =")
-                                     : userText("qv::Texts", "Derivative at z =")) +
-                             strText(z) + " :\r\n\r\n" + std::string(13, ' ') +
-                             strText(roundHalfEven(value, 9));
+    const std::string text =
+        (second ? userText("qv::Texts", "Second derivative at z =") : userText("qv::Texts", "Derivative at z =")) +
+        strText(z) + " :\r\n\r\n" + std::string(13, ' ') + strText(roundHalfEven(value, 9));
     return {true,
             second ? userText("qv::Texts", "Quorvanta  -  Second Derivative")
                    : userText("qv::Texts", "Quorvanta  -  Derivative"),

@@ -186,8 +186,7 @@ Correlation CorrelationPoints::correlation(std::string_view function, RewriteCon
 }
 
 FitOutcome failedFit(FitOutcome out) {
-    out.message =
-        DataMessage{userText("qv::Texts", kDataErrorTitle), userText("qv::Texts", kNoFitText)};
+    out.message = DataMessage{userText("qv::Texts", kDataErrorTitle), userText("qv::Texts", kNoFitText)};
     return out;
 }
 
@@ -418,8 +417,7 @@ FitOutcome createFit(FitType type, const DataColumns& columns, std::string_view 
     }
     const Correlation r = correlate(entry);
     if (r.kind == Correlation::Kind::Flat) {
-        out.message = DataMessage{userText("qv::Texts", kDataErrorTitle),
-                                  userText("qv::Texts", kFlatDataText)};
+        out.message = DataMessage{userText("qv::Texts", kDataErrorTitle), userText("qv::Texts", kFlatDataText)};
         return out;
     }
     if (r.kind == Correlation::Kind::Failed) return failedFit(std::move(out));
@@ -436,20 +434,19 @@ CorrelationOutcome testCorrelation(std::string_view entry, const DataColumns& co
     CorrelationOutcome out;
     out.entryText = removeBlanks(entry);
     if (out.entryText.empty() || xs.size() != ys.size() || xs.size() < 2) {
-        out.message = DataMessage{userText("qv::Texts", kDataErrorTitle),
-                                  userText("qv::Texts", kCorrelationRefusedText)};
+        out.message =
+            DataMessage{userText("qv::Texts", kDataErrorTitle), userText("qv::Texts", kCorrelationRefusedText)};
         return out;
     }
     std::optional<CorrelationPoints> points = CorrelationPoints::read(xs, ys);
     const Correlation r = points ? points->correlation(out.entryText, ctx, evaluator) : Correlation{};
     if (r.kind == Correlation::Kind::Flat) {
-        out.message = DataMessage{userText("qv::Texts", kDataErrorTitle),
-                                  userText("qv::Texts", kFlatDataText)};
+        out.message = DataMessage{userText("qv::Texts", kDataErrorTitle), userText("qv::Texts", kFlatDataText)};
         return out;
     }
     if (r.kind == Correlation::Kind::Failed) {
-        out.message = DataMessage{userText("qv::Texts", kCorrelationErrorTitle),
-                                  userText("qv::Texts", kCorrelationErrorText)};
+        out.message =
+            DataMessage{userText("qv::Texts", kCorrelationErrorTitle), userText("qv::Texts", kCorrelationErrorText)};
         return out;
     }
     out.label = kCorrelationPrefix + strText(r.r2);

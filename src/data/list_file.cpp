@@ -30,19 +30,15 @@ ExportPlan refusedExport(std::string title, std::string text) {
 ExportPlan notANumber(std::size_t index) {
     return refusedExport(
         userText("qv::Texts", kDataErrorTitle),
-        fillIn(userText("qv::Texts",
-                        "Item %1 of the list is not a number, so the list cannot be exported."),
+        fillIn(userText("qv::Texts", "Item %1 of the list is not a number, so the list cannot be exported."),
                {std::to_string(index + 1)}));
 }
 
 ExportPlan tooLarge(std::size_t index) {
     return refusedExport(
         userText("qv::Texts", kDataErrorTitle),
-        fillIn(
-            userText(
-                "qv::Texts",
-                "The value for item %1 of the list is too large, so the list cannot be exported."),
-            {std::to_string(index + 1)}));
+        fillIn(userText("qv::Texts", "The value for item %1 of the list is too large, so the list cannot be exported."),
+               {std::to_string(index + 1)}));
 }
 
 // Each item as a Double, in list order, or the message for the first item
@@ -69,18 +65,15 @@ ExportPlan valueLines(ExportMode mode, const std::vector<std::string>& items) {
     if (!values) return plan;
     for (const double v : *values) {
         if (mode == ExportMode::Log && v <= 0) {
-            return refusedExport(
-                userText("qv::Texts", kDataErrorCapitalTitle),
-                userText("qv::Texts",
-                         "One or more of your data items is less than or equal to zero, so a "
-                         "logarithm cannot be performed on your list."));
+            return refusedExport(userText("qv::Texts", kDataErrorCapitalTitle),
+                                 userText("qv::Texts",
+                                          "One or more of your data items is less than or equal to zero, so a "
+                                          "logarithm cannot be performed on your list."));
         }
         if (mode == ExportMode::Inverse && v == 0) {
             return refusedExport(
                 userText("qv::Texts", kDataErrorCapitalTitle),
-                userText(
-                    "qv::Texts",
-                    "One or more of your data items is equal to zero, so it cannot be inverted."));
+                userText("qv::Texts", "One or more of your data items is equal to zero, so it cannot be inverted."));
         }
     }
     for (std::size_t i = 0; i < values->size(); ++i) {
@@ -104,16 +97,14 @@ ExportPlan differenceLines(const DataColumns& columns, std::string_view function
     const std::vector<std::string>& xs = columns.column(kXData);
     const std::vector<std::string>& ys = columns.selectedColumn();
     if (xs.size() != ys.size() || ys.empty()) {
-        return refusedExport(
-            userText("qv::Texts", kDataErrorTitle),
-            userText("qv::Texts",
-                     "There is either no data in your current list or the number of data points in "
-                     "your x list does not match the number of data points in your y list."));
+        return refusedExport(userText("qv::Texts", kDataErrorTitle),
+                             userText("qv::Texts",
+                                      "There is either no data in your current list or the number of data points in "
+                                      "your x list does not match the number of data points in your y list."));
     }
     if (removeBlanks(functionEntry).empty()) {
-        return refusedExport(
-            userText("qv::Texts", "Quorvanta  -  Blank field!"),
-            userText("qv::Texts", "There is no function for which to compare the data."));
+        return refusedExport(userText("qv::Texts", "Quorvanta  -  Blank field!"),
+                             userText("qv::Texts", "There is no function for which to compare the data."));
     }
     const std::string form = heal_2(heal(functionEntry, ctx));
     const BoundForm bound = evaluator.bind(form);
@@ -127,12 +118,11 @@ ExportPlan differenceLines(const DataColumns& columns, std::string_view function
         const EvalResult at = functionAt(bound, form, xs[i], evaluator);
         const NumResult f = at.failed() ? NumResult::fail(at.error) : toArithmetic(at.value);
         if (f.failed()) {
-            return refusedExport(
-                userText("qv::Texts", kDataErrorTitle),
-                fillIn(userText("qv::Texts",
-                                "The function does not give a number at item %1 of the "
-                                "x data, so the difference cannot be formed."),
-                       {std::to_string(i + 1)}));
+            return refusedExport(userText("qv::Texts", kDataErrorTitle),
+                                 fillIn(userText("qv::Texts",
+                                                 "The function does not give a number at item %1 of the "
+                                                 "x data, so the difference cannot be formed."),
+                                        {std::to_string(i + 1)}));
         }
         const double d = *y - f.value;
         if (!std::isfinite(d)) return tooLarge(i);
@@ -207,8 +197,7 @@ bool ListFileParser::feed(const char* data, std::size_t size) {
         // Counted byte by byte, so that the first fault in the file is the
         // one named, however the file is cut into pieces.
         if (++bytes_ > kMaxListFileBytes) {
-            return refuse(fillIn(userText("qv::Texts", "The file %1 is too large for a data list."),
-                                 {name_}));
+            return refuse(fillIn(userText("qv::Texts", "The file %1 is too large for a data list."), {name_}));
         }
         if (!atStart_) {
             if (!take(data[i])) return false;
@@ -249,14 +238,11 @@ bool ListFileParser::take(char c) {
         return endLine();
     }
     if (isBinaryByte(static_cast<unsigned char>(c))) {
-        return refuse(
-            fillIn(userText("qv::Texts", "The file %1 is not a text list: it holds binary data."),
-                   {name_}));
+        return refuse(fillIn(userText("qv::Texts", "The file %1 is not a text list: it holds binary data."), {name_}));
     }
     if (line_.size() >= kMaxListLineBytes) {
-        return refuse(fillIn(
-            userText("qv::Texts", "The file %1 is not a text list: line %2 is longer than 1 MiB."),
-            {name_, std::to_string(items.size() + blankLines_ + 1)}));
+        return refuse(fillIn(userText("qv::Texts", "The file %1 is not a text list: line %2 is longer than 1 MiB."),
+                             {name_, std::to_string(items.size() + blankLines_ + 1)}));
     }
     line_.push_back(c);
     lineOpen_ = true;
@@ -283,10 +269,8 @@ bool ListFileParser::endLine() {
                              {std::to_string(items.size() + 1), name_, textExcerpt(line_)}));
     }
     if (items.size() >= kMaxListFileLines) {
-        return refuse(
-            fillIn(userText("qv::Texts",
-                            "The file %1 has more than 32767 lines, more than a data list holds."),
-                   {name_}));
+        return refuse(fillIn(
+            userText("qv::Texts", "The file %1 has more than 32767 lines, more than a data list holds."), {name_}));
     }
     std::string item;
     item.reserve(line_.size() + 1);
@@ -298,13 +282,9 @@ bool ListFileParser::endLine() {
     return true;
 }
 
-FileDialogRequest exportDialogRequest() {
-    return {userText("qv::Texts", "Export List"), listFilter(), "txt", ""};
-}
+FileDialogRequest exportDialogRequest() { return {userText("qv::Texts", "Export List"), listFilter(), "txt", ""}; }
 
-FileDialogRequest importDialogRequest() {
-    return {userText("qv::Texts", "Import List"), listFilter(), "", ""};
-}
+FileDialogRequest importDialogRequest() { return {userText("qv::Texts", "Import List"), listFilter(), "", ""}; }
 
 ExportPlan planExport(ExportMode mode, const DataColumns& columns, std::string_view functionEntry,
                       RewriteContext& ctx, Evaluator& evaluator) {
@@ -332,36 +312,32 @@ bool pathExists(const std::string& path) {
     return std::filesystem::exists(std::filesystem::path(path), ec);
 }
 
-PathCheck checkSavePath(std::string_view chosen, std::string_view extension,
-                        const std::string& replaceTitle, const FileExists& exists) {
+PathCheck checkSavePath(std::string_view chosen, std::string_view extension, const std::string& replaceTitle,
+                        const FileExists& exists) {
     std::string path = trimmedPath(chosen);
     if (!hasExtension(path, extension)) {
         std::string upper(extension);
         for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        return refusedPath(
-            std::move(path), userText("qv::Texts", "Quorvanta  -  Wrong extension!"),
-            fillIn(userText("qv::Texts", "Only a %1 extension is allowed."), {upper}));
+        return refusedPath(std::move(path), userText("qv::Texts", "Quorvanta  -  Wrong extension!"),
+                           fillIn(userText("qv::Texts", "Only a %1 extension is allowed."), {upper}));
     }
     // Only the extension is written in lower case; the rest is the user's.
     path.replace(extensionStart(path), std::string::npos, extension);
     if (!exists(path)) return {PathVerdict::Accept, std::move(path), {}};
     DataMessage question{
-        replaceTitle,
-        fillIn(userText("qv::Texts",
-                        "The file %1 already exists.  Would you like to replace this file?"),
-               {quotedName(path)})};
+        replaceTitle, fillIn(userText("qv::Texts", "The file %1 already exists.  Would you like to replace this file?"),
+                             {quotedName(path)})};
     return {PathVerdict::AskReplace, std::move(path), std::move(question)};
 }
 
-PathCheck checkOpenPath(std::string_view chosen, std::string_view extension,
-                        const std::string& notFoundTitle, const FileExists& exists) {
+PathCheck checkOpenPath(std::string_view chosen, std::string_view extension, const std::string& notFoundTitle,
+                        const FileExists& exists) {
     std::string path = trimmedPath(chosen);
     // The extension in any case: the dialogs list "ORBIT.GPH" too.
     if (!hasExtension(path, extension)) {
         return refusedPath(
             std::move(path), userText("qv::Texts", "Quorvanta  -  Missing extension!"),
-            fillIn(userText("qv::Texts", "Please add the extension \".%1\" to your file name."),
-                   {extension}));
+            fillIn(userText("qv::Texts", "Please add the extension \".%1\" to your file name."), {extension}));
     }
     if (!exists(path)) {
         std::string text = fillIn(userText("qv::Texts", "%1 not found!"), {quotedName(path)});
@@ -380,36 +356,31 @@ PathCheck checkImportPath(std::string_view chosen, const FileExists& exists) {
 
 std::optional<DataMessage> importEraseQuestion(const DataColumns& columns) {
     if (columns.selectedColumn().empty()) return std::nullopt;
-    return DataMessage{
-        userText("qv::Texts", "Quorvanta  -  Remove permanently?"),
-        userText("qv::Texts", "Your current list still contains data.  Ok to erase?")};
+    return DataMessage{userText("qv::Texts", "Quorvanta  -  Remove permanently?"),
+                       userText("qv::Texts", "Your current list still contains data.  Ok to erase?")};
 }
 
 ImportResult readListFile(const std::string& path) {
     const std::string name = quotedName(path);
     std::error_code ec;
     const std::filesystem::file_status status = std::filesystem::status(std::filesystem::path(path), ec);
-    if (!std::filesystem::exists(status))
-        return refusedImport(fillIn(userText("qv::Texts", "%1 not found!"), {name}));
+    if (!std::filesystem::exists(status)) return refusedImport(fillIn(userText("qv::Texts", "%1 not found!"), {name}));
     if (std::filesystem::is_directory(status)) {
-        return refusedImport(
-            fillIn(userText("qv::Texts", "%1 is a folder, not a list file."), {name}));
+        return refusedImport(fillIn(userText("qv::Texts", "%1 is a folder, not a list file."), {name}));
     }
     // A device or a pipe could be endless, or never end.
     if (!std::filesystem::is_regular_file(status)) {
         return refusedImport(fillIn(userText("qv::Texts", "%1 is not a list file."), {name}));
     }
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    if (!in)
-        return refusedImport(fillIn(userText("qv::Texts", "The file %1 cannot be read."), {name}));
+    if (!in) return refusedImport(fillIn(userText("qv::Texts", "The file %1 cannot be read."), {name}));
     ListFileParser parser(name);
     std::vector<char> chunk(std::size_t{1} << 16);
     while (in) {
         in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
         if (!parser.feed(chunk.data(), static_cast<std::size_t>(in.gcount()))) return refusedImport(parser.problem);
     }
-    if (in.bad())
-        return refusedImport(fillIn(userText("qv::Texts", "The file %1 cannot be read."), {name}));
+    if (in.bad()) return refusedImport(fillIn(userText("qv::Texts", "The file %1 cannot be read."), {name}));
     if (!parser.finish()) return refusedImport(parser.problem);
     ImportResult result;
     result.items = std::move(parser.items);
@@ -422,9 +393,9 @@ std::optional<DataMessage> writeListFile(const std::string& path, const std::vec
     // Beside the old file and renamed over it once whole: a full disk
     // leaves the old list as it was.
     if (const std::optional<std::string> reason = writeFileSafely(path, bytes)) {
-        return DataMessage{userText("qv::Texts", kExportTitle),
-                           fillIn(userText("qv::Texts", "The file %1 cannot be created: %2."),
-                                  {quotedName(path), *reason})};
+        return DataMessage{
+            userText("qv::Texts", kExportTitle),
+            fillIn(userText("qv::Texts", "The file %1 cannot be created: %2."), {quotedName(path), *reason})};
     }
     return std::nullopt;
 }

@@ -76,14 +76,14 @@ bool pathExists(const std::string& path);
 // is written in lower case, and nothing else of the path changes; a name
 // with another extension or none is refused; an existing file is replaced
 // only when the user agrees (the question under `replaceTitle`).
-PathCheck checkSavePath(std::string_view chosen, std::string_view extension,
-                        const std::string& replaceTitle, const FileExists& exists = pathExists);
+PathCheck checkSavePath(std::string_view chosen, std::string_view extension, const std::string& replaceTitle,
+                        const FileExists& exists = pathExists);
 
 // The path an open dialog gave: the file's name must end in "." and the
 // extension, in any case, and the file must exist (else a message under
 // `notFoundTitle`).
-PathCheck checkOpenPath(std::string_view chosen, std::string_view extension,
-                        const std::string& notFoundTitle, const FileExists& exists = pathExists);
+PathCheck checkOpenPath(std::string_view chosen, std::string_view extension, const std::string& notFoundTitle,
+                        const FileExists& exists = pathExists);
 
 // The path a save dialog gave, checked as the export needs it: a ".txt"
 // extension (written in lower case), an existing file replaced only when

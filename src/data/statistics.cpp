@@ -26,15 +26,13 @@ std::string subjectOf(Statistic which) {
 
 DataMessage notANumber(std::size_t index, Statistic which) {
     return {userText("qv::Texts", kDataErrorTitle),
-            fillIn(userText("qv::Texts",
-                            "Item %1 of the list is not a number, so %2 cannot be formed."),
+            fillIn(userText("qv::Texts", "Item %1 of the list is not a number, so %2 cannot be formed."),
                    {std::to_string(index + 1), subjectOf(which)})};
 }
 
 DataMessage tooLarge(Statistic which) {
     return {userText("qv::Texts", kDataErrorTitle),
-            fillIn(userText("qv::Texts",
-                            "The values of the list are too large, so %1 cannot be formed."),
+            fillIn(userText("qv::Texts", "The values of the list are too large, so %1 cannot be formed."),
                    {subjectOf(which)})};
 }
 

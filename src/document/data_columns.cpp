@@ -112,8 +112,7 @@ DataColumnEdit DataColumns::appendAnswer(const Value& answer) {
         return edit;
     }
     if (selectedColumn().size() >= kMaxDataItems) {
-        edit.message = DataMessage{userText("qv::Texts", kDataErrorTitle),
-                                   userText("qv::Texts", kColumnFullText)};
+        edit.message = DataMessage{userText("qv::Texts", kDataErrorTitle), userText("qv::Texts", kColumnFullText)};
         return edit;
     }
     selectedItems().push_back(itemText(answer.num));
@@ -135,8 +134,7 @@ DataColumnEdit DataColumns::add(std::string_view entryText, RewriteContext& ctx,
         return edit;
     }
     if (selectedColumn().size() >= kMaxDataItems) {
-        edit.message = DataMessage{userText("qv::Texts", kDataErrorTitle),
-                                   userText("qv::Texts", kColumnFullText)};
+        edit.message = DataMessage{userText("qv::Texts", kDataErrorTitle), userText("qv::Texts", kColumnFullText)};
         return edit;
     }
     // The item is the value of a second evaluation, so an entry such as rnd

@@ -89,10 +89,8 @@ std::string heal_2(std::string_view display);
 // case-sensitive. An empty `from` leaves the text unchanged.
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
 
-inline constexpr const char* kFormulaErrorTitle =
-    QV_TR("qv::Texts", "Quorvanta  -  Formula error!");
-inline constexpr const char* kParenthesisErrorText = QV_TR(
-    "qv::Texts",
-    "One of your expressions does not contain an equal number of opened and closed parenthesis.");
+inline constexpr const char* kFormulaErrorTitle = QV_TR("qv::Texts", "Quorvanta  -  Formula error!");
+inline constexpr const char* kParenthesisErrorText =
+    QV_TR("qv::Texts", "One of your expressions does not contain an equal number of opened and closed parenthesis.");
 
 }  // namespace qv

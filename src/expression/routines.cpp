@@ -70,7 +70,8 @@ std::string unsetNamesStatus(const std::vector<std::string>& names) {
     if (names.empty()) return {};
     std::string list = names.front();
     for (size_t i = 1; i < names.size(); ++i) {
-        list = i + 1 == names.size() ? fillIn(userText("qv::Texts", "%1 and %2"), {list, names[i]}) : list + ", " + names[i];
+        list = i + 1 == names.size() ? fillIn(userText("qv::Texts", "%1 and %2"), {list, names[i]})
+                                     : list + ", " + names[i];
     }
     return names.size() == 1 ? fillIn(userText("qv::Texts", "note: %1 is not defined and reads as 0"), {list})
                              : fillIn(userText("qv::Texts", "note: %1 are not defined and read as 0"), {list});

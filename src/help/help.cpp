@@ -33,11 +33,10 @@ void showHelpContents(Platform& platform, const std::function<bool(const std::st
         if (platform.openDocument(manual)) return;
     }
     if (manuals.empty()) {
-        platform.message(userText("qv::Texts", kNoHelpTitle), noHelpText(), MessageButtons::Ok,
-                         MessageIcon::Warning);
+        platform.message(userText("qv::Texts", kNoHelpTitle), noHelpText(), MessageButtons::Ok, MessageIcon::Warning);
     } else {
-        platform.message(userText("qv::Texts", kNoViewerTitle), noViewerText(manuals),
-                         MessageButtons::Ok, MessageIcon::Warning);
+        platform.message(userText("qv::Texts", kNoViewerTitle), noViewerText(manuals), MessageButtons::Ok,
+                         MessageIcon::Warning);
     }
 }
 
@@ -51,10 +50,9 @@ std::string noHelpText() {
 }
 
 std::string noViewerText(const std::vector<std::string>& manuals) {
-    std::string text = userText(
-        "qv::Texts",
-        "No program on this computer opened the help file.  Open it with a program of your "
-        "own choice; it is here:");
+    std::string text = userText("qv::Texts",
+                                "No program on this computer opened the help file.  Open it with a program of your "
+                                "own choice; it is here:");
     for (const std::string& manual : manuals) text += "\r\n" + manual;
     return text;
 }

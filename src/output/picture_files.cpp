@@ -10,8 +10,7 @@
 namespace qv {
 
 FileDialogRequest bitmapDialog() {
-    return {userText("qv::Texts", "Save As"),
-            userText("qv::Texts", "Bitmap Files (*.bmp)") + "|*.BMP", "bmp", ""};
+    return {userText("qv::Texts", "Save As"), userText("qv::Texts", "Bitmap Files (*.bmp)") + "|*.BMP", "bmp", ""};
 }
 
 PathCheck checkBitmapPath(std::string_view chosen, const FileExists& exists) {
@@ -29,8 +28,8 @@ std::optional<VectorFormat> vectorFormatOf(std::string_view path) {
 
 FileDialogRequest exportGraphDialog() {
     return {userText("qv::Texts", "Export Graph"),
-            userText("qv::Texts", "SVG Images (*.svg)") + "|*.svg|" +
-                userText("qv::Texts", "PDF Documents (*.pdf)") + "|*.pdf",
+            userText("qv::Texts", "SVG Images (*.svg)") + "|*.svg|" + userText("qv::Texts", "PDF Documents (*.pdf)") +
+                "|*.pdf",
             "svg", ""};
 }
 
@@ -47,11 +46,9 @@ PathCheck checkExportGraphPath(std::string_view chosen, const FileExists& exists
     const std::string name = std::filesystem::path(path).filename().string();
     return {
         PathVerdict::AskReplace, path,
-        DataMessage{
-            userText("qv::Texts", kExportGraphTitle),
-            fillIn(userText("qv::Texts",
-                            "The file %1 already exists.  Would you like to replace this file?"),
-                   {"\"" + name + "\""})}};
+        DataMessage{userText("qv::Texts", kExportGraphTitle),
+                    fillIn(userText("qv::Texts", "The file %1 already exists.  Would you like to replace this file?"),
+                           {"\"" + name + "\""})}};
 }
 
 std::optional<int> copiesFor(std::string_view text) {
@@ -64,11 +61,10 @@ std::optional<int> copiesFor(std::string_view text) {
 }
 
 std::string manyCopiesQuestion(std::string_view copiesText) {
-    return fillIn(
-        userText("qv::Texts",
-                 "You have told the printer to print %1 copies.  Are you sure you would like to "
-                 "print that many?"),
-        {copiesText});
+    return fillIn(userText("qv::Texts",
+                           "You have told the printer to print %1 copies.  Are you sure you would like to "
+                           "print that many?"),
+                  {copiesText});
 }
 
 }  // namespace qv

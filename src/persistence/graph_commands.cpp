@@ -24,13 +24,9 @@ GraphFileRead failedLoad(std::string message) {
 
 }  // namespace
 
-FileDialogRequest graphOpenDialog() {
-    return {userText("qv::Texts", "Open"), graphFilter(), "", ""};
-}
+FileDialogRequest graphOpenDialog() { return {userText("qv::Texts", "Open"), graphFilter(), "", ""}; }
 
-FileDialogRequest graphSaveDialog() {
-    return {userText("qv::Texts", "Save As"), graphFilter(), "gph", ""};
-}
+FileDialogRequest graphSaveDialog() { return {userText("qv::Texts", "Save As"), graphFilter(), "gph", ""}; }
 
 PathCheck checkGraphSavePath(std::string_view chosen, const FileExists& exists) {
     return checkSavePath(chosen, "gph", userText("qv::Texts", kReplaceTitle), exists);
@@ -46,23 +42,19 @@ GraphFileRead loadGraphFile(const std::string& path) {
     const std::string name = "\"" + file.filename().string() + "\"";
     std::error_code ec;
     const fs::file_status status = fs::status(file, ec);
-    if (!fs::exists(status))
-        return failedLoad(fillIn(userText("qv::Texts", "%1 not found!"), {name}));
+    if (!fs::exists(status)) return failedLoad(fillIn(userText("qv::Texts", "%1 not found!"), {name}));
     if (fs::is_directory(status)) {
-        return failedLoad(
-            fillIn(userText("qv::Texts", "%1 is a folder, not a graph file."), {name}));
+        return failedLoad(fillIn(userText("qv::Texts", "%1 is a folder, not a graph file."), {name}));
     }
     // A device or a pipe could be endless, or never end.
     if (!fs::is_regular_file(status))
         return failedLoad(fillIn(userText("qv::Texts", "%1 is not a graph file."), {name}));
-    const std::string unreadable =
-        fillIn(userText("qv::Texts", "The file %1 cannot be read."), {name});
+    const std::string unreadable = fillIn(userText("qv::Texts", "The file %1 cannot be read."), {name});
     const std::uintmax_t size = fs::file_size(file, ec);
     if (ec) return failedLoad(unreadable);
     if (size > kMaxGraphFileBytes) {
-        return failedLoad(
-            fillIn(userText("qv::Texts", "%1 is too large to be a graph file (more than %2 MiB)."),
-                   {name, std::to_string(kMaxGraphFileBytes >> 20)}));
+        return failedLoad(fillIn(userText("qv::Texts", "%1 is too large to be a graph file (more than %2 MiB)."),
+                                 {name, std::to_string(kMaxGraphFileBytes >> 20)}));
     }
     std::ifstream in(file, std::ios::binary);
     if (!in) return failedLoad(unreadable);

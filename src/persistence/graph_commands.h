@@ -21,10 +21,8 @@ inline constexpr const char* kSaveBeforeOpening =
     QV_TR("qv::Texts", "Would you like to save your data before opening another file?");
 inline constexpr const char* kOpenTitle = QV_TR("qv::Texts", "Quorvanta  -  Open");
 inline constexpr const char* kReplaceTitle = QV_TR("qv::Texts", "Quorvanta  -  Save");
-inline constexpr const char* kSettingsTitle =
-    QV_TR("qv::Texts", "Quorvanta  -  Change of Settings");
-inline constexpr const char* kInvalidRangesTitle =
-    QV_TR("qv::Texts", "Quorvanta  -  Invalid Input!");
+inline constexpr const char* kSettingsTitle = QV_TR("qv::Texts", "Quorvanta  -  Change of Settings");
+inline constexpr const char* kInvalidRangesTitle = QV_TR("qv::Texts", "Quorvanta  -  Invalid Input!");
 inline constexpr const char* kCreateInitializeText =
     QV_TR("qv::Texts",
           "Creating an initialize file will allow Quorvanta to refer to a complete collection of "

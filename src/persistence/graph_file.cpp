@@ -452,9 +452,12 @@ constexpr Field kFields[] = {
     check<&F::calculate_from_history>(QV_TR("qv::Texts", "the \"Calculate from history box\" check box")),
     multiLine<&F::description>(QV_TR("qv::Texts", "the description"), kDescriptionEnd),
     multiLine<&F::history>(QV_TR("qv::Texts", "the history"), kHistoryEnd),
-    equations<&F::equations>(QV_TR("qv::Texts", "the number of user equations"), QV_TR("qv::Texts", "a field of a user equation"), kMaxFileEquations),
-    list<&F::columns>(QV_TR("qv::Texts", "the number of data items"), QV_TR("qv::Texts", "data items"), kMaxFileListItems),
-    list<&F::functions>(QV_TR("qv::Texts", "the number of function list items"), QV_TR("qv::Texts", "function list items"), kMaxFileListItems),
+    equations<&F::equations>(QV_TR("qv::Texts", "the number of user equations"),
+                             QV_TR("qv::Texts", "a field of a user equation"), kMaxFileEquations),
+    list<&F::columns>(QV_TR("qv::Texts", "the number of data items"), QV_TR("qv::Texts", "data items"),
+                      kMaxFileListItems),
+    list<&F::functions>(QV_TR("qv::Texts", "the number of function list items"),
+                        QV_TR("qv::Texts", "function list items"), kMaxFileListItems),
     text<&F::x_tick_scale>(QV_TR("qv::Texts", "the x tick scale")),
     text<&F::y_tick_scale>(QV_TR("qv::Texts", "the y tick scale")),
     boolean<&F::fit_types>(QV_TR("qv::Texts", "a fit type choice")),
@@ -501,8 +504,9 @@ GraphFileRead readGraphFile(std::string_view text) {
 }
 
 std::optional<std::string> oversizedField(const GraphFile& file) {
-    const std::pair<const std::string*, const char*> fields[] = {{&file.description, QV_TR("qv::Texts", "the description")},
-                                                                 {&file.history, QV_TR("qv::Texts", "the calculator history")}};
+    const std::pair<const std::string*, const char*> fields[] = {
+        {&file.description, QV_TR("qv::Texts", "the description")},
+        {&file.history, QV_TR("qv::Texts", "the calculator history")}};
     for (const auto& [text, what] : fields) {
         std::size_t lines = 1;
         for (std::size_t at = text->find(kLineEnd); at != std::string::npos; at = text->find(kLineEnd, at + 2)) ++lines;

@@ -427,13 +427,11 @@ void chooseScales(const Canvas& canvas, const AxesInput& in, AxesResult& out) {
 
 TickLimitMessage tickLimitMessage(TickAxis axis) {
     const std::string name = axis == TickAxis::X ? "x" : "y";
-    return {
-        axis, userText("qv::Texts", "Quorvanta  -  Too many tick marks!"),
-        fillIn(userText(
-                   "qv::Texts",
-                   "The %1 tick scale is not large enough!  Quorvanta will restart the plot using "
-                   "your current %1 tick scale multiplied by 10."),
-               {name})};
+    return {axis, userText("qv::Texts", "Quorvanta  -  Too many tick marks!"),
+            fillIn(userText("qv::Texts",
+                            "The %1 tick scale is not large enough!  Quorvanta will restart the plot using "
+                            "your current %1 tick scale multiplied by 10."),
+                   {name})};
 }
 
 AxesResult drawAxes(Canvas& canvas, const AxesInput& input, const TickLimitHandler& on_tick_limit) {

@@ -74,13 +74,11 @@ DataSeries readDataSeries(const std::vector<std::string>& xItems, const std::vec
 // that a sum could overflow are scaled by a power of two first.
 std::vector<double> windowMeans(const std::vector<double>& values, std::size_t window);
 
-inline constexpr const char* kOversizedTitle =
-    QV_TR("qv::Texts", "Quorvanta  -  Oversized parameter!");
+inline constexpr const char* kOversizedTitle = QV_TR("qv::Texts", "Quorvanta  -  Oversized parameter!");
 inline constexpr const char* kMovingAverageTooLarge =
-    QV_TR("qv::Texts",
-          "Desired size of moving average is too high for the current number of data points!");
-inline constexpr const char* kNeighboursTooLarge = QV_TR(
-    "qv::Texts", "Desired number of neighbors is too high for current number of data points!");
+    QV_TR("qv::Texts", "Desired size of moving average is too high for the current number of data points!");
+inline constexpr const char* kNeighboursTooLarge =
+    QV_TR("qv::Texts", "Desired number of neighbors is too high for current number of data points!");
 
 // A message box with an OK button, shown while the drawing goes on.
 using DataPlotMessageHandler = std::function<void(const DataMessage&)>;

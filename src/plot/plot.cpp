@@ -106,13 +106,11 @@ CurveView curveView(const GraphDocument& doc, const PlotOptions& o) {
 
 // Why the z range gives no samples, or nothing.
 std::string rangeStatus(const PlotBoxes& boxes, const PlotState& state) {
-    if (boxes.zMin.empty() && boxes.zMax.empty())
-        return userText("qv::Texts", "z min and z max are empty");
+    if (boxes.zMin.empty() && boxes.zMax.empty()) return userText("qv::Texts", "z min and z max are empty");
     if (boxes.zMin.empty()) return userText("qv::Texts", "z min is empty");
     if (boxes.zMax.empty()) return userText("qv::Texts", "z max is empty");
     if (!state.range_error.empty()) return state.range_error;
-    if (!(state.z_end > state.z_start))
-        return userText("qv::Texts", "z max is not greater than z min");
+    if (!(state.z_end > state.z_start)) return userText("qv::Texts", "z max is not greater than z min");
     return {};
 }
 
@@ -125,8 +123,7 @@ std::string curveStatus(const CurveStats& stats, bool polar, const std::string& 
                       {polar ? "th(z)" : "x(z)", errorName(stats.xError)});
     }
     if (stats.yFailures == stats.samples) {
-        return fillIn(userText("qv::Texts", "%1: %2 at every sample"),
-                      {yName, errorName(stats.yError)});
+        return fillIn(userText("qv::Texts", "%1: %2 at every sample"), {yName, errorName(stats.yError)});
     }
     return {};
 }
@@ -212,10 +209,9 @@ void drawCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, 
             return;
         }
         if (result.status->empty()) {
-            const std::string yName = k + 1 == count
-                                          ? (options.axes.polar ? "r(z)" : "y(z)")
-                                          : fillIn(userText("qv::Texts", "Function list entry %1"),
-                                                   {std::to_string(k + 1)});
+            const std::string yName =
+                k + 1 == count ? (options.axes.polar ? "r(z)" : "y(z)")
+                               : fillIn(userText("qv::Texts", "Function list entry %1"), {std::to_string(k + 1)});
             result.status = curveStatus(stats, options.axes.polar, yName);
         }
         ++result.curves;

@@ -75,9 +75,7 @@ constexpr const char* kAnswerButtonCaptions[kDataColumnCount] = {
 constexpr FormulaList kLists[] = {FormulaList::Miscellaneous, FormulaList::Area, FormulaList::Volume,
                                   FormulaList::UserDefined};
 
-QString heading(FormulaList list) {
-    return QString::fromStdString(shownFormulaText(formulaListHeading(list)));
-}
+QString heading(FormulaList list) { return QString::fromStdString(shownFormulaText(formulaListHeading(list))); }
 
 // Blanks cannot be typed into a variable box: they go as they come, and the
 // caret stays where the user was typing.
@@ -465,8 +463,7 @@ void CalculatorPanel::createEquation() {
     if (equations_.full()) {
         if (ctx_.platform) {
             ctx_.platform->message(userText("qv::Texts", kEquationLimitTitle),
-                                   userText("qv::Texts", kEquationLimitText), MessageButtons::Ok,
-                                   MessageIcon::None);
+                                   userText("qv::Texts", kEquationLimitText), MessageButtons::Ok, MessageIcon::None);
         }
         return;
     }
@@ -493,10 +490,9 @@ void CalculatorPanel::deleteEquation() {
     if (i >= 0 && list->currentText() != list->itemText(i)) i = -1;
     if (i < 0 || i >= equations_.count()) return;
     if (ctx_.platform == nullptr) return;
-    const MessageAnswer answer =
-        ctx_.platform->message(userText("qv::Texts", kRemoveEquationTitle),
-                               removeEquationQuestion(list->currentText().toStdString()),
-                               MessageButtons::YesNo, MessageIcon::Question);
+    const MessageAnswer answer = ctx_.platform->message(userText("qv::Texts", kRemoveEquationTitle),
+                                                        removeEquationQuestion(list->currentText().toStdString()),
+                                                        MessageButtons::YesNo, MessageIcon::Question);
     if (answer != MessageAnswer::Yes) return;
     equations_.remove(i);
     ctx_.doc->calculator.equations = equations_.equations();

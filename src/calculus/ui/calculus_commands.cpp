@@ -1,28 +1,28 @@
 #include "calculus/ui/calculus_commands.h"
 
+#include <optional>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 
-#include <optional>
-
 #include "calculus/definite_integral.h"
 #include "calculus/point_derivative.h"
 #include "calculus/ui/integral_panel.h"
 #include "document/graph_document.h"
-#include "ui/input_conventions.h"
-#include "plot/ui/graph_panel.h"
-#include "ui/panel_context.h"
 #include "expression/number_text.h"
 #include "expression/rewrite.h"
+#include "expression/user_text.h"
 #include "platform/platform.h"
 #include "plot/curves.h"
 #include "plot/picture_marks.h"
+#include "plot/ui/graph_panel.h"
 #include "plot/ui/plot_controller.h"
 #include "plot/ui/point_evaluation_controller.h"
 #include "ui/document_binding.h"
-#include "expression/user_text.h"
+#include "ui/input_conventions.h"
+#include "ui/panel_context.h"
 
 namespace qv {
 

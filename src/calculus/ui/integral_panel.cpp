@@ -42,8 +42,7 @@ IntegralPanel::IntegralPanel(QWidget* parent) : QFrame(parent) {
     x_ = addRow(grid, 0, QStringLiteral("x(z) ="), "Text30", "z", this);
     y_ = addRow(grid, 1, QStringLiteral("y(z) ="), "Text31", "z^2", this);
     lower_ = addRow(grid, 2, tr("Lower Bound:   z ="), "Text33", "0", this);
-    upper_ = addRow(grid, 3, tr("Upper Bound:   z =")
-, "Text32", "1", this);
+    upper_ = addRow(grid, 3, tr("Upper Bound:   z ="), "Text32", "1", this);
     layout->addLayout(grid);
     result_ = new QLabel(this);
     result_->setObjectName("Label46");

@@ -304,7 +304,8 @@ void DataListPanel::connectCommands() {
     });
     connect(delete_, &QPushButton::clicked, this,
             [this] { runCommand(QT_TR_NOOP("Delete Item"), [&] { return columns().remove(selectedItem()); }); });
-    connect(clear_, &QPushButton::clicked, this, [this] { runCommand(QT_TR_NOOP("Clear List"), [&] { return columns().clear(); }); });
+    connect(clear_, &QPushButton::clicked, this,
+            [this] { runCommand(QT_TR_NOOP("Clear List"), [&] { return columns().clear(); }); });
     connect(replace_, &QPushButton::clicked, this, [this] {
         runCommand(QT_TR_NOOP("Replace Data"), [&] {
             return columns().replace(selectedItem(), ctx_.doc->list.data_entry, *ctx_.rewrite, *ctx_.evaluator);
@@ -314,8 +315,9 @@ void DataListPanel::connectCommands() {
             [this] { runCommand(QT_TR_NOOP("Move Item Up"), [&] { return columns().moveUp(selectedItem()); }); });
     connect(down_, &QPushButton::clicked, this,
             [this] { runCommand(QT_TR_NOOP("Move Item Down"), [&] { return columns().moveDown(selectedItem()); }); });
-    connect(&ctx_.events, &PanelEvents::addAnswerRequested, this,
-            [this] { runCommand(QT_TR_NOOP("Add Answer"), [&] { return columns().appendAnswer(ctx_.doc->ans_value); }); });
+    connect(&ctx_.events, &PanelEvents::addAnswerRequested, this, [this] {
+        runCommand(QT_TR_NOOP("Add Answer"), [&] { return columns().appendAnswer(ctx_.doc->ans_value); });
+    });
     connect(createFit_, &QPushButton::clicked, this, [this] { Q_EMIT createFitRequested(fitType()); });
     connect(testCorrelation_, &QPushButton::clicked, this, &DataListPanel::testCorrelationRequested);
     const Statistic kinds[] = {Statistic::Sum, Statistic::Average, Statistic::StandardDeviation, Statistic::Count};
@@ -461,8 +463,8 @@ void DataListPanel::checkReleased(QCheckBox* box, bool redraw) {
         }
         if (!refusal.empty()) {
             if (ctx_.platform)
-                ctx_.platform->message(userText("qv::Texts", kDataErrorTitle), refusal,
-                                       MessageButtons::Ok, MessageIcon::None);
+                ctx_.platform->message(userText("qv::Texts", kDataErrorTitle), refusal, MessageButtons::Ok,
+                                       MessageIcon::None);
             box->setChecked(false);
         }
     }

@@ -58,14 +58,11 @@ std::optional<std::string> PictureCommands::chooseSavePath(const FileDialogReque
     }
 }
 
-void PictureCommands::reportFailure(const std::string& title, const std::string& path,
-                                    const QString& reason) {
+void PictureCommands::reportFailure(const std::string& title, const std::string& path, const QString& reason) {
     const std::string name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
-    ctx_.platform->message(title,
-                           tr("The file \"%1\" could not be written: %2.")
-                               .arg(QString::fromStdString(name), reason)
-                               .toStdString(),
-                           MessageButtons::Ok, MessageIcon::Warning);
+    ctx_.platform->message(
+        title, tr("The file \"%1\" could not be written: %2.").arg(QString::fromStdString(name), reason).toStdString(),
+        MessageButtons::Ok, MessageIcon::Warning);
 }
 
 void PictureCommands::saveAsBitmap() {
@@ -139,23 +136,21 @@ void PictureCommands::print() {
 bool PictureCommands::runPrint(const std::string& printerName, const std::string& copiesText, bool equations) {
     const int copies = copiesFor(copiesText).value_or(1);
     if (copies > kCopiesWithoutQuestion &&
-        ctx_.platform->message(userText("qv::Texts", kManyCopiesTitle),
-                               manyCopiesQuestion(copiesText), MessageButtons::YesNo,
-                               MessageIcon::Question) != MessageAnswer::Yes) {
+        ctx_.platform->message(userText("qv::Texts", kManyCopiesTitle), manyCopiesQuestion(copiesText),
+                               MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes) {
         return false;
     }
     // A run never ends without a word: it prints, or it says why not.
     const auto refused = [this, &printerName] {
-        ctx_.platform->message(tr("Quorvanta  -  Print").toStdString(),
-                               tr("The printer \"%1\" did not take the job.")
-                                   .arg(QString::fromStdString(printerName))
-                                   .toStdString(),
-                               MessageButtons::Ok, MessageIcon::Warning);
+        ctx_.platform->message(
+            tr("Quorvanta  -  Print").toStdString(),
+            tr("The printer \"%1\" did not take the job.").arg(QString::fromStdString(printerName)).toStdString(),
+            MessageButtons::Ok, MessageIcon::Warning);
         return true;
     };
     if (printerName.empty() && printToFile_.empty()) {
-        ctx_.platform->message(tr("Quorvanta  -  Print").toStdString(), tr("Choose the printer to print on.").toStdString(),
-                               MessageButtons::Ok,
+        ctx_.platform->message(tr("Quorvanta  -  Print").toStdString(),
+                               tr("Choose the printer to print on.").toStdString(), MessageButtons::Ok,
                                MessageIcon::Warning);
         return false;
     }

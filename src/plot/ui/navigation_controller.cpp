@@ -1,25 +1,25 @@
 #include "plot/ui/navigation_controller.h"
 
+#include <cstdlib>
+#include <numbers>
+#include <optional>
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
-#include <QWheelEvent>
 #include <QPushButton>
-
-#include <cstdlib>
-#include <numbers>
-#include <optional>
+#include <QWheelEvent>
 
 #include "document/graph_document.h"
-#include "plot/ui/graph_panel.h"
-#include "ui/panel_context.h"
 #include "expression/number_text.h"
 #include "plot/navigation.h"
+#include "plot/ui/graph_panel.h"
 #include "plot/ui/picture_area.h"
 #include "plot/ui/plot_controller.h"
+#include "ui/panel_context.h"
 
 namespace qv {
 

@@ -96,11 +96,11 @@ bool PlotController::transformation(AxisTransformation which) const {
 void PlotController::setTransformation(AxisTransformation which, bool on) {
     if (on) {
         if (ctx_.doc->axes.polar && ctx_.platform) {
-            ctx_.platform->message("Quorvanta",
-                                   tr("Note that axis transformations will not take effect while in polar graphing mode.")
-                                       .toStdString(),
+            ctx_.platform->message(
+                "Quorvanta",
+                tr("Note that axis transformations will not take effect while in polar graphing mode.").toStdString(),
 
-                                   MessageButtons::Ok, MessageIcon::None);
+                MessageButtons::Ok, MessageIcon::None);
         }
         transformationFlag(ctx_.doc->axes, partnerOf(which)) = false;
     }
@@ -132,12 +132,17 @@ void PlotController::graphingModeChanged(bool polar) {
         const char* polar;
     };
     const Caption captions[] = {
-        {r.mouseX, "x =", "th="},  {r.mouseY, "y =", "r  ="}, {r.pointX, "x =", "th ="},
-        {r.pointY, "y =", "r ="},  {r.freeze, QT_TR_NOOP("Freeze x(z), y(z)"), QT_TR_NOOP("Freeze th(z), r(z)")},
-        {f.xCaption, "x(z) =", "th(z) ="}, {f.yCaption, "y(z) =", "r(z) ="},
+        {r.mouseX, "x =", "th="},
+        {r.mouseY, "y =", "r  ="},
+        {r.pointX, "x =", "th ="},
+        {r.pointY, "y =", "r ="},
+        {r.freeze, QT_TR_NOOP("Freeze x(z), y(z)"), QT_TR_NOOP("Freeze th(z), r(z)")},
+        {f.xCaption, "x(z) =", "th(z) ="},
+        {f.yCaption, "y(z) =", "r(z) ="},
     };
     // The coordinate names are notation, the same in every language.
-    for (const Caption& c : captions) c.label->setText(tr(polar ? c.polar : c.cartesian));
+    for (const Caption& c : captions)
+        c.label->setText(tr(polar ? c.polar : c.cartesian));
     panel_.point().find->setText(polar ? tr("Find th(z), r(z)") : tr("Find x(z), y(z)"));
     f.plotAll->setText(polar ? tr("Plot all functions as r(z)") : tr("Plot all functions as y(z)"));
     Q_EMIT optionsChanged();
@@ -283,8 +288,8 @@ bool PlotController::runPlot() {
     const PlotResult& result = *drawn;
     // What a screen reader says of the picture follows what it shows.
     if (result.drawn && !options.frameOnly) {
-        panel_.picture()->setDescribedDrawing(QString::fromStdString(
-            pictureDescription(result.legend, result.boxes.x, options.axes.polar, *ctx_.doc)));
+        panel_.picture()->setDescribedDrawing(
+            QString::fromStdString(pictureDescription(result.legend, result.boxes.x, options.axes.polar, *ctx_.doc)));
     }
     report(result, options.frameOnly, std::move(raised), raisedText);
     // The rewritten forms are what was prepared: the next redraw finds them

@@ -1,25 +1,25 @@
 #include "plot/ui/point_evaluation_controller.h"
 
+#include <utility>
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <utility>
-
 #include "document/graph_document.h"
-#include "plot/picture_marks.h"
+#include "expression/number_text.h"
+#include "expression/routines.h"
 #include "plot/legend.h"
+#include "plot/picture_marks.h"
 #include "plot/point_evaluation.h"
 #include "plot/ui/graph_panel.h"
 #include "plot/ui/picture_area.h"
-#include "ui/input_conventions.h"
-#include "ui/document_binding.h"
-#include "ui/panel_context.h"
-#include "expression/number_text.h"
-#include "expression/routines.h"
 #include "plot/ui/plot_controller.h"
+#include "ui/document_binding.h"
+#include "ui/input_conventions.h"
+#include "ui/panel_context.h"
 
 namespace qv {
 

@@ -68,9 +68,9 @@ void MainWindow::finishOpening(const std::string& path) {
 bool MainWindow::readyToReplaceDocument() {
     calculator_->dropVariableBlanks();
     if (doc_.document_saved) return true;
-    const MessageAnswer answer = platform_->message(
-        userText("qv::Texts", kSaveQuestionTitle), userText("qv::Texts", kSaveBeforeOpening),
-        MessageButtons::YesNoCancel, MessageIcon::Question);
+    const MessageAnswer answer =
+        platform_->message(userText("qv::Texts", kSaveQuestionTitle), userText("qv::Texts", kSaveBeforeOpening),
+                           MessageButtons::YesNoCancel, MessageIcon::Question);
     if (answer == MessageAnswer::Cancel) return false;
     // The document is replaced only once it is safe.
     return answer != MessageAnswer::Yes || saveCommand();
@@ -94,8 +94,8 @@ void MainWindow::openCommand() {
 void MainWindow::openPath(const std::string& path) {
     if (const std::optional<GraphFileError> error = readIntoWindow(path)) {
         // Nothing of the open document has changed.
-        platform_->message(userText("qv::Texts", kOpenTitle), openFailureText(path, *error),
-                           MessageButtons::Ok, MessageIcon::Warning);
+        platform_->message(userText("qv::Texts", kOpenTitle), openFailureText(path, *error), MessageButtons::Ok,
+                           MessageIcon::Warning);
         return;
     }
     finishOpening(path);
@@ -117,11 +117,10 @@ void MainWindow::openRecent(const std::string& path) {
 void MainWindow::openDropped(const std::string& path) {
     const QFileInfo file(QString::fromStdString(path));
     if (!file.isFile() || file.suffix().compare(QLatin1String("gph"), Qt::CaseInsensitive) != 0) {
-        platform_->message(userText("qv::Texts", kOpenTitle),
-                           tr("The file %1 is not a graph file.")
-                               .arg(QString::fromStdString(quotedFileName(path)))
-                               .toStdString(),
-                           MessageButtons::Ok, MessageIcon::Warning);
+        platform_->message(
+            userText("qv::Texts", kOpenTitle),
+            tr("The file %1 is not a graph file.").arg(QString::fromStdString(quotedFileName(path))).toStdString(),
+            MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
     if (readyToReplaceDocument()) openPath(path);
@@ -184,12 +183,11 @@ bool MainWindow::textSave(const std::string& path) {
         if (!failure) failure = writeFileSafely(path, graphFileBytes(file));
     }
     if (failure) {
-        platform_->message(
-            userText("qv::Texts", kReplaceTitle),
-            tr("The file %1 could not be saved: %2.")
-                .arg(QString::fromStdString(quotedFileName(path)), QString::fromStdString(*failure))
-                .toStdString(),
-            MessageButtons::Ok, MessageIcon::Warning);
+        platform_->message(userText("qv::Texts", kReplaceTitle),
+                           tr("The file %1 could not be saved: %2.")
+                               .arg(QString::fromStdString(quotedFileName(path)), QString::fromStdString(*failure))
+                               .toStdString(),
+                           MessageButtons::Ok, MessageIcon::Warning);
         return false;
     }
     if (!isInitializeFile(path)) setWindowTitle(QString::fromStdString(documentTitle(path).title));
@@ -204,9 +202,8 @@ void MainWindow::markSaved() {
 }
 
 void MainWindow::createInitializeFile() {
-    if (platform_->message(userText("qv::Texts", kSettingsTitle),
-                           userText("qv::Texts", kCreateInitializeText), MessageButtons::OkCancel,
-                           MessageIcon::Question) != MessageAnswer::Ok) {
+    if (platform_->message(userText("qv::Texts", kSettingsTitle), userText("qv::Texts", kCreateInitializeText),
+                           MessageButtons::OkCancel, MessageIcon::Question) != MessageAnswer::Ok) {
         return;
     }
     const std::string folder = platform_->configFolder();
@@ -218,9 +215,8 @@ void MainWindow::createInitializeFile() {
 }
 
 void MainWindow::setDefaultRanges() {
-    if (platform_->message(userText("qv::Texts", kSettingsTitle),
-                           userText("qv::Texts", kSetDefaultRangesText), MessageButtons::OkCancel,
-                           MessageIcon::Question) != MessageAnswer::Ok) {
+    if (platform_->message(userText("qv::Texts", kSettingsTitle), userText("qv::Texts", kSetDefaultRangesText),
+                           MessageButtons::OkCancel, MessageIcon::Question) != MessageAnswer::Ok) {
         return;
     }
     const std::array<std::string, 4> boxes = doc_.boxes.range;

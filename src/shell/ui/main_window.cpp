@@ -199,9 +199,8 @@ void MainWindow::startUp(const std::vector<std::string>& arguments) {
         plainStart();
     } else if (const std::optional<GraphFileError> error = readIntoWindow(start.path)) {
         if (start.fromCommandLine) {
-            platform_->message(userText("qv::Texts", kOpenTitle),
-                               openFailureText(start.path, *error), MessageButtons::Ok,
-                               MessageIcon::Warning);
+            platform_->message(userText("qv::Texts", kOpenTitle), openFailureText(start.path, *error),
+                               MessageButtons::Ok, MessageIcon::Warning);
         }
         plainStart();
     } else {
@@ -216,11 +215,10 @@ void MainWindow::offerRecovery() {
     // Claimed: while this window decides, no other window offers it too.
     const std::optional<std::string> kept = recovery_->claimLeftBehind();
     if (!kept) return;
-    const MessageAnswer answer =
-        platform_->message(tr("Quorvanta  -  Recover?").toStdString(),
-                           tr("Quorvanta was closed before your graph was saved.  Would you like to restore it?")
-                               .toStdString(),
-                           MessageButtons::YesNo, MessageIcon::Question);
+    const MessageAnswer answer = platform_->message(
+        tr("Quorvanta  -  Recover?").toStdString(),
+        tr("Quorvanta was closed before your graph was saved.  Would you like to restore it?").toStdString(),
+        MessageButtons::YesNo, MessageIcon::Question);
     if (answer != MessageAnswer::Yes) {
         recovery_->dropClaimed();
         return;
@@ -316,8 +314,9 @@ void MainWindow::refreshTitle() {
 
 bool MainWindow::promptToSave(PromptFor reason) {
     if (doc_.document_saved) return true;
-    const MessageAnswer answer = platform_->message(tr(kSaveTitle).toStdString(), tr(reason == PromptFor::Exit ? kSaveBeforeExit : kSaveBeforeNew).toStdString(),
-                                                    MessageButtons::YesNoCancel, MessageIcon::Question);
+    const MessageAnswer answer = platform_->message(
+        tr(kSaveTitle).toStdString(), tr(reason == PromptFor::Exit ? kSaveBeforeExit : kSaveBeforeNew).toStdString(),
+        MessageButtons::YesNoCancel, MessageIcon::Question);
     if (answer == MessageAnswer::Cancel) return false;
     // A save that did not happen (cancelled, failed) keeps the window and
     // the document as they are.

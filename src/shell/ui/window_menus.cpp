@@ -32,7 +32,8 @@ WindowMenus::WindowMenus(QMainWindow& window, PanelContext& context, PlotControl
     QAction* contents = addAction(help, QT_TR_NOOP("Help &Contents"), "HelpContents");
     contents->setShortcut(QKeySequence::HelpContents);
     connect(contents, &QAction::triggered, this, &WindowMenus::helpRequested);
-    connect(addAction(help, QT_TR_NOOP("&About Quorvanta..."), "About"), &QAction::triggered, this, &WindowMenus::aboutRequested);
+    connect(addAction(help, QT_TR_NOOP("&About Quorvanta..."), "About"), &QAction::triggered, this,
+            &WindowMenus::aboutRequested);
     connect(&plotter_, &PlotController::optionsChanged, this, &WindowMenus::showSwitches);
     connect(&calculus_, &CalculusCommands::enablingChanged, this, &WindowMenus::applyEnabling);
     connect(&ctx_.events, &PanelEvents::modeChanged, this, [this](Mode mode) {
@@ -84,7 +85,8 @@ void WindowMenus::buildFile() {
     QAction* newGraph = addAction(file, QT_TR_NOOP("&New Graph"), "NewGraph");
     newGraph->setShortcut(QKeySequence::New);
     connect(newGraph, &QAction::triggered, this, &WindowMenus::newGraphRequested);
-    connect(addAction(file, QT_TR_NOOP("New &Window"), "NewWindow"), &QAction::triggered, this, &WindowMenus::newWindowRequested);
+    connect(addAction(file, QT_TR_NOOP("New &Window"), "NewWindow"), &QAction::triggered, this,
+            &WindowMenus::newWindowRequested);
     file->addSeparator();
     const struct {
         const char* text;
@@ -94,7 +96,8 @@ void WindowMenus::buildFile() {
     } documents[] = {
         {QT_TR_NOOP("&Open..."), "Open", QKeySequence::Open, &WindowMenus::openRequested},
         {QT_TR_NOOP("Sa&ve"), "Save", QKeySequence::Save, &WindowMenus::saveRequested},
-        {QT_TR_NOOP("Sav&e As..."), "SaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &WindowMenus::saveAsRequested},
+        {QT_TR_NOOP("Sav&e As..."), "SaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+         &WindowMenus::saveAsRequested},
     };
     for (const auto& d : documents) {
         QAction* entry = addAction(file, d.text, d.name);
@@ -180,12 +183,12 @@ void WindowMenus::buildView() {
     smoothPlotting_ = addCheck(view_, QT_TR_NOOP("&Smooth Plotting"), "SmoothPlot");
     connect(smoothPlotting_, &QAction::triggered, &plotter_, &PlotController::setSmoothPlotting);
     const auto redraw = [this](bool) { plotter_.plot(); };
-    refineCurves_ =
-        addKeptSwitch(QT_TR_NOOP("&Refine Curves"), "RefineCurves", &ViewSwitches::refine_curves, kRefineCurvesSetting, redraw);
+    refineCurves_ = addKeptSwitch(QT_TR_NOOP("&Refine Curves"), "RefineCurves", &ViewSwitches::refine_curves,
+                                  kRefineCurvesSetting, redraw);
     autoZ_ = addCheck(view_, QT_TR_NOOP("&Auto z Range"), "AutoZ");
     connect(autoZ_, &QAction::triggered, &plotter_, &PlotController::setAutoZRange);
-    equalScales_ = addKeptSwitch(QT_TR_NOOP("&Equal Scales"), "EqualScales", &ViewSwitches::equal_scales, kEqualScalesSetting,
-                                 [this](bool on) { navigation_.setEqualScales(on); });
+    equalScales_ = addKeptSwitch(QT_TR_NOOP("&Equal Scales"), "EqualScales", &ViewSwitches::equal_scales,
+                                 kEqualScalesSetting, [this](bool on) { navigation_.setEqualScales(on); });
     autoTicks_ = addKeptSwitch(QT_TR_NOOP("&Automatic Tick Scales"), "AutoTickScales", &ViewSwitches::auto_tick_scales,
                                kAutoTickScalesSetting, [this](bool on) {
                                    if (on) plotter_.plot();
@@ -209,17 +212,22 @@ void WindowMenus::buildView() {
     }
     view_->addSeparator();
     NavigationController& n = navigation_;
-    connect(addAction(view_, QT_TR_NOOP("Set to Default"), "SettoDefault"), &QAction::triggered, &n, &NavigationController::setToDefault);
+    connect(addAction(view_, QT_TR_NOOP("Set to Default"), "SettoDefault"), &QAction::triggered, &n,
+            &NavigationController::setToDefault);
     QAction* zoomIn = addAction(view_, QT_TR_NOOP("Zoom &In"), "ZoomIn");
     zoomIn->setShortcut(QKeySequence::ZoomIn);
     connect(zoomIn, &QAction::triggered, &n, [&n] { n.zoom(true, true, true); });
     QAction* zoomOut = addAction(view_, QT_TR_NOOP("Zoom &Out"), "ZoomOut");
     zoomOut->setShortcut(QKeySequence::ZoomOut);
     connect(zoomOut, &QAction::triggered, &n, [&n] { n.zoom(false, true, true); });
-    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Left"), "ShiftGraphLeft"), &QAction::triggered, &n, [&n] { n.shift(-1, 0); });
-    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Right"), "ShiftGraphRight"), &QAction::triggered, &n, [&n] { n.shift(1, 0); });
-    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Up"), "ShiftGraphUp"), &QAction::triggered, &n, [&n] { n.shift(0, 1); });
-    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Down"), "ShiftGraphDown"), &QAction::triggered, &n, [&n] { n.shift(0, -1); });
+    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Left"), "ShiftGraphLeft"), &QAction::triggered, &n,
+            [&n] { n.shift(-1, 0); });
+    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Right"), "ShiftGraphRight"), &QAction::triggered, &n,
+            [&n] { n.shift(1, 0); });
+    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Up"), "ShiftGraphUp"), &QAction::triggered, &n,
+            [&n] { n.shift(0, 1); });
+    connect(addAction(view_, QT_TR_NOOP("Shift Graph &Down"), "ShiftGraphDown"), &QAction::triggered, &n,
+            [&n] { n.shift(0, -1); });
     view_->addSeparator();
     connect(addAction(view_, QT_TR_NOOP("Stop &Animation"), "StopAnimation"), &QAction::triggered, this,
             &WindowMenus::stopAnimationRequested);

@@ -1,7 +1,10 @@
 #include "vectors/ui/vector_panel.h"
 
-#include <QCoreApplication>
+#include <optional>
+#include <string>
+
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -12,9 +15,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
-
-#include <optional>
-#include <string>
 
 #include "document/graph_document.h"
 #include "expression/number_text.h"
@@ -117,7 +117,8 @@ void layOutVector(QGridLayout* grid, int top, QWidget* parent, const std::array<
     for (int i = 0; i < 3; ++i) {
         grid->addWidget(new QLabel(VectorPanel::tr(captions[i]), parent), top + 1 + i, 1);
         grid->addWidget(cells[static_cast<std::size_t>(3 + i)], top + 1 + i, 2);
-        if (i > 0) grid->addWidget(new QLabel(QCoreApplication::translate("qv::VectorPanel", "deg."), parent), top + 1 + i, 3);
+        if (i > 0)
+            grid->addWidget(new QLabel(QCoreApplication::translate("qv::VectorPanel", "deg."), parent), top + 1 + i, 3);
     }
 }
 
@@ -224,7 +225,8 @@ QWidget* VectorPanel::buildOperation() {
     lists_[1] = vectorList("Combo5(1)", block);
     lists_[2] = new QComboBox(block);
     lists_[2]->setObjectName("Combo5(2)");
-    for (int i = 0; i < 5; ++i) lists_[2]->addItem(tr(kOperationItems[i]), i);
+    for (int i = 0; i < 5; ++i)
+        lists_[2]->addItem(tr(kOperationItems[i]), i);
     lists_[3] = vectorList("Combo5(3)", block);
     assign_ = new QPushButton(tr("Assign to Vector"), block);
     assign_->setObjectName("Command52(0)");
@@ -344,9 +346,8 @@ void VectorPanel::assignResult() {
 
 void VectorPanel::zeroAll() {
     if (ctx_.platform == nullptr) return;
-    if (ctx_.platform->message(tr(kZeroTitle).toStdString(), tr(kZeroQuestion).toStdString(),
- MessageButtons::YesNo, MessageIcon::Question) !=
-        MessageAnswer::Yes) {
+    if (ctx_.platform->message(tr(kZeroTitle).toStdString(), tr(kZeroQuestion).toStdString(), MessageButtons::YesNo,
+                               MessageIcon::Question) != MessageAnswer::Yes) {
         return;
     }
     guard_ = false;
