@@ -115,17 +115,18 @@ std::string rangeStatus(const PlotBoxes& boxes, const PlotState& state) {
 }
 
 // Why a drawn curve shows nothing: one of its coordinates failed at every
-// sample. `name` is the coordinate's caption for the y coordinate.
-std::string curveStatus(const CurveStats& stats, bool polar, const std::string& yName) {
+// sample. Curve k of `count` is y(z) (r(z)) when it is the last, else a
+// function list entry; its name is made only when it is needed, not at
+// every curve of every redraw.
+std::string curveStatus(const CurveStats& stats, bool polar, size_t k, size_t count) {
     if (stats.samples == 0) return {};
-    if (stats.xFailures == stats.samples) {
-        return fillIn(userText("qv::Texts", "%1: %2 at every sample"),
-                      {polar ? "th(z)" : "x(z)", errorName(stats.xError)});
-    }
-    if (stats.yFailures == stats.samples) {
-        return fillIn(userText("qv::Texts", "%1: %2 at every sample"), {yName, errorName(stats.yError)});
-    }
-    return {};
+    const std::string pattern = userText("qv::Texts", "%1: %2 at every sample");
+    if (stats.xFailures == stats.samples) return fillIn(pattern, {polar ? "th(z)" : "x(z)", errorName(stats.xError)});
+    if (stats.yFailures != stats.samples) return {};
+    const std::string yName = k + 1 == count ? (polar ? "r(z)" : "y(z)")
+                                             : fillIn(userText("qv::Texts", "Function list entry %1"),
+                                                      {std::to_string(k + 1)});
+    return fillIn(pattern, {yName, errorName(stats.yError)});
 }
 
 // Nothing is drawn while x(z) or y(z) is empty; once one of them is typed,
@@ -208,12 +209,7 @@ void drawCurves(Canvas& canvas, Evaluator& evaluator, const GraphDocument& doc, 
             stopCurves(curve, curves, state, hooks, result);
             return;
         }
-        if (result.status->empty()) {
-            const std::string yName =
-                k + 1 == count ? (options.axes.polar ? "r(z)" : "y(z)")
-                               : fillIn(userText("qv::Texts", "Function list entry %1"), {std::to_string(k + 1)});
-            result.status = curveStatus(stats, options.axes.polar, yName);
-        }
+        if (result.status->empty()) result.status = curveStatus(stats, options.axes.polar, k, count);
         ++result.curves;
         result.segments += stats.segments;
         if (hooks.afterCurve) hooks.afterCurve(static_cast<int>(k));

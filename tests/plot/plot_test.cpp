@@ -155,6 +155,9 @@ TEST_F(PlotTest, EveryFunctionOfTheListIsPlottedWithTheBoxLast) {
     boxes.y = "";
     order.clear();
     EXPECT_EQ(plot().curves, 3);
+    // A list entry that fails at every sample is named by its place.
+    functions = {"sin(z)", "ln(z-99)"};
+    EXPECT_EQ(plot().status, "Function list entry 2: Invalid procedure call or argument at every sample");
 }
 
 TEST_F(PlotTest, NoCurvesWithoutBothBoxes) {
